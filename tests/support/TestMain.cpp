@@ -1,0 +1,11 @@
+// Test entry point: a GUI application object on Qt's offscreen platform (unless the test
+// environment chose another), so that tests of every floor can use events, timers and widgets.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
