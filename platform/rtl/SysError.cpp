@@ -1,0 +1,92 @@
+#include "platform/rtl/SysError.h"
+
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/ResStrings.h"
+
+#include <cerrno>
+
+namespace platform::detail {
+
+DWORD OSErrorFromErrno(int Errno) {
+    switch (Errno) {
+    case 0:
+        return 0;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return 2;
+    case EACCES:
+    case EPERM:
+    case EBUSY:
+    case EWOULDBLOCK: // a lock held by another process
+        return 5;
+    case EBADF:
+        return 6;
+    case ENOMEM:
+        return 8;
+    case EINVAL:
+        return 87;
+    case ENOTTY:
+        return 1;
+    default:
+        return 31;
+    }
+}
+
+} // namespace platform::detail
+
+String SysErrorMessage(DWORD ErrorCode) {
+    struct Entry {
+        DWORD code;
+        const char* text;
+    };
+    static constexpr Entry kTexts[] = {
+        {0, "The operation completed successfully"},
+        {1, "Incorrect function"},
+        {2, "The system cannot find the file specified"},
+        {3, "The system cannot find the path specified"},
+        {5, "Access is denied"},
+        {6, "The handle is invalid"},
+        {8, "Not enough memory resources are available to process this command"},
+        {18, "There are no more files"},
+        {31, "A device attached to the system is not functioning"},
+        {32, "The process cannot access the file because it is being used by another process"},
+        {50, "The request is not supported"},
+        {87, "The parameter is incorrect"},
+        {121, "The semaphore timeout period has expired"},
+        {122, "The data area passed to a system call is too small"},
+        {183, "Cannot create a file when that file already exists"},
+        {259, "No more data is available"},
+        {995, "The I/O operation has been aborted because of either a thread exit or an application request"},
+        {997, "Overlapped I/O operation is in progress"},
+        {1247, "An attempt was made to perform an initialization operation when initialization has already "
+               "been completed"},
+        {1460, "This operation returned because the timeout period expired"},
+        {0x80070057u, "The parameter is incorrect"},
+    };
+    for (const Entry& e : kTexts)
+        if (e.code == ErrorCode) return String::fromLatin1(e.text);
+    return String();
+}
+
+void RaiseLastOSError(DWORD LastError) {
+    if (LastError == 0) {
+        EOSError e(LoadResString(&SUnkOSError));
+        throw e;
+    }
+    EOSError e(Format(LoadResString(&SOSError), {static_cast<int>(LastError), SysErrorMessage(LastError)}));
+    e.ErrorCode = LastError;
+    throw e;
+}
+
+void RaiseLastOSError() {
+    RaiseLastOSError(platform::detail::OSErrorFromErrno(errno));
+}
+
+void Assert(bool Condition, const String& Message, std::source_location Where) {
+    if (Condition) return;
+    const String text = Message.isEmpty() ? LoadResString(&SAssertionFailed) : Message;
+    throw EAssertionFailed(
+        Format(LoadResString(&SAssertError), {text, Where.file_name(), static_cast<int>(Where.line())}));
+}

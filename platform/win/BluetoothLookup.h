@@ -1,0 +1,67 @@
+// Finding tuning boxes over Bluetooth: the paired devices of a name and the serial port
+// (a terminal device path) bound to a device's address. The system lookup asks BlueZ over
+// the D-Bus system bus and the kernel's RFCOMM terminal list; tests install a fake that
+// declares boxes served on pseudo-terminals. Nothing here binds terminals itself.
+#pragma once
+
+#include "platform/rtl/Types.h"
+
+#include <map>
+#include <vector>
+
+struct TBluetoothDevice {
+    String Name;
+    // The address as twelve upper-case hexadecimal digits without separators ("001122AABBCC").
+    String Address;
+};
+
+class IBluetoothLookup {
+public:
+    virtual ~IBluetoothLookup() = default;
+    // The paired devices whose name equals name exactly (case-sensitive).
+    virtual std::vector<TBluetoothDevice> FindPairedDevices(const String& name) = 0;
+    // The port of the device with the given address (twelve digits, any case); false when
+    // no terminal is bound to it.
+    virtual bool FindPort(const String& address, String& port) = 0;
+};
+
+// The lookup the device link uses; SetBluetoothLookup(nullptr) restores the system lookup.
+// The caller keeps ownership of an installed lookup. Returns the previous one.
+IBluetoothLookup& BluetoothLookup();
+IBluetoothLookup* SetBluetoothLookup(IBluetoothLookup* lookup);
+
+// Twelve upper-case hexadecimal digits from an address in any of the usual spellings
+// ("00:11:22:aa:bb:cc", "(00:11:22:AA:BB:CC)", "001122AABBCC"); empty when it is none.
+String NormalizeBluetoothAddress(const String& address);
+
+// BlueZ and the kernel's RFCOMM terminals. Without a system bus or BlueZ the lookup finds
+// nothing and traces why; the bus call gives up after timeoutMs, so it never holds up start-up.
+class TBlueZLookup : public IBluetoothLookup {
+public:
+    explicit TBlueZLookup(int timeoutMs = 1500) : timeoutMs_(timeoutMs) {}
+    std::vector<TBluetoothDevice> FindPairedDevices(const String& name) override;
+    bool FindPort(const String& address, String& port) override;
+    // A port for an address that takes precedence over the kernel's list (systems that bind
+    // terminals elsewhere).
+    void SetPortOverride(const String& address, const String& port);
+
+private:
+    int timeoutMs_;
+    std::map<String, String> overrides_;
+};
+
+// A lookup answering from a table, for tests: each box has a name, an address and the port
+// (usually a pseudo-terminal) it is served on; an empty port means "paired, but no terminal".
+class TFakeBluetoothLookup : public IBluetoothLookup {
+public:
+    void AddDevice(const String& name, const String& address, const String& port);
+    std::vector<TBluetoothDevice> FindPairedDevices(const String& name) override;
+    bool FindPort(const String& address, String& port) override;
+
+private:
+    struct TEntry {
+        TBluetoothDevice device;
+        String port;
+    };
+    std::vector<TEntry> entries_;
+};

@@ -1,0 +1,5 @@
+#include "platform/win/LocalMachineRegistry.h"
+
+bool ReadLocalMachineString(const String&, const String&, String&) {
+    return false;
+}
