@@ -84,9 +84,9 @@ void RaiseLastOSError() {
     RaiseLastOSError(platform::detail::OSErrorFromErrno(errno));
 }
 
-void Assert(bool Condition, const String& Message, std::source_location Where) {
+void Assert(bool Condition, const String& Message, const char* File, int Line) {
     if (Condition) return;
     const String text = Message.isEmpty() ? LoadResString(&SAssertionFailed) : Message;
     throw EAssertionFailed(
-        Format(LoadResString(&SAssertError), {text, Where.file_name(), static_cast<int>(Where.line())}));
+        Format(LoadResString(&SAssertError), {text, File, Line}));
 }

@@ -4,7 +4,6 @@
 
 #include "platform/rtl/Types.h"
 
-#include <source_location>
 
 // The text of a Windows error code, without its final point ("The system cannot find the
 // file specified"); "" for a code the layer does not produce.
@@ -18,8 +17,10 @@ String SysErrorMessage(DWORD ErrorCode);
 
 // Raises EAssertionFailed "<Message> (<file>, line <n>)" when Condition is false; an empty
 // Message reads "Assertion failed".
-void Assert(bool Condition, const String& Message = String(),
-            std::source_location Where = std::source_location::current());
+// The caller's file and line come from the compiler's built-ins, which every supported
+// compiler has (std::source_location is missing from some).
+void Assert(bool Condition, const String& Message = String(), const char* File = __builtin_FILE(),
+            int Line = __builtin_LINE());
 
 namespace platform::detail {
 // The Windows error code for an errno value: 2 for a missing file or device, 5 for a denied,

@@ -1,0 +1,3 @@
+#include "device/OrvoTuningDevice.h"
+
+TOrvoTuningDevice::~TOrvoTuningDevice() = default;

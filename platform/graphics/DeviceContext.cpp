@@ -1,0 +1,1176 @@
+#include "platform/graphics/DeviceContext.h"
+
+#include "platform/graphics/Gdi.h"
+
+#include <QPainterPathStroker>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+using namespace platform::detail;
+
+// ---- The DC object -----------------------------------------------------------------------
+
+DeviceContext::DeviceContext() {
+    defaultBitmap_ = CreateBitmap(1, 1, 1, 1, nullptr);
+    st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
+    st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    SelectBitmap(defaultBitmap_);
+}
+
+DeviceContext::DeviceContext(QImage* image) : image_(image), device_(image) {
+    st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
+    st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+DeviceContext::DeviceContext(QPaintDevice* device) : device_(device) {
+    st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
+    st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+DeviceContext::~DeviceContext() {
+    ReleasePainter();
+    if (bitmap_) bitmap_->selectedInto = nullptr;
+    delete defaultBitmap_;
+}
+
+QSize DeviceContext::DeviceSize() const {
+    if (image_) return image_->size();
+    if (device_) return QSize(device_->width(), device_->height());
+    return {};
+}
+
+HBITMAP DeviceContext::SelectBitmap(HBITMAP bitmap) {
+    HBITMAP old = bitmap_;
+    ReleasePainter();
+    if (bitmap_) bitmap_->selectedInto = nullptr;
+    if (!bitmap) bitmap = defaultBitmap_;
+    // A bitmap lives in one memory DC at a time.
+    if (bitmap && bitmap->selectedInto && bitmap->selectedInto != this)
+        bitmap->selectedInto->SelectBitmap(nullptr);
+    bitmap_ = bitmap;
+    image_ = bitmap ? &bitmap->image : nullptr;
+    device_ = image_;
+    if (bitmap) bitmap->selectedInto = this;
+    return old == defaultBitmap_ ? nullptr : old;
+}
+
+void DeviceContext::SetTarget(QImage* image) {
+    ReleasePainter();
+    image_ = image;
+    device_ = image;
+}
+
+void DeviceContext::ReleasePainter() {
+    if (painter_.isActive()) painter_.end();
+    dirty_ = unsigned(dAll) | unsigned(dText);
+}
+
+bool DeviceContext::Begin() {
+    if (!device_ || (image_ && image_->isNull())) return false;
+    if (!painter_.begin(device_)) return false;
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    dirty_ = unsigned(dAll) | unsigned(dText);
+    return true;
+}
+
+void DeviceContext::UpdateTransform() {
+    if (st.mapMode == MM_ANISOTROPIC && st.windowExt.width() != 0 && st.windowExt.height() != 0) {
+        const qreal sx = qreal(st.viewportExt.width()) / st.windowExt.width();
+        const qreal sy = qreal(st.viewportExt.height()) / st.windowExt.height();
+        xform_ = QTransform(sx, 0, 0, sy, st.viewportOrg.x() - st.windowOrg.x() * sx,
+                            st.viewportOrg.y() - st.windowOrg.y() * sy);
+    } else {
+        xform_ = QTransform::fromTranslate(st.viewportOrg.x() - st.windowOrg.x(),
+                                           st.viewportOrg.y() - st.windowOrg.y());
+    }
+}
+
+QBrush DeviceContext::MakeQBrush(const GdiBrush* b) const {
+    if (!b || b->Null()) return Qt::NoBrush;
+    const COLORREF c = b->dcBrush ? st.dcBrushColor : b->color;
+    switch (b->style) {
+    case BS_HATCHED: {
+        static constexpr Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                     Qt::FDiagPattern, Qt::BDiagPattern,
+                                                     Qt::CrossPattern, Qt::DiagCrossPattern};
+        return QBrush(ToQColor(c), hatches[std::clamp(b->hatch, 0, 5)]);
+    }
+    case BS_PATTERN: {
+        if (b->monoPattern) {
+            // 0-bits take the text colour, 1-bits the background colour.
+            QImage img = b->pattern.copy();
+            img.setColorTable({ToQRgb(st.textColor), ToQRgb(st.bkColor)});
+            return QBrush(img.convertToFormat(QImage::Format_RGB32));
+        }
+        return QBrush(b->pattern);
+    }
+    default:
+        return QBrush(ToQColor(c));
+    }
+}
+
+QBrush DeviceContext::CurrentQBrush() const {
+    return MakeQBrush(st.brush);
+}
+
+int DeviceContext::PenWidth() const {
+    return st.pen && !st.pen->Null() ? st.pen->width : 0;
+}
+
+void DeviceContext::Apply(unsigned mask) {
+    const unsigned d = dirty_ & mask;
+    dirty_ &= ~mask;
+    if (d & (dPen | dRop | dBk)) dirty_ |= dText; // the painter's pen is no longer the text's
+    if (d & dClip) {
+        painter_.setTransform(QTransform());
+        if (st.clip)
+            painter_.setClipRegion(*st.clip);
+        else
+            painter_.setClipping(false);
+    }
+    if (d & (dTransform | dClip)) {
+        UpdateTransform();
+        painter_.setTransform(xform_);
+    }
+    if (d & (dPen | dRop)) {
+        const GdiPen* pen = st.pen;
+        COLORREF c = pen ? (pen->dcPen ? st.dcPenColor : pen->color) : 0;
+        if (st.rop2 == R2_BLACK) c = 0;
+        if (st.rop2 == R2_WHITE) c = 0xFFFFFF;
+        penVisible_ = pen && !pen->Null();
+        painter_.setPen(penVisible_ ? pen->MakeQPen(c) : QPen(Qt::NoPen));
+    }
+    if (d & (dBrush | dRop)) {
+        QBrush br = CurrentQBrush();
+        if (br.style() != Qt::NoBrush && (st.rop2 == R2_BLACK || st.rop2 == R2_WHITE))
+            br = QBrush(st.rop2 == R2_BLACK ? Qt::black : Qt::white);
+        brushVisible_ = br.style() != Qt::NoBrush;
+        painter_.setBrush(br);
+        painter_.setBrushOrigin(st.brushOrg);
+    }
+    if (d & dRop) {
+        QPainter::CompositionMode m = QPainter::CompositionMode_SourceOver;
+        switch (st.rop2) {
+        case R2_NOTMERGEPEN:
+            m = QPainter::RasterOp_NotSourceAndNotDestination;
+            break;
+        case R2_MASKNOTPEN:
+            m = QPainter::RasterOp_NotSourceAndDestination;
+            break;
+        case R2_NOTCOPYPEN:
+            m = QPainter::RasterOp_NotSource;
+            break;
+        case R2_MASKPENNOT:
+            m = QPainter::RasterOp_SourceAndNotDestination;
+            break;
+        case R2_NOT:
+            m = QPainter::RasterOp_NotDestination;
+            break;
+        case R2_XORPEN:
+            m = QPainter::RasterOp_SourceXorDestination;
+            break;
+        case R2_NOTMASKPEN:
+            m = QPainter::RasterOp_NotSourceOrNotDestination;
+            break;
+        case R2_MASKPEN:
+            m = QPainter::RasterOp_SourceAndDestination;
+            break;
+        case R2_NOTXORPEN:
+            m = QPainter::RasterOp_NotSourceXorDestination;
+            break;
+        case R2_MERGENOTPEN:
+            m = QPainter::RasterOp_NotSourceOrDestination;
+            break;
+        case R2_MERGEPENNOT:
+            m = QPainter::RasterOp_SourceOrNotDestination;
+            break;
+        case R2_MERGEPEN:
+            m = QPainter::RasterOp_SourceOrDestination;
+            break;
+        default:
+            break;
+        }
+        painter_.setCompositionMode(m);
+    }
+    if (d & dBk) {
+        painter_.setBackgroundMode(st.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter_.setBackground(ToQColor(st.bkColor));
+    }
+}
+
+QPainter* DeviceContext::TextPainter(GdiFont* font) {
+    if (!painter_.isActive() && !Begin()) return nullptr;
+    if (dirty_ & (dClip | dTransform)) Apply(dClip | dTransform);
+    if (dirty_ & dText || textFont_ != font->serial || textExtra_ != st.charExtra ||
+        textPen_ != st.textColor) {
+        if (st.charExtra != 0) {
+            QFont f = font->qfont;
+            f.setLetterSpacing(QFont::AbsoluteSpacing, st.charExtra);
+            painter_.setFont(f);
+        } else {
+            painter_.setFont(font->qfont);
+        }
+        painter_.setPen(ToQColor(st.textColor));
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_.setBackgroundMode(Qt::TransparentMode);
+        textFont_ = font->serial;
+        textExtra_ = st.charExtra;
+        textPen_ = st.textColor;
+        dirty_ = (dirty_ & ~unsigned(dText)) | dPen | dRop | dBk;
+    }
+    return &painter_;
+}
+
+QPainter* DeviceContext::DevicePainter() {
+    QPainter* p = ShapePainter();
+    if (!p) return nullptr;
+    p->setTransform(QTransform());
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    dirty_ |= dTransform | dRop;
+    return p;
+}
+
+// ---- Objects and state -------------------------------------------------------------------
+
+namespace {
+
+inline bool valid(HDC dc) {
+    return dc != nullptr;
+}
+
+QRect boxOf(int l, int t, int r, int b) {
+    if (r < l) std::swap(l, r);
+    if (b < t) std::swap(t, b);
+    return QRect(l, t, r - l, b - t); // [l, r) x [t, b)
+}
+
+// Adds a figure to the DC's open path.
+bool recordPath(HDC dc, const QPainterPath& figure) {
+    if (!dc->pathOpen) return false;
+    dc->path->addPath(figure);
+    return true;
+}
+
+} // namespace
+
+HGDIOBJ SelectObject(HDC DC, HGDIOBJ Object) {
+    if (!valid(DC) || !Object) return nullptr;
+    switch (Object->kind) {
+    case GdiObject::Pen: {
+        HGDIOBJ old = DC->st.pen;
+        DC->st.pen = static_cast<HPEN>(Object);
+        // Always rebuilt: a new object may sit at the address of a deleted one.
+        DC->Invalidate(DeviceContext::dPen);
+        return old;
+    }
+    case GdiObject::Brush: {
+        HGDIOBJ old = DC->st.brush;
+        DC->st.brush = static_cast<HBRUSH>(Object);
+        DC->Invalidate(DeviceContext::dBrush);
+        return old;
+    }
+    case GdiObject::Font: {
+        HGDIOBJ old = DC->st.font;
+        DC->st.font = static_cast<HFONT>(Object);
+        return old;
+    }
+    case GdiObject::Bitmap:
+        return DC->SelectBitmap(static_cast<HBITMAP>(Object));
+    case GdiObject::Region: {
+        SelectClipRgn(DC, static_cast<HRGN>(Object));
+        return reinterpret_cast<HGDIOBJ>(std::intptr_t(SIMPLEREGION));
+    }
+    }
+    return nullptr;
+}
+
+HGDIOBJ GetCurrentObject(HDC DC, UINT Type) {
+    if (!valid(DC)) return nullptr;
+    switch (Type) {
+    case OBJ_PEN:
+        return DC->st.pen;
+    case OBJ_BRUSH:
+        return DC->st.brush;
+    case OBJ_FONT:
+        return DC->st.font;
+    case OBJ_BITMAP:
+        return DC->SelectedBitmap();
+    default:
+        return nullptr;
+    }
+}
+
+COLORREF SetDCBrushColor(HDC DC, COLORREF Color) {
+    if (!valid(DC)) return CLR_INVALID;
+    const COLORREF old = DC->st.dcBrushColor;
+    DC->st.dcBrushColor = Color & 0xFFFFFF;
+    DC->Invalidate(DeviceContext::dBrush);
+    return old;
+}
+
+COLORREF SetDCPenColor(HDC DC, COLORREF Color) {
+    if (!valid(DC)) return CLR_INVALID;
+    const COLORREF old = DC->st.dcPenColor;
+    DC->st.dcPenColor = Color & 0xFFFFFF;
+    DC->Invalidate(DeviceContext::dPen);
+    return old;
+}
+
+HPALETTE SelectPalette(HDC, HPALETTE, BOOL) {
+    return nullptr;
+}
+UINT RealizePalette(HDC) {
+    return 0;
+}
+
+HDC CreateCompatibleDC(HDC) {
+    return new DeviceContext();
+}
+
+BOOL DeleteDC(HDC DC) {
+    if (!DC) return FALSE;
+    delete DC;
+    return TRUE;
+}
+
+int SaveDC(HDC DC) {
+    if (!valid(DC)) return 0;
+    DC->saved.push_back(DC->st);
+    return int(DC->saved.size());
+}
+
+BOOL RestoreDC(HDC DC, int SavedDC) {
+    if (!valid(DC) || SavedDC == 0) return FALSE;
+    const int n = int(DC->saved.size());
+    const int level = SavedDC < 0 ? n + 1 + SavedDC : SavedDC;
+    if (level < 1 || level > n) return FALSE;
+    DC->st = DC->saved[std::size_t(level - 1)];
+    DC->saved.resize(std::size_t(level - 1));
+    DC->Invalidate(DeviceContext::dAll);
+    return TRUE;
+}
+
+int GetDeviceCaps(HDC DC, int Index) {
+    const QSize size = DC ? DC->DeviceSize() : QSize();
+    switch (Index) {
+    case BITSPIXEL:
+        return DC && DC->Image() && DC->Image()->depth() == 1 ? 1 : 32;
+    case PLANES:
+        return 1;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return 96;
+    case HORZRES:
+        return size.width();
+    case VERTRES:
+        return size.height();
+    case HORZSIZE:
+        return int(std::lround(size.width() * 25.4 / 96.0));
+    case VERTSIZE:
+        return int(std::lround(size.height() * 25.4 / 96.0));
+    default:
+        return 0;
+    }
+}
+
+// ---- Modes and colours -------------------------------------------------------------------
+
+#define ORVO_DC_SETTER(Fn, field, type, dirtyBits)                                                           \
+    type Fn(HDC DC, type Value) {                                                                            \
+        if (!valid(DC)) return type{};                                                                       \
+        const type old = DC->st.field;                                                                       \
+        DC->st.field = Value;                                                                                \
+        if (old != Value) DC->Invalidate(dirtyBits);                                                         \
+        return old;                                                                                          \
+    }
+
+ORVO_DC_SETTER(SetBkMode, bkMode, int, DeviceContext::dBk)
+ORVO_DC_SETTER(SetROP2, rop2, int, DeviceContext::dRop)
+ORVO_DC_SETTER(SetStretchBltMode, stretchMode, int, 0)
+ORVO_DC_SETTER(SetGraphicsMode, graphicsMode, int, 0)
+ORVO_DC_SETTER(SetArcDirection, arcDirection, int, 0)
+ORVO_DC_SETTER(SetPolyFillMode, polyFillMode, int, 0)
+ORVO_DC_SETTER(SetTextAlign, textAlign, UINT, 0)
+ORVO_DC_SETTER(SetTextCharacterExtra, charExtra, int, 0)
+#undef ORVO_DC_SETTER
+
+COLORREF SetBkColor(HDC DC, COLORREF Color) {
+    if (!valid(DC)) return CLR_INVALID;
+    const COLORREF old = DC->st.bkColor;
+    DC->st.bkColor = Color & 0xFFFFFF;
+    if (old != DC->st.bkColor) DC->Invalidate(DeviceContext::dBk | DeviceContext::dBrush);
+    return old;
+}
+
+COLORREF SetTextColor(HDC DC, COLORREF Color) {
+    if (!valid(DC)) return CLR_INVALID;
+    const COLORREF old = DC->st.textColor;
+    DC->st.textColor = Color & 0xFFFFFF;
+    if (old != DC->st.textColor) DC->Invalidate(DeviceContext::dBrush);
+    return old;
+}
+
+int GetBkMode(HDC DC) {
+    return valid(DC) ? DC->st.bkMode : 0;
+}
+COLORREF GetBkColor(HDC DC) {
+    return valid(DC) ? DC->st.bkColor : CLR_INVALID;
+}
+COLORREF GetTextColor(HDC DC) {
+    return valid(DC) ? DC->st.textColor : CLR_INVALID;
+}
+int GetROP2(HDC DC) {
+    return valid(DC) ? DC->st.rop2 : 0;
+}
+int GetGraphicsMode(HDC DC) {
+    return valid(DC) ? DC->st.graphicsMode : 0;
+}
+int GetArcDirection(HDC DC) {
+    return valid(DC) ? DC->st.arcDirection : 0;
+}
+int GetPolyFillMode(HDC DC) {
+    return valid(DC) ? DC->st.polyFillMode : 0;
+}
+UINT GetTextAlign(HDC DC) {
+    return valid(DC) ? DC->st.textAlign : 0;
+}
+int GetTextCharacterExtra(HDC DC) {
+    return valid(DC) ? DC->st.charExtra : 0;
+}
+
+BOOL SetBrushOrgEx(HDC DC, int X, int Y, TPoint* Old) {
+    if (!valid(DC)) return FALSE;
+    if (Old) *Old = {DC->st.brushOrg.x(), DC->st.brushOrg.y()};
+    DC->st.brushOrg = QPoint(X, Y);
+    DC->Invalidate(DeviceContext::dBrush);
+    return TRUE;
+}
+
+// ---- Coordinates -------------------------------------------------------------------------
+
+namespace {
+BOOL setPoint(HDC DC, QPoint DeviceContext::State::*field, int X, int Y, TPoint* Old) {
+    if (!valid(DC)) return FALSE;
+    QPoint& p = DC->st.*field;
+    if (Old) *Old = {p.x(), p.y()};
+    p = QPoint(X, Y);
+    DC->Invalidate(DeviceContext::dTransform);
+    return TRUE;
+}
+BOOL setSize(HDC DC, QSize DeviceContext::State::*field, int X, int Y, TSize* Old) {
+    if (!valid(DC)) return FALSE;
+    QSize& s = DC->st.*field;
+    if (Old) *Old = {s.width(), s.height()};
+    // Extents count only in the anisotropic mode, and never become zero.
+    if (X == 0 || Y == 0) return FALSE;
+    s = QSize(X, Y);
+    DC->Invalidate(DeviceContext::dTransform);
+    return TRUE;
+}
+} // namespace
+
+BOOL SetWindowOrgEx(HDC DC, int X, int Y, TPoint* Old) {
+    return setPoint(DC, &DeviceContext::State::windowOrg, X, Y, Old);
+}
+BOOL SetViewportOrgEx(HDC DC, int X, int Y, TPoint* Old) {
+    return setPoint(DC, &DeviceContext::State::viewportOrg, X, Y, Old);
+}
+BOOL OffsetWindowOrgEx(HDC DC, int X, int Y, TPoint* Old) {
+    if (!valid(DC)) return FALSE;
+    const QPoint p = DC->st.windowOrg;
+    return SetWindowOrgEx(DC, p.x() + X, p.y() + Y, Old);
+}
+BOOL OffsetViewportOrgEx(HDC DC, int X, int Y, TPoint* Old) {
+    if (!valid(DC)) return FALSE;
+    const QPoint p = DC->st.viewportOrg;
+    return SetViewportOrgEx(DC, p.x() + X, p.y() + Y, Old);
+}
+BOOL GetWindowOrgEx(HDC DC, TPoint* Org) {
+    if (!valid(DC) || !Org) return FALSE;
+    *Org = {DC->st.windowOrg.x(), DC->st.windowOrg.y()};
+    return TRUE;
+}
+BOOL GetViewportOrgEx(HDC DC, TPoint* Org) {
+    if (!valid(DC) || !Org) return FALSE;
+    *Org = {DC->st.viewportOrg.x(), DC->st.viewportOrg.y()};
+    return TRUE;
+}
+BOOL SetWindowExtEx(HDC DC, int X, int Y, TSize* Old) {
+    return setSize(DC, &DeviceContext::State::windowExt, X, Y, Old);
+}
+BOOL SetViewportExtEx(HDC DC, int X, int Y, TSize* Old) {
+    return setSize(DC, &DeviceContext::State::viewportExt, X, Y, Old);
+}
+BOOL GetWindowExtEx(HDC DC, TSize* Ext) {
+    if (!valid(DC) || !Ext) return FALSE;
+    *Ext = {DC->st.windowExt.width(), DC->st.windowExt.height()};
+    return TRUE;
+}
+BOOL GetViewportExtEx(HDC DC, TSize* Ext) {
+    if (!valid(DC) || !Ext) return FALSE;
+    *Ext = {DC->st.viewportExt.width(), DC->st.viewportExt.height()};
+    return TRUE;
+}
+int SetMapMode(HDC DC, int Mode) {
+    if (!valid(DC)) return 0;
+    const int old = DC->st.mapMode;
+    DC->st.mapMode = Mode == MM_ANISOTROPIC ? MM_ANISOTROPIC : MM_TEXT;
+    DC->Invalidate(DeviceContext::dTransform);
+    return old;
+}
+int GetMapMode(HDC DC) {
+    return valid(DC) ? DC->st.mapMode : 0;
+}
+
+BOOL LPtoDP(HDC DC, TPoint* Points, int Count) {
+    if (!valid(DC) || (!Points && Count > 0)) return FALSE;
+    DC->ShapePainter(); // brings the transform up to date
+    for (int i = 0; i < Count; ++i) {
+        const QPointF p = DC->Transform().map(QPointF(Points[i].X, Points[i].Y));
+        Points[i] = {int(std::lround(p.x())), int(std::lround(p.y()))};
+    }
+    return TRUE;
+}
+
+BOOL DPtoLP(HDC DC, TPoint* Points, int Count) {
+    if (!valid(DC) || (!Points && Count > 0)) return FALSE;
+    DC->ShapePainter();
+    const QTransform inv = DC->Transform().inverted();
+    for (int i = 0; i < Count; ++i) {
+        const QPointF p = inv.map(QPointF(Points[i].X, Points[i].Y));
+        Points[i] = {int(std::lround(p.x())), int(std::lround(p.y()))};
+    }
+    return TRUE;
+}
+
+// ---- Lines -------------------------------------------------------------------------------
+
+BOOL MoveToEx(HDC DC, int X, int Y, TPoint* Old) {
+    if (!valid(DC)) return FALSE;
+    if (Old) *Old = {DC->st.pos.x(), DC->st.pos.y()};
+    DC->st.pos = QPoint(X, Y);
+    if (DC->pathOpen) DC->path->moveTo(X, Y);
+    return TRUE;
+}
+
+BOOL GetCurrentPositionEx(HDC DC, TPoint* Pos) {
+    if (!valid(DC) || !Pos) return FALSE;
+    *Pos = {DC->st.pos.x(), DC->st.pos.y()};
+    return TRUE;
+}
+
+BOOL LineTo(HDC DC, int X, int Y) {
+    if (!valid(DC)) return FALSE;
+    const QPoint from = DC->st.pos, to(X, Y);
+    DC->st.pos = to;
+    if (DC->pathOpen) {
+        DC->path->lineTo(to);
+        return TRUE;
+    }
+    if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible() && !DC->RopIsNop()) p->drawLine(from, to);
+    return TRUE;
+}
+
+namespace {
+// A reused buffer of Qt points, so that long polylines do not allocate on every call.
+QPoint* qtPoints(const TPoint* pts, int n) {
+    thread_local std::vector<QPoint> buf;
+    if (int(buf.size()) < n) buf.resize(std::size_t(n));
+    for (int i = 0; i < n; ++i)
+        buf[std::size_t(i)] = QPoint(pts[i].X, pts[i].Y);
+    return buf.data();
+}
+} // namespace
+
+BOOL Polyline(HDC DC, const TPoint* Points, int Count) {
+    if (!valid(DC) || Count < 2 || !Points) return FALSE;
+    QPoint* q = qtPoints(Points, Count);
+    if (DC->pathOpen) {
+        DC->path->moveTo(q[0]);
+        for (int i = 1; i < Count; ++i)
+            DC->path->lineTo(q[i]);
+        return TRUE;
+    }
+    if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible() && !DC->RopIsNop()) p->drawPolyline(q, Count);
+    return TRUE;
+}
+
+BOOL PolylineTo(HDC DC, const TPoint* Points, int Count) {
+    if (!valid(DC) || Count < 1 || !Points) return FALSE;
+    for (int i = 0; i < Count; ++i)
+        LineTo(DC, Points[i].X, Points[i].Y);
+    return TRUE;
+}
+
+BOOL PolyPolyline(HDC DC, const TPoint* Points, const DWORD* Counts, int Polylines) {
+    if (!valid(DC) || !Points || !Counts) return FALSE;
+    for (int i = 0; i < Polylines; ++i) {
+        Polyline(DC, Points, int(Counts[i]));
+        Points += Counts[i];
+    }
+    return TRUE;
+}
+
+BOOL Polygon(HDC DC, const TPoint* Points, int Count) {
+    if (!valid(DC) || Count < 2 || !Points) return FALSE;
+    QPoint* q = qtPoints(Points, Count);
+    const Qt::FillRule rule = DC->st.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+    if (DC->pathOpen) {
+        QPainterPath figure;
+        figure.addPolygon(QPolygonF(QPolygon(QList<QPoint>(q, q + Count))));
+        figure.closeSubpath();
+        DC->path->addPath(figure);
+        return TRUE;
+    }
+    if (QPainter* p = DC->ShapePainter(); p && !DC->RopIsNop()) p->drawPolygon(q, Count, rule);
+    return TRUE;
+}
+
+BOOL PolyPolygon(HDC DC, const TPoint* Points, const int* Counts, int Polygons) {
+    if (!valid(DC) || !Points || !Counts) return FALSE;
+    QPainterPath path;
+    path.setFillRule(DC->st.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    for (int i = 0; i < Polygons; ++i) {
+        QPolygonF poly;
+        for (int k = 0; k < Counts[i]; ++k)
+            poly << QPointF(Points[k].X, Points[k].Y);
+        path.addPolygon(poly);
+        path.closeSubpath();
+        Points += Counts[i];
+    }
+    if (recordPath(DC, path)) return TRUE;
+    if (QPainter* p = DC->ShapePainter(); p && !DC->RopIsNop()) p->drawPath(path);
+    return TRUE;
+}
+
+namespace {
+QPainterPath bezierPath(const TPoint* Points, int Count, bool fromCurrent, QPoint current) {
+    QPainterPath path;
+    int i = 0;
+    if (fromCurrent) {
+        path.moveTo(current);
+    } else {
+        path.moveTo(Points[0].X, Points[0].Y);
+        i = 1;
+    }
+    for (; i + 2 < Count; i += 3)
+        path.cubicTo(Points[i].X, Points[i].Y, Points[i + 1].X, Points[i + 1].Y, Points[i + 2].X,
+                     Points[i + 2].Y);
+    return path;
+}
+} // namespace
+
+BOOL PolyBezier(HDC DC, const TPoint* Points, int Count) {
+    if (!valid(DC) || !Points || Count < 4 || (Count - 1) % 3 != 0) return FALSE;
+    const QPainterPath path = bezierPath(Points, Count, false, {});
+    if (recordPath(DC, path)) return TRUE;
+    if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible()) {
+        const QBrush keep = p->brush();
+        p->setBrush(Qt::NoBrush);
+        p->drawPath(path);
+        p->setBrush(keep);
+    }
+    return TRUE;
+}
+
+BOOL PolyBezierTo(HDC DC, const TPoint* Points, int Count) {
+    if (!valid(DC) || !Points || Count < 3 || Count % 3 != 0) return FALSE;
+    const QPainterPath path = bezierPath(Points, Count, true, DC->st.pos);
+    DC->st.pos = QPoint(Points[Count - 1].X, Points[Count - 1].Y);
+    if (DC->pathOpen) {
+        DC->path->connectPath(path);
+        return TRUE;
+    }
+    if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible()) {
+        const QBrush keep = p->brush();
+        p->setBrush(Qt::NoBrush);
+        p->drawPath(path);
+        p->setBrush(keep);
+    }
+    return TRUE;
+}
+
+// ---- Shapes ------------------------------------------------------------------------------
+// A shape's box [Left, Right) x [Top, Bottom): the outline runs on Left..Right-1 and
+// Top..Bottom-1; without a pen only the inside of that outline is filled, so the fill
+// is one pixel narrower and lower, as Windows does.
+
+namespace {
+
+// The Qt rectangle whose outline Qt strokes on the pixels Left..Right-1, Top..Bottom-1.
+QRect outlineRect(const QRect& box) {
+    return QRect(box.left(), box.top(), box.width() - 1, box.height() - 1);
+}
+
+// The angle of a radial point as the parameter of the ellipse, so that Qt's arc ends where
+// the ray from the centre through the point meets the ellipse.
+qreal arcAngle(const QRectF& r, int x, int y) {
+    const QPointF c = r.center();
+    const qreal rx = std::max<qreal>(r.width() / 2, 0.5), ry = std::max<qreal>(r.height() / 2, 0.5);
+    return std::atan2(-(y - c.y()) / ry, (x - c.x()) / rx) * 180.0 / std::numbers::pi;
+}
+
+struct ArcSpan {
+    qreal start, sweep;
+};
+ArcSpan arcSpan(HDC DC, const QRectF& r, int xs, int ys, int xe, int ye) {
+    const qreal a0 = arcAngle(r, xs, ys), a1 = arcAngle(r, xe, ye);
+    qreal sweep = a1 - a0;
+    if (DC->st.arcDirection == AD_CLOCKWISE) {
+        while (sweep >= 0)
+            sweep -= 360;
+    } else {
+        while (sweep <= 0)
+            sweep += 360;
+    }
+    if (sweep > 360) sweep -= 360;
+    if (sweep < -360) sweep += 360;
+    return {a0, sweep};
+}
+
+} // namespace
+
+BOOL Rectangle(HDC DC, int Left, int Top, int Right, int Bottom) {
+    if (!valid(DC)) return FALSE;
+    const QRect box = boxOf(Left, Top, Right, Bottom);
+    if (box.width() < 2 || box.height() < 2) return TRUE;
+    if (DC->pathOpen) {
+        QPainterPath f;
+        f.addRect(outlineRect(box));
+        return recordPath(DC, f);
+    }
+    QPainter* p = DC->ShapePainter();
+    if (!p || DC->RopIsNop()) return TRUE;
+    if (DC->PenVisible())
+        p->drawRect(outlineRect(box));
+    else if (DC->BrushVisible())
+        p->fillRect(outlineRect(box), p->brush());
+    return TRUE;
+}
+
+BOOL RoundRect(HDC DC, int Left, int Top, int Right, int Bottom, int Width, int Height) {
+    if (!valid(DC)) return FALSE;
+    const QRect box = boxOf(Left, Top, Right, Bottom);
+    if (box.width() < 2 || box.height() < 2) return TRUE;
+    const qreal rx = std::min(std::abs(Width), box.width()) / 2.0,
+                ry = std::min(std::abs(Height), box.height()) / 2.0;
+    QPainterPath f;
+    f.addRoundedRect(outlineRect(box), rx, ry);
+    if (recordPath(DC, f)) return TRUE;
+    if (QPainter* p = DC->ShapePainter(); p && !DC->RopIsNop()) p->drawRoundedRect(outlineRect(box), rx, ry);
+    return TRUE;
+}
+
+namespace {
+
+// The rows of an ellipse inscribed in the pixels of box, as spans [x0, x1] mirrored about
+// the box's centre, so that odd and even sizes come out symmetric as on Windows.
+struct Span {
+    int x0, x1;
+    bool Empty() const { return x1 < x0; }
+};
+std::vector<Span> ellipseSpans(const QRect& box) {
+    std::vector<Span> rows(std::size_t(box.height()));
+    const double a = (box.width() - 1) / 2.0, b = (box.height() - 1) / 2.0;
+    const double cx = box.left() + a, cy = box.top() + b;
+    for (int i = 0; i < box.height(); ++i) {
+        const double dy = box.top() + i - cy;
+        const double t = b > 0 ? 1.0 - (dy * dy) / (b * b) : 1.0;
+        const double dx = a * std::sqrt(std::max(0.0, t)) + 0.5;
+        rows[std::size_t(i)] = {int(std::ceil(cx - dx - 1e-9)), int(std::floor(cx + dx + 1e-9))};
+    }
+    return rows;
+}
+
+void drawEllipse(HDC DC, QPainter* p, const QRect& box) {
+    const bool pen = DC->PenVisible() && DC->PenWidth() <= 1;
+    if (DC->PenVisible() && !pen) {
+        p->drawEllipse(outlineRect(box));
+        return;
+    }
+    // Without a pen the fill covers the box less its right and bottom edge.
+    const QRect area = pen ? box : QRect(box.left(), box.top(), box.width() - 1, box.height() - 1);
+    if (area.width() < 1 || area.height() < 1) return;
+    const std::vector<Span> rows = ellipseSpans(area);
+    const QBrush brush = p->brush();
+    const QColor penColor = p->pen().color();
+    const int n = int(rows.size());
+    for (int i = 0; i < n; ++i) {
+        const Span row = rows[std::size_t(i)];
+        const int y = area.top() + i;
+        if (row.Empty()) continue;
+        if (!pen) {
+            if (DC->BrushVisible()) p->fillRect(QRect(row.x0, y, row.x1 - row.x0 + 1, 1), brush);
+            continue;
+        }
+        Span inner{row.x1 + 1, row.x0 - 1};
+        if (i > 0 && i < n - 1) {
+            const Span up = rows[std::size_t(i - 1)], down = rows[std::size_t(i + 1)];
+            inner = {std::max({row.x0 + 1, up.x0, down.x0}), std::min({row.x1 - 1, up.x1, down.x1})};
+        }
+        if (inner.Empty()) {
+            p->fillRect(QRect(row.x0, y, row.x1 - row.x0 + 1, 1), penColor);
+            continue;
+        }
+        p->fillRect(QRect(row.x0, y, inner.x0 - row.x0, 1), penColor);
+        p->fillRect(QRect(inner.x1 + 1, y, row.x1 - inner.x1, 1), penColor);
+        if (DC->BrushVisible()) p->fillRect(QRect(inner.x0, y, inner.x1 - inner.x0 + 1, 1), brush);
+    }
+}
+
+} // namespace
+
+BOOL Ellipse(HDC DC, int Left, int Top, int Right, int Bottom) {
+    if (!valid(DC)) return FALSE;
+    const QRect box = boxOf(Left, Top, Right, Bottom);
+    if (box.width() < 2 || box.height() < 2) return TRUE;
+    if (DC->pathOpen) {
+        QPainterPath f;
+        f.addEllipse(outlineRect(box));
+        return recordPath(DC, f);
+    }
+    if (QPainter* p = DC->ShapePainter(); p && !DC->RopIsNop()) drawEllipse(DC, p, box);
+    return TRUE;
+}
+
+namespace {
+enum class ArcKind { Arc, Pie, Chord };
+BOOL arcShape(HDC DC, ArcKind kind, int Left, int Top, int Right, int Bottom, int xs, int ys, int xe,
+              int ye) {
+    if (!valid(DC)) return FALSE;
+    const QRect box = boxOf(Left, Top, Right, Bottom);
+    if (box.width() < 2 || box.height() < 2) return TRUE;
+    const QRectF r = outlineRect(box);
+    const ArcSpan span = arcSpan(DC, r, xs, ys, xe, ye);
+    if (DC->pathOpen) {
+        QPainterPath f;
+        if (kind == ArcKind::Pie)
+            f.moveTo(r.center());
+        else
+            f.arcMoveTo(r, span.start);
+        f.arcTo(r, span.start, span.sweep);
+        if (kind != ArcKind::Arc) f.closeSubpath();
+        return recordPath(DC, f);
+    }
+    QPainter* p = DC->ShapePainter();
+    if (!p || DC->RopIsNop()) return TRUE;
+    const int a = int(std::lround(span.start * 16)), s = int(std::lround(span.sweep * 16));
+    switch (kind) {
+    case ArcKind::Arc:
+        if (DC->PenVisible()) p->drawArc(r, a, s);
+        break;
+    case ArcKind::Pie:
+        p->drawPie(r, a, s);
+        break;
+    case ArcKind::Chord:
+        p->drawChord(r, a, s);
+        break;
+    }
+    return TRUE;
+}
+} // namespace
+
+BOOL Arc(HDC DC, int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd) {
+    return arcShape(DC, ArcKind::Arc, Left, Top, Right, Bottom, XStart, YStart, XEnd, YEnd);
+}
+BOOL Pie(HDC DC, int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd) {
+    return arcShape(DC, ArcKind::Pie, Left, Top, Right, Bottom, XStart, YStart, XEnd, YEnd);
+}
+BOOL Chord(HDC DC, int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd) {
+    return arcShape(DC, ArcKind::Chord, Left, Top, Right, Bottom, XStart, YStart, XEnd, YEnd);
+}
+
+BOOL ArcTo(HDC DC, int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd) {
+    if (!valid(DC)) return FALSE;
+    const QRect box = boxOf(Left, Top, Right, Bottom);
+    const QRectF r = outlineRect(box);
+    const ArcSpan span = arcSpan(DC, r, XStart, YStart, XEnd, YEnd);
+    QPainterPath f;
+    f.moveTo(DC->st.pos);
+    f.arcTo(r, span.start, span.sweep); // the line to the arc's start joins the current point
+    const QPointF end = f.currentPosition();
+    DC->st.pos = QPoint(int(std::lround(end.x())), int(std::lround(end.y())));
+    if (DC->pathOpen) {
+        DC->path->connectPath(f);
+        return TRUE;
+    }
+    if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible()) {
+        const QBrush keep = p->brush();
+        p->setBrush(Qt::NoBrush);
+        p->drawPath(f);
+        p->setBrush(keep);
+    }
+    return TRUE;
+}
+
+int FillRect(HDC DC, const TRect* R, HBRUSH Brush) {
+    if (!valid(DC) || !R || !Brush) return FALSE;
+    QPainter* p = DC->ShapePainter();
+    if (!p) return FALSE;
+    const QRect box = boxOf(R->Left, R->Top, R->Right, R->Bottom);
+    if (box.isEmpty()) return TRUE;
+    // Filling copies the brush whatever the pen's raster operation.
+    if (GetROP2(DC) != R2_COPYPEN) {
+        p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        DC->Invalidate(DeviceContext::dRop);
+    }
+    p->fillRect(box, DC->MakeQBrush(Brush));
+    return TRUE;
+}
+
+int FrameRect(HDC DC, const TRect* R, HBRUSH Brush) {
+    if (!valid(DC) || !R || !Brush) return FALSE;
+    const TRect& r = *R;
+    if (r.Right <= r.Left || r.Bottom <= r.Top) return TRUE;
+    const TRect sides[] = {{r.Left, r.Top, r.Right, r.Top + 1},
+                           {r.Left, r.Bottom - 1, r.Right, r.Bottom},
+                           {r.Left, r.Top, r.Left + 1, r.Bottom},
+                           {r.Right - 1, r.Top, r.Right, r.Bottom}};
+    for (const TRect& s : sides)
+        FillRect(DC, &s, Brush);
+    return TRUE;
+}
+
+BOOL InvertRect(HDC DC, const TRect* R) {
+    if (!valid(DC) || !R) return FALSE;
+    QPainter* p = DC->ShapePainter();
+    if (!p) return FALSE;
+    p->setCompositionMode(QPainter::RasterOp_NotDestination);
+    p->fillRect(boxOf(R->Left, R->Top, R->Right, R->Bottom), Qt::black);
+    DC->Invalidate(DeviceContext::dRop);
+    return TRUE;
+}
+
+BOOL DrawFocusRect(HDC DC, const TRect* R) {
+    if (!valid(DC) || !R) return FALSE;
+    // Every other pixel of the frame inverted: drawing the same rectangle again erases it.
+    const QRect box = boxOf(R->Left, R->Top, R->Right, R->Bottom);
+    if (box.width() < 1 || box.height() < 1) return TRUE;
+    QPainterPath dots;
+    for (int x = box.left(); x <= box.right(); x += 2) {
+        dots.addRect(x, box.top(), 1, 1);
+        if (box.height() > 1) dots.addRect(x, box.bottom(), 1, 1);
+    }
+    for (int y = box.top() + 2; y < box.bottom(); y += 2) {
+        dots.addRect(box.left(), y, 1, 1);
+        if (box.width() > 1) dots.addRect(box.right(), y, 1, 1);
+    }
+    QPainter* p = DC->ShapePainter();
+    if (!p) return FALSE;
+    p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p->fillPath(dots, Qt::white);
+    DC->Invalidate(DeviceContext::dRop);
+    return TRUE;
+}
+
+namespace {
+void fillSolid(HDC DC, const TRect& r, TColor c) {
+    HBRUSH b = CreateSolidBrush(COLORREF(ColorToRGB(c)));
+    FillRect(DC, &r, b);
+    DeleteObject(b);
+}
+void edgeLines(HDC DC, TRect& r, UINT flags, TColor topLeft, TColor bottomRight) {
+    if (flags & BF_LEFT) fillSolid(DC, {r.Left, r.Top, r.Left + 1, r.Bottom}, topLeft);
+    if (flags & BF_TOP) fillSolid(DC, {r.Left, r.Top, r.Right, r.Top + 1}, topLeft);
+    if (flags & BF_RIGHT) fillSolid(DC, {r.Right - 1, r.Top, r.Right, r.Bottom}, bottomRight);
+    if (flags & BF_BOTTOM) fillSolid(DC, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, bottomRight);
+    if (flags & BF_LEFT) ++r.Left;
+    if (flags & BF_TOP) ++r.Top;
+    if (flags & BF_RIGHT) --r.Right;
+    if (flags & BF_BOTTOM) --r.Bottom;
+}
+} // namespace
+
+BOOL DrawEdge(HDC DC, TRect* R, UINT Edge, UINT Flags) {
+    if (!valid(DC) || !R) return FALSE;
+    TRect r = *R;
+    if (Edge & BDR_RAISEDOUTER)
+        edgeLines(DC, r, Flags, cl3DLight, cl3DDkShadow);
+    else if (Edge & BDR_SUNKENOUTER)
+        edgeLines(DC, r, Flags, clBtnShadow, clBtnHighlight);
+    if (Edge & BDR_RAISEDINNER)
+        edgeLines(DC, r, Flags, clBtnHighlight, clBtnShadow);
+    else if (Edge & BDR_SUNKENINNER)
+        edgeLines(DC, r, Flags, cl3DDkShadow, cl3DLight);
+    constexpr UINT BF_MIDDLE = 0x800;
+    if (Flags & BF_MIDDLE) fillSolid(DC, r, clBtnFace);
+    if (Flags & BF_ADJUST) *R = r;
+    return TRUE;
+}
+
+BOOL DrawFrameControl(HDC DC, TRect* R, UINT Type, UINT State) {
+    if (!valid(DC) || !R || Type != DFC_BUTTON) return FALSE;
+    // A 13 x 13 classic box: sunken frame, white (or face when inactive) inside, a tick or dot.
+    const int size = std::min({13, R->Width(), R->Height()});
+    TRect box = Bounds(R->Left + (R->Width() - size) / 2, R->Top + (R->Height() - size) / 2, size, size);
+    const bool radio = (State & 0xF) == DFCS_BUTTONRADIO;
+    const TColor face = (State & (DFCS_INACTIVE | DFCS_PUSHED)) ? clBtnFace : clWindow;
+    if (!radio) {
+        TRect inner = box;
+        DrawEdge(DC, &inner, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        fillSolid(DC, inner, face);
+        if (State & DFCS_CHECKED) {
+            const TColor mark = (State & DFCS_INACTIVE) ? clGrayText : clWindowText;
+            HPEN pen = CreatePen(PS_SOLID, 1, COLORREF(ColorToRGB(mark)));
+            HGDIOBJ old = SelectObject(DC, pen);
+            const TPoint o = box.TopLeft();
+            for (int i = 0; i < 3; ++i) {
+                MoveToEx(DC, o.X + 3, o.Y + 5 + i, nullptr);
+                LineTo(DC, o.X + 5, o.Y + 7 + i);
+                LineTo(DC, o.X + 10, o.Y + 2 + i);
+            }
+            SelectObject(DC, old);
+            DeleteObject(pen);
+        }
+        return TRUE;
+    }
+    QPainter* p = DC->ShapePainter();
+    if (!p) return FALSE;
+    p->save();
+    p->setPen(QPen(ToQColor(COLORREF(ColorToRGB(clBtnShadow))), 0));
+    p->setBrush(ToQColor(COLORREF(ColorToRGB(face))));
+    p->drawEllipse(QRect(box.Left, box.Top, size - 1, size - 1));
+    if (State & DFCS_CHECKED) {
+        p->setPen(Qt::NoPen);
+        p->setBrush(ToQColor(COLORREF(ColorToRGB(clWindowText))));
+        p->drawEllipse(QRect(box.Left + 4, box.Top + 4, 4, 4));
+    }
+    p->restore();
+    return TRUE;
+}
+
+// ---- Pixels ------------------------------------------------------------------------------
+
+namespace {
+bool devicePixel(HDC DC, int X, int Y, QPoint& d) {
+    QImage* img = DC->Image();
+    if (!img || img->isNull()) return false;
+    DC->ShapePainter();
+    d = DC->Transform().map(QPoint(X, Y));
+    if (!img->rect().contains(d)) return false;
+    return !DC->st.clip || DC->st.clip->contains(d);
+}
+} // namespace
+
+COLORREF GetPixel(HDC DC, int X, int Y) {
+    QPoint d;
+    if (!valid(DC) || !devicePixel(DC, X, Y, d)) return CLR_INVALID;
+    return FromQRgb(DC->Image()->pixel(d));
+}
+
+COLORREF SetPixel(HDC DC, int X, int Y, COLORREF Color) {
+    QPoint d;
+    if (!valid(DC) || !devicePixel(DC, X, Y, d)) return CLR_INVALID;
+    QImage* img = DC->Image();
+    const QRgb c = ToQRgb(Color);
+    if (img->depth() == 1) {
+        img->setPixel(d, qGray(c) >= 128 ? 1 : 0);
+    } else {
+        img->setPixelColor(d, QColor(c));
+    }
+    return FromQRgb(img->pixel(d));
+}
+
+BOOL SetPixelV(HDC DC, int X, int Y, COLORREF Color) {
+    return SetPixel(DC, X, Y, Color) != CLR_INVALID;
+}
+
+// ---- Paths -------------------------------------------------------------------------------
+
+BOOL BeginPath(HDC DC) {
+    if (!valid(DC)) return FALSE;
+    DC->pathOpen = true;
+    DC->path.emplace();
+    DC->path->setFillRule(DC->st.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    DC->path->moveTo(DC->st.pos);
+    return TRUE;
+}
+
+BOOL EndPath(HDC DC) {
+    if (!valid(DC) || !DC->pathOpen) return FALSE;
+    DC->pathOpen = false;
+    return TRUE;
+}
+
+BOOL AbortPath(HDC DC) {
+    if (!valid(DC)) return FALSE;
+    DC->pathOpen = false;
+    DC->path.reset();
+    return TRUE;
+}
+
+BOOL CloseFigure(HDC DC) {
+    if (!valid(DC) || !DC->pathOpen) return FALSE;
+    DC->path->closeSubpath();
+    return TRUE;
+}
+
+namespace {
+bool closedPath(HDC DC) {
+    return valid(DC) && !DC->pathOpen && DC->path;
+}
+BOOL paintPath(HDC DC, bool stroke, bool fill) {
+    if (!closedPath(DC)) return FALSE;
+    QPainter* p = DC->ShapePainter();
+    if (p) {
+        if (fill && DC->BrushVisible()) p->fillPath(*DC->path, p->brush());
+        if (stroke && DC->PenVisible()) p->strokePath(*DC->path, p->pen());
+    }
+    DC->path.reset(); // drawing a path uses it up
+    return TRUE;
+}
+} // namespace
+
+BOOL StrokePath(HDC DC) {
+    return paintPath(DC, true, false);
+}
+BOOL FillPath(HDC DC) {
+    return paintPath(DC, false, true);
+}
+BOOL StrokeAndFillPath(HDC DC) {
+    return paintPath(DC, true, true);
+}
+
+BOOL WidenPath(HDC DC) {
+    if (!closedPath(DC) || !DC->st.pen) return FALSE;
+    QPainterPathStroker stroker(DC->st.pen->MakeQPen(0));
+    stroker.setWidth(std::max(1, DC->st.pen->width));
+    QPainterPath wide = stroker.createStroke(*DC->path);
+    wide.setFillRule(Qt::WindingFill);
+    *DC->path = wide;
+    return TRUE;
+}
+
+BOOL FlattenPath(HDC DC) {
+    if (!closedPath(DC)) return FALSE;
+    QPainterPath flat;
+    for (const QPolygonF& poly : DC->path->toSubpathPolygons())
+        flat.addPolygon(poly);
+    flat.setFillRule(DC->path->fillRule());
+    *DC->path = flat;
+    return TRUE;
+}
+
+HRGN PathToRegion(HDC DC) {
+    if (!closedPath(DC)) return nullptr;
+    DC->ShapePainter();
+    auto* r = new GdiRegion;
+    const QPainterPath dev = DC->Transform().map(*DC->path);
+    r->rgn = QRegion(dev.toFillPolygon().toPolygon(), dev.fillRule());
+    DC->path.reset();
+    return r;
+}
+
+BOOL SelectClipPath(HDC DC, int Mode) {
+    HRGN r = PathToRegion(DC);
+    if (!r) return FALSE;
+    const int result = ExtSelectClipRgn(DC, r, Mode);
+    DeleteObject(r);
+    return result != ERROR;
+}

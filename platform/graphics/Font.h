@@ -1,0 +1,62 @@
+// TFont: a font by its Windows name, size or pixel height, style, colour and escapement.
+// The name is kept as given ("Tahoma"); drawing uses the installed family it maps to.
+#pragma once
+
+#include "platform/graphics/Color.h"
+#include "platform/graphics/GraphicsObject.h"
+
+enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using TFontStyles = Set<TFontStyle>;
+enum TFontPitch { fpDefault, fpVariable, fpFixed };
+using TFontCharset = Byte;
+
+class TFont : public TGraphicsObject {
+    ORVO_CLASS(TFont, TGraphicsObject)
+public:
+    TFont();
+    ~TFont() override;
+    void Assign(TPersistent* Source) override;
+
+    String Name() const { return name_; }
+    void SetName(const String& Value);
+    // Points at PixelsPerInch: Height = -round(Size * PixelsPerInch / 72).
+    int Size() const;
+    void SetSize(int Value);
+    // Negative: the character (em) height in pixels; positive: the cell height.
+    int Height() const { return height_; }
+    void SetHeight(int Value);
+    int PixelsPerInch() const { return ppi_; }
+    void SetPixelsPerInch(int Value) { ppi_ = Value > 0 ? Value : 96; }
+    TColor Color() const { return color_; }
+    void SetColor(TColor Value);
+    TFontStyles Style() const { return style_; }
+    void SetStyle(TFontStyles Value);
+    TFontCharset Charset() const { return charset_; }
+    void SetCharset(TFontCharset Value);
+    TFontPitch Pitch() const { return pitch_; }
+    void SetPitch(TFontPitch Value);
+    // Escapement of the text in tenths of a degree, counter-clockwise.
+    int Orientation() const { return orientation_; }
+    void SetOrientation(int Value);
+    Byte Quality() const { return quality_; }
+    void SetQuality(Byte Value);
+
+    // The font object (made on first use). Assigning a handle takes it over: the font's
+    // properties are read from it and it is deleted with the font.
+    HFONT Handle();
+    void SetHandle(HFONT Value);
+
+private:
+    void Change();
+    void FreeHandle();
+    String name_ = QStringLiteral("Tahoma");
+    int height_ = -11;
+    int ppi_ = 96;
+    TColor color_ = clWindowText;
+    TFontStyles style_;
+    TFontCharset charset_ = DEFAULT_CHARSET;
+    TFontPitch pitch_ = fpDefault;
+    int orientation_ = 0;
+    Byte quality_ = DEFAULT_QUALITY;
+    HFONT handle_ = nullptr;
+};

@@ -1,0 +1,94 @@
+// The objects behind the drawing handles: pens, brushes, fonts, regions and bitmaps,
+// each holding its Windows description and the Qt value it draws with. Objects are
+// immutable once made (as handles were), so a device context may cache what it built
+// from one; stock objects are never deleted.
+#pragma once
+
+#include "platform/graphics/GdiTypes.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPen>
+#include <QRegion>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct GdiObject {
+    enum Kind { Pen, Brush, Font, Region, Bitmap };
+    explicit GdiObject(Kind k) : kind(k) {}
+    virtual ~GdiObject() = default;
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    const Kind kind;
+    bool stock = false;
+};
+
+struct GdiPen : GdiObject {
+    GdiPen() : GdiObject(Pen) {}
+    DWORD style = PS_SOLID; // PS_ style, end cap, join and type bits
+    int width = 1;
+    COLORREF color = 0;
+    bool dcPen = false;           // the DC_PEN stock object: colour from the DC
+    std::vector<DWORD> userStyle; // dash and gap lengths of PS_USERSTYLE
+    bool Null() const { return (style & PS_STYLE_MASK) == PS_NULL; }
+    bool Geometric() const { return (style & PS_TYPE_MASK) == PS_GEOMETRIC; }
+    // The Qt pen in the given colour (cosmetic pens are one device pixel wide).
+    QPen MakeQPen(COLORREF c) const;
+};
+
+struct GdiBrush : GdiObject {
+    GdiBrush() : GdiObject(Brush) {}
+    UINT style = BS_SOLID;
+    COLORREF color = 0xFFFFFF;
+    int hatch = 0;
+    bool dcBrush = false;     // the DC_BRUSH stock object: colour from the DC
+    bool monoPattern = false; // pattern is 1 bit per pixel: 0 -> text colour, 1 -> background
+    QImage pattern;
+    bool Null() const { return style == BS_NULL; }
+};
+
+struct GdiFont : GdiObject {
+    GdiFont() : GdiObject(Font) {}
+    LOGFONTW lf;
+    // Unique per font object ever made, so that a DC can tell a new font at a reused
+    // address from the one it has set.
+    std::uint64_t serial = 0;
+    QFont qfont; // the mapped family at the pixel size of lf
+    std::unique_ptr<QFontMetricsF> metrics;
+    const QFontMetricsF& Metrics() {
+        if (!metrics) metrics = std::make_unique<QFontMetricsF>(qfont);
+        return *metrics;
+    }
+};
+
+struct GdiRegion : GdiObject {
+    GdiRegion() : GdiObject(Region) {}
+    QRegion rgn;
+};
+
+struct GdiBitmap : GdiObject {
+    GdiBitmap() : GdiObject(Bitmap) {}
+    ~GdiBitmap() override;
+    QImage image;
+    DeviceContext* selectedInto = nullptr;
+    // Ends the painting of the DC it is selected into, before the image is replaced.
+    void ReleasePainter();
+};
+
+namespace platform::detail {
+// The Qt colour of a COLORREF (palette-relative bit ignored).
+inline QColor ToQColor(COLORREF c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+inline QRgb ToQRgb(COLORREF c) {
+    return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+inline COLORREF FromQRgb(QRgb c) {
+    return COLORREF(qRed(c)) | (COLORREF(qGreen(c)) << 8) | (COLORREF(qBlue(c)) << 16);
+}
+// Builds the font object of a LOGFONT (family alias, pixel height).
+void BuildQFont(GdiFont& font);
+} // namespace platform::detail

@@ -1,0 +1,189 @@
+#include "platform/graphics/Graphic.h"
+
+#include "platform/classes/Streams.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/JpegImage.h"
+#include "platform/graphics/PngImage.h"
+
+#include <QFileInfo>
+
+#include <memory>
+#include <vector>
+
+ORVO_IMPLEMENT_CLASS(TGraphic, TPersistent)
+ORVO_IMPLEMENT_CLASS(TPicture, TPersistent)
+
+namespace {
+
+struct FileFormat {
+    String extension;
+    String description;
+    TGraphicClass graphicClass;
+};
+
+// The registered formats; the built-in ones come first.
+std::vector<FileFormat>& formats() {
+    static std::vector<FileFormat> list = {
+        {QStringLiteral("bmp"), QStringLiteral("Bitmaps"), TBitmap::StaticClass()},
+        {QStringLiteral("jpg"), QStringLiteral("JPEG Image File"), TJPEGImage::StaticClass()},
+        {QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"), TJPEGImage::StaticClass()},
+        {QStringLiteral("png"), QStringLiteral("Portable Network Graphics"), TPngImage::StaticClass()},
+    };
+    return list;
+}
+
+TGraphic* newGraphic(TGraphicClass cls) {
+    TObject* obj = cls && cls->CreatePlain ? cls->CreatePlain() : nullptr;
+    auto* g = dynamic_cast<TGraphic*>(obj);
+    if (!g) {
+        delete obj;
+        throw EInvalidGraphic(QStringLiteral("Cannot create a graphic of class %1")
+                                  .arg(cls ? cls->ClassName() : QStringLiteral("nil")));
+    }
+    return g;
+}
+
+} // namespace
+
+void TGraphic::SetTransparent(bool Value) {
+    if (Value == transparent_) return;
+    transparent_ = Value;
+    Changed(this);
+}
+
+void TGraphic::SetModified(bool Value) {
+    if (Value)
+        Changed(this);
+    else
+        modified_ = false;
+}
+
+void TGraphic::Changed(TObject*) {
+    modified_ = true;
+    if (OnChange) OnChange(this);
+}
+
+void TGraphic::LoadFromFile(const String& FileName) {
+    TFileStream s(FileName, fmOpenRead | fmShareDenyWrite);
+    LoadFromStream(&s);
+}
+
+void TGraphic::SaveToFile(const String& FileName) {
+    TFileStream s(FileName, fmCreate);
+    SaveToStream(&s);
+}
+
+void RegisterFileFormat(const String& Extension, const String& Description, TGraphicClass AGraphicClass) {
+    auto& list = formats();
+    for (auto& f : list) {
+        if (f.extension.compare(Extension, Qt::CaseInsensitive) == 0) {
+            f = {Extension.toLower(), Description, AGraphicClass};
+            return;
+        }
+    }
+    list.push_back({Extension.toLower(), Description, AGraphicClass});
+}
+
+void UnregisterGraphicClass(TGraphicClass AClass) {
+    auto& list = formats();
+    std::erase_if(list, [AClass](const FileFormat& f) { return f.graphicClass == AClass; });
+}
+
+TGraphicClass GraphicClassForExtension(const String& Extension) {
+    String ext = Extension;
+    if (ext.startsWith(QLatin1Char('.'))) ext = ext.mid(1);
+    for (const auto& f : formats())
+        if (f.extension.compare(ext, Qt::CaseInsensitive) == 0) return f.graphicClass;
+    return nullptr;
+}
+
+String GraphicExtension(TGraphicClass GraphicClass) {
+    for (const auto& f : formats())
+        if (f.graphicClass == GraphicClass) return f.extension;
+    return {};
+}
+
+String GraphicFilter(TGraphicClass GraphicClass) {
+    QStringList all, parts;
+    for (const auto& f : formats()) {
+        if (GraphicClass && !f.graphicClass->InheritsFrom(GraphicClass)) continue;
+        const String mask = QStringLiteral("*.") + f.extension;
+        all << mask;
+        parts << QStringLiteral("%1 (%2)|%2").arg(f.description, mask);
+    }
+    if (all.isEmpty()) return {};
+    const String joined = all.join(QLatin1Char(';'));
+    if (all.size() > 1) parts.prepend(QStringLiteral("All (%1)|%1").arg(joined));
+    return parts.join(QLatin1Char('|'));
+}
+
+// ---- TPicture ----------------------------------------------------------------------------
+
+TPicture::TPicture() = default;
+TPicture::~TPicture() {
+    delete graphic_;
+}
+
+void TPicture::Replace(TGraphic* NewGraphic) {
+    delete graphic_;
+    graphic_ = NewGraphic;
+    if (graphic_) graphic_->OnChange = Method(this, &TPicture::GraphicChanged);
+    GraphicChanged(this);
+}
+
+void TPicture::GraphicChanged(TObject*) {
+    if (OnChange) OnChange(this);
+}
+
+void TPicture::SetGraphic(TGraphic* Value) {
+    if (!Value) {
+        Replace(nullptr);
+        return;
+    }
+    TGraphic* copy = newGraphic(Value->ClassType());
+    try {
+        copy->Assign(Value);
+    } catch (...) {
+        delete copy;
+        throw;
+    }
+    Replace(copy);
+}
+
+void TPicture::Assign(TPersistent* Source) {
+    if (!Source) {
+        Replace(nullptr);
+    } else if (auto* p = dynamic_cast<TPicture*>(Source)) {
+        SetGraphic(p->graphic_);
+    } else if (auto* g = dynamic_cast<TGraphic*>(Source)) {
+        SetGraphic(g);
+    } else {
+        TPersistent::Assign(Source);
+    }
+}
+
+TBitmap* TPicture::Bitmap() {
+    if (auto* b = dynamic_cast<TBitmap*>(graphic_)) return b;
+    Replace(new TBitmap);
+    return static_cast<TBitmap*>(graphic_);
+}
+
+int TPicture::Width() const {
+    return graphic_ ? graphic_->Width() : 0;
+}
+int TPicture::Height() const {
+    return graphic_ ? graphic_->Height() : 0;
+}
+
+void TPicture::LoadFromFile(const String& FileName) {
+    const String ext = QFileInfo(FileName).suffix();
+    TGraphicClass cls = GraphicClassForExtension(ext);
+    if (!cls) throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
+    std::unique_ptr<TGraphic> g(newGraphic(cls));
+    g->LoadFromFile(FileName);
+    Replace(g.release());
+}
+
+void TPicture::SaveToFile(const String& FileName) {
+    if (graphic_) graphic_->SaveToFile(FileName);
+}

@@ -1,0 +1,31 @@
+// TPngImage: a PNG picture (read and written through Qt's PNG support); keeps its alpha.
+#pragma once
+
+#include "platform/graphics/Bitmap.h"
+
+#include <memory>
+
+class TPngImage : public TGraphic {
+    ORVO_CLASS(TPngImage, TGraphic)
+public:
+    TPngImage();
+    ~TPngImage() override;
+    void Assign(TPersistent* Source) override;
+
+    bool Empty() const override { return bitmap_->Empty(); }
+    int Width() const override { return bitmap_->Width(); }
+    int Height() const override { return bitmap_->Height(); }
+    void SetWidth(int Value) override { bitmap_->SetWidth(Value); }
+    void SetHeight(int Value) override { bitmap_->SetHeight(Value); }
+
+    void LoadFromStream(TStream* Stream) override;
+    void SaveToStream(TStream* Stream) override;
+    void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+    TBitmap* Bitmap() const { return bitmap_.get(); }
+
+protected:
+    void AssignTo(TPersistent* Dest) override;
+
+private:
+    std::unique_ptr<TBitmap> bitmap_;
+};

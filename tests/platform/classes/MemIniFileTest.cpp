@@ -1,0 +1,240 @@
+#include "platform/classes/MemIniFile.h"
+
+#include "platform/classes/StringList.h"
+#include "platform/rtl/FormatSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+class MemIniFileTest : public ::testing::Test {
+protected:
+    QString path(const char* name = "settings.ini") const { return dir.filePath(QString::fromLatin1(name)); }
+    void writeFile(const QByteArray& bytes, const char* name = "settings.ini") {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readFile(const char* name = "settings.ini") {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+    QTemporaryDir dir;
+};
+
+// Sets the decimal separator of the global settings for one test.
+class SeparatorOverride {
+public:
+    explicit SeparatorOverride(QChar sep) : saved_(FormatSettings) {
+        FormatSettings.DecimalSeparator = sep;
+        FormatSettings.ThousandSeparator = sep == u',' ? QChar(u'.') : QChar(u',');
+    }
+    ~SeparatorOverride() { FormatSettings = saved_; }
+
+private:
+    TFormatSettings saved_;
+};
+} // namespace
+
+TEST_F(MemIniFileTest, ReadsTheTextFormat) {
+    writeFile("\xEF\xBB\xBF"
+              "orphan=before any section\r\n"
+              "[Pressure]\r\n"
+              "  CoeffA0 =  1.5  \r\n"
+              "; a comment=not a key\n"
+              "\n"
+              "no equals sign here\r"
+              "Type0=0x1F\r"
+              "Name=a=b\n"
+              "Empty=\n"
+              "coeffa0=second\n"
+              "[ GUI ]\n"
+              "Language=de\n"
+              "[pressure]\n"
+              "Type1=2");
+    TMemIniFile ini(path());
+    TStringList sections, keys, values;
+    ini.ReadSections(&sections);
+    EXPECT_EQ(sections.Text(), "Pressure\r\n GUI \r\n"); // a repeated section is read as one
+    ini.ReadSection("PRESSURE", &keys);
+    EXPECT_EQ(keys.Text(), "CoeffA0\r\nType0\r\nName\r\nEmpty\r\ncoeffa0\r\nType1\r\n");
+    ini.ReadSectionValues("pressure", &values);
+    EXPECT_EQ(values.Strings(2), "Name=a=b");
+
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* expected;
+    };
+    for (const Case& c :
+         {Case{"Pressure", "CoeffA0", "1.5"}, Case{"PRESSURE", "coeffa0", "1.5"},
+          Case{"Pressure", "Name", "a=b"}, Case{"Pressure", "Empty", ""}, Case{"Pressure", "Type1", "2"},
+          Case{" gui ", "language", "de"}, Case{"GUI", "Language", "<default>"},
+          Case{"Pressure", "orphan", "<default>"}, Case{"Pressure", "; a comment", "<default>"}})
+        EXPECT_EQ(ini.ReadString(c.section, c.key, "<default>"), c.expected) << c.section << "/" << c.key;
+    EXPECT_TRUE(ini.ValueExists("Pressure", "empty"));
+    EXPECT_FALSE(ini.ValueExists("Pressure", "orphan"));
+    EXPECT_TRUE(ini.SectionExists("PRESSURE"));
+    EXPECT_FALSE(ini.SectionExists("GUI"));
+}
+
+TEST_F(MemIniFileTest, IntegerReads) {
+    TMemIniFile ini(path());
+    struct Case {
+        const char* text;
+        int expected;
+    };
+    for (const Case& c :
+         {Case{"42", 42}, Case{"-7", -7}, Case{"0x1", 1}, Case{"0X1f", 31}, Case{"$10", 16}, Case{"", -1},
+          Case{"abc", -1}, Case{"12abc", -1}, Case{"0x", -1}, Case{"1.5", -1}}) {
+        ini.WriteString("S", "K", c.text);
+        EXPECT_EQ(ini.ReadInteger("S", "K", -1), c.expected) << "'" << c.text << "'";
+    }
+    EXPECT_EQ(ini.ReadInteger("S", "missing", 5), 5);
+    ini.WriteInteger("S", "K", -12);
+    EXPECT_EQ(ini.ReadString("S", "K", ""), "-12");
+    ini.WriteBool("S", "B", true);
+    EXPECT_EQ(ini.ReadString("S", "B", ""), "1");
+    EXPECT_TRUE(ini.ReadBool("S", "B", false));
+    EXPECT_FALSE(ini.ReadBool("S", "none", false));
+}
+
+TEST_F(MemIniFileTest, FloatsAreWrittenInTheLocaleAndReadInAnyOfTheTwoSeparators) {
+    TMemIniFile ini(path());
+    for (QChar sep : {QChar(u'.'), QChar(u',')}) {
+        SeparatorOverride locale(sep);
+        ini.WriteFloat("P", "A", 1.0);
+        EXPECT_EQ(ini.ReadString("P", "A", ""), "1");
+        ini.WriteFloat("P", "B", 2.5);
+        EXPECT_EQ(ini.ReadString("P", "B", ""), QStringLiteral("2") + sep + "5");
+        struct Case {
+            const char* text;
+            double expected;
+        };
+        for (const Case& c : {Case{"1.25", 1.25}, Case{"1,25", 1.25}, Case{"-3", -3.0}, Case{"1E3", 1000.0},
+                              Case{"", 7.0}, Case{"abc", 7.0}, Case{"1.000,5", 7.0}, Case{"1,5.5", 7.0}}) {
+            ini.WriteString("P", "X", c.text);
+            EXPECT_EQ(ini.ReadFloat("P", "X", 7.0), c.expected)
+                << "'" << c.text << "' with separator " << QString(sep).toStdString();
+        }
+        // Round trip at full precision.
+        ini.WriteFloat("P", "C", 0.1 + 0.2);
+        EXPECT_DOUBLE_EQ(ini.ReadFloat("P", "C", 0), 0.1 + 0.2);
+    }
+}
+
+TEST_F(MemIniFileTest, WritesKeepOrderAndAppendNewKeysAndSections) {
+    writeFile("[GUI]\nLanguage=en\n\n[Pressure]\nCoeffA0=1\n");
+    TMemIniFile ini(path());
+    ini.WriteString("pressure", "CoeffB0", "0");
+    ini.WriteString("gui", "LANGUAGE", "de"); // replaced in place
+    ini.WriteString("New", "k", "v");
+    ini.WriteString("Pressure", "Empty", "");
+    ini.UpdateFile();
+    EXPECT_EQ(readFile(), "[GUI]\nLANGUAGE=de\n\n"
+                          "[Pressure]\nCoeffA0=1\nCoeffB0=0\nEmpty=\n\n"
+                          "[New]\nk=v\n\n");
+    TMemIniFile again(path());
+    EXPECT_EQ(again.ReadString("Pressure", "Empty", "default"), ""); // present but empty
+}
+
+TEST_F(MemIniFileTest, DuplicateKeysFirstIsReadReplacedAndDeleted) {
+    writeFile("[S]\nk=first\nK=second\nother=x\n");
+    TMemIniFile ini(path());
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "first");
+    ini.WriteString("S", "k", "new");
+    TStringList values;
+    ini.ReadSectionValues("S", &values);
+    EXPECT_EQ(values.Text(), "k=new\r\nK=second\r\nother=x\r\n");
+    ini.DeleteKey("S", "K");
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "second");
+    ini.DeleteKey("S", "other");
+    ini.DeleteKey("S", "missing");
+    ini.DeleteKey("Missing", "k");
+    EXPECT_EQ(ini.ReadString("S", "K", ""), "second");
+    ini.EraseSection("s");
+    EXPECT_FALSE(ini.SectionExists("S"));
+    EXPECT_EQ(ini.ReadString("S", "k", "gone"), "gone");
+}
+
+TEST_F(MemIniFileTest, StringsRoundTripAndRenameReloads) {
+    TMemIniFile ini(path());
+    ini.WriteString("A", "x", "1");
+    ini.WriteString("B", "y", "2");
+    TStringList lines;
+    ini.GetStrings(&lines);
+    EXPECT_EQ(lines.Text(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n\r\n");
+
+    TStringList other;
+    other.SetText("[C]\r\n  z = 3 \r\n");
+    ini.SetStrings(&other); // replaces everything
+    EXPECT_EQ(ini.ReadString("C", "z", ""), "3");
+    EXPECT_FALSE(ini.SectionExists("A"));
+
+    writeFile("[D]\nw=4\n", "other.ini");
+    ini.Rename(path("other.ini"), false);
+    EXPECT_EQ(ini.FileName(), path("other.ini"));
+    EXPECT_TRUE(ini.SectionExists("C")); // not reloaded
+    ini.Rename(path("other.ini"), true);
+    EXPECT_EQ(ini.ReadString("D", "w", ""), "4");
+    EXPECT_FALSE(ini.SectionExists("C"));
+    ini.Rename(path("none.ini"), true); // a missing file empties it
+    EXPECT_FALSE(ini.SectionExists("D"));
+    ini.WriteString("E", "v", "5");
+    ini.Clear();
+    EXPECT_FALSE(ini.SectionExists("E"));
+}
+
+TEST_F(MemIniFileTest, UpdateFileReplacesTheFileWholeOrNotAtAll) {
+    writeFile("[Old]\nk=v\n");
+    ::chmod(path().toLocal8Bit().constData(), 0640);
+    TMemIniFile ini(path());
+    ini.WriteString("Gerät", "Schlüssel", "Wert ü");
+    ini.UpdateFile();
+    EXPECT_EQ(readFile(), "[Old]\nk=v\n\n[Gerät]\nSchlüssel=Wert ü\n\n"); // UTF-8, no BOM, LF
+    struct stat st;
+    ASSERT_EQ(::stat(path().toLocal8Bit().constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);                                             // the permissions stay
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"settings.ini"}); // no temporary left
+
+    // A file its owner may not write is left as it is.
+    ::chmod(path().toLocal8Bit().constData(), 0444);
+    ini.WriteString("Old", "k", "changed");
+    EXPECT_THROW(ini.UpdateFile(), EFCreateError);
+    EXPECT_EQ(readFile(), "[Old]\nk=v\n\n[Gerät]\nSchlüssel=Wert ü\n\n");
+    ::chmod(path().toLocal8Bit().constData(), 0644);
+
+    // A missing folder, an empty name and a folder in place of the file fail.
+    TMemIniFile nowhere(path("missing/sub/x.ini"));
+    nowhere.WriteString("S", "k", "v");
+    EXPECT_THROW(nowhere.UpdateFile(), EFCreateError);
+    TMemIniFile unnamed(QString{});
+    EXPECT_THROW(unnamed.UpdateFile(), EFCreateError);
+    QDir(dir.path()).mkdir("folder.ini");
+    TMemIniFile folder(path("folder.ini"));
+    try {
+        folder.UpdateFile();
+        FAIL() << "wrote over a folder";
+    } catch (const EFCreateError& e) {
+        EXPECT_TRUE(
+            e.Message.startsWith(QStringLiteral("Cannot create file \"") + path("folder.ini") + "\". "))
+            << e.Message.toStdString();
+    }
+}
+
+TEST_F(MemIniFileTest, UpdateFileWritesThroughASymbolicLink) {
+    writeFile("[A]\nk=1\n", "target.ini");
+    ASSERT_TRUE(QFile::link(path("target.ini"), path("link.ini")));
+    TMemIniFile ini(path("link.ini"));
+    ini.WriteString("A", "k", "2");
+    ini.UpdateFile();
+    EXPECT_TRUE(QFileInfo(path("link.ini")).isSymLink());
+    EXPECT_EQ(readFile("target.ini"), "[A]\nk=2\n\n");
+}

@@ -1,0 +1,145 @@
+#include "tests/sim/PtyBox.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdexcept>
+#include <termios.h>
+#include <unistd.h>
+
+namespace sim {
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+long long MsSince(Clock::time_point t) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count();
+}
+
+// How often the server looks at its stop flag while idle or pausing.
+constexpr int PollSliceMs = 10;
+constexpr int IncompleteFrameMs = 200;
+constexpr std::size_t MaxRequestLength = 4096;
+} // namespace
+
+PtyPair::PtyPair() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
+        throw std::runtime_error("no pseudo-terminal");
+    char name[128];
+    if (::ptsname_r(master_, name, sizeof name) != 0) throw std::runtime_error("no pseudo-terminal name");
+    slavePath_ = name;
+    slaveKeep_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slaveKeep_ < 0) throw std::runtime_error("cannot open the pseudo-terminal's slave side");
+    termios tio{};
+    ::tcgetattr(slaveKeep_, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(slaveKeep_, TCSANOW, &tio);
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+}
+
+PtyPair::~PtyPair() {
+    if (slaveKeep_ >= 0) ::close(slaveKeep_);
+    if (master_ >= 0) ::close(master_);
+}
+
+void PtyPair::Write(const Bytes& bytes) {
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.data() + at, bytes.size() - at);
+        if (n > 0) {
+            at += std::size_t(n);
+        } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+            pollfd p{master_, POLLOUT, 0};
+            ::poll(&p, 1, PollSliceMs);
+        } else {
+            return;
+        }
+    }
+}
+
+Bytes PtyPair::Read(int timeoutMs, int quietMs) {
+    Bytes out;
+    int wait = timeoutMs;
+    for (;;) {
+        pollfd p{master_, POLLIN, 0};
+        if (::poll(&p, 1, wait) <= 0 || !(p.revents & POLLIN)) return out;
+        std::uint8_t buffer[4096];
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n <= 0) return out;
+        out.insert(out.end(), buffer, buffer + n);
+        wait = quietMs;
+    }
+}
+
+PtyBox::PtyBox(Box& box) : box_(box) {
+    thread_ = std::thread([this] { Serve(); });
+}
+
+PtyBox::~PtyBox() {
+    stop_ = true;
+    thread_.join();
+}
+
+bool PtyBox::Pause(int ms) {
+    const auto until = Clock::now() + std::chrono::milliseconds(ms);
+    while (!stop_) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
+        if (left <= 0) return true;
+        ::poll(nullptr, 0, int(std::min<long long>(left, PollSliceMs)));
+    }
+    return false;
+}
+
+bool PtyBox::Deliver(const ReplyPlan& plan) {
+    for (const Piece& piece : plan.pieces) {
+        if (piece.delayMs > 0 && !Pause(piece.delayMs)) return false;
+        pty_.Write(piece.bytes);
+    }
+    return true;
+}
+
+void PtyBox::Serve() {
+    Bytes pending;
+    Clock::time_point lastByte = Clock::now();
+    const auto answer = [this](const Bytes& frame) {
+        return Deliver(box_.Exchange(Transport::Bt, frame.data(), frame.size()));
+    };
+    while (!stop_) {
+        pollfd p{pty_.Master(), POLLIN, 0};
+        if (::poll(&p, 1, PollSliceMs) > 0 && (p.revents & POLLIN)) {
+            std::uint8_t buffer[4096];
+            const ssize_t n = ::read(pty_.Master(), buffer, sizeof buffer);
+            if (n > 0) {
+                pending.insert(pending.end(), buffer, buffer + n);
+                lastByte = Clock::now();
+            }
+        }
+        // Take every complete request out of the stream.
+        while (!pending.empty() && !stop_) {
+            const bool quiet = MsSince(lastByte) >= IncompleteFrameMs;
+            bool malformed = pending[0] != 0xAA;
+            std::size_t length = 0;
+            if (!malformed && pending.size() >= 3) {
+                length = pending[1] | (pending[2] << 8);
+                malformed = length < 5 || length > MaxRequestLength;
+            }
+            if (malformed || (quiet && (length == 0 || pending.size() < length))) {
+                // Let the rest of a garbled burst arrive, then answer it once.
+                if (!quiet && pending[0] != 0xAA && pending.size() < 4) break;
+                Bytes junk;
+                junk.swap(pending);
+                answer(junk);
+                break;
+            }
+            if (length == 0 || pending.size() < length) break;
+            Bytes frame(pending.begin(), pending.begin() + std::ptrdiff_t(length));
+            pending.erase(pending.begin(), pending.begin() + std::ptrdiff_t(length));
+            answer(frame);
+        }
+    }
+}
+
+} // namespace sim
