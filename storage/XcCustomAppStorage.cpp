@@ -1,0 +1,872 @@
+#include "storage/XcCustomAppStorage.h"
+
+#include "platform/classes/StringList.h"
+#include "platform/classes/SyncObjs.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/FloatText.h"
+#include "platform/rtl/IntText.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/win/WinTypes.h"
+#include "storage/support/SclMime.h"
+#include "storage/support/XcBase64.h"
+#include "storage/support/XcTranslateString.h"
+
+#include <QStringList>
+#include <cstring>
+
+ORVO_IMPLEMENT_CLASS(TXcAppSubStorage, TCollectionItem)
+ORVO_IMPLEMENT_CLASS(TXcAppSubStorages, TOwnedCollection)
+ORVO_IMPLEMENT_CLASS(TXcCustomAppStorage, TXcComponent)
+
+ORVO_PUBLISHED(TXcAppSubStorage) {
+    P.Property("RootPath", &TXcAppSubStorage::RootPath, &TXcAppSubStorage::SetRootPath);
+    P.Property("AppStorage", &TXcAppSubStorage::AppStorage, &TXcAppSubStorage::SetAppStorage);
+}
+
+ORVO_PUBLISHED(TXcCustomAppStorage) {
+    using T = TXcCustomAppStorage;
+    P.Property("StorageOptions", &T::StorageOptions, &T::SetStorageOptions);
+    P.Property("TranslateStringEngine", &T::TranslateStringEngine, &T::SetTranslateStringEngine);
+    P.Property("OnTranslatePropertyName", &T::OnTranslatePropertyName);
+    P.Property("OnEncryptPropertyValue", &T::OnEncryptPropertyValue);
+    P.Property("OnDecryptPropertyValue", &T::OnDecryptPropertyValue);
+    P.Property("OnError", &T::OnError);
+}
+
+// ---- paths ------------------------------------------------------------------------------
+
+String NormalizePaths(const QStringList& Paths) {
+    if (Paths.isEmpty()) return String();
+    qsizetype start = 0;
+    for (qsizetype i = Paths.size() - 1; i >= 1; --i)
+        if (Paths[i].startsWith(u'\\')) {
+            start = i;
+            break;
+        }
+    QStringList segments;
+    for (qsizetype i = start; i < Paths.size(); ++i) {
+        for (const String& seg : Paths[i].split(u'\\', Qt::SkipEmptyParts)) {
+            if (seg.count(u'.') == seg.size()) {
+                // "." stays, ".." goes one up, "..." two, and so on.
+                for (qsizetype n = seg.size() - 1; n > 0 && !segments.isEmpty(); --n)
+                    segments.removeLast();
+                continue;
+            }
+            segments << seg;
+        }
+    }
+    return segments.join(u'\\');
+}
+
+String NormalizePaths(std::initializer_list<String> Paths) {
+    return NormalizePaths(QStringList(Paths));
+}
+
+Int64 OrdinalOfValue(const void* Address, int OrdinalKind) {
+    switch (OrdinalKind) {
+    case otSByte:
+        return *static_cast<const std::int8_t*>(Address);
+    case otUByte:
+        return *static_cast<const std::uint8_t*>(Address);
+    case otSWord:
+        return *static_cast<const std::int16_t*>(Address);
+    case otUWord:
+        return *static_cast<const std::uint16_t*>(Address);
+    case otSLong:
+        return *static_cast<const std::int32_t*>(Address);
+    case otULong:
+        return *static_cast<const std::uint32_t*>(Address);
+    default:
+        return -1;
+    }
+}
+
+namespace {
+int OrdinalSize(int OrdinalKind) {
+    switch (OrdinalKind) {
+    case otSByte:
+    case otUByte:
+        return 1;
+    case otSWord:
+    case otUWord:
+        return 2;
+    case otSLong:
+    case otULong:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+void StoreOrdinal(Int64 Value, void* Target, int OrdinalKind) {
+    switch (OrdinalSize(OrdinalKind)) {
+    case 1:
+        *static_cast<std::uint8_t*>(Target) = std::uint8_t(Value);
+        break;
+    case 2:
+        *static_cast<std::uint16_t*>(Target) = std::uint16_t(Value);
+        break;
+    case 4:
+        *static_cast<std::uint32_t*>(Target) = std::uint32_t(Value);
+        break;
+    default:
+        break;
+    }
+}
+
+bool StartsWithFolder(const String& Path, const String& Root) {
+    return Path.size() > Root.size() && Path[Root.size()] == u'\\' &&
+           Path.startsWith(Root, Qt::CaseInsensitive);
+}
+
+bool ContainsSubStorage(TXcCustomAppStorage* S, TXcCustomAppStorage* X) {
+    TXcAppSubStorages* links = S->SubStorages();
+    for (int i = links->Count() - 1; i >= 0; --i) {
+        TXcCustomAppStorage* linked = links->Items(i)->AppStorage();
+        if (linked && (linked == X || ContainsSubStorage(linked, X))) return true;
+    }
+    return false;
+}
+
+// Restores an option flag when the scope ends, also when an exception passes.
+class TOptionRestore {
+public:
+    TOptionRestore(TXcCustomAppStorageOptions* o, bool value) : o_(o), old_(o->DefaultIfReadConvertError()) {
+        o_->SetDefaultIfReadConvertError(value);
+    }
+    ~TOptionRestore() { o_->SetDefaultIfReadConvertError(old_); }
+
+private:
+    TXcCustomAppStorageOptions* o_;
+    bool old_;
+};
+} // namespace
+
+void CopyOrdinal(const void* Source, void* Target, int OrdinalKind) {
+    if (const int n = OrdinalSize(OrdinalKind)) std::memcpy(Target, Source, std::size_t(n));
+}
+
+// ---- sub-storage links ------------------------------------------------------------------
+
+TXcCustomAppStorage* TXcAppSubStorage::OwnerStore() const {
+    auto* c = dynamic_cast<TXcAppSubStorages*>(Collection());
+    return c ? c->OwnerStore() : nullptr;
+}
+
+void TXcAppSubStorage::SetRootPath(const String& Value) {
+    const String path = NormalizePaths({Value});
+    if (path == FRootPath) return;
+    if (auto* c = dynamic_cast<TXcAppSubStorages*>(Collection()))
+        if (c->FindSubStorage(path + QStringLiteral("\\*"), Index()))
+            throw EXCLAppStorageError(QStringLiteral("'%1' is not a unique root path").arg(path));
+    FRootPath = path;
+}
+
+void TXcAppSubStorage::SetAppStorage(TXcCustomAppStorage* Value) {
+    if (Value == FAppStorage) return;
+    TXcCustomAppStorage* owner = OwnerStore();
+    if (Value && owner && (Value == owner || ContainsSubStorage(Value, owner)))
+        throw EXCLAppStorageError(QStringLiteral("Circular reference of storages"));
+    if (owner)
+        ChangeComponentReference(owner, Value, FAppStorage);
+    else
+        FAppStorage = Value;
+}
+
+String TXcAppSubStorage::GetDisplayName() const {
+    if (!FRootPath.isEmpty() && FAppStorage) return u'\\' + FRootPath + u'=' + FAppStorage->Name();
+    return TCollectionItem::GetDisplayName();
+}
+
+TXcAppSubStorages::TXcAppSubStorages(TXcCustomAppStorage* AOwner)
+    : TOwnedCollection(AOwner, TXcAppSubStorage::StaticClass()) {}
+
+TXcCustomAppStorage* TXcAppSubStorages::OwnerStore() const {
+    return dynamic_cast<TXcCustomAppStorage*>(GetOwner());
+}
+
+TXcAppSubStorage* TXcAppSubStorages::Items(int Index) const {
+    return static_cast<TXcAppSubStorage*>(TCollection::Items(Index));
+}
+
+TXcAppSubStorage* TXcAppSubStorages::Add(const String& RootPath, TXcCustomAppStorage* AppStorage) {
+    auto* item = static_cast<TXcAppSubStorage*>(TCollection::Add());
+    try {
+        item->SetRootPath(RootPath);
+        item->SetAppStorage(AppStorage);
+    } catch (...) {
+        delete item;
+        throw;
+    }
+    return item;
+}
+
+void TXcAppSubStorages::Delete(int Index) {
+    TCollection::Delete(Index);
+}
+
+void TXcAppSubStorages::Delete(const String& RootPath, bool IncludeSubPaths) {
+    const String root = NormalizePaths({RootPath});
+    if (root.isEmpty()) return;
+    for (int i = Count() - 1; i >= 0; --i) {
+        const String& r = Items(i)->RootPath();
+        if (SameText(r, root) || (IncludeSubPaths && StartsWithFolder(r, root))) Delete(i);
+    }
+}
+
+void TXcAppSubStorages::Delete(TXcCustomAppStorage* AppStorage) {
+    for (int i = Count() - 1; i >= 0; --i)
+        if (Items(i)->AppStorage() == AppStorage) Delete(i);
+}
+
+TXcAppSubStorage* TXcAppSubStorages::FindSubStorage(const String& APath, int IgnoreIndex) const {
+    const String path = NormalizePaths({APath});
+    TXcAppSubStorage* best = nullptr;
+    for (int i = 0; i < Count(); ++i) {
+        if (i == IgnoreIndex) continue;
+        TXcAppSubStorage* link = Items(i);
+        if (link->RootPath().isEmpty() || !StartsWithFolder(path, link->RootPath())) continue;
+        if (!best || link->RootPath().size() > best->RootPath().size()) best = link;
+    }
+    return best;
+}
+
+// ---- the storage ------------------------------------------------------------------------
+
+TXcCustomAppStorage::TXcCustomAppStorage(TComponent* AOwner) : TXcComponent(AOwner) {
+    FSubStorages = new TXcAppSubStorages(this);
+    FInternalTranslateStringEngine = new TXcTranslateString(nullptr);
+}
+
+TXcCustomAppStorage::~TXcCustomAppStorage() {
+    // A backend flushes in its own destructor, while its data still exists.
+    delete FInternalTranslateStringEngine;
+    delete FSubStorages;
+    delete FStorageOptions;
+}
+
+TXcAppStorageOptionsClass TXcCustomAppStorage::StorageOptionsClass() const {
+    return TXcAppStorageOptions::StaticClass();
+}
+
+TXcCustomAppStorageOptions* TXcCustomAppStorage::StorageOptions() const {
+    if (!FStorageOptions) {
+        TObject* o = StorageOptionsClass()->CreatePlain ? StorageOptionsClass()->CreatePlain() : nullptr;
+        FStorageOptions = dynamic_cast<TXcCustomAppStorageOptions*>(o);
+        if (!FStorageOptions) {
+            delete o;
+            FStorageOptions = new TXcAppStorageOptions();
+        }
+    }
+    return FStorageOptions;
+}
+
+void TXcCustomAppStorage::SetStorageOptions(TXcCustomAppStorageOptions* Value) {
+    if (Value && Value != StorageOptions()) StorageOptions()->Assign(Value);
+}
+
+void TXcCustomAppStorage::SetTranslateStringEngine(TXcTranslateString* Value) {
+    if (!ChangeComponentReference(this, Value, FTranslateStringEngine)) FTranslateStringEngine = Value;
+}
+
+TXcTranslateString* TXcCustomAppStorage::ActiveTranslateStringEngine() const {
+    return FTranslateStringEngine ? FTranslateStringEngine : FInternalTranslateStringEngine;
+}
+
+void TXcCustomAppStorage::Loaded() {
+    TXcComponent::Loaded();
+    if (!IsUpdating()) Reload();
+}
+
+void TXcCustomAppStorage::Notification(TComponent* AComponent, TOperation Operation) {
+    TXcComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == FTranslateStringEngine) FTranslateStringEngine = nullptr;
+    if (auto* s = dynamic_cast<TXcCustomAppStorage*>(AComponent); s && FSubStorages) {
+        for (int i = FSubStorages->Count() - 1; i >= 0; --i)
+            if (FSubStorages->Items(i)->AppStorage() == s) FSubStorages->Delete(i);
+    }
+}
+
+bool TXcCustomAppStorage::ReadOnly() {
+    if (Designing()) return FReadOnly;
+    return FReadOnly || StorePhysicalReadOnly();
+}
+
+void TXcCustomAppStorage::SplitValuePath(const String& Path, String& FolderPath, String& ValueName) {
+    const String a = AbsolutePath(Path);
+    const auto i = a.lastIndexOf(u'\\');
+    FolderPath = i < 0 ? String() : a.left(i);
+    ValueName = i < 0 ? a : a.mid(i + 1);
+}
+
+void TXcCustomAppStorage::ResolvePath(const String& InPath, TXcCustomAppStorage*& TargetStore,
+                                      String& TargetPath) {
+    TargetPath = u'\\' + NormalizePaths({FCurPath, InPath});
+    TargetStore = this;
+    TXcAppSubStorage* link = FSubStorages->FindSubStorage(TargetPath);
+    if (link && link->AppStorage()) {
+        TargetStore = link->AppStorage();
+        TargetPath = u'\\' + NormalizePaths({TargetPath.mid(link->RootPath().size() + 1)});
+        if (TargetPath == u"\\") throw EXCLAppStorageError(QStringLiteral("Invalid path"));
+    }
+}
+
+bool TXcCustomAppStorage::IsListItemName(const String& Name) {
+    const String last = Name.mid(Name.lastIndexOf(u'\\') + 1);
+    return last.size() >= 5 && last.left(4).compare(QStringLiteral("Item"), Qt::CaseInsensitive) == 0 &&
+           last[4].isDigit();
+}
+
+String TXcCustomAppStorage::GetCharName(QChar Ch) {
+    if (Ch >= u'!' && Ch <= u'z') return QStringLiteral("Char_") + Ch;
+    return QStringLiteral("Char#") + QString::number(Ch.unicode());
+}
+
+String TXcCustomAppStorage::GetIntName(int Value) {
+    return QStringLiteral("Int_") + QString::number(Value);
+}
+
+// ---- public path operations -------------------------------------------------------------
+
+#define ORVO_RESOLVE(path)                                                                                   \
+    TXcCustomAppStorage* store = nullptr;                                                                    \
+    String target;                                                                                           \
+    ResolvePath(path, store, target)
+
+bool TXcCustomAppStorage::IsFolder(const String& Path, bool ListIsValue) {
+    ORVO_RESOLVE(Path);
+    return store->StoreIsFolder(target, ListIsValue);
+}
+bool TXcCustomAppStorage::PathExists(const String& Path) {
+    ORVO_RESOLVE(Path);
+    return store->StorePathExists(target);
+}
+bool TXcCustomAppStorage::ValueStored(const String& Path) {
+    ORVO_RESOLVE(Path);
+    return store->StoreValueStored(target);
+}
+bool TXcCustomAppStorage::ListStored(const String& Path, const String& ItemName) {
+    ORVO_RESOLVE(Path);
+    return store->StoreListStored(target, ItemName);
+}
+void TXcCustomAppStorage::DeleteValue(const String& Path) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->StoreDeleteValue(target);
+}
+void TXcCustomAppStorage::DeleteSubTree(const String& Path) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->StoreDeleteSubTree(target);
+}
+int TXcCustomAppStorage::ReadInteger(const String& Path, int Default) {
+    ORVO_RESOLVE(Path);
+    return store->ReadIntegerAt(target, Default);
+}
+void TXcCustomAppStorage::WriteInteger(const String& Path, int Value) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->WriteIntegerAt(target, Value);
+}
+Extended TXcCustomAppStorage::ReadFloat(const String& Path, Extended Default) {
+    ORVO_RESOLVE(Path);
+    return store->ReadFloatAt(target, Default);
+}
+void TXcCustomAppStorage::WriteFloat(const String& Path, Extended Value) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->WriteFloatAt(target, Value);
+}
+String TXcCustomAppStorage::ReadString(const String& Path, const String& Default) {
+    ORVO_RESOLVE(Path);
+    return store->ReadStringAt(target, Default);
+}
+void TXcCustomAppStorage::WriteString(const String& Path, const String& Value) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->WriteStringAt(target, Value);
+}
+WideString TXcCustomAppStorage::ReadWideString(const String& Path, const WideString& Default) {
+    return StoreReadWideString(Path, Default);
+}
+void TXcCustomAppStorage::WriteWideString(const String& Path, const WideString& Value) {
+    StoreWriteWideString(Path, Value);
+}
+TDateTime TXcCustomAppStorage::ReadDateTime(const String& Path, TDateTime Default) {
+    ORVO_RESOLVE(Path);
+    return store->ReadDateTimeAt(target, Default);
+}
+void TXcCustomAppStorage::WriteDateTime(const String& Path, TDateTime Value) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->WriteDateTimeAt(target, Value);
+}
+int TXcCustomAppStorage::ReadBinary(const String& Path, void* Buf, int BufSize) {
+    ORVO_RESOLVE(Path);
+    return store->ReadBinaryAt(target, Buf, BufSize);
+}
+void TXcCustomAppStorage::WriteBinary(const String& Path, const void* Buf, int BufSize) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->WriteBinaryAt(target, Buf, BufSize);
+}
+bool TXcCustomAppStorage::ReadBoolean(const String& Path, bool Default) {
+    ORVO_RESOLVE(Path);
+    return store->ReadBooleanAt(target, Default);
+}
+void TXcCustomAppStorage::WriteBoolean(const String& Path, bool Value) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->WriteBooleanAt(target, Value);
+}
+void TXcCustomAppStorage::ReadEnumeration(const String& Path, PTypeInfo TypeInfo, const void* Default,
+                                          void* Value) {
+    ORVO_RESOLVE(Path);
+    store->ReadEnumerationAt(target, TypeInfo, Default, Value);
+}
+void TXcCustomAppStorage::WriteEnumeration(const String& Path, PTypeInfo TypeInfo, const void* Value) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->WriteEnumerationAt(target, TypeInfo, Value);
+}
+void TXcCustomAppStorage::ReadSet(const String& Path, PTypeInfo ATypeInfo, const void* Default, void* Value) {
+    ORVO_RESOLVE(Path);
+    store->ReadSetAt(target, ATypeInfo, Default, Value);
+}
+void TXcCustomAppStorage::WriteSet(const String& Path, PTypeInfo ATypeInfo, const void* Value) {
+    ORVO_RESOLVE(Path);
+    if (!store->ReadOnly()) store->WriteSetAt(target, ATypeInfo, Value);
+}
+
+#undef ORVO_RESOLVE
+
+// ---- base forms of the primitives -------------------------------------------------------
+
+bool TXcCustomAppStorage::StoreListStored(const String& Path, const String&) {
+    String p = Path;
+    if (!p.endsWith(u'\\')) p += u'\\';
+    return StoreValueStored(p + QStringLiteral("Count"));
+}
+WideString TXcCustomAppStorage::StoreReadWideString(const String& Path, const WideString& Default) {
+    return ReadString(Path, Default);
+}
+void TXcCustomAppStorage::StoreWriteWideString(const String& Path, const WideString& Value) {
+    WriteString(Path, Value);
+}
+TDateTime TXcCustomAppStorage::StoreReadDateTime(const String& Path, TDateTime Default) {
+    return double(StoreReadFloat(Path, Default));
+}
+void TXcCustomAppStorage::StoreWriteDateTime(const String& Path, TDateTime Value) {
+    StoreWriteFloat(Path, Value);
+}
+bool TXcCustomAppStorage::StoreReadBoolean(const String& Path, bool Default) {
+    return StoreReadInteger(Path, Default ? 1 : 0) != 0;
+}
+void TXcCustomAppStorage::StoreWriteBoolean(const String& Path, bool Value) {
+    StoreWriteInteger(Path, Value ? 1 : 0);
+}
+int TXcCustomAppStorage::ReadListCount(const String& Path, const String&) {
+    return ReadInteger(ConcatPaths({Path, QStringLiteral("Count")}), 0);
+}
+void TXcCustomAppStorage::WriteListCount(const String& Path, int ItemCount, const String&) {
+    WriteInteger(ConcatPaths({Path, QStringLiteral("Count")}), ItemCount);
+}
+
+// ---- typed values on a resolved path ----------------------------------------------------
+
+template <class T, class F>
+T TXcCustomAppStorage::ReadWithDefaults(const String& Path, const T& Default, F read) {
+    if (StorageOptions()->DefaultIfValueNotExists() && !StoreValueStored(Path)) return Default;
+    try {
+        return read();
+    } catch (const EConvertError&) {
+        if (StorageOptions()->DefaultIfReadConvertError()) return Default;
+        throw;
+    }
+}
+
+int TXcCustomAppStorage::ReadIntegerAt(const String& Path, int Default) {
+    return ReadWithDefaults(Path, Default, [&] { return StoreReadInteger(Path, Default); });
+}
+void TXcCustomAppStorage::WriteIntegerAt(const String& Path, int Value) {
+    StoreWriteInteger(Path, Value);
+}
+
+String TXcCustomAppStorage::ReadStringAt(const String& Path, const String& Default) {
+    return ReadWithDefaults(Path, Default,
+                            [&] { return DecryptValue(StoreReadString(Path, EncryptValue(Default))); });
+}
+void TXcCustomAppStorage::WriteStringAt(const String& Path, const String& Value) {
+    StoreWriteString(Path, EncryptValue(Value));
+}
+
+int TXcCustomAppStorage::ReadBinaryAt(const String& Path, void* Buf, int BufSize) {
+    return StoreReadBinary(Path, Buf, BufSize);
+}
+void TXcCustomAppStorage::WriteBinaryAt(const String& Path, const void* Buf, int BufSize) {
+    StoreWriteBinary(Path, Buf, BufSize);
+}
+
+Extended TXcCustomAppStorage::ReadFloatAt(const String& Path, Extended Default) {
+    return ReadWithDefaults(Path, Default, [&]() -> Extended {
+        auto asText = [&] {
+            return StrToFloat(DecryptValue(StoreReadString(Path, EncryptValue(FloatToStr(Default)))));
+        };
+        auto native = [&] { return StoreReadFloat(Path, Default); };
+        if (StorageOptions()->FloatAsString()) {
+            try {
+                return asText();
+            } catch (const EConvertError&) {
+                return native();
+            }
+        }
+        try {
+            return native();
+        } catch (const EConvertError&) {
+            return asText();
+        }
+    });
+}
+void TXcCustomAppStorage::WriteFloatAt(const String& Path, Extended Value) {
+    if (StorageOptions()->FloatAsString())
+        WriteStringAt(Path, FloatToStr(Value));
+    else
+        StoreWriteFloat(Path, Value);
+}
+
+TDateTime TXcCustomAppStorage::ReadDateTimeAt(const String& Path, TDateTime Default) {
+    return ReadWithDefaults(Path, Default, [&]() -> TDateTime {
+        auto asText = [&] {
+            return TextToDateTime(DecryptValue(StoreReadString(Path, EncryptValue(DateTimeToText(Default)))));
+        };
+        auto native = [&] { return StoreReadDateTime(Path, Default); };
+        if (StorageOptions()->DateTimeAsString()) {
+            try {
+                return asText();
+            } catch (const EConvertError&) {
+                return native();
+            }
+        }
+        try {
+            return native();
+        } catch (const EConvertError&) {
+            return asText();
+        }
+    });
+}
+void TXcCustomAppStorage::WriteDateTimeAt(const String& Path, TDateTime Value) {
+    if (StorageOptions()->DateTimeAsString())
+        WriteStringAt(Path, DateTimeToText(Value));
+    else
+        StoreWriteDateTime(Path, Value);
+}
+
+bool TXcCustomAppStorage::ReadBooleanAt(const String& Path, bool Default) {
+    return ReadWithDefaults(Path, Default, [&]() -> bool {
+        TXcCustomAppStorageOptions* o = StorageOptions();
+        if (!o->BooleanAsString()) return StoreReadBoolean(Path, Default);
+        try {
+            const String def = Default ? o->DefaultTrueString() : o->DefaultFalseString();
+            const String t = DecryptValue(StoreReadString(Path, EncryptValue(def)));
+            if (o->IsValueTrueString(t)) return true;
+            if (o->IsValueFalseString(t)) return false;
+            return StoreReadBoolean(Path, Default);
+        } catch (const EConvertError&) {
+            return StoreReadBoolean(Path, Default);
+        }
+    });
+}
+void TXcCustomAppStorage::WriteBooleanAt(const String& Path, bool Value) {
+    TXcCustomAppStorageOptions* o = StorageOptions();
+    if (o->BooleanAsString())
+        WriteStringAt(Path, Value ? o->DefaultTrueString() : o->DefaultFalseString());
+    else
+        StoreWriteBoolean(Path, Value);
+}
+
+namespace {
+bool IsBooleanType(PTypeInfo t) {
+    if (t == TypeInfoBoolean()) return true;
+    if (t->Kind != tkEnumeration) return false;
+    const TTypeData& d = t->Data;
+    const PTypeInfo base = d.BaseType ? d.BaseType : t;
+    return d.IsBoolean || base->Data.MinValue < 0;
+}
+} // namespace
+
+void TXcCustomAppStorage::WriteEnumerationAt(const String& Path, PTypeInfo TypeInfo, const void* Value) {
+    if (!TypeInfo) throw EXCLAppStorageError(QStringLiteral("Invalid type"));
+    const int kind = TypeInfo->Data.OrdType;
+    const Int64 ordinal = OrdinalOfValue(Value, kind);
+    if (IsBooleanType(TypeInfo)) {
+        WriteBooleanAt(Path, ordinal != 0);
+    } else if (TypeInfo->Kind == tkInteger) {
+        String ident;
+        TIntToIdent toIdent = FindIntToIdent(TypeInfo);
+        if (StorageOptions()->TypedIntegerAsString() && toIdent && toIdent(int(ordinal), ident))
+            WriteStringAt(Path, ident);
+        else
+            WriteIntegerAt(Path, int(ordinal));
+    } else if (TypeInfo->Kind == tkChar || TypeInfo->Kind == tkWChar) {
+        WriteIntegerAt(Path, int(ordinal));
+    } else if (TypeInfo->Kind == tkEnumeration) {
+        if (StorageOptions()->EnumerationAsString())
+            WriteStringAt(Path, GetEnumName(TypeInfo, int(ordinal)));
+        else
+            WriteIntegerAt(Path, int(ordinal));
+    } else {
+        throw EXCLAppStorageError(QStringLiteral("Invalid type"));
+    }
+}
+
+void TXcCustomAppStorage::ReadEnumerationAt(const String& Path, PTypeInfo TypeInfo, const void* Default,
+                                            void* Value) {
+    if (!TypeInfo) throw EXCLAppStorageError(QStringLiteral("Invalid type"));
+    const int kind = TypeInfo->Data.OrdType;
+    if (StorageOptions()->DefaultIfValueNotExists() && !StoreValueStored(Path)) {
+        CopyOrdinal(Default, Value, kind);
+        return;
+    }
+    const Int64 def = OrdinalOfValue(Default, kind);
+    Int64 r = def;
+    try {
+        if (IsBooleanType(TypeInfo)) {
+            r = ReadBooleanAt(Path, r != 0) ? 1 : 0;
+        } else if (TypeInfo->Kind == tkInteger) {
+            if (TIdentToInt toInt = FindIdentToInt(TypeInfo)) {
+                String t;
+                {
+                    TOptionRestore keep(StorageOptions(), true);
+                    t = ReadStringAt(Path, String());
+                }
+                int v = 0;
+                if (!t.isEmpty() && toInt(t, v))
+                    r = v;
+                else
+                    r = ReadIntegerAt(Path, int(r));
+            } else {
+                r = ReadIntegerAt(Path, int(r));
+            }
+        } else if (TypeInfo->Kind == tkChar || TypeInfo->Kind == tkWChar) {
+            r = ReadIntegerAt(Path, int(r));
+        } else if (TypeInfo->Kind == tkEnumeration) {
+            const String t = ReadStringAt(Path, QStringLiteral(" #!@not known@!# "));
+            r = GetEnumValue(TypeInfo, t);
+            if (r == -1) r = ReadIntegerAt(Path, -1);
+            if (r == -1) r = def;
+        } else {
+            throw EXCLAppStorageError(QStringLiteral("Invalid type"));
+        }
+    } catch (const EConvertError&) {
+        if (!StorageOptions()->DefaultIfReadConvertError()) throw;
+        r = def;
+    }
+    StoreOrdinal(r, Value, kind);
+}
+
+// ---- sets -------------------------------------------------------------------------------
+
+namespace {
+// The element range of a set type; the elements are bits 0..63 of the set's value.
+struct TSetElements {
+    PTypeInfo Element = nullptr;
+    TTypeKind Kind = tkUnknown;
+    Int64 Min = 0, Max = -1;
+};
+
+TSetElements ElementsOf(PTypeInfo SetType) {
+    if (!SetType || SetType->Kind != tkSet || !SetType->Data.CompType)
+        throw EXCLAppStorageError(QStringLiteral("Invalid type"));
+    TSetElements e;
+    e.Element = SetType->Data.CompType;
+    e.Kind = e.Element->Kind;
+    if (e.Kind == tkEnumeration) {
+        e.Min = 0;
+        e.Max = Int64(e.Element->Data.NameList.size()) - 1;
+    } else {
+        e.Min = e.Element->Data.MinValue;
+        e.Max = e.Element->Data.MaxValue;
+    }
+    // Only the bits a set value has can be addressed.
+    e.Min = std::max<Int64>(e.Min, 0);
+    e.Max = std::min<Int64>(e.Max, 63);
+    return e;
+}
+
+String ElementText(const TSetElements& e, Int64 v) {
+    if (e.Kind == tkEnumeration) return e.Element->Data.NameList[std::size_t(v)];
+    return QString::number(v);
+}
+
+String SetText(const TSetElements& e, UInt64 bits) {
+    QStringList parts;
+    for (Int64 v = e.Min; v <= e.Max; ++v)
+        if (bits & (UInt64(1) << v)) parts << ElementText(e, v);
+    return u'[' + parts.join(u',') + u']';
+}
+
+// "[a,b]" or "a,b"; an unknown element raises EConvertError, a number outside the
+// element range is ignored.
+UInt64 TextToSetBits(const TSetElements& e, const String& Text) {
+    String t = Trim(Text);
+    if (t.startsWith(u'[')) t.remove(0, 1);
+    if (t.endsWith(u']')) t.chop(1);
+    UInt64 bits = 0;
+    for (const String& raw : t.split(u',', Qt::SkipEmptyParts)) {
+        const String item = Trim(raw);
+        if (item.isEmpty()) continue;
+        Int64 v = -1;
+        if (e.Kind == tkEnumeration) v = GetEnumValue(e.Element, item);
+        if (v < 0) {
+            bool ok = false;
+            v = item.toLongLong(&ok);
+            if (!ok) throw EConvertError(QStringLiteral("Invalid set element: %1").arg(item));
+        }
+        if (v >= e.Min && v <= e.Max) bits |= UInt64(1) << v;
+    }
+    return bits;
+}
+} // namespace
+
+void TXcCustomAppStorage::WriteSetAt(const String& Path, PTypeInfo ATypeInfo, const void* Value) {
+    const TSetElements e = ElementsOf(ATypeInfo);
+    UInt64 bits = 0;
+    std::memcpy(&bits, Value, sizeof bits);
+    if (StorageOptions()->SetAsString()) {
+        WriteStringAt(Path, SetText(e, bits));
+        return;
+    }
+    if (e.Kind != tkInteger && e.Kind != tkChar && e.Kind != tkWChar && e.Kind != tkEnumeration)
+        throw EXCLAppStorageError(QStringLiteral("Unknown base type for given set"));
+    for (Int64 v = e.Min; v <= e.Max; ++v) {
+        String name;
+        if (e.Kind == tkEnumeration)
+            name = ElementText(e, v);
+        else if (e.Kind == tkInteger)
+            name = GetIntName(int(v));
+        else
+            name = GetCharName(QChar(char16_t(v)));
+        WriteBooleanAt(ConcatPaths({Path, name}), (bits & (UInt64(1) << v)) != 0);
+    }
+}
+
+void TXcCustomAppStorage::ReadSetAt(const String& Path, PTypeInfo ATypeInfo, const void* Default,
+                                    void* Value) {
+    const TSetElements e = ElementsOf(ATypeInfo);
+    UInt64 def = 0;
+    std::memcpy(&def, Default, sizeof def);
+    UInt64 bits = 0;
+    if (StoreIsFolder(Path, true)) {
+        if (e.Kind != tkInteger && e.Kind != tkChar && e.Kind != tkWChar && e.Kind != tkEnumeration)
+            throw EXCLAppStorageError(QStringLiteral("Unknown base type for given set"));
+        for (Int64 v = e.Min; v <= e.Max; ++v) {
+            String name;
+            if (e.Kind == tkEnumeration)
+                name = ElementText(e, v);
+            else if (e.Kind == tkInteger)
+                name = GetIntName(int(v));
+            else
+                name = GetCharName(QChar(char16_t(v)));
+            if (ReadBooleanAt(ConcatPaths({Path, name}), false)) bits |= UInt64(1) << v;
+        }
+    } else {
+        bits = TextToSetBits(e, ReadStringAt(Path, SetText(e, def)));
+    }
+    std::memcpy(Value, &bits, sizeof bits);
+}
+
+// ---- encryption, date-time texts, updates -----------------------------------------------
+
+String TXcCustomAppStorage::EncryptValue(const String& Value) {
+    if (!OnEncryptPropertyValue || !IsPropertyValueCryptEnabled()) return Value;
+    String t = Value;
+    OnEncryptPropertyValue(t);
+    return AnsiToString(EncodeBase64Text(StringToAnsi(t)));
+}
+
+String TXcCustomAppStorage::DecryptValue(const String& Value) {
+    if (!OnDecryptPropertyValue || !IsPropertyValueCryptEnabled()) return Value;
+    String t = AnsiToString(DecodeBase64Text(StringToAnsi(Value)));
+    OnDecryptPropertyValue(t);
+    return t;
+}
+
+const TFormatSettings& TXcCustomAppStorage::StorageFormatSettings() {
+    if (IsUpdating()) return CachedFormatSettings;
+    CachedFormatSettings = TFormatSettings::Create(DWORD(0x0800));
+    TXcTranslateString* engine = ActiveTranslateStringEngine();
+    const QChar notSet(TXcTranslateString::NoSeparator);
+    if (!engine->DateFormat().isEmpty()) {
+        CachedFormatSettings.ShortDateFormat = engine->DateFormat();
+        CachedFormatSettings.LongDateFormat = engine->DateFormat();
+    }
+    // A separator the engine has not set leaves the locale's.
+    if (engine->DateSeparator() != notSet) CachedFormatSettings.DateSeparator = engine->DateSeparator();
+    if (!engine->TimeFormat().isEmpty()) {
+        CachedFormatSettings.ShortTimeFormat = engine->TimeFormat();
+        CachedFormatSettings.LongTimeFormat = engine->TimeFormat();
+    }
+    if (engine->TimeSeparator() != notSet) CachedFormatSettings.TimeSeparator = engine->TimeSeparator();
+    return CachedFormatSettings;
+}
+
+String TXcCustomAppStorage::DateTimeToText(TDateTime Value) {
+    if (StorageOptions()->UseTranslateStringEngineDateTimeFormats())
+        return DateTimeToStr(Value, StorageFormatSettings());
+    return DateTimeToStr(Value);
+}
+
+TDateTime TXcCustomAppStorage::TextToDateTime(const String& Text) {
+    if (StorageOptions()->UseTranslateStringEngineDateTimeFormats()) {
+        try {
+            return StrToDateTime(Text, StorageFormatSettings());
+        } catch (const EConvertError&) {
+            return StrToDateTime(Text);
+        }
+    }
+    return StrToDateTime(Text);
+}
+
+void TXcCustomAppStorage::BeginUpdate() {
+    if (!IsUpdating()) StorageFormatSettings();
+    ReloadIfNeeded();
+    ++FUpdateCount;
+    for (int i = 0; i < FSubStorages->Count(); ++i)
+        if (TXcCustomAppStorage* s = FSubStorages->Items(i)->AppStorage()) s->BeginUpdate();
+}
+
+void TXcCustomAppStorage::EndUpdate() {
+    for (int i = 0; i < FSubStorages->Count(); ++i)
+        if (TXcCustomAppStorage* s = FSubStorages->Items(i)->AppStorage()) s->EndUpdate();
+    --FUpdateCount;
+    FlushIfNeeded();
+    if (FUpdateCount < 0) FUpdateCount = 0;
+}
+
+bool TXcCustomAppStorage::FlushNeeded() {
+    return FAutoFlush && !IsUpdating();
+}
+
+bool TXcCustomAppStorage::ReloadNeeded() {
+    return FAutoReload && !IsUpdating();
+}
+
+void TXcCustomAppStorage::FlushIfNeeded() {
+    if (FlushNeeded()) Flush();
+}
+
+void TXcCustomAppStorage::ReloadIfNeeded() {
+    if (ReloadNeeded()) Reload();
+}
+
+void TXcCustomAppStorage::Synchronize(const String& Name, const TNotifyEvent& Method) {
+    if (!Method) return;
+    const String prefix = QStringLiteral("TXcCustomAppStorage.Synchronize:");
+    // Base64 keeps any file name usable as a mutex name; "/" is not allowed in one.
+    String mutexName = AnsiToString(Base64Encode(StringToAnsi(prefix + Name)));
+    mutexName.replace(u'/', u'_');
+    TNamedMutex mutex(mutexName, false);
+    const DWORD r = mutex.WaitFor(INFINITE);
+    // An abandoned mutex is owned by this thread now: that counts as acquired.
+    if (r != WAIT_OBJECT_0 && r != WAIT_ABANDONED)
+        throw Exception(QStringLiteral("%1: Mutex Timeout").arg(prefix + Name));
+    try {
+        Method(this);
+    } catch (...) {
+        mutex.Release();
+        throw;
+    }
+    mutex.Release();
+}

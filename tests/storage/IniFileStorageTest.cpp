@@ -1,0 +1,245 @@
+#include "platform/classes/MemIniFile.h"
+#include "platform/rtl/FileUtils.h"
+#include "storage/XcAppIniFileStorage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+enum TTestColor { tcRed, tcGreen, tcBlue };
+ORVO_DECLARE_ENUM_TYPE(TTestColor)
+ORVO_IMPLEMENT_ENUM_TYPE(TTestColor, "tcRed", "tcGreen", "tcBlue")
+using TTestColors = Set<TTestColor>;
+ORVO_DECLARE_SET_TYPE(TTestColors)
+ORVO_IMPLEMENT_SET_TYPE(TTestColors, TTestColor)
+
+String ReadFile(const String& name) {
+    QFile f(name);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll());
+}
+
+std::unique_ptr<TXcAppIniFileStorage> MakeStorage(const String& file) {
+    auto s = std::make_unique<TXcAppIniFileStorage>(nullptr);
+    s->SetLocation(flCustom);
+    s->SetFileName(file);
+    s->SetFlushOnDestroy(true);
+    return s;
+}
+
+TEST(IniFileStorage, ApplicationUseRoundTripsThroughTheFileAndCreatesFolders) {
+    QTemporaryDir dir;
+    const String file = dir.path() + QStringLiteral("/ORVO Tuning/sub/ORVO Tuning.ini");
+    {
+        auto s = MakeStorage(file);
+        EXPECT_EQ(s->FullFileName(), file);
+        TMemIniFile* ini = s->IniFile();
+        EXPECT_EQ(ini->ReadString("GUI", "Language", "en"), "en");
+        ini->WriteString("GUI", "Language", "pl");
+        ini->WriteInteger("Pressure", "Type0", 3);
+        ini->WriteFloat("Pressure", "CoeffA0", 1.25);
+    }
+    ASSERT_TRUE(FileExists(file));
+    auto s = MakeStorage(file);
+    EXPECT_EQ(s->IniFile()->ReadString("gui", "LANGUAGE", ""), "pl");
+    EXPECT_EQ(s->IniFile()->ReadInteger("Pressure", "Type0", 0), 3);
+    EXPECT_DOUBLE_EQ(s->IniFile()->ReadFloat("Pressure", "CoeffA0", 0), 1.25);
+}
+
+TEST(IniFileStorage, FileNameGetsTheIniExtensionOnlyWhenItHasNone) {
+    QTemporaryDir dir;
+    const struct {
+        const char* given;
+        const char* expected;
+    } cases[] = {
+        {"/settings", "/settings.ini"}, {"/settings.cfg", "/settings.cfg"}, {"/settings.", "/settings."}};
+    for (const auto& c : cases) {
+        TXcAppIniFileStorage s(nullptr);
+        s.SetFlushOnDestroy(false);
+        s.SetLocation(flCustom);
+        s.SetFileName(dir.path() + c.given);
+        EXPECT_EQ(s.FileName(), dir.path() + c.expected) << c.given;
+    }
+}
+
+TEST(IniFileStorage, AFailedWriteIsReportedAndTheValuesSurvive) {
+    QTemporaryDir dir;
+    const String blocker = dir.path() + QStringLiteral("/blocker");
+    QFile f(blocker);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    auto s = MakeStorage(blocker + QStringLiteral("/inside/settings.ini"));
+    String reported;
+    s->OnError = TXcAppStorageErrorEvent([&](TObject*, const String& v) { reported = v; });
+    s->IniFile()->WriteString("GUI", "Language", "de");
+    s->Flush();
+    EXPECT_FALSE(reported.isEmpty());
+    EXPECT_EQ(s->IniFile()->ReadString("GUI", "Language", ""), "de");
+    s->SetFlushOnDestroy(false);
+}
+
+TEST(IniFileStorage, ReadOnlyFlagOrFileSkipsTheFlush) {
+    QTemporaryDir dir;
+    const String file = dir.path() + QStringLiteral("/ro.ini");
+    {
+        auto s = MakeStorage(file);
+        s->IniFile()->WriteString("A", "k", "1");
+    }
+    {
+        auto s = MakeStorage(file);
+        s->SetReadOnly(true);
+        s->IniFile()->WriteString("A", "k", "2");
+        s->WriteInteger("\\A\\j", 5); // ignored on a read-only storage
+        EXPECT_EQ(s->ReadInteger("\\A\\j", -1), -1);
+    }
+    EXPECT_EQ(MakeStorage(file)->IniFile()->ReadString("A", "k", ""), "1");
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup);
+    {
+        auto s = MakeStorage(file);
+        EXPECT_TRUE(s->ReadOnly());
+        s->IniFile()->WriteString("A", "k", "3");
+    }
+    EXPECT_TRUE(ReadFile(file).contains("k=1"));
+}
+
+TEST(IniFileStorage, EmptyCustomNameHasNoFileAndMissingFileEmptiesTheIni) {
+    TXcAppIniFileStorage s(nullptr);
+    s.SetLocation(flCustom);
+    EXPECT_TRUE(s.FullFileName().isEmpty());
+    s.IniFile()->WriteString("A", "k", "v");
+    s.Flush(); // nothing to write to; no error
+    QTemporaryDir dir;
+    s.SetFileName(dir.path() + QStringLiteral("/none.ini"));
+    EXPECT_FALSE(s.IniFile()->SectionExists("A"));
+    s.SetFlushOnDestroy(false);
+}
+
+TEST(IniFileStorage, PathsMapToSectionsAndKeys) {
+    TXcAppIniFileStorage s(nullptr);
+    s.SetFlushOnDestroy(false);
+    s.WriteString("Pressure\\CoeffA0", "x");
+    s.WriteInteger("A\\B\\n", 7);
+    EXPECT_EQ(s.IniFile()->ReadString("Pressure", "CoeffA0", ""), "x");
+    EXPECT_EQ(s.IniFile()->ReadString("A\\B", "n", ""), "7");
+    EXPECT_THROW(s.ReadString("value", ""), EXCLAppStorageError);
+    s.SetDefaultSection("Main");
+    s.WriteString("value", "m");
+    EXPECT_EQ(s.IniFile()->ReadString("Main", "value", ""), "m");
+
+    s.WriteString("AB\\k", "1");
+    s.DeleteSubTree("A");
+    EXPECT_FALSE(s.IniFile()->SectionExists("A\\B"));
+    EXPECT_TRUE(s.IniFile()->SectionExists("AB"));
+}
+
+TEST(IniFileStorage, TypedValuesRoundTrip) {
+    TXcAppIniFileStorage s(nullptr);
+    s.SetFlushOnDestroy(false);
+    const Extended x = 1.0L / 3.0L;
+    s.WriteFloat("F\\native", x);
+    EXPECT_EQ(s.ReadFloat("F\\native", 0), x); // bit-identical
+    s.StorageOptions()->SetFloatAsString(true);
+    EXPECT_EQ(s.ReadFloat("F\\native", 0), x); // text form fails, native form read
+    s.WriteFloat("F\\text", 2.5);
+    s.StorageOptions()->SetFloatAsString(false);
+    EXPECT_EQ(s.ReadFloat("F\\text", 0), 2.5L);
+    s.IniFile()->WriteString("F", "junk", "12Z");
+    EXPECT_EQ(s.ReadFloat("F\\junk", 9), 9.0L);
+
+    s.WriteBoolean("B\\t", true);
+    EXPECT_EQ(s.IniFile()->ReadString("B", "t", ""), "TRUE");
+    for (const char* text : {"y", "Yes", "1"}) {
+        s.IniFile()->WriteString("B", "v", text);
+        EXPECT_TRUE(s.ReadBoolean("B\\v", false)) << text;
+    }
+    s.IniFile()->WriteString("B", "v", "no");
+    EXPECT_FALSE(s.ReadBoolean("B\\v", true));
+    s.IniFile()->WriteString("B", "v", "maybe");
+    EXPECT_THROW(s.ReadBoolean("B\\v", true), EConvertError);
+    s.StorageOptions()->SetDefaultIfReadConvertError(true);
+    EXPECT_TRUE(s.ReadBoolean("B\\v", true));
+    s.StorageOptions()->SetDefaultIfReadConvertError(false);
+
+    s.WriteEnumeration("E\\c", tcBlue);
+    EXPECT_EQ(s.IniFile()->ReadString("E", "c", ""), "tcBlue");
+    s.IniFile()->WriteString("E", "c", "TCGREEN");
+    EXPECT_EQ(s.ReadEnumeration("E\\c", tcRed), tcGreen);
+    s.IniFile()->WriteString("E", "c", "2");
+    EXPECT_EQ(s.ReadEnumeration("E\\c", tcRed), tcBlue);
+
+    const Byte bytes[] = {0x0A, 0xFF, 0x00};
+    s.WriteBinary("Bin\\b", bytes, 3);
+    EXPECT_EQ(s.IniFile()->ReadString("Bin", "b", ""), "0AFF00");
+    Byte back[3] = {};
+    EXPECT_EQ(s.ReadBinary("Bin\\b", back, 3), 3);
+    EXPECT_EQ(back[1], 0xFF);
+
+    const TDateTime when = 45000.5;
+    s.WriteDateTime("D\\when", when);
+    EXPECT_NEAR(s.ReadDateTime("D\\when", 0), when, 1e-6);
+}
+
+TEST(IniFileStorage, SetsInBothForms) {
+    TXcAppIniFileStorage s(nullptr);
+    s.SetFlushOnDestroy(false);
+    const TTestColors value{tcRed, tcBlue}, none;
+    s.WriteSet("S\\folder", TypeInfoOf(static_cast<TTestColors*>(nullptr)), &value);
+    EXPECT_EQ(s.IniFile()->ReadString("S\\folder", "tcBlue", ""), "TRUE");
+    TTestColors back;
+    s.ReadSet("S\\folder", TypeInfoOf(static_cast<TTestColors*>(nullptr)), &none, &back);
+    EXPECT_EQ(back, value);
+
+    s.StorageOptions()->SetSetAsString(true);
+    s.WriteSet("S\\text", TypeInfoOf(static_cast<TTestColors*>(nullptr)), &value);
+    EXPECT_EQ(s.IniFile()->ReadString("S", "text", ""), "[tcRed,tcBlue]");
+    for (const char* text : {"[tcRed,tcBlue,7]", "", "["}) {
+        s.IniFile()->WriteString("S", "text", text);
+        TTestColors r;
+        s.ReadSet("S\\text", TypeInfoOf(static_cast<TTestColors*>(nullptr)), &none, &r);
+        EXPECT_TRUE(r <= value) << text;
+    }
+}
+
+TEST(IniFileStorage, LineBreaksAndBlanksAreKeptWithTheirOptions) {
+    TXcAppIniFileStorage s(nullptr);
+    s.SetFlushOnDestroy(false);
+    s.StorageOptions()->SetReplaceCRLF(true);
+    s.StorageOptions()->SetPreserveLeadingTrailingBlanks(true);
+    s.WriteString("T\\two", "a\r\nb\\c");
+    EXPECT_EQ(s.IniFile()->ReadString("T", "two", ""), "a\\nb\\\\c");
+    EXPECT_EQ(s.ReadString("T\\two", ""), "a\r\nb\\c");
+    s.WriteString("T\\slash", "x\\y");
+    EXPECT_EQ(s.IniFile()->ReadString("T", "slash", ""), "x\\y");
+    s.WriteString("T\\blank", " a ");
+    EXPECT_EQ(s.IniFile()->ReadString("T", "blank", ""), "\" a \"");
+    EXPECT_EQ(s.ReadString("T\\blank", ""), " a ");
+}
+
+TEST(IniFileStorage, MalformedTextLoadsAndKeepsReadableValues) {
+    TXcAppIniFileStorage s(nullptr);
+    s.SetFlushOnDestroy(false);
+    String junk = QStringLiteral("garbage\n[Good]\n key = value \n[missing\n; comment\n") +
+                  String(100000, u'x') + QStringLiteral("\n\x01\x02=\x03\n[Good]\nother=1\n");
+    s.SetAsString(junk);
+    EXPECT_EQ(s.IniFile()->ReadString("good", "KEY", ""), "value");
+    EXPECT_EQ(s.IniFile()->ReadString("Good", "other", ""), "1");
+}
+
+TEST(IniFileStorage, EncryptedValuesReadBackUnchanged) {
+    TXcAppIniFileStorage s(nullptr);
+    s.SetFlushOnDestroy(false);
+    s.OnEncryptPropertyValue = TXcAppStorageCryptEvent([](String& v) { std::reverse(v.begin(), v.end()); });
+    s.OnDecryptPropertyValue = TXcAppStorageCryptEvent([](String& v) { std::reverse(v.begin(), v.end()); });
+    s.WriteString("C\\plain", "secret");
+    s.EnablePropertyValueCrypt();
+    s.WriteString("C\\crypt", "secret");
+    EXPECT_NE(s.IniFile()->ReadString("C", "crypt", ""), "secret");
+    EXPECT_EQ(s.ReadString("C\\crypt", ""), "secret");
+    EXPECT_NE(s.ReadString("C\\plain", ""), "secret");
+}
+
+} // namespace

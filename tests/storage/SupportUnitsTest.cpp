@@ -1,0 +1,155 @@
+#include "platform/classes/StringList.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/win/Process.h"
+#include "storage/XcAppIniFileStorage.h"
+#include "storage/support/SclFileVersionInfo.h"
+#include "storage/support/SclMime.h"
+#include "storage/support/SclPaths.h"
+#include "storage/support/XcBase64.h"
+#include "storage/support/XcPersistent.h"
+#include "storage/support/XcStrUtils.h"
+#include "storage/support/XcTranslateString.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StoragePaths, NormalizeAndResolve) {
+    EXPECT_EQ(NormalizePaths({"A\\B\\X", "..", "D"}), "A\\B\\D");
+    EXPECT_EQ(NormalizePaths({"A", "..", ".."}), "");
+    EXPECT_EQ(NormalizePaths({"X", "\\Y\\.\\Z"}), "Y\\Z");
+    EXPECT_EQ(NormalizePaths({"A", "...", "X"}), "X");
+    EXPECT_EQ(NormalizePaths({"\\\\A\\\\B\\"}), "A\\B");
+
+    TXcAppIniFileStorage owner(nullptr), sub(nullptr);
+    owner.SetFlushOnDestroy(false);
+    sub.SetFlushOnDestroy(false);
+    owner.SubStorages()->Add("A\\B", &sub);
+    TXcCustomAppStorage* store = nullptr;
+    String path;
+    owner.ResolvePath("a\\b\\x", store, path);
+    EXPECT_EQ(store, &sub);
+    EXPECT_EQ(path, "\\x");
+    owner.ResolvePath("A\\B", store, path);
+    EXPECT_EQ(store, &owner);
+    EXPECT_THROW(owner.SubStorages()->Add("A\\B\\C", &sub), EXCLAppStorageError);
+    EXPECT_NO_THROW(owner.SubStorages()->Add("A", &sub));
+    EXPECT_THROW(sub.SubStorages()->Add("Z", &owner), EXCLAppStorageError); // circular
+    owner.SetPath("P");
+    EXPECT_EQ(owner.AbsolutePath("Q"), "P\\Q");
+    EXPECT_EQ(owner.AbsolutePath("\\Q"), "Q");
+}
+
+TEST(StorageOptions, BooleanStringsControlBooleanAsString) {
+    TXcAppStorageOptions o;
+    o.SetBooleanStringTrueValues("");
+    EXPECT_FALSE(o.BooleanAsString());
+    o.SetBooleanAsString(true);
+    EXPECT_FALSE(o.BooleanAsString());
+    o.SetBooleanStringTrueValues("ON, 1");
+    o.SetBooleanAsString(true);
+    EXPECT_TRUE(o.BooleanAsString());
+    EXPECT_EQ(o.DefaultTrueString(), "ON");
+}
+
+TEST(Base64, LineBreakingAndPadding) {
+    EXPECT_EQ(EncodeBase64Text("abc"), "YWJj");
+    EXPECT_EQ(EncodeBase64Text(AnsiString(1, '\0')), "AA==");
+    EXPECT_EQ(EncodeBase64Text(AnsiString(57, 'x')).size(), 76u);
+    const AnsiString two = EncodeBase64Text(AnsiString(58, 'x'));
+    ASSERT_EQ(two.size(), 82u);
+    EXPECT_EQ(two.substr(76, 2), "\r\n");
+    EXPECT_EQ(DecodeBase64Text("YW\r\nJj"), "abc");
+    EXPECT_EQ(DecodeBase64Text("="), "");
+    EXPECT_EQ(DecodeBase64Text(EncodeBase64Text(AnsiString(200, 'q'))), AnsiString(200, 'q'));
+    EXPECT_EQ(Base64Encode("a"), "YQ==");
+    EXPECT_EQ(Base64Encode("ab"), "YWI=");
+    EXPECT_EQ(Base64Encode("abc"), "YWJj");
+}
+
+TFormatSettings CommaBlank() {
+    TFormatSettings s = TFormatSettings::Invariant();
+    s.DecimalSeparator = u',';
+    s.ThousandSeparator = u' ';
+    return s;
+}
+
+TEST(NumberText, HexBuffersAndNumberNormalisation) {
+    const Byte b[] = {0x0A, 0xFF};
+    EXPECT_EQ(BufferToHexText(b, 2), "0AFF");
+    Byte out[4] = {};
+    EXPECT_EQ(HexTextToBuffer("ABC", out, 4), 2);
+    EXPECT_EQ(out[0], 0x0A);
+    EXPECT_EQ(out[1], 0xBC);
+    EXPECT_EQ(HexTextToBuffer("ABC", out, 1), 1);
+    EXPECT_THROW(HexTextToBuffer("ZZ", out, 4), EConvertError);
+    EXPECT_EQ(ReplaceAllText("aaa", "a", "aa"), "aaaaaa");
+    EXPECT_EQ(StripChar("1 234", u' '), "1234");
+
+    auto old = SetFormatSettingsSource(&CommaBlank);
+    GetFormatSettings();
+    EXPECT_EQ(TextToNumberText(" 1 234.5 "), "1234,5");
+    SetFormatSettingsSource([] { return TFormatSettings::Invariant(); });
+    GetFormatSettings();
+    EXPECT_EQ(TextToNumberText("1,234.5"), "1234.5");
+    EXPECT_EQ(TextToNumberText("abc"), "0");
+    EXPECT_EQ(TextToNumberText("-"), "-0");
+    SetFormatSettingsSource(old);
+    GetFormatSettings();
+}
+
+TEST(PathRoutines, AbsolutePathsAndExtensions) {
+    for (const char* p : {"C:\\x", "\\\\.\\C:\\x", "\\\\server\\share\\x", "/etc/x"})
+        EXPECT_TRUE(IsAbsolutePath(p)) << p;
+    for (const char* p : {"C:x", "x\\y", "\\\\\\share", ""})
+        EXPECT_FALSE(IsAbsolutePath(p)) << p;
+    EXPECT_EQ(AddFileExtension("a.INI", "ini"), "a.INI");
+    EXPECT_EQ(AddFileExtension("a.", "ini"), "a.ini");
+    EXPECT_EQ(AddFileExtension("a", ".cfg"), "a.cfg");
+}
+
+TEST(TranslateString, MacrosAndSeparators) {
+    TXcTranslateString t(nullptr);
+    EXPECT_EQ(t.TranslateString(""), "");
+    EXPECT_EQ(t.TranslateString("50% off"), "50% off");
+    const String base = QStringLiteral("%1.ini").arg(ChangeFileExt(ExtractFileName(ProgramFileName()), ""));
+    EXPECT_EQ(t.TranslateString("%FILENAME%.ini"), base);
+    EXPECT_EQ(t.TranslateString("% filename %.ini"), base);
+    EXPECT_EQ(t.TranslateString("%FILEVERSION%"), "1.2.0.16");
+    EXPECT_EQ(t.TranslateString("%APPL_NAME%"), "ORVO Tuning");
+    EXPECT_TRUE(QRegularExpression("^\\d\\d_\\d\\d_\\d{4}$").match(t.TranslateString("%DATE%")).hasMatch());
+    t.SetDateFormat("dd.mm.yyyy");
+    EXPECT_EQ(t.DateSeparator(), QChar(u'.'));
+}
+
+TEST(VersionInfo, ProgramBlockIsParsed) {
+    TSclFileVersionInfo v(ProgramFileName());
+    EXPECT_EQ(v.FileVersion(), "1.2.0.16");
+    EXPECT_EQ(v.FileVersionBuild(), "16");
+    EXPECT_EQ(v.BinFileVersion(), "1.2.0.16");
+    EXPECT_EQ(v.ProductName(), v.GetCustomFieldValue("ProductName"));
+    EXPECT_EQ(v.CompanyName(), "");
+    EXPECT_THROW(v.GetCustomFieldValue("CompanyName"), ESclFileVersionInfoError);
+    EXPECT_THROW(TSclFileVersionInfo("/nonexistent/file"), ESclFileVersionInfoError);
+    EXPECT_THROW(TSclFileVersionInfo("/etc/hostname"), ESclFileVersionInfoError);
+    const Byte junk[] = {1, 2, 3, 4, 5, 6, 7, 8};
+    EXPECT_THROW(TSclFileVersionInfo(junk, 8), ESclFileVersionInfoError);
+}
+
+TEST(XcPersistentProperty, NestedUpdatesFireOnce) {
+    TXcPersistentProperty p(nullptr);
+    int changing = 0, changed = 0;
+    p.OnChanging = TNotifyEvent([&](TObject*) { ++changing; });
+    p.OnChanged = TNotifyEvent([&](TObject*) { ++changed; });
+    p.BeginUpdate();
+    p.BeginUpdate();
+    p.EndUpdate();
+    EXPECT_EQ(changed, 0);
+    p.EndUpdate();
+    EXPECT_EQ(changing, 1);
+    EXPECT_EQ(changed, 1);
+}
+
+} // namespace
