@@ -107,12 +107,16 @@ StringTable& Table() {
 }
 
 std::atomic<TResourceTextHook> gHook{nullptr};
-std::atomic<std::thread::id> gHookThread{};
+// Function-local so that a hook installed during static start-up is not reset afterwards.
+std::atomic<std::thread::id>& HookThread() {
+    static std::atomic<std::thread::id> thread{};
+    return thread;
+}
 
 String Translate(const String& text) {
     const TResourceTextHook hook = gHook.load(std::memory_order_acquire);
     if (hook == nullptr || text.isEmpty()) return text;
-    if (std::this_thread::get_id() != gHookThread.load(std::memory_order_acquire)) return text;
+    if (std::this_thread::get_id() != HookThread().load(std::memory_order_acquire)) return text;
     return hook(text);
 }
 
@@ -143,7 +147,7 @@ void UnregisterResStrings(std::initializer_list<const TResStringRec*> Strings) {
 }
 
 void InstallResourceTextHook(TResourceTextHook Hook) {
-    gHookThread.store(std::this_thread::get_id(), std::memory_order_release);
+    HookThread().store(std::this_thread::get_id(), std::memory_order_release);
     gHook.store(Hook, std::memory_order_release);
 }
 

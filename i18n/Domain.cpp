@@ -1,0 +1,162 @@
+#include "i18n/Domain.h"
+
+#include "i18n/MoFile.h"
+#include "i18n/Utf8.h"
+#include "platform/classes/StringList.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/win/MessageBox.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+ORVO_IMPLEMENT_CLASS(TDomain, TObject)
+
+namespace {
+
+const QString kMessages = QStringLiteral("LC_MESSAGES");
+
+// The entry of folder whose name equals name without regard to case; the exact name is
+// preferred when it exists.
+String folderEntryIgnoringCase(const String& folder, const String& name) {
+    const QDir dir(folder);
+    if (dir.exists(name)) return name;
+    const QStringList entries = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& e : entries)
+        if (e.compare(name, Qt::CaseInsensitive) == 0) return e;
+    return String();
+}
+
+} // namespace
+
+TDomain::TDomain() = default;
+
+TDomain::~TDomain() {
+    UnloadCatalogue();
+}
+
+void TDomain::SetDirectory(const String& Dir) {
+    vDirectory = Dir.isEmpty() ? Dir : IncludeTrailingPathDelimiter(Dir);
+    SpecificFilename.clear();
+    UnloadCatalogue();
+}
+
+void TDomain::SetLanguageCode(const String& LangCode) {
+    UnloadCatalogue();
+    curlang = LangCode;
+}
+
+void TDomain::SetFilename(const String& Filename) {
+    UnloadCatalogue();
+    vDirectory.clear();
+    SpecificFilename = Filename;
+}
+
+String TDomain::CatalogueFile(const String& Lang) const {
+    if (Lang.isEmpty() || vDirectory.isEmpty()) return String();
+    const String relative =
+        Lang + QLatin1Char('/') + kMessages + QLatin1Char('/') + Domain + QStringLiteral(".mo");
+    const String name = vDirectory + relative;
+    if (FileLocator && FileLocator->FileExists(name)) return name;
+    if (::FileExists(name)) return name;
+    // The language list gives folder names in lower case; find "pt_BR" for "pt_br".
+    const String folder = folderEntryIgnoringCase(vDirectory, Lang);
+    if (folder.isEmpty() || folder == Lang) return String();
+    const String found = vDirectory + folder + QLatin1Char('/') + kMessages + QLatin1Char('/') + Domain +
+                         QStringLiteral(".mo");
+    return ::FileExists(found) ? found : String();
+}
+
+void TDomain::LoadCatalogue() {
+    if (moFile || FOpenHasFailedBefore || !FEnabled) return;
+    String filename = SpecificFilename;
+    if (filename.isEmpty()) {
+        filename = CatalogueFile(curlang);
+        if (filename.isEmpty() && curlang.size() > 2) filename = CatalogueFile(curlang.left(2));
+    } else if (!((FileLocator && FileLocator->FileExists(filename)) || ::FileExists(filename))) {
+        filename.clear();
+    }
+    if (filename.isEmpty()) {
+        FOpenHasFailedBefore = true;
+        return;
+    }
+    if (!FileLocator) {
+        FOpenHasFailedBefore = true;
+        return;
+    }
+    // A catalogue that cannot be read or checked is reported once; afterwards the domain
+    // returns every id unchanged until its language, folder or file changes.
+    try {
+        moFile = FileLocator->GetMoFile(filename, DebugLogger);
+        const String contentType = GetTranslationProperty(QStringLiteral("Content-Type"));
+        if (!contentType.toUpper().contains(QStringLiteral("CHARSET=UTF-8"))) {
+            FileLocator->ReleaseMoFile(moFile);
+            FEnabled = false;
+            MessageBox(
+                nullptr,
+                QStringLiteral("The translation for the language code %1 (in %2) does not have charset=utf-8 "
+                               "in its Content-Type. Translations are turned off.")
+                    .arg(curlang, filename),
+                QStringLiteral("Localization problem"), MB_OK);
+        }
+    } catch (...) {
+        if (moFile) FileLocator->ReleaseMoFile(moFile);
+        FOpenHasFailedBefore = true;
+        throw;
+    }
+}
+
+void TDomain::UnloadCatalogue() {
+    if (moFile && FileLocator) FileLocator->ReleaseMoFile(moFile);
+    moFile = nullptr;
+    FOpenHasFailedBefore = false;
+}
+
+AnsiString TDomain::gettext(const AnsiString& msgid, bool& Found) {
+    Found = false;
+    if (!FEnabled) return msgid;
+    if (!moFile && !FOpenHasFailedBefore) LoadCatalogue();
+    if (!moFile) return msgid;
+    return moFile->gettext(msgid, Found);
+}
+
+AnsiString TDomain::gettext(const AnsiString& msgid) {
+    bool found;
+    return gettext(msgid, found);
+}
+
+String TDomain::GetTranslationProperty(const String& PropertyName) {
+    const String header = Utf8DecodeText(gettext(AnsiString()));
+    const String prefix = PropertyName + QStringLiteral(": ");
+    const QStringList lines = header.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    for (const QString& line : lines) {
+        if (!StartsWithIgnoringAsciiCase(line, prefix)) continue;
+        const AnsiString value = Utf8EncodeText(line.mid(prefix.size()));
+        return Utf8DecodeText(TrimUtf8(value, 1, int(value.size())));
+    }
+    return String();
+}
+
+void TDomain::GetListOfLanguages(TStrings* List) {
+    List->Clear();
+    const String tail = QLatin1Char('/') + kMessages + QLatin1Char('/') + Domain + QStringLiteral(".mo");
+    if (!vDirectory.isEmpty()) {
+        const QDir dir(vDirectory);
+        const QStringList entries =
+            dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+        for (const QString& e : entries) {
+            if (!::FileExists(vDirectory + e + tail)) continue;
+            const String code = e.toLower();
+            if (List->IndexOf(code) < 0) List->Add(code);
+        }
+    }
+    if (!FileLocator || FileLocator->BaseDirectory().isEmpty() || vDirectory.isEmpty()) return;
+    // Embedded catalogues: every name below this domain's folder that ends in its file.
+    for (const String& name : FileLocator->EmbeddedNames()) {
+        const String full = FileLocator->BaseDirectory() + name;
+        if (!StartsWithIgnoringAsciiCase(full, vDirectory) || !EndsWithIgnoringAsciiCase(full, tail))
+            continue;
+        const String code =
+            full.mid(vDirectory.size(), full.size() - vDirectory.size() - tail.size()).toLower();
+        if (!code.isEmpty() && List->IndexOf(code) < 0) List->Add(code);
+    }
+}

@@ -1,0 +1,58 @@
+// One text domain in one language: finds, opens, checks and closes the domain's catalogue
+// and looks message ids up in it.
+//
+// Catalogues are read from <Directory>/<language>/LC_MESSAGES/<Domain>.mo, where a
+// language such as de_AT falls back to its first two letters (de). The language folder is
+// found whatever the case of its name on disk.
+#pragma once
+
+#include "i18n/FileLocator.h"
+#include "platform/classes/Object.h"
+
+class TMoFile;
+class TStrings;
+
+class TDomain : public TObject {
+    ORVO_CLASS(TDomain, TObject)
+public:
+    TDomain();
+    ~TDomain() override;
+
+    // The folder holding the language folders, with a trailing delimiter. Writing it
+    // forgets a specific file name and closes the catalogue.
+    String Directory() const { return vDirectory; }
+    void SetDirectory(const String& Dir);
+    // Closes the catalogue; the next lookup opens the one of LangCode.
+    void SetLanguageCode(const String& LangCode);
+    // Reads exactly this file from now on, whatever the language.
+    void SetFilename(const String& Filename);
+
+    // The translation of msgid (UTF-8 bytes), or msgid. Found tells which.
+    AnsiString gettext(const AnsiString& msgid, bool& Found);
+    AnsiString gettext(const AnsiString& msgid);
+    // The value of one header line of the catalogue ("Content-Type"), "" when absent.
+    String GetTranslationProperty(const String& PropertyName);
+    // The codes (in lower case) of the languages for which this domain has a catalogue.
+    void GetListOfLanguages(TStrings* List);
+
+    void LoadCatalogue();
+    void UnloadCatalogue();
+
+    bool Enabled() const { return FEnabled; }
+    bool OpenHasFailedBefore() const { return FOpenHasFailedBefore; }
+    bool IsOpen() const { return moFile != nullptr; }
+
+    String Domain;
+    TDebugLogger DebugLogger;
+
+private:
+    // The catalogue file for Lang, or "" when neither the locator nor the disk has it.
+    String CatalogueFile(const String& Lang) const;
+
+    bool FEnabled = true;
+    String vDirectory;
+    TMoFile* moFile = nullptr;
+    String SpecificFilename;
+    String curlang;
+    bool FOpenHasFailedBefore = false;
+};

@@ -1,0 +1,359 @@
+// Catalogue cache, embedded catalogues, domains and the translation instance.
+#include "MoFixture.h"
+#include "i18n/Domain.h"
+#include "i18n/FileLocator.h"
+#include "i18n/GettextExceptions.h"
+#include "i18n/GnuGettext.h"
+#include "i18n/MoFile.h"
+#include "platform/classes/StringList.h"
+#include "platform/win/Locale.h"
+#include "platform/win/MessageBox.h"
+#include "platform/win/Process.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using fixture::BuildMo;
+
+namespace {
+
+struct Box {
+    String text, caption;
+};
+
+// Records message boxes while alive.
+class BoxRecorder {
+public:
+    BoxRecorder() {
+        previous_ = SetMessageBoxHook([this](void*, const String& text, const String& caption, unsigned) {
+            boxes.push_back({text, caption});
+            return IDOK;
+        });
+    }
+    ~BoxRecorder() { SetMessageBoxHook(previous_); }
+    std::vector<Box> boxes;
+
+private:
+    TMessageBoxHook previous_;
+};
+
+class FakeLocale : public ILocaleProvider {
+public:
+    std::map<std::string, String> env;
+    String system = QStringLiteral("pl_PL");
+    String Environment(const char* name) override { return env.count(name) ? env[name] : String(); }
+    String SystemLocaleName() override { return system; }
+    QChar DecimalSeparator() override { return QLatin1Char('.'); }
+    QChar ThousandSeparator() override { return QLatin1Char(','); }
+    String ShortDateFormat() override { return QStringLiteral("dd/mm/yyyy"); }
+    String LongTimeFormat() override { return QStringLiteral("hh:nn:ss"); }
+};
+
+// A program folder of its own with a "locale" folder, and an instance that reads it.
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        SetProgramFileName(dir.filePath(QStringLiteral("orvo-tuning")));
+        previousLocale = SetLocaleProvider(&locale);
+        locale.env["LANG"] = QStringLiteral("en_US.UTF-8");
+    }
+    void TearDown() override {
+        delete instance;
+        SetLocaleProvider(previousLocale);
+        SetProgramFileName(String());
+    }
+    QString localeDir() const { return dir.filePath(QStringLiteral("locale")); }
+    void copyCatalogue(const QString& lang, const QString& folder) {
+        fixture::PutCatalogue(localeDir(), folder, fixture::ReadFile(fixture::TestCatalogue(lang)));
+    }
+    TGettextInstance* make() {
+        delete instance;
+        instance = new TGettextInstance();
+        return instance;
+    }
+
+    QTemporaryDir dir;
+    FakeLocale locale;
+    ILocaleProvider* previousLocale = nullptr;
+    TGettextInstance* instance = nullptr;
+};
+
+TEST_F(EngineTest, LanguageComesFromLangThenTheLocale) {
+    locale.env["LANG"] = QStringLiteral("de_DE.UTF-8");
+    EXPECT_EQ(make()->GetCurrentLanguage(), QStringLiteral("de_DE"));
+    locale.env.clear();
+    locale.env["LC_MESSAGES"] = QStringLiteral("fr_CA.UTF-8");
+    EXPECT_EQ(make()->GetCurrentLanguage(), QStringLiteral("fr_CA"));
+    locale.env.clear();
+    EXPECT_EQ(make()->GetCurrentLanguage(), QStringLiteral("pl_PL"));
+    // A code given by the caller is used unchanged.
+    instance->UseLanguage(QStringLiteral("de.x"));
+    EXPECT_EQ(instance->GetCurrentLanguage(), QStringLiteral("de.x"));
+    EXPECT_EQ(instance->DefaultDomainDirectory(), localeDir());
+}
+
+TEST_F(EngineTest, TranslatesFromTheLocaleFolderAndSwitchesLanguage) {
+    copyCatalogue(QStringLiteral("de"), QStringLiteral("de"));
+    copyCatalogue(QStringLiteral("fr"), QStringLiteral("fr"));
+    TGettextInstance* t = make();
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+    t->UseLanguage(QStringLiteral("de"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hallo"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Save as")), QStringLiteral("Speichern unter"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Unknown")), QStringLiteral("Unknown"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Clef")),
+              QStringLiteral("Notenschl\u00fcssel ") + QString::fromUtf16(u"\U0001D11E"));
+    EXPECT_EQ(t->gettext(AnsiString("Save")), QStringLiteral("Speichern"));
+    EXPECT_EQ(t->GetTranslatorNameAndEmail(), QStringLiteral("Hans Muster <hans@example.com>"));
+    t->UseLanguage(QStringLiteral("fr"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Bonjour"));
+    t->Enabled = false;
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+}
+
+TEST_F(EngineTest, LineBreaksAreFoundWithoutCrAndComeBackAsCrLf) {
+    copyCatalogue(QStringLiteral("de"), QStringLiteral("de"));
+    TGettextInstance* t = make();
+    t->UseLanguage(QStringLiteral("de"));
+    EXPECT_EQ(t->gettext(QStringLiteral("First line\r\nSecond line")),
+              QStringLiteral("Erste Zeile\r\nZweite Zeile"));
+    EXPECT_EQ(t->gettext(QStringLiteral("First line\nSecond line")),
+              QStringLiteral("Erste Zeile\r\nZweite Zeile"));
+    // Without a translation the id comes back with its line ends normalised.
+    EXPECT_EQ(t->gettext(QStringLiteral("a\nb")), QStringLiteral("a\r\nb"));
+    // An untranslated plural id with a line break keeps the English forms.
+    EXPECT_EQ(t->ngettext(QStringLiteral("one\nline"), QStringLiteral("many\nlines"), 1),
+              QStringLiteral("one\r\nline"));
+    EXPECT_EQ(t->ngettext(QStringLiteral("one\nline"), QStringLiteral("many\nlines"), 3),
+              QStringLiteral("many\r\nlines"));
+}
+
+TEST_F(EngineTest, RegionalCodeFallsBackAndFolderCaseIsIgnored) {
+    copyCatalogue(QStringLiteral("de"), QStringLiteral("de"));
+    copyCatalogue(QStringLiteral("fr"), QStringLiteral("pt_BR"));
+    TGettextInstance* t = make();
+    t->UseLanguage(QStringLiteral("de_AT"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hallo"));
+    TStringList langs;
+    t->GetListOfLanguages(QStringLiteral("default"), &langs);
+    EXPECT_EQ(langs.CommaText(), QStringLiteral("de,pt_br"));
+    t->UseLanguage(langs.Strings(1));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Bonjour"));
+    // With no catalogue the disk is not searched again until the language changes.
+    t->UseLanguage(QStringLiteral("it_IT"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+    copyCatalogue(QStringLiteral("de"), QStringLiteral("it"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+    t->UseLanguage(QStringLiteral("it"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hallo"));
+}
+
+TEST_F(EngineTest, PluralFormsFollowTheLanguage) {
+    for (const char* lang : {"de", "pl", "ru", "sl"})
+        copyCatalogue(QString::fromLatin1(lang), QString::fromLatin1(lang));
+    TGettextInstance* t = make();
+    const QString one = QStringLiteral("%d file"), many = QStringLiteral("%d files");
+    // No catalogue: the English rule on the ids.
+    t->UseLanguage(QStringLiteral("xx"));
+    for (Int64 n : {1, -1})
+        EXPECT_EQ(t->ngettext(one, many, n), one);
+    for (Int64 n : {0, 2, 5})
+        EXPECT_EQ(t->ngettext(one, many, n), many);
+    const struct {
+        const char* lang;
+        std::vector<std::pair<Int64, const char*>> expected;
+    } cases[] = {
+        {"de", {{1, "%d Datei"}, {0, "%d Dateien"}, {2, "%d Dateien"}}},
+        {"ru",
+         {{1, "%d файл"},
+          {2, "%d файла"},
+          {5, "%d файлов"},
+          {11, "%d файлов"},
+          {21, "%d файл"},
+          {22, "%d файла"},
+          {111, "%d файлов"}}},
+        {"pl",
+         {{1, "%d plik"},
+          {2, "%d pliki"},
+          {4, "%d pliki"},
+          {5, "%d plików"},
+          {11, "%d plików"},
+          {12, "%d plików"},
+          {21, "%d plików"},
+          {22, "%d pliki"},
+          {31, "%d plików"},
+          {0, "%d plików"},
+          {-1, "%d plik"}}},
+        {"sl", {{1, "%d datoteka"}, {102, "%d datoteki"}, {3, "%d datoteke"}, {5, "%d datotek"}}},
+    };
+    for (const auto& c : cases) {
+        t->UseLanguage(QString::fromLatin1(c.lang));
+        for (const auto& [n, form] : c.expected)
+            EXPECT_EQ(t->ngettext(one, many, n), QString::fromUtf8(form)) << c.lang << n;
+    }
+}
+
+TEST(PluralRules, TableMatchesTheStandardRules) {
+    for (Int64 n = 0; n < 300; ++n) {
+        const Int64 a = n % 10, b = n % 100;
+        const int ru = (a == 1 && b != 11) ? 0 : (a >= 2 && a <= 4 && (b < 10 || b >= 20)) ? 1 : 2;
+        const int pl = n == 1 ? 0 : (a >= 2 && a <= 4 && (b < 10 || b >= 20)) ? 1 : 2;
+        EXPECT_EQ(PluralRuleForLanguage(QStringLiteral("ru_RU"))(n), ru) << n;
+        EXPECT_EQ(PluralRuleForLanguage(QStringLiteral("pl"))(n), pl) << n;
+        EXPECT_EQ(PluralRuleForLanguage(QStringLiteral("ja"))(n), 0);
+        EXPECT_EQ(PluralRuleForLanguage(QStringLiteral("pt_BR"))(n), n > 1 ? 1 : 0);
+        EXPECT_EQ(PluralRuleForLanguage(QStringLiteral("pt_PT"))(n), n == 1 ? 0 : 1);
+        EXPECT_EQ(PluralRuleForLanguage(QStringLiteral("lv"))(n), (a == 1 && b != 11) ? 0 : n != 0 ? 1 : 2);
+        EXPECT_EQ(PluralRuleForLanguage(QStringLiteral("ga"))(n), n == 1 ? 0 : n == 2 ? 1 : 2);
+    }
+}
+
+TEST_F(EngineTest, AFormBeyondTheLastGivesTheLastForm) {
+    fixture::PutCatalogue(localeDir(), QStringLiteral("ru"),
+                          BuildMo({{std::string("%d file\0%d files", 16), std::string("one\0two", 7)}}));
+    TGettextInstance* t = make();
+    t->UseLanguage(QStringLiteral("ru"));
+    EXPECT_EQ(t->ngettext(QStringLiteral("%d file"), QStringLiteral("%d files"), 5), QStringLiteral("two"));
+}
+
+TEST_F(EngineTest, WrongCharsetDisablesTheDomainWithOneBox) {
+    fixture::PutCatalogue(localeDir(), QStringLiteral("cs"),
+                          BuildMo({{"Hello", "Ahoj"}}, false, "ISO-8859-2"));
+    BoxRecorder boxes;
+    TGettextInstance* t = make();
+    t->UseLanguage(QStringLiteral("cs"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, QStringLiteral("Localization problem"));
+    EXPECT_TRUE(
+        boxes.boxes[0].text.startsWith(QStringLiteral("The translation for the language code cs (in ")));
+    EXPECT_TRUE(boxes.boxes[0].text.endsWith(QStringLiteral(
+        "cs/LC_MESSAGES/default.mo) does not have charset=utf-8 in its Content-Type. Translations are "
+        "turned off.")));
+    // A disabled domain stays disabled, even in another language.
+    t->UseLanguage(QStringLiteral("cs"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+}
+
+TEST_F(EngineTest, DamagedCatalogueIsReportedOnceThenIdsComeBack) {
+    auto bytes = BuildMo({{"Hello", "Hallo"}});
+    bytes.resize(bytes.size() - 4);
+    fixture::PutCatalogue(localeDir(), QStringLiteral("de"), bytes);
+    std::vector<Byte> badMagic(64, 0x11);
+    fixture::PutCatalogue(localeDir(), QStringLiteral("fr"), badMagic);
+    TGettextInstance* t = make();
+    for (const char* lang : {"de", "fr"}) {
+        t->UseLanguage(QString::fromLatin1(lang));
+        EXPECT_THROW(t->gettext(QStringLiteral("Hello")), EGGIOError) << lang;
+        EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello")) << lang;
+    }
+    EXPECT_EQ(FileLocator->LoadedCount(), 0);
+}
+
+TEST_F(EngineTest, DomainsSharingAFileShareOneCatalogue) {
+    copyCatalogue(QStringLiteral("de"), QStringLiteral("de"));
+    TGettextInstance* t = make();
+    t->UseLanguage(QStringLiteral("de"));
+    t->bindtextdomain(QStringLiteral("second"), localeDir());
+    t->bindtextdomainToFile(QStringLiteral("second"),
+                            localeDir() + QStringLiteral("/de/LC_MESSAGES/default.mo"));
+    const int before = FileLocator->LoadedCount();
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hallo"));
+    EXPECT_EQ(t->dgettext(QStringLiteral("second"), QStringLiteral("Save")), QStringLiteral("Speichern"));
+    EXPECT_EQ(FileLocator->LoadedCount(), before + 1);
+    TDomain* first = t->DomainByName(QStringLiteral("default"), String(), String());
+    first->UnloadCatalogue();
+    EXPECT_EQ(FileLocator->LoadedCount(), before + 1);
+    t->UseLanguage(QStringLiteral("fr"));
+    EXPECT_EQ(FileLocator->LoadedCount(), before);
+}
+
+TEST_F(EngineTest, EmbeddedCataloguesAreReadFromTheProgramFile) {
+    // A program file with catalogues and their table appended, as the packaging step makes it.
+    std::vector<Byte> program(64, 0x90);
+    const auto de = BuildMo({{"Hello", "Hallo (eingebettet)"}});
+    const UInt64 deOffset = program.size();
+    program.insert(program.end(), de.begin(), de.end());
+    const UInt64 table = program.size();
+    auto put64 = [&](UInt64 v) {
+        for (int i = 0; i < 8; ++i)
+            program.push_back(Byte(v >> (8 * i)));
+    };
+    const std::string name = " locale\\nl\\LC_MESSAGES\\default.mo\t";
+    put64(table + 24 + name.size());
+    put64(deOffset);
+    put64(de.size());
+    program.insert(program.end(), name.begin(), name.end());
+    put64(0);
+    const QString programFile = dir.filePath(QStringLiteral("orvo-tuning"));
+    fixture::WriteFile(programFile, program);
+
+    TFileLocator locator;
+    locator.AnalyzeFile(programFile, 0);
+    EXPECT_TRUE(locator.BaseDirectory().isEmpty());
+    EXPECT_FALSE(locator.FileExists(localeDir() + QStringLiteral("/nl/LC_MESSAGES/default.mo")));
+    locator.AnalyzeFile(programFile, table);
+    EXPECT_EQ(locator.BaseDirectory(), dir.path() + QLatin1Char('/'));
+    EXPECT_TRUE(locator.FileExists(localeDir() + QStringLiteral("/NL/lc_messages/default.mo")));
+
+    TFileLocator* saved = FileLocator;
+    FileLocator = &locator;
+    TGettextInstance* t = make();
+    t->UseLanguage(QStringLiteral("nl"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hallo (eingebettet)"));
+    TStringList langs;
+    t->GetListOfLanguages(QStringLiteral("default"), &langs);
+    EXPECT_EQ(langs.CommaText(), QStringLiteral("nl"));
+    delete instance;
+    instance = nullptr;
+    FileLocator = saved;
+}
+
+TEST_F(EngineTest, DamagedEmbeddedTableKeepsTheRecordsBefore) {
+    std::vector<Byte> program(32, 0);
+    auto put64 = [&](UInt64 v) {
+        for (int i = 0; i < 8; ++i)
+            program.push_back(Byte(v >> (8 * i)));
+    };
+    const std::string a = "locale/a/LC_MESSAGES/default.mo";
+    const UInt64 first = program.size();
+    put64(first + 24 + a.size());
+    put64(0);
+    put64(16);
+    program.insert(program.end(), a.begin(), a.end());
+    // The second record points backwards: a loop the scan must not follow.
+    put64(first);
+    put64(0);
+    put64(16);
+    program.insert(program.end(), a.begin(), a.end());
+    const QString programFile = dir.filePath(QStringLiteral("orvo-tuning"));
+    fixture::WriteFile(programFile, program);
+    TFileLocator locator;
+    locator.AnalyzeFile(programFile, first);
+    EXPECT_EQ(locator.EmbeddedNames(), QStringList{QString::fromStdString(a)});
+    TFileLocator beyond;
+    beyond.AnalyzeFile(programFile, 1u << 30);
+    EXPECT_TRUE(beyond.EmbeddedNames().isEmpty());
+}
+
+TEST(GnuGettext, DefaultTranslatorServesTheFreeFunctions) {
+    ASSERT_NE(DefaultTranslator, nullptr);
+    ASSERT_NE(FileLocator, nullptr);
+    const String dirBefore =
+        DefaultTranslator->DomainByName(QStringLiteral("default"), String(), String())->Directory();
+    const String langBefore = DefaultTranslator->GetCurrentLanguage();
+    DefaultTranslator->bindtextdomain(QStringLiteral("default"), QStringLiteral(ORVO_TEST_LOCALE));
+    UseLanguage(QStringLiteral("de"));
+    EXPECT_EQ(gettext(QStringLiteral("Hello")), QStringLiteral("Hallo"));
+    EXPECT_EQ(ngettext(QStringLiteral("%d file"), QStringLiteral("%d files"), 2),
+              QStringLiteral("%d Dateien"));
+    EXPECT_EQ(dgettext(QStringLiteral("default"), QStringLiteral("Send")), QStringLiteral("Senden"));
+    DefaultTranslator->bindtextdomain(QStringLiteral("default"), dirBefore);
+    UseLanguage(langBefore);
+}
+
+} // namespace
