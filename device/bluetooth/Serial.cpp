@@ -17,6 +17,21 @@ long CSerial::Fail(DWORD code) {
     return Result();
 }
 
+// Clears lastError and reads the open port's line settings; false, with lastError set, when the
+// port is closed or its settings cannot be read.
+bool CSerial::ReadState(DCB& dcb) {
+    lastError = ERROR_SUCCESS;
+    if (!portHandle) {
+        Fail(ERROR_INVALID_HANDLE);
+        return false;
+    }
+    if (!GetCommState(portHandle, &dcb)) {
+        Fail(GetLastError());
+        return false;
+    }
+    return true;
+}
+
 // lastError as a Windows long (32 bits): E_INVALIDARG reads back as the negative HRESULT.
 long CSerial::Result() const {
     return static_cast<long>(static_cast<LONG>(lastError));
@@ -101,10 +116,8 @@ long CSerial::Close() {
 }
 
 long CSerial::Setup(EBaudrate baudrate, EDataBits dataBits, EParity parity, EStopBits stopBits) {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) return Fail(ERROR_INVALID_HANDLE);
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) return Fail(GetLastError());
+    if (!ReadState(dcb)) return Result();
     dcb.BaudRate = static_cast<DWORD>(baudrate);
     dcb.ByteSize = static_cast<Byte>(dataBits);
     dcb.Parity = static_cast<Byte>(parity);
@@ -115,10 +128,8 @@ long CSerial::Setup(EBaudrate baudrate, EDataBits dataBits, EParity parity, ESto
 }
 
 long CSerial::SetEventChar(unsigned char ch, bool adjustMask) {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) return Fail(ERROR_INVALID_HANDLE);
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) return Fail(GetLastError());
+    if (!ReadState(dcb)) return Result();
     dcb.EvtChar = static_cast<char>(ch);
     if (adjustMask) {
         if (long r = SetMask(GetEventMask() | EV_RXFLAG); r != 0) return r;
@@ -144,10 +155,8 @@ long CSerial::WaitEvent(void* overlapped, unsigned long timeout) {
 }
 
 long CSerial::SetupHandshaking(EHandshake handshake) {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) return Fail(ERROR_INVALID_HANDLE);
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) return Fail(GetLastError());
+    if (!ReadState(dcb)) return Result();
     switch (handshake) {
     case EHandshakeOff:
         dcb.fOutxCtsFlow = 0;
@@ -204,72 +213,32 @@ long CSerial::SetupReadTimeouts(EReadTimeout readTimeout) {
 }
 
 CSerial::EBaudrate CSerial::GetBaudrate() {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) {
-        Fail(ERROR_INVALID_HANDLE);
-        return EBaudUnknown;
-    }
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) {
-        Fail(GetLastError());
-        return EBaudUnknown;
-    }
+    if (!ReadState(dcb)) return EBaudUnknown;
     return static_cast<EBaudrate>(dcb.BaudRate);
 }
 
 CSerial::EDataBits CSerial::GetDataBits() {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) {
-        Fail(ERROR_INVALID_HANDLE);
-        return EDataUnknown;
-    }
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) {
-        Fail(GetLastError());
-        return EDataUnknown;
-    }
+    if (!ReadState(dcb)) return EDataUnknown;
     return static_cast<EDataBits>(dcb.ByteSize);
 }
 
 CSerial::EParity CSerial::GetParity() {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) {
-        Fail(ERROR_INVALID_HANDLE);
-        return EParUnknown;
-    }
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) {
-        Fail(GetLastError());
-        return EParUnknown;
-    }
+    if (!ReadState(dcb)) return EParUnknown;
     return dcb.fParity ? static_cast<EParity>(dcb.Parity) : EParNone;
 }
 
 CSerial::EStopBits CSerial::GetStopBits() {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) {
-        Fail(ERROR_INVALID_HANDLE);
-        return EStopUnknown;
-    }
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) {
-        Fail(GetLastError());
-        return EStopUnknown;
-    }
+    if (!ReadState(dcb)) return EStopUnknown;
     return static_cast<EStopBits>(dcb.StopBits);
 }
 
 CSerial::EHandshake CSerial::GetHandshaking() {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) {
-        Fail(ERROR_INVALID_HANDLE);
-        return EHandshakeUnknown;
-    }
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) {
-        Fail(GetLastError());
-        return EHandshakeUnknown;
-    }
+    if (!ReadState(dcb)) return EHandshakeUnknown;
     if (dcb.fDtrControl == DTR_CONTROL_HANDSHAKE && dcb.fRtsControl == RTS_CONTROL_HANDSHAKE)
         return EHandshakeHardware;
     if (dcb.fOutX && dcb.fInX) return EHandshakeSoftware;
@@ -286,16 +255,8 @@ unsigned long CSerial::GetEventMask() {
 }
 
 unsigned char CSerial::GetEventChar() {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) {
-        Fail(ERROR_INVALID_HANDLE);
-        return 0;
-    }
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) {
-        Fail(GetLastError());
-        return 0;
-    }
+    if (!ReadState(dcb)) return 0;
     return static_cast<unsigned char>(dcb.EvtChar);
 }
 
@@ -399,10 +360,8 @@ bool CSerial::GetRLSD() {
 }
 
 long CSerial::SetDtrRts(bool dtr, bool rts) {
-    lastError = ERROR_SUCCESS;
-    if (!portHandle) return Fail(ERROR_INVALID_HANDLE);
     DCB dcb;
-    if (!GetCommState(portHandle, &dcb)) return Fail(GetLastError());
+    if (!ReadState(dcb)) return Result();
     dcb.fOutxCtsFlow = 0;
     dcb.fOutxDsrFlow = 0;
     dcb.fDtrControl = dtr ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;

@@ -6,6 +6,8 @@
 
 #include "platform/win/WinTypes.h"
 
+struct DCB;
+
 class CSerial {
 public:
     enum EBaudrate {
@@ -93,6 +95,7 @@ public:
 private:
     long Fail(DWORD code);
     long Result() const;
+    bool ReadState(DCB& dcb);
     bool ModemStatus(DWORD bit);
     static void CheckBlocking(void* overlapped, unsigned long timeout);
 };

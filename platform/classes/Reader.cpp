@@ -735,6 +735,14 @@ TComponent* TReader::readComponentRecord(TComponent* Component) {
             created = true;
         }
     }
+    // A record that fails frees the component it created and leaves the reading level.
+    auto abandon = [&] {
+        if (created) {
+            FLoaded.erase(std::remove(FLoaded.begin(), FLoaded.end(), result), FLoaded.end());
+            FreeObject(result);
+        }
+        leave();
+    };
     try {
         result->FComponentState << csLoading << csReading;
         if (flags.Contains(ffInline)) result->SetInline(true);
@@ -748,19 +756,11 @@ TComponent* TReader::readComponentRecord(TComponent* Component) {
         readDataInner(result);
         result->FComponentState >> csReading;
     } catch (const EFilerError&) {
-        if (created) {
-            FLoaded.erase(std::remove(FLoaded.begin(), FLoaded.end(), result), FLoaded.end());
-            FreeObject(result);
-        }
-        leave();
+        abandon();
         throw;
     } catch (const Exception& e) {
         // Renaming, parenting and the like fail on a bad stream: report a reading error.
-        if (created) {
-            FLoaded.erase(std::remove(FLoaded.begin(), FLoaded.end(), result), FLoaded.end());
-            FreeObject(result);
-        }
-        leave();
+        abandon();
         throw EReadError(QStringLiteral("Error reading %1: %2").arg(name, e.Message));
     }
     leave();

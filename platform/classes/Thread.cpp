@@ -292,23 +292,33 @@ void TThread::CallOnTerminate() {
     OnTerminate(this);
 }
 
-void TThread::Synchronize(TThread* AThread, TThreadMethod Method) {
-    if (GetCurrentThreadId() == MainThreadID) {
-        Method();
-        return;
-    }
+namespace {
+// Puts a call on the user-interface thread's queue and wakes that thread.
+std::shared_ptr<platform::detail::SyncCall> postCall(TThread* thread, TThreadMethod method,
+                                                     bool synchronous) {
     auto call = std::make_shared<platform::detail::SyncCall>();
-    call->Method = std::move(Method);
-    call->Thread = AThread;
-    call->Synchronous = true;
+    call->Method = std::move(method);
+    call->Thread = thread;
+    call->Synchronous = synchronous;
     auto& s = syncState();
     {
         std::lock_guard lock(s.m);
         s.calls.push_back(call);
     }
     s.cv.notify_all();
-    WakeMainThread(AThread);
+    WakeMainThread(thread);
+    return call;
+}
+} // namespace
+
+void TThread::Synchronize(TThread* AThread, TThreadMethod Method) {
+    if (GetCurrentThreadId() == MainThreadID) {
+        Method();
+        return;
+    }
+    auto call = postCall(AThread, std::move(Method), true);
     {
+        auto& s = syncState();
         std::unique_lock lock(s.m);
         s.cv.wait(lock, [&] { return call->Done; });
     }
@@ -320,16 +330,7 @@ void TThread::Queue(TThread* AThread, TThreadMethod Method) {
         Method();
         return;
     }
-    auto call = std::make_shared<platform::detail::SyncCall>();
-    call->Method = std::move(Method);
-    call->Thread = AThread;
-    auto& s = syncState();
-    {
-        std::lock_guard lock(s.m);
-        s.calls.push_back(std::move(call));
-    }
-    s.cv.notify_all();
-    WakeMainThread(AThread);
+    postCall(AThread, std::move(Method), false);
 }
 
 void TThread::NameThreadForDebugging(const AnsiString& Name, TThreadID AThreadID) {

@@ -105,6 +105,22 @@ template <class F> auto walkChain(TClass cls, F f) -> decltype(f(std::declval<Cl
     throw EPropertyError(QStringLiteral("Invalid property type: %1").arg(p->Name));
 }
 
+// The property's getter of one kind (GetStr, GetFloat, ...); a kind error when it has none.
+template <class Getter> const Getter& getterOf(PPropInfo p, Getter TPropInfo::*getter) {
+    if (!(p->*getter)) wrongKind(p);
+    return p->*getter;
+}
+// The property's setter of one kind; a read-only error when it has only the getter of that
+// kind, a kind error when it has neither.
+template <class Setter, class Getter>
+const Setter& setterOf(PPropInfo p, Setter TPropInfo::*setter, Getter TPropInfo::*getter) {
+    if (!(p->*setter)) {
+        if (p->*getter) readOnly(p);
+        wrongKind(p);
+    }
+    return p->*setter;
+}
+
 TTypeInfo* newType(TTypeKind kind, const char* name) {
     auto* t = new TTypeInfo; // type information lives as long as the program
     t->Kind = kind;
@@ -464,44 +480,33 @@ void SetSetProp(TObject* Instance, const String& PropName, const String& Value) 
 // ---- strings, floats, Int64 --------------------------------------------------------------------
 
 String GetStrProp(TObject* Instance, PPropInfo PropInfo) {
-    if (!PropInfo->GetStr) wrongKind(PropInfo);
-    return PropInfo->GetStr(Instance);
+    return getterOf(PropInfo, &TPropInfo::GetStr)(Instance);
 }
 String GetStrProp(TObject* Instance, const String& PropName) {
     return GetStrProp(Instance, findProp(Instance, PropName));
 }
 void SetStrProp(TObject* Instance, PPropInfo PropInfo, const String& Value) {
-    if (!PropInfo->SetStr) {
-        if (PropInfo->GetStr) readOnly(PropInfo);
-        wrongKind(PropInfo);
-    }
-    PropInfo->SetStr(Instance, Value);
+    setterOf(PropInfo, &TPropInfo::SetStr, &TPropInfo::GetStr)(Instance, Value);
 }
 void SetStrProp(TObject* Instance, const String& PropName, const String& Value) {
     SetStrProp(Instance, findProp(Instance, PropName), Value);
 }
 
 Extended GetFloatProp(TObject* Instance, PPropInfo PropInfo) {
-    if (!PropInfo->GetFloat) wrongKind(PropInfo);
-    return PropInfo->GetFloat(Instance);
+    return getterOf(PropInfo, &TPropInfo::GetFloat)(Instance);
 }
 Extended GetFloatProp(TObject* Instance, const String& PropName) {
     return GetFloatProp(Instance, findProp(Instance, PropName));
 }
 void SetFloatProp(TObject* Instance, PPropInfo PropInfo, Extended Value) {
-    if (!PropInfo->SetFloat) {
-        if (PropInfo->GetFloat) readOnly(PropInfo);
-        wrongKind(PropInfo);
-    }
-    PropInfo->SetFloat(Instance, Value);
+    setterOf(PropInfo, &TPropInfo::SetFloat, &TPropInfo::GetFloat)(Instance, Value);
 }
 void SetFloatProp(TObject* Instance, const String& PropName, Extended Value) {
     SetFloatProp(Instance, findProp(Instance, PropName), Value);
 }
 
 Int64 GetInt64Prop(TObject* Instance, PPropInfo PropInfo) {
-    if (!PropInfo->GetOrd) wrongKind(PropInfo);
-    return PropInfo->GetOrd(Instance);
+    return getterOf(PropInfo, &TPropInfo::GetOrd)(Instance);
 }
 Int64 GetInt64Prop(TObject* Instance, const String& PropName) {
     return GetInt64Prop(Instance, findProp(Instance, PropName));
@@ -516,18 +521,13 @@ void SetInt64Prop(TObject* Instance, const String& PropName, Int64 Value) {
 // ---- methods and objects -------------------------------------------------------------------------
 
 TMethod GetMethodProp(TObject* Instance, PPropInfo PropInfo) {
-    if (!PropInfo->GetMeth) wrongKind(PropInfo);
-    return PropInfo->GetMeth(Instance);
+    return getterOf(PropInfo, &TPropInfo::GetMeth)(Instance);
 }
 TMethod GetMethodProp(TObject* Instance, const String& PropName) {
     return GetMethodProp(Instance, findProp(Instance, PropName));
 }
 void SetMethodProp(TObject* Instance, PPropInfo PropInfo, const TMethod& Value) {
-    if (!PropInfo->SetMeth) {
-        if (PropInfo->GetMeth) readOnly(PropInfo);
-        wrongKind(PropInfo);
-    }
-    PropInfo->SetMeth(Instance, Value);
+    setterOf(PropInfo, &TPropInfo::SetMeth, &TPropInfo::GetMeth)(Instance, Value);
 }
 void SetMethodProp(TObject* Instance, const String& PropName, const TMethod& Value) {
     SetMethodProp(Instance, findProp(Instance, PropName), Value);
@@ -538,8 +538,7 @@ TClass GetObjectPropClass(PPropInfo PropInfo) {
 }
 
 TObject* GetObjectProp(TObject* Instance, PPropInfo PropInfo, TClass MinClass) {
-    if (!PropInfo->GetObj) wrongKind(PropInfo);
-    TObject* o = PropInfo->GetObj(Instance);
+    TObject* o = getterOf(PropInfo, &TPropInfo::GetObj)(Instance);
     if (o && MinClass && !o->InheritsFrom(MinClass)) return nullptr;
     return o;
 }
@@ -547,11 +546,7 @@ TObject* GetObjectProp(TObject* Instance, const String& PropName, TClass MinClas
     return GetObjectProp(Instance, findProp(Instance, PropName), MinClass);
 }
 void SetObjectProp(TObject* Instance, PPropInfo PropInfo, TObject* Value) {
-    if (!PropInfo->SetObj) {
-        if (PropInfo->GetObj) readOnly(PropInfo);
-        wrongKind(PropInfo);
-    }
-    PropInfo->SetObj(Instance, Value);
+    setterOf(PropInfo, &TPropInfo::SetObj, &TPropInfo::GetObj)(Instance, Value);
 }
 void SetObjectProp(TObject* Instance, const String& PropName, TObject* Value) {
     SetObjectProp(Instance, findProp(Instance, PropName), Value);

@@ -160,19 +160,17 @@ void TWriter::WriteDate(TDateTime Value) {
 }
 
 void TWriter::WriteString(const String& Value) {
+    if (!isAscii(Value)) {
+        WriteUTF8Str(Value);
+        return;
+    }
     const QByteArray bytes = Value.toUtf8();
-    if (isAscii(Value)) {
-        if (bytes.size() <= 255) {
-            WriteValue(vaString);
-            const Byte n = Byte(bytes.size());
-            Write(&n, 1);
-        } else {
-            WriteValue(vaLString);
-            const std::int32_t n = std::int32_t(bytes.size());
-            Write(&n, 4);
-        }
+    if (bytes.size() <= 255) {
+        WriteValue(vaString);
+        const Byte n = Byte(bytes.size());
+        Write(&n, 1);
     } else {
-        WriteValue(vaUTF8String);
+        WriteValue(vaLString);
         const std::int32_t n = std::int32_t(bytes.size());
         Write(&n, 4);
     }

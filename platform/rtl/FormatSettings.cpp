@@ -13,19 +13,7 @@ const char* CurrencyPattern(bool negative, int format) {
     if (negative) return negative_[format >= 0 && format < 16 ? format : 0];
     return positive[format >= 0 && format < 4 ? format : 0];
 }
-} // namespace platform::detail
 
-namespace {
-
-const char* const kEnglishLongMonths[12] = {"January",   "February", "March",    "April",
-                                            "May",       "June",     "July",     "August",
-                                            "September", "October",  "November", "December"};
-const char* const kEnglishLongDays[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                         "Thursday", "Friday", "Saturday"};
-
-// Qt's date and time patterns ("dd.MM.yy", "h:mm AP") in the runtime's tokens
-// ("dd.mm.yy", "h:nn AMPM"). Literal letters are quoted so that they stay literal, and
-// the time-zone token, which the runtime lacks, is dropped with the blank before it.
 String QtToRuntimeFormat(const String& qt) {
     String out;
     out.reserve(qt.size() + 4);
@@ -96,6 +84,15 @@ String QtToRuntimeFormat(const String& qt) {
     }
     return out.trimmed();
 }
+} // namespace platform::detail
+
+namespace {
+
+const char* const kEnglishLongMonths[12] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
+const char* const kEnglishLongDays[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                         "Thursday", "Friday", "Saturday"};
 
 // The first separator character of a date or time pattern (outside quotes).
 QChar FirstSeparator(const String& fmt, QChar fallback) {
@@ -171,10 +168,10 @@ TFormatSettings FromLocale(const QLocale& loc, bool posixDates) {
         const String st = loc.timeFormat(QLocale::ShortFormat);
         fs.DateSeparator = FirstSeparator(sd, u'/');
         fs.TimeSeparator = FirstSeparator(st, u':');
-        fs.ShortDateFormat = QtToRuntimeFormat(sd);
-        fs.LongDateFormat = QtToRuntimeFormat(loc.dateFormat(QLocale::LongFormat));
-        fs.ShortTimeFormat = QtToRuntimeFormat(st);
-        fs.LongTimeFormat = QtToRuntimeFormat(loc.timeFormat(QLocale::LongFormat));
+        fs.ShortDateFormat = platform::detail::QtToRuntimeFormat(sd);
+        fs.LongDateFormat = platform::detail::QtToRuntimeFormat(loc.dateFormat(QLocale::LongFormat));
+        fs.ShortTimeFormat = platform::detail::QtToRuntimeFormat(st);
+        fs.LongTimeFormat = platform::detail::QtToRuntimeFormat(loc.timeFormat(QLocale::LongFormat));
         fs.TimeAMString = loc.amText();
         fs.TimePMString = loc.pmText();
         for (int m = 0; m < 12; ++m) {

@@ -60,4 +60,9 @@ namespace platform::detail {
 // The layout of a currency amount for CurrencyFormat (negative false) or NegCurrFormat
 // (negative true): '$' stands for the currency string and '1' for the digits.
 const char* CurrencyPattern(bool negative, int format);
+
+// Qt's date and time patterns ("dd.MM.yy", "h:mm AP") in the runtime's tokens
+// ("dd.mm.yy", "h:nn AMPM"). Literal letters are quoted so that they stay literal, and
+// the time-zone token, which the runtime lacks, is dropped with the blank before it.
+String QtToRuntimeFormat(const String& qt);
 } // namespace platform::detail

@@ -34,40 +34,50 @@ DWORD OSErrorFromErrno(int Errno) {
     }
 }
 
-} // namespace platform::detail
-
-String SysErrorMessage(DWORD ErrorCode) {
+const char* OSErrorText(DWORD ErrorCode) {
     struct Entry {
         DWORD code;
         const char* text;
     };
     static constexpr Entry kTexts[] = {
-        {0, "The operation completed successfully"},
-        {1, "Incorrect function"},
-        {2, "The system cannot find the file specified"},
-        {3, "The system cannot find the path specified"},
-        {5, "Access is denied"},
-        {6, "The handle is invalid"},
-        {8, "Not enough memory resources are available to process this command"},
-        {18, "There are no more files"},
-        {31, "A device attached to the system is not functioning"},
-        {32, "The process cannot access the file because it is being used by another process"},
-        {50, "The request is not supported"},
-        {87, "The parameter is incorrect"},
-        {121, "The semaphore timeout period has expired"},
-        {122, "The data area passed to a system call is too small"},
-        {183, "Cannot create a file when that file already exists"},
-        {259, "No more data is available"},
-        {995, "The I/O operation has been aborted because of either a thread exit or an application request"},
-        {997, "Overlapped I/O operation is in progress"},
+        {0, "The operation completed successfully."},
+        {1, "Incorrect function."},
+        {2, "The system cannot find the file specified."},
+        {3, "The system cannot find the path specified."},
+        {5, "Access is denied."},
+        {6, "The handle is invalid."},
+        {8, "Not enough memory resources are available to process this command."},
+        {18, "There are no more files."},
+        {31, "A device attached to the system is not functioning."},
+        {32, "The process cannot access the file because it is being used by another process."},
+        {50, "The request is not supported."},
+        {87, "The parameter is incorrect."},
+        {121, "The semaphore timeout period has expired."},
+        {122, "The data area passed to a system call is too small."},
+        {183, "Cannot create a file when that file already exists."},
+        {259, "No more data is available."},
+        {995,
+         "The I/O operation has been aborted because of either a thread exit or an application request."},
+        {997, "Overlapped I/O operation is in progress."},
         {1247, "An attempt was made to perform an initialization operation when initialization has already "
-               "been completed"},
-        {1460, "This operation returned because the timeout period expired"},
-        {0x80070057u, "The parameter is incorrect"},
+               "been completed."},
+        {1460, "This operation returned because the timeout period expired."},
+        {0x80070057u, "The parameter is incorrect."},
     };
     for (const Entry& e : kTexts)
-        if (e.code == ErrorCode) return String::fromLatin1(e.text);
-    return String();
+        if (e.code == ErrorCode) return e.text;
+    return nullptr;
+}
+
+} // namespace platform::detail
+
+String SysErrorMessage(DWORD ErrorCode) {
+    const char* text = platform::detail::OSErrorText(ErrorCode);
+    if (!text) return String();
+    // The table's texts end with a point, which this function leaves out.
+    String message = String::fromLatin1(text);
+    if (message.endsWith(u'.')) message.chop(1);
+    return message;
 }
 
 void RaiseLastOSError(DWORD LastError) {
@@ -87,6 +97,5 @@ void RaiseLastOSError() {
 void Assert(bool Condition, const String& Message, const char* File, int Line) {
     if (Condition) return;
     const String text = Message.isEmpty() ? LoadResString(&SAssertionFailed) : Message;
-    throw EAssertionFailed(
-        Format(LoadResString(&SAssertError), {text, File, Line}));
+    throw EAssertionFailed(Format(LoadResString(&SAssertError), {text, File, Line}));
 }

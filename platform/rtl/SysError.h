@@ -4,7 +4,6 @@
 
 #include "platform/rtl/Types.h"
 
-
 // The text of a Windows error code, without its final point ("The system cannot find the
 // file specified"); "" for a code the layer does not produce.
 String SysErrorMessage(DWORD ErrorCode);
@@ -27,4 +26,9 @@ namespace platform::detail {
 // busy or locked one, 6 for a bad handle, 8 for lack of memory, 87 for an invalid argument,
 // 1 for an operation the device does not support, 31 for any other failure; 0 stays 0.
 DWORD OSErrorFromErrno(int Errno);
+
+// The system message of a Windows error code, with its final point ("Access is denied."), or
+// nullptr for a code the layer does not produce. The one table of texts, for SysErrorMessage
+// and for the Windows services' FormatMessageA.
+const char* OSErrorText(DWORD ErrorCode);
 } // namespace platform::detail

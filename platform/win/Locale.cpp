@@ -1,5 +1,7 @@
 #include "platform/win/Locale.h"
 
+#include "platform/rtl/FormatSettings.h"
+
 #include <QLocale>
 #include <atomic>
 
@@ -67,33 +69,5 @@ bool IsJapaneseLocale() {
 }
 
 String RuntimeDateTimeFormat(const String& qtFormat) {
-    String out;
-    bool quoted = false;
-    for (int i = 0; i < qtFormat.size(); ++i) {
-        QChar c = qtFormat.at(i);
-        if (c == u'\'') {
-            quoted = !quoted;
-            out += u'"';
-            continue;
-        }
-        if (quoted) {
-            out += c;
-            continue;
-        }
-        if (c == u'M')
-            out += u'm';
-        else if (c == u'm')
-            out += u'n';
-        else if (c == u'H')
-            out += u'h';
-        else if (c == u'A' || c == u'a') {
-            // "AP"/"ap" and "A"/"a" all become the runtime's locale AM/PM marker.
-            if (i + 1 < qtFormat.size() && (qtFormat.at(i + 1) == u'P' || qtFormat.at(i + 1) == u'p')) ++i;
-            out += QLatin1String("ampm");
-        } else if (c == u't')
-            continue; // no time-zone field in the runtime's formats
-        else
-            out += c;
-    }
-    return out.trimmed();
+    return QtToRuntimeFormat(qtFormat);
 }

@@ -32,5 +32,6 @@ String LanguageFromLocale();
 // True when the user's language is Japanese.
 bool IsJapaneseLocale();
 
-// A date or time format of Qt's notation in the runtime's (minutes "n", AM/PM "ampm").
+// A date or time format of Qt's notation in the runtime's (minutes "n", AM/PM "AMPM"), as
+// the runtime's format settings convert it.
 String RuntimeDateTimeFormat(const String& qtFormat);

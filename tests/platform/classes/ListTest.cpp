@@ -1,5 +1,7 @@
 #include "platform/classes/List.h"
 
+#include "CountedObject.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -18,19 +20,7 @@ protected:
     void Notify(void* Ptr, TListNotification Action) override { log.emplace_back(Ptr, Action); }
 };
 
-// Counts its destructions.
-class TCounted : public TObject {
-    ORVO_CLASS(TCounted, TObject)
-public:
-    explicit TCounted(int* deaths) : deaths_(deaths) {}
-    ~TCounted() override { ++*deaths_; }
-
-private:
-    int* deaths_;
-};
-
 ORVO_IMPLEMENT_CLASS(TRecordingList, TList)
-ORVO_IMPLEMENT_CLASS(TCounted, TObject)
 
 int a = 1, b = 2, c = 3, d = 4;
 } // namespace

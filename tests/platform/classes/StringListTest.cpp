@@ -1,5 +1,7 @@
 #include "platform/classes/StringList.h"
 
+#include "CountedObject.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,17 +33,6 @@ std::string text(const QString& s) {
 TObject* slot(NativeInt v) {
     return reinterpret_cast<TObject*>(v);
 }
-
-class TCounted : public TObject {
-    ORVO_CLASS(TCounted, TObject)
-public:
-    explicit TCounted(int* deaths) : deaths_(deaths) {}
-    ~TCounted() override { ++*deaths_; }
-
-private:
-    int* deaths_;
-};
-ORVO_IMPLEMENT_CLASS(TCounted, TObject)
 
 // A list bound to a control reports its own class name.
 class TMemoStrings : public TStringList {

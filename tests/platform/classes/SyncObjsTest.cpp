@@ -1,14 +1,13 @@
 #include "platform/classes/SyncObjs.h"
 
+#include "Watchdog.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <future>
 #include <sys/file.h>
@@ -18,34 +17,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-// Ends the test program when a test deadlocks instead of letting it hang.
-class Watchdog {
-public:
-    explicit Watchdog(std::chrono::seconds limit = 20s)
-        : thread_([this, limit] {
-              std::unique_lock lock(m_);
-              if (!cv_.wait_for(lock, limit, [&] { return done_; })) {
-                  std::fprintf(stderr, "deadlock: %s did not finish in time\n",
-                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-                  std::_Exit(3);
-              }
-          }) {}
-    ~Watchdog() {
-        {
-            std::lock_guard lock(m_);
-            done_ = true;
-        }
-        cv_.notify_all();
-        thread_.join();
-    }
-
-private:
-    std::mutex m_;
-    std::condition_variable cv_;
-    bool done_ = false;
-    std::thread thread_;
-};
-
 // Answers whether the work on another thread finished within the time.
 bool finishesWithin(std::future<void>& f, std::chrono::milliseconds ms) {
     return f.wait_for(ms) == std::future_status::ready;

@@ -1,5 +1,7 @@
 #include "platform/classes/Thread.h"
 
+#include "Watchdog.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 
@@ -8,8 +10,6 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <mutex>
 #include <pthread.h>
@@ -17,34 +17,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// Ends the test program when a test deadlocks instead of letting it hang.
-class Watchdog {
-public:
-    explicit Watchdog(std::chrono::seconds limit = 20s)
-        : thread_([this, limit] {
-              std::unique_lock lock(m_);
-              if (!cv_.wait_for(lock, limit, [&] { return done_; })) {
-                  std::fprintf(stderr, "deadlock: %s did not finish in time\n",
-                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-                  std::_Exit(3);
-              }
-          }) {}
-    ~Watchdog() {
-        {
-            std::lock_guard lock(m_);
-            done_ = true;
-        }
-        cv_.notify_all();
-        thread_.join();
-    }
-
-private:
-    std::mutex m_;
-    std::condition_variable cv_;
-    bool done_ = false;
-    std::thread thread_;
-};
 
 // A thread whose Execute runs a function given by the test.
 class TTestThread : public TThread {

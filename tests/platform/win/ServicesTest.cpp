@@ -175,7 +175,7 @@ TEST(Locale, QtFormatsBecomeRuntimeFormats) {
         const char* qt;
         const char* runtime;
     } cases[] = {
-        {"dd/MM/yyyy", "dd/mm/yyyy"}, {"HH:mm:ss", "hh:nn:ss"},   {"h:mm:ss AP", "h:nn:ss ampm"},
+        {"dd/MM/yyyy", "dd/mm/yyyy"}, {"HH:mm:ss", "hh:nn:ss"},   {"h:mm:ss AP", "h:nn:ss AMPM"},
         {"d.M.yy", "d.m.yy"},         {"HH:mm:ss t", "hh:nn:ss"}, {"d 'de' MMMM", "d \"de\" mmmm"},
     };
     for (const Case& c : cases)

@@ -1,0 +1,3 @@
+#include "CountedObject.h"
+
+ORVO_IMPLEMENT_CLASS(TCounted, TObject)
