@@ -1,0 +1,80 @@
+// A full map write and read through the Bluetooth device over the pseudo-terminal link, against
+// the time the same bytes take on the wire at 115200 baud (10 bits a byte: start, 8 data, stop).
+// The counter "x_wire" is the measured time of one transfer divided by that wire time.
+#include "device/bluetooth/OrvoTuningBtDevice.h"
+#include "platform/win/BluetoothLookup.h"
+#include "tests/sim/PtyBox.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+constexpr double BitsPerByte = 10.0;
+constexpr double Baud = 115200.0;
+
+// Frame bytes: a chunk request is sync, length, command, index, 256 bytes and sum; a reply
+// without data is 5 bytes; a chunk reply 261; a commit request 7; a chunk read request 8.
+constexpr double MapWriteBytes = 4 * (262 + 5) + (7 + 5);
+constexpr double MapReadBytes = 4 * (8 + 261);
+
+double WireSeconds(double bytes) {
+    return bytes * BitsPerByte / Baud;
+}
+
+// One box on a pseudo-terminal, found through the lookup and opened as the program opens it.
+class TBtLink {
+public:
+    TBtLink() : server(box) {
+        lookup.AddDevice("ChipTuning", "00:11:22:AA:BB:CC", String::fromStdString(server.Path()));
+        previous = SetBluetoothLookup(&lookup);
+        ok = device.Open();
+    }
+    ~TBtLink() {
+        device.Close();
+        SetBluetoothLookup(previous);
+    }
+    sim::Box box;
+    sim::PtyBox server;
+    TFakeBluetoothLookup lookup;
+    IBluetoothLookup* previous = nullptr;
+    TOrvoTuningBtDevice device;
+    bool ok = false;
+};
+
+template <class F> void RunAgainstWire(benchmark::State& state, double wireBytes, F&& transfer) {
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (transfer() != 0) state.SkipWithError("transfer failed");
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double wire = WireSeconds(wireBytes);
+    state.counters["wire_ms"] = wire * 1000.0;
+    state.counters["x_wire"] = state.iterations() ? seconds / double(state.iterations()) / wire : 0.0;
+}
+
+void BM_BtDeviceMapWrite(benchmark::State& state) {
+    TBtLink link;
+    if (!link.ok) state.SkipWithError("no box");
+    Bytes image(1024);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<unsigned char>(i * 13);
+    RunAgainstWire(state, MapWriteBytes, [&] { return link.device.SendMap(1, 2, image); });
+}
+BENCHMARK(BM_BtDeviceMapWrite)->Unit(benchmark::kMillisecond);
+
+void BM_BtDeviceMapRead(benchmark::State& state) {
+    TBtLink link;
+    if (!link.ok) state.SkipWithError("no box");
+    Bytes out;
+    RunAgainstWire(state, MapReadBytes, [&] { return link.device.ReadMap(1, 2, &out); });
+}
+BENCHMARK(BM_BtDeviceMapRead)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

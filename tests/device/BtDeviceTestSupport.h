@@ -1,0 +1,128 @@
+// Fixtures of the Bluetooth device tests: simulated boxes on pseudo-terminals declared through
+// the fake Bluetooth lookup, a port that records what it opens, a clock that runs ten times
+// faster than real time (a read time-out of 2000 ms costs 200 ms), and Open run on a worker
+// thread while the test's thread serves the user-interface calls.
+#pragma once
+
+#include "DeviceTestSupport.h"
+#include "device/bluetooth/OrvoTuningBtDevice.h"
+#include "platform/classes/Thread.h"
+#include "platform/win/BluetoothLookup.h"
+
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace devtest {
+
+// Real time, sped up: Milliseconds runs Factor times faster and Sleep waits 1/Factor of the
+// time asked for, so time-outs end quickly while replies from the box still arrive in time.
+class TScaledClock : public IClock {
+public:
+    static constexpr int Factor = 10;
+    UInt64 Milliseconds() override {
+        const auto elapsed = std::chrono::steady_clock::now() - start_;
+        return 1000000 +
+               UInt64(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count()) * Factor / 1000;
+    }
+    void Sleep(DWORD ms) override {
+        if (ms == 0)
+            std::this_thread::yield();
+        else
+            std::this_thread::sleep_for(std::chrono::microseconds(ms * 1000 / Factor));
+    }
+
+private:
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+// A port that records the device names it was asked to open.
+class TRecordingSerial : public CSerial {
+public:
+    long Open(const char* device, unsigned long inQueue, unsigned long outQueue, bool overlapped) override {
+        opened.push_back(device);
+        return CSerial::Open(device, inQueue, outQueue, overlapped);
+    }
+    std::vector<std::string> opened;
+};
+
+// One declared Bluetooth device: a simulated box served on its own pseudo-terminal.
+struct TDeclaredBox {
+    sim::Box box;
+    std::unique_ptr<sim::PtyBox> server = std::make_unique<sim::PtyBox>(box);
+    String address;
+    // The name Open passes to the port (the Windows way: "\\.\" + path).
+    std::string PortName() const { return server->PortName(); }
+    // Identify answered by nothing (and every later command too).
+    void Silence() {
+        sim::FaultRule rule;
+        rule.action.noReply = true;
+        box.AddFault(rule);
+    }
+};
+
+// Several boxes declared through the fake lookup, a device with a recording port, and the fast
+// clock.
+class BtBoxesFixture : public ::testing::Test {
+protected:
+    void SetUp() override { previousLookup_ = SetBluetoothLookup(&lookup); }
+    void TearDown() override {
+        device.reset();
+        SetBluetoothLookup(previousLookup_);
+    }
+
+    // A box named "ChipTuning" (or name) with its port.
+    TDeclaredBox& AddBox(const String& name = "ChipTuning") {
+        boxes.emplace_back();
+        TDeclaredBox& b = boxes.back();
+        b.address = QStringLiteral("00:11:22:AA:BB:%1").arg(boxes.size(), 2, 10, QLatin1Char('0'));
+        lookup.AddDevice(name, b.address, String::fromStdString(b.server->Path()));
+        return b;
+    }
+    // The device, made on first use with a recording port.
+    TOrvoTuningBtDevice& Device() {
+        if (!device) {
+            device = std::make_unique<TOrvoTuningBtDevice>();
+            delete device->serial;
+            serial = new TRecordingSerial;
+            device->serial = serial;
+        }
+        return *device;
+    }
+
+    TFakeBluetoothLookup lookup;
+    std::deque<TDeclaredBox> boxes;
+    TScaledClock clock;
+    TClockOverride useClock{&clock};
+    std::unique_ptr<TOrvoTuningBtDevice> device;
+    TRecordingSerial* serial = nullptr;
+
+private:
+    IBluetoothLookup* previousLookup_ = nullptr;
+};
+
+// Runs Open on a worker thread; the test's (user-interface) thread serves the synchronised
+// calls, the dialog among them, while it waits.
+class TOpenThread : public TThread {
+public:
+    explicit TOpenThread(TOrvoTuningDevice& device) : TThread(true), device_(device) {}
+    bool result = false;
+
+protected:
+    void Execute() override { result = device_.Open(); }
+
+private:
+    TOrvoTuningDevice& device_;
+};
+
+inline bool OpenOnWorker(TOrvoTuningDevice& device) {
+    TOpenThread thread(device);
+    thread.Start();
+    thread.WaitFor();
+    if (thread.FatalException()) std::rethrow_exception(thread.FatalException());
+    return thread.result;
+}
+
+} // namespace devtest
