@@ -1,5 +1,7 @@
 #include "storage/XcCustomAppStorage.h"
 
+#include "platform/classes/ClassRegistry.h"
+#include "platform/classes/List.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/SyncObjs.h"
 #include "platform/rtl/DateTime.h"
@@ -7,6 +9,7 @@
 #include "platform/rtl/IntText.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/win/WinTypes.h"
+#include "storage/XcPropertyStore.h"
 #include "storage/support/SclMime.h"
 #include "storage/support/XcBase64.h"
 #include "storage/support/XcTranslateString.h"
@@ -869,4 +872,699 @@ void TXcCustomAppStorage::Synchronize(const String& Name, const TNotifyEvent& Me
         throw;
     }
     mutex.Release();
+}
+
+// ---- lists ------------------------------------------------------------------------------
+
+namespace {
+TCombinedStrings* CombinedIgnoreListOf(TObject* Object) {
+    auto* store = dynamic_cast<TXcCustomPropertyStore*>(Object);
+    return store ? store->CombinedIgnoreProperties() : nullptr;
+}
+
+// Runs EndUpdate of a string list or collection when the scope ends.
+template <class L> class TUpdateScope {
+public:
+    explicit TUpdateScope(L* l) : l_(l) { l_->BeginUpdate(); }
+    ~TUpdateScope() { l_->EndUpdate(); }
+    TUpdateScope(const TUpdateScope&) = delete;
+    TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+private:
+    L* l_;
+};
+} // namespace
+
+String TXcCustomAppStorage::ItemNameIndexPath(const String& ItemName, int Index) {
+    if (StorageOptions()->UseOldItemNameFormat()) return ItemName + QString::number(Index);
+    return ItemName + u'[' + QString::number(Index) + u']';
+}
+
+int TXcCustomAppStorage::ReadList(const String& Path, TObject* List,
+                                  const TXcAppStorageListItemEvent& OnReadItem, const String& ItemName) {
+    const int n = ReadListCount(Path, ItemName);
+    if (OnReadItem)
+        for (int i = 0; i < n; ++i)
+            OnReadItem(this, Path, List, i, ItemName);
+    return n;
+}
+
+void TXcCustomAppStorage::WriteList(const String& Path, TObject* List, int ItemCount,
+                                    const TXcAppStorageListItemEvent& OnWriteItem,
+                                    const TXcAppStorageListDeleteEvent& OnDeleteItems,
+                                    const String& ItemName) {
+    TXcCustomAppStorage* store = nullptr;
+    String target;
+    ResolvePath(ConcatPaths({Path, QStringLiteral("*")}), store, target);
+    if (store->ReadOnly()) return;
+    const int old = ReadListCount(Path, ItemName);
+    if (OnWriteItem)
+        for (int i = 0; i < ItemCount; ++i)
+            OnWriteItem(this, Path, List, i, ItemName);
+    if (ItemCount < old && OnDeleteItems) OnDeleteItems(this, Path, List, ItemCount, old - 1, ItemName);
+    WriteListCount(Path, ItemCount, ItemName);
+}
+
+// String lists.
+
+void TXcCustomAppStorage::ReadStringListItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                             int Index, const String& ItemName) {
+    if (auto* sl = dynamic_cast<TStrings*>(List))
+        sl->Add(ReadString(ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)}), String()));
+}
+
+void TXcCustomAppStorage::WriteStringListItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                              int Index, const String& ItemName) {
+    if (auto* sl = dynamic_cast<TStrings*>(List))
+        WriteString(ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)}), sl->Strings(Index));
+}
+
+void TXcCustomAppStorage::DeleteStringListItems(TXcCustomAppStorage*, const String& Path, TObject*, int First,
+                                                int Last, const String& ItemName) {
+    for (int i = First; i <= Last; ++i)
+        DeleteValue(ConcatPaths({Path, ItemNameIndexPath(ItemName, i)}));
+}
+
+int TXcCustomAppStorage::ReadStringList(const String& Path, TStrings* SL, bool ClearFirst,
+                                        const String& ItemName) {
+    if (ClearFirst) SL->Clear();
+    if (ListStored(Path, ItemName)) {
+        TUpdateScope<TStrings> update(SL);
+        ReadPersistent(Path, SL, true, false);
+        return ReadList(Path, SL, TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::ReadStringListItem),
+                        ItemName);
+    }
+    if (ValueStored(Path)) SL->SetText(ReadString(Path, String()));
+    return SL->Count();
+}
+
+void TXcCustomAppStorage::WriteStringList(const String& Path, TStrings* SL, const String& ItemName) {
+    if (StorageOptions()->StoreStringListAsSingleString()) {
+        if (ListStored(Path, ItemName)) DeleteSubTree(Path);
+        WriteString(Path, SL->Text());
+        return;
+    }
+    WriteList(Path, SL, SL->Count(),
+              TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteStringListItem),
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteStringListItems), ItemName);
+    WritePersistent(Path, SL, true);
+}
+
+// Wide-string lists: entries are always named ItemName followed by the index.
+
+void TXcCustomAppStorage::ReadWideStringListItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                                 int Index, const String& ItemName) {
+    if (auto* sl = dynamic_cast<TWideStrings*>(List))
+        sl->Add(ReadWideString(ConcatPaths({Path, ItemName + QString::number(Index)})));
+}
+
+void TXcCustomAppStorage::WriteWideStringListItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                                  int Index, const String& ItemName) {
+    if (auto* sl = dynamic_cast<TWideStrings*>(List))
+        WriteWideString(ConcatPaths({Path, ItemName + QString::number(Index)}), sl->Strings(Index));
+}
+
+void TXcCustomAppStorage::DeleteWideStringListItems(TXcCustomAppStorage*, const String& Path, TObject*,
+                                                    int First, int Last, const String& ItemName) {
+    for (int i = First; i <= Last; ++i)
+        DeleteValue(ConcatPaths({Path, ItemName + QString::number(i)}));
+}
+
+int TXcCustomAppStorage::ReadWideStringList(const String& Path, TWideStrings* SL, bool ClearFirst,
+                                            const String& ItemName) {
+    if (!ListStored(Path, ItemName) && StorageOptions()->DefaultIfValueNotExists()) return SL->Count();
+    TUpdateScope<TStrings> update(SL);
+    if (ClearFirst) SL->Clear();
+    ReadPersistent(Path, SL, true, false);
+    return ReadList(Path, SL, TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::ReadWideStringListItem),
+                    ItemName);
+}
+
+void TXcCustomAppStorage::WriteWideStringList(const String& Path, TWideStrings* SL, const String& ItemName) {
+    WriteList(Path, SL, SL->Count(),
+              TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteWideStringListItem),
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteWideStringListItems), ItemName);
+    WritePersistent(Path, SL, true);
+}
+
+// Object lists.
+
+TPersistent* TXcCustomAppStorage::DefaultObjectListItemCreate(const String& Path) {
+    const String name = ReadString(ConcatPaths({Path, QStringLiteral("Classname")}), String());
+    const TClass cls = name.isEmpty() ? nullptr : GetClass(name);
+    TObject* o = cls && cls->InheritsFrom(TPersistent::StaticClass()) && cls->CreatePlain ? cls->CreatePlain()
+                                                                                          : nullptr;
+    auto* p = dynamic_cast<TPersistent*>(o);
+    if (!p) {
+        delete o;
+        throw EXCLAppStorageError(
+            QStringLiteral("Cannot create a list entry of class '%1' at '%2'").arg(name, Path));
+    }
+    return p;
+}
+
+namespace {
+// Swaps a store's entry creator for the time of a list read.
+class TCreatorScope {
+public:
+    TCreatorScope(TXcAppStorageObjectListItemCreateEvent& slot,
+                  const TXcAppStorageObjectListItemCreateEvent& now)
+        : slot_(slot), saved_(slot) {
+        slot_ = now;
+    }
+    ~TCreatorScope() { slot_ = saved_; }
+    TCreatorScope(const TCreatorScope&) = delete;
+    TCreatorScope& operator=(const TCreatorScope&) = delete;
+
+private:
+    TXcAppStorageObjectListItemCreateEvent& slot_;
+    TXcAppStorageObjectListItemCreateEvent saved_;
+};
+} // namespace
+
+void TXcCustomAppStorage::ReadObjectListItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                             int Index, const String& ItemName) {
+    auto* list = dynamic_cast<TList*>(List);
+    if (!list) return;
+    const String entry = ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)});
+    TXcCustomAppStorage* store = nullptr;
+    String target;
+    ResolvePath(entry, store, target);
+    TPersistent* obj = store->FCurrentInstanceCreateEvent
+                           ? store->FCurrentInstanceCreateEvent(this, entry, Index)
+                           : DefaultObjectListItemCreate(entry);
+    list->Add(obj);
+    ReadPersistent(entry, obj, true, true);
+}
+
+void TXcCustomAppStorage::WriteObjectListItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                              int Index, const String& ItemName) {
+    auto* list = dynamic_cast<TList*>(List);
+    if (!list) return;
+    if (auto* obj = dynamic_cast<TPersistent*>(static_cast<TObject*>(list->Items(Index))))
+        WritePersistent(ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)}), obj, true);
+}
+
+void TXcCustomAppStorage::DeleteObjectListItems(TXcCustomAppStorage*, const String& Path, TObject*, int First,
+                                                int Last, const String& ItemName) {
+    for (int i = First; i <= Last; ++i)
+        DeleteValue(ConcatPaths({Path, ItemNameIndexPath(ItemName, i)}));
+}
+
+int TXcCustomAppStorage::ReadObjectList(const String& Path, TList* List, bool ClearFirst,
+                                        const String& ItemName) {
+    return ReadObjectList(Path, List, nullptr, ClearFirst, ItemName);
+}
+
+int TXcCustomAppStorage::ReadObjectList(const String& Path, TList* List,
+                                        const TXcAppStorageObjectListItemCreateEvent& ItemCreator,
+                                        bool ClearFirst, const String& ItemName) {
+    if (!ListStored(Path, ItemName) && StorageOptions()->DefaultIfValueNotExists()) return List->Count();
+    // A list that owns its objects frees them as it is cleared; a plain list only forgets them.
+    if (ClearFirst) List->Clear();
+    TXcCustomAppStorage* store = nullptr;
+    String target;
+    ResolvePath(ConcatPaths({Path, QStringLiteral("*")}), store, target);
+    TCreatorScope creator(store->FCurrentInstanceCreateEvent, ItemCreator);
+    return ReadList(Path, List, TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::ReadObjectListItem),
+                    ItemName);
+}
+
+void TXcCustomAppStorage::WriteObjectList(const String& Path, TList* List, const String& ItemName) {
+    WriteList(Path, List, List->Count(),
+              TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteObjectListItem),
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteObjectListItems), ItemName);
+}
+
+// Strings with objects.
+
+void TXcCustomAppStorage::ReadStringObjectListItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                                   int Index, const String& ItemName) {
+    auto* sl = dynamic_cast<TStrings*>(List);
+    if (!sl) return;
+    const String entry = ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)});
+    const String objectPath = ConcatPaths({entry, QStringLiteral("Object")});
+    TXcCustomAppStorage* store = nullptr;
+    String target;
+    ResolvePath(entry, store, target);
+    TPersistent* obj = store->FCurrentInstanceCreateEvent
+                           ? store->FCurrentInstanceCreateEvent(this, objectPath, Index)
+                           : DefaultObjectListItemCreate(objectPath);
+    sl->AddObject(ReadString(ConcatPaths({entry, QStringLiteral("Itemname")}), String()), obj);
+    ReadPersistent(objectPath, obj, true, true, CombinedIgnoreListOf(obj));
+}
+
+void TXcCustomAppStorage::WriteStringObjectListItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                                    int Index, const String& ItemName) {
+    auto* sl = dynamic_cast<TStrings*>(List);
+    if (!sl) return;
+    const String entry = ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)});
+    WriteString(ConcatPaths({entry, QStringLiteral("Itemname")}), sl->Strings(Index));
+    TObject* obj = sl->Objects(Index);
+    const String objectPath = ConcatPaths({entry, QStringLiteral("Object")});
+    if (auto* store = dynamic_cast<TXcCustomPropertyStore*>(obj)) {
+        if (!store->ReadOnly()) WritePersistent(objectPath, store, true, store->CombinedIgnoreProperties());
+    } else if (auto* p = dynamic_cast<TPersistent*>(obj)) {
+        WritePersistent(objectPath, p, true);
+    }
+}
+
+void TXcCustomAppStorage::DeleteStringObjectListItems(TXcCustomAppStorage*, const String& Path, TObject*,
+                                                      int First, int Last, const String& ItemName) {
+    for (int i = First; i <= Last; ++i)
+        DeleteValue(ConcatPaths({Path, ItemNameIndexPath(ItemName, i)}));
+}
+
+int TXcCustomAppStorage::ReadStringObjectList(const String& Path, TStrings* SL, bool ClearFirst,
+                                              const String& ItemName) {
+    return ReadStringObjectList(Path, SL, nullptr, ClearFirst, ItemName);
+}
+
+int TXcCustomAppStorage::ReadStringObjectList(const String& Path, TStrings* SL,
+                                              const TXcAppStorageObjectListItemCreateEvent& ItemCreator,
+                                              bool ClearFirst, const String& ItemName) {
+    if (!ListStored(Path, ItemName) && StorageOptions()->DefaultIfValueNotExists()) return SL->Count();
+    TUpdateScope<TStrings> update(SL);
+    TXcCustomAppStorage* store = nullptr;
+    String target;
+    ResolvePath(ConcatPaths({Path, QStringLiteral("*")}), store, target);
+    if (ClearFirst) SL->Clear();
+    ReadPersistent(Path, SL, true, false);
+    TCreatorScope creator(store->FCurrentInstanceCreateEvent, ItemCreator);
+    return ReadList(
+        Path, SL, TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::ReadStringObjectListItem), ItemName);
+}
+
+void TXcCustomAppStorage::WriteStringObjectList(const String& Path, TStrings* SL, const String& ItemName) {
+    WriteList(Path, SL, SL->Count(),
+              TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteStringObjectListItem),
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteStringObjectListItems),
+              ItemName);
+    WritePersistent(Path, SL, true);
+}
+
+// Collections.
+
+void TXcCustomAppStorage::ReadCollectionItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                             int Index, const String& ItemName) {
+    auto* c = dynamic_cast<TCollection*>(List);
+    if (!c) return;
+    TCollectionItem* item = c->Add();
+    ReadPersistent(ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)}), item, true, true,
+                   CombinedIgnoreListOf(item));
+}
+
+void TXcCustomAppStorage::WriteCollectionItem(TXcCustomAppStorage*, const String& Path, TObject* List,
+                                              int Index, const String& ItemName) {
+    auto* c = dynamic_cast<TCollection*>(List);
+    if (!c) return;
+    TCollectionItem* item = c->Items(Index);
+    if (!item) return;
+    const String entry = ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)});
+    if (auto* store = dynamic_cast<TXcCustomPropertyStore*>(static_cast<TObject*>(item))) {
+        if (!store->ReadOnly()) WritePersistent(entry, item, true, store->CombinedIgnoreProperties());
+    } else {
+        WritePersistent(entry, item, true);
+    }
+}
+
+void TXcCustomAppStorage::DeleteCollectionItems(TXcCustomAppStorage*, const String& Path, TObject*, int First,
+                                                int Last, const String& ItemName) {
+    for (int i = First; i <= Last; ++i)
+        DeleteValue(ConcatPaths({Path, ItemNameIndexPath(ItemName, i)}));
+}
+
+int TXcCustomAppStorage::ReadCollection(const String& Path, TCollection* List, bool ClearFirst,
+                                        const String& ItemName) {
+    if (!ListStored(Path, ItemName) && StorageOptions()->DefaultIfValueNotExists()) return List->Count();
+    TUpdateScope<TCollection> update(List);
+    if (ClearFirst) List->Clear();
+    ReadPersistent(Path, List, true, false);
+    return ReadList(Path, List, TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::ReadCollectionItem),
+                    ItemName);
+}
+
+void TXcCustomAppStorage::WriteCollection(const String& Path, TCollection* List, const String& ItemName) {
+    WriteList(Path, List, List->Count(),
+              TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteCollectionItem),
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteCollectionItems), ItemName);
+    WritePersistent(Path, List, true);
+}
+
+// ---- published properties ---------------------------------------------------------------
+
+String TXcCustomAppStorage::TranslatePropertyName(TPersistent* Instance, const String& AName, bool Reading) {
+    if (auto* store = dynamic_cast<TXcCustomPropertyStore*>(Instance))
+        return store->TranslatePropertyName(AName);
+    String name = AName;
+    if (OnTranslatePropertyName) OnTranslatePropertyName(this, Instance, name, Reading);
+    return name;
+}
+
+void TXcCustomAppStorage::ReadPersistent(const String& Path, TPersistent* PersObj, bool Recursive,
+                                         bool ClearFirst, TStrings* IgnoreProperties) {
+    if (!PersObj) return;
+    auto* self = dynamic_cast<IXcStorageReadWrite*>(static_cast<TObject*>(PersObj));
+    if (self) self->ReadFromStorage(this, Path);
+    if (self && !dynamic_cast<IXcStoragePublishedToo*>(static_cast<TObject*>(PersObj))) return;
+    for (PPropInfo p : GetPropList(PersObj)) {
+        const String stored = TranslatePropertyName(PersObj, p->Name, false);
+        if (!IgnoreProperties || IgnoreProperties->IndexOf(p->Name) < 0)
+            ReadProperty(ConcatPaths({Path, stored}), PersObj, p->Name, Recursive, ClearFirst);
+    }
+}
+
+void TXcCustomAppStorage::WritePersistent(const String& Path, TPersistent* PersObj, bool Recursive,
+                                          TStrings* IgnoreProperties) {
+    if (!PersObj) return;
+    auto* self = dynamic_cast<IXcStorageReadWrite*>(static_cast<TObject*>(PersObj));
+    if (self) self->WriteToStorage(this, Path);
+    if (self && !dynamic_cast<IXcStoragePublishedToo*>(static_cast<TObject*>(PersObj))) return;
+    for (PPropInfo p : GetPropList(PersObj)) {
+        const String stored = TranslatePropertyName(PersObj, p->Name, false);
+        if (!IgnoreProperties || IgnoreProperties->IndexOf(p->Name) < 0)
+            WriteProperty(ConcatPaths({Path, stored}), PersObj, p->Name, Recursive);
+    }
+}
+
+namespace {
+PPropInfo PropertyOf(TPersistent* PersObj, const String& PropName) {
+    PPropInfo p = GetPropInfo(PersObj, PropName);
+    if (!p) throw EPropertyError(QStringLiteral("Property %1 does not exist").arg(PropName));
+    return p;
+}
+
+bool IsDateTimeType(PTypeInfo t) {
+    return t == TypeInfoTDateTime() || t->Name.compare(QStringLiteral("TDateTime"), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+void TXcCustomAppStorage::ReadProperty(const String& Path, TPersistent* PersObj, const String& PropName,
+                                       bool Recursive, bool ClearFirst) {
+    if (!PersObj) return;
+    PPropInfo p = PropertyOf(PersObj, PropName);
+    const PTypeInfo type = p->PropType;
+    switch (type->Kind) {
+    case tkInteger:
+    case tkChar:
+    case tkWChar:
+    case tkEnumeration: {
+        // The value in its storage size, as the ordinal reads expect it (little-endian).
+        const Int64 current = GetOrdProp(PersObj, p);
+        Int64 value = current;
+        ReadEnumeration(Path, type, &current, &value);
+        if (p->SetOrd) SetOrdProp(PersObj, p, OrdinalOfValue(&value, type->Data.OrdType));
+        break;
+    }
+    case tkFloat: {
+        const Extended current = GetFloatProp(PersObj, p);
+        const Extended value = IsDateTimeType(type) ? Extended(ReadDateTime(Path, TDateTime(current)))
+                                                    : ReadFloat(Path, current);
+        if (p->SetFloat) SetFloatProp(PersObj, p, value);
+        break;
+    }
+    case tkString:
+    case tkLString:
+    case tkUString:
+        if (p->SetStr) SetStrProp(PersObj, p, ReadString(Path, GetStrProp(PersObj, p)));
+        break;
+    case tkWString:
+        if (p->SetStr) SetWideStrProp(PersObj, p, ReadWideString(Path, GetWideStrProp(PersObj, p)));
+        break;
+    case tkSet: {
+        const UInt64 current = UInt64(GetOrdProp(PersObj, p));
+        UInt64 value = current;
+        ReadSet(Path, type, &current, &value);
+        if (p->SetOrd) SetOrdProp(PersObj, p, Int64(value));
+        break;
+    }
+    case tkInt64: {
+        const String text = ReadString(Path, IntToStr(GetInt64Prop(PersObj, p)));
+        bool ok = false;
+        const Int64 value = Trim(text).toLongLong(&ok);
+        if (!ok) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        if (p->SetOrd) SetInt64Prop(PersObj, p, value);
+        break;
+    }
+    case tkClass: {
+        TObject* o = GetObjectProp(PersObj, p);
+        if (!o) break;
+        if (Recursive && StoragePropertyEngines() &&
+            StoragePropertyEngines()->ReadProperty(this, Path, PersObj, o, Recursive, ClearFirst))
+            break;
+        if (auto* sl = dynamic_cast<TStrings*>(o)) {
+            ReadStringList(Path, sl, ClearFirst);
+        } else if (Recursive) {
+            if (auto* store = dynamic_cast<TXcCustomPropertyStore*>(o)) {
+                store->SetAppStoragePath(Path);
+                store->SetAppStorage(this);
+                store->LoadProperties();
+            } else if (auto* c = dynamic_cast<TCollection*>(o)) {
+                ReadCollection(Path, c, ClearFirst);
+            } else if (auto* po = dynamic_cast<TPersistent*>(o)) {
+                ReadPersistent(Path, po, true, ClearFirst);
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TXcCustomAppStorage::WriteProperty(const String& Path, TPersistent* PersObj, const String& PropName,
+                                        bool Recursive) {
+    if (!PersObj) return;
+    PPropInfo p = PropertyOf(PersObj, PropName);
+    const bool storeDefaults = StorageOptions()->StoreDefaultValues();
+    const bool hasGetter = p->GetOrd || p->GetStr || p->GetFloat || p->GetObj || p->GetMeth;
+    if (!storeDefaults && !(hasGetter && p->Writable() && IsStoredProp(PersObj, p))) return;
+    const PTypeInfo type = p->PropType;
+    switch (type->Kind) {
+    case tkInteger:
+    case tkChar:
+    case tkWChar:
+    case tkEnumeration: {
+        const Int64 value = GetOrdProp(PersObj, p);
+        if (!storeDefaults && p->Default != NoDefault && value == p->Default) return;
+        WriteEnumeration(Path, type, &value);
+        break;
+    }
+    case tkFloat: {
+        const Extended value = GetFloatProp(PersObj, p);
+        if (!storeDefaults && value == 0) return;
+        if (IsDateTimeType(type))
+            WriteDateTime(Path, TDateTime(value));
+        else
+            WriteFloat(Path, value);
+        break;
+    }
+    case tkString:
+    case tkLString:
+    case tkUString: {
+        const String value = GetStrProp(PersObj, p);
+        if (!storeDefaults && value.isEmpty()) return;
+        WriteString(Path, value);
+        break;
+    }
+    case tkWString: {
+        const String value = GetWideStrProp(PersObj, p);
+        if (!storeDefaults && value.isEmpty()) return;
+        WriteWideString(Path, value);
+        break;
+    }
+    case tkSet: {
+        const UInt64 value = UInt64(GetOrdProp(PersObj, p));
+        if (!storeDefaults && p->Default != NoDefault && Int64(value) == p->Default) return;
+        WriteSet(Path, type, &value);
+        break;
+    }
+    case tkInt64: {
+        const Int64 value = GetInt64Prop(PersObj, p);
+        if (!storeDefaults && value == 0) return;
+        WriteString(Path, IntToStr(value));
+        break;
+    }
+    case tkClass: {
+        TObject* o = GetObjectProp(PersObj, p);
+        if (!o) break;
+        if (Recursive && StoragePropertyEngines() &&
+            StoragePropertyEngines()->WriteProperty(this, Path, PersObj, o, Recursive))
+            break;
+        if (auto* sl = dynamic_cast<TStrings*>(o)) {
+            WriteStringList(Path, sl);
+        } else if (Recursive) {
+            if (auto* store = dynamic_cast<TXcCustomPropertyStore*>(o)) {
+                store->SetAppStoragePath(Path);
+                store->SetAppStorage(this);
+                store->StoreProperties();
+            } else if (auto* c = dynamic_cast<TCollection*>(o)) {
+                WriteCollection(Path, c);
+            } else if (auto* po = dynamic_cast<TPersistent*>(o)) {
+                WritePersistent(Path, po, Recursive);
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// ---- enumeration of stored names, version check -----------------------------------------
+
+namespace {
+void Report(TStrings* Strings, const String& Name, int Kind) {
+    const int i = Strings->IndexOf(Name);
+    if (i < 0)
+        Strings->AddObject(Name, reinterpret_cast<TObject*>(quintptr(Kind)));
+    else
+        Strings->SetObjects(i, reinterpret_cast<TObject*>(quintptr(Kind) | quintptr(Strings->Objects(i))));
+}
+} // namespace
+
+void TXcCustomAppStorage::CollectStoredValues(const String& Prefix, const String& SearchPath,
+                                              TStrings* Strings, TXcAppStorageEnumOptions Options) {
+    const String x = Prefix == QStringLiteral("\\") ? String() : Prefix;
+    TStringList names;
+    if (Options.Contains(aeoValues)) {
+        StoreEnumValues(SearchPath, &names, Options.Contains(aeoReportListAsValue));
+        for (int i = 0; i < names.Count(); ++i) {
+            const String n = names.Strings(i);
+            Report(Strings, n.isEmpty() ? Prefix.left(Prefix.size() - 1) : x + n, 2);
+        }
+    }
+    if (Options.Contains(aeoFolders) || Options.Contains(aeoRecursive)) {
+        names.Clear();
+        StoreEnumFolders(SearchPath, &names, false);
+        for (int i = 0; i < names.Count(); ++i) {
+            const String f = names.Strings(i);
+            const String sub = SearchPath.isEmpty() ? f : SearchPath + u'\\' + f;
+            if (Options.Contains(aeoFolders) && StoreIsFolder(sub, Options.Contains(aeoReportListAsValue)))
+                Report(Strings, x + f, 1);
+            if (Options.Contains(aeoRecursive))
+                CollectStoredValues(NormalizePaths({Prefix, f}) + u'\\', sub, Strings, Options);
+        }
+    }
+}
+
+void TXcCustomAppStorage::GetStoredValues(const String& Path, TStrings* Strings,
+                                          TXcAppStorageEnumOptions Options) {
+    TUpdateScope<TStrings> update(Strings);
+    Strings->Clear();
+    const String p = NormalizePaths({Path});
+    if (Options.Contains(aeoReportRelative)) {
+        CollectStoredValues(String(), p, Strings, Options);
+    } else {
+        const String a = NormalizePaths({FCurPath, p});
+        CollectStoredValues(a + u'\\', a, Strings, Options);
+        if (const int i = Strings->IndexOf(a); i >= 0) Strings->Delete(i);
+    }
+}
+
+void TXcCustomAppStorage::CheckDeletePathByVersion(const String& Path, int VersionNumber,
+                                                   bool DeleteIfNotEqual, bool WriteVersionNumber,
+                                                   const String& VersionName) {
+    TXcCustomAppStorage* store = nullptr;
+    String target;
+    ResolvePath(Path, store, target);
+    if (store->ReadOnly() || VersionName.isEmpty()) return;
+    store->BeginUpdate();
+    try {
+        const String versionPath = ConcatPaths({Path, VersionName});
+        const int v = ReadInteger(versionPath, 0);
+        if ((DeleteIfNotEqual && v != VersionNumber) || v < VersionNumber) DeleteSubTree(Path);
+        if (v != VersionNumber && WriteVersionNumber) WriteInteger(versionPath, VersionNumber);
+    } catch (...) {
+        store->EndUpdate();
+        throw;
+    }
+    store->EndUpdate();
+}
+
+// ---- property engines -------------------------------------------------------------------
+
+ORVO_IMPLEMENT_CLASS(TXcAppStoragePropertyBaseEngine, TObject)
+ORVO_IMPLEMENT_CLASS(TXcAppStoragePropertyEngineList, TList)
+
+bool TXcAppStoragePropertyBaseEngine::Supports(TObject*, TObject*) {
+    return false;
+}
+void TXcAppStoragePropertyBaseEngine::ReadProperty(TXcCustomAppStorage*, const String&, TObject*, TObject*,
+                                                   bool, bool) {}
+void TXcAppStoragePropertyBaseEngine::WriteProperty(TXcCustomAppStorage*, const String&, TObject*, TObject*,
+                                                    bool) {}
+
+TXcAppStoragePropertyEngineList::~TXcAppStoragePropertyEngineList() {
+    for (int i = Count() - 1; i >= 0; --i) {
+        auto* e = static_cast<TXcAppStoragePropertyBaseEngine*>(Items(i));
+        Delete(i);
+        delete e;
+    }
+}
+
+void TXcAppStoragePropertyEngineList::RegisterEngine(TXcAppStoragePropertyEngineClass AEngineClass) {
+    TObject* o = AEngineClass && AEngineClass->CreatePlain ? AEngineClass->CreatePlain() : nullptr;
+    if (auto* e = dynamic_cast<TXcAppStoragePropertyBaseEngine*>(o))
+        Add(e);
+    else
+        delete o;
+}
+
+void TXcAppStoragePropertyEngineList::UnregisterEngine(TXcAppStoragePropertyEngineClass AEngineClass) {
+    for (int i = 0; i < Count(); ++i) {
+        auto* e = static_cast<TXcAppStoragePropertyBaseEngine*>(Items(i));
+        if (e->ClassType() == AEngineClass) {
+            Delete(i);
+            delete e;
+            return;
+        }
+    }
+}
+
+TXcAppStoragePropertyBaseEngine* TXcAppStoragePropertyEngineList::GetEngine(TObject* AObject,
+                                                                            TObject* AProperty) const {
+    for (int i = 0; i < Count(); ++i) {
+        auto* e = static_cast<TXcAppStoragePropertyBaseEngine*>(Items(i));
+        if (e->Supports(AObject, AProperty)) return e;
+    }
+    return nullptr;
+}
+
+bool TXcAppStoragePropertyEngineList::ReadProperty(TXcCustomAppStorage* AStorage, const String& APath,
+                                                   TObject* AObject, TObject* AProperty, bool Recursive,
+                                                   bool ClearFirst) {
+    TXcAppStoragePropertyBaseEngine* e = GetEngine(AObject, AProperty);
+    if (e) e->ReadProperty(AStorage, APath, AObject, AProperty, Recursive, ClearFirst);
+    return e != nullptr;
+}
+
+bool TXcAppStoragePropertyEngineList::WriteProperty(TXcCustomAppStorage* AStorage, const String& APath,
+                                                    TObject* AObject, TObject* AProperty, bool Recursive) {
+    TXcAppStoragePropertyBaseEngine* e = GetEngine(AObject, AProperty);
+    if (e) e->WriteProperty(AStorage, APath, AObject, AProperty, Recursive);
+    return e != nullptr;
+}
+
+namespace {
+struct TEngineListHolder {
+    TXcAppStoragePropertyEngineList* List = nullptr;
+    bool Finalized = false;
+    ~TEngineListHolder() {
+        Finalized = true;
+        delete List;
+        List = nullptr;
+    }
+};
+TEngineListHolder& EngineHolder() {
+    static TEngineListHolder holder;
+    return holder;
+}
+} // namespace
+
+TXcAppStoragePropertyEngineList* StoragePropertyEngines() {
+    TEngineListHolder& h = EngineHolder();
+    if (h.Finalized) return nullptr;
+    if (!h.List) h.List = new TXcAppStoragePropertyEngineList();
+    return h.List;
 }

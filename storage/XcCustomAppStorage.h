@@ -6,23 +6,55 @@
 
 #include "platform/classes/Collection.h"
 #include "platform/classes/Event.h"
+#include "platform/classes/List.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/FormatSettings.h"
 #include "storage/XcAppStorageOptions.h"
 #include "storage/support/XcComponent.h"
 
+#include <functional>
 #include <initializer_list>
 
 class TStrings;
 class TXcTranslateString;
 class TXcCustomAppStorage;
 
+// Wide strings are the platform's strings: a wide-string list is a string list.
+using TWideStrings = TStrings;
+
 ORVO_DECLARE_EXCEPTION(EXCLAppStorageError, EXCLException)
 
 using TXcAppStorageCryptEvent = TEvent<String&>;
 using TXcAppStorageErrorEvent = TEvent<TObject*, const String&>;
-// Sender, the property's path, its name (in and out).
-using TXcAppStoragePropTranslateEvent = TEvent<TObject*, const String&, String&>;
+// Sender, the object whose property is named, the stored name (in and out), reading.
+using TXcAppStoragePropTranslateEvent = TEvent<TXcCustomAppStorage*, TPersistent*, String&, bool>;
+// Sender, the list's path, the list object, the entry's index, the entries' name.
+using TXcAppStorageListItemEvent = TEvent<TXcCustomAppStorage*, const String&, TObject*, int, const String&>;
+// Sender, the list's path, the list object, the first and last index to remove, the name.
+using TXcAppStorageListDeleteEvent =
+    TEvent<TXcCustomAppStorage*, const String&, TObject*, int, int, const String&>;
+// Makes the object of a list entry stored at Path: sender, entry path, index.
+using TXcAppStorageObjectListItemCreateEvent =
+    std::function<TPersistent*(TXcCustomAppStorage*, const String&, int)>;
+
+enum TXcAppStorageEnumOption { aeoFolders, aeoValues, aeoReportListAsValue, aeoReportRelative, aeoRecursive };
+using TXcAppStorageEnumOptions = Set<TXcAppStorageEnumOption>;
+
+// An object that stores itself: the storage calls these instead of walking its published
+// properties.
+class IXcStorageReadWrite {
+public:
+    virtual void ReadFromStorage(TXcCustomAppStorage* AppStorage, const String& BasePath) = 0;
+    virtual void WriteToStorage(TXcCustomAppStorage* AppStorage, const String& BasePath) = 0;
+
+protected:
+    virtual ~IXcStorageReadWrite() = default;
+};
+// Together with IXcStorageReadWrite: the published properties are stored as well.
+class IXcStoragePublishedToo {
+protected:
+    virtual ~IXcStoragePublishedToo() = default;
+};
 
 // One link: every path below RootPath lives in AppStorage, at the same path with RootPath
 // taken off.
@@ -224,6 +256,60 @@ public:
 
     static String GetCharName(QChar Ch);
     static String GetIntName(int Value);
+    // The stored name of list entry Index: ItemName and the index, or ItemName[index]
+    // without the old item-name format.
+    virtual String ItemNameIndexPath(const String& ItemName, int Index);
+
+    // ---- lists, collections and objects ----
+    int ReadList(const String& Path, TObject* List, const TXcAppStorageListItemEvent& OnReadItem,
+                 const String& ItemName = QStringLiteral("Item"));
+    void WriteList(const String& Path, TObject* List, int ItemCount,
+                   const TXcAppStorageListItemEvent& OnWriteItem,
+                   const TXcAppStorageListDeleteEvent& OnDeleteItems = nullptr,
+                   const String& ItemName = QStringLiteral("Item"));
+    int ReadStringList(const String& Path, TStrings* SL, bool ClearFirst = true,
+                       const String& ItemName = QStringLiteral("Item"));
+    void WriteStringList(const String& Path, TStrings* SL, const String& ItemName = QStringLiteral("Item"));
+    int ReadWideStringList(const String& Path, TWideStrings* SL, bool ClearFirst = true,
+                           const String& ItemName = QStringLiteral("Item"));
+    void WriteWideStringList(const String& Path, TWideStrings* SL,
+                             const String& ItemName = QStringLiteral("Item"));
+    // Entries are made from their stored class name (a registered class) unless ItemCreator
+    // makes them. With ClearFirst the list is emptied first; a list that owns its objects
+    // frees them.
+    int ReadObjectList(const String& Path, TList* List, bool ClearFirst = true,
+                       const String& ItemName = QStringLiteral("Item"));
+    int ReadObjectList(const String& Path, TList* List,
+                       const TXcAppStorageObjectListItemCreateEvent& ItemCreator, bool ClearFirst = true,
+                       const String& ItemName = QStringLiteral("Item"));
+    void WriteObjectList(const String& Path, TList* List, const String& ItemName = QStringLiteral("Item"));
+    int ReadStringObjectList(const String& Path, TStrings* SL, bool ClearFirst = true,
+                             const String& ItemName = QStringLiteral("Item"));
+    int ReadStringObjectList(const String& Path, TStrings* SL,
+                             const TXcAppStorageObjectListItemCreateEvent& ItemCreator,
+                             bool ClearFirst = true, const String& ItemName = QStringLiteral("Item"));
+    void WriteStringObjectList(const String& Path, TStrings* SL,
+                               const String& ItemName = QStringLiteral("Item"));
+    int ReadCollection(const String& Path, TCollection* List, bool ClearFirst = true,
+                       const String& ItemName = QStringLiteral("Item"));
+    void WriteCollection(const String& Path, TCollection* List,
+                         const String& ItemName = QStringLiteral("Item"));
+    void ReadProperty(const String& Path, TPersistent* PersObj, const String& PropName, bool Recursive,
+                      bool ClearFirst);
+    void WriteProperty(const String& Path, TPersistent* PersObj, const String& PropName, bool Recursive);
+    void ReadPersistent(const String& Path, TPersistent* PersObj, bool Recursive = true,
+                        bool ClearFirst = true, TStrings* IgnoreProperties = nullptr);
+    void WritePersistent(const String& Path, TPersistent* PersObj, bool Recursive = true,
+                         TStrings* IgnoreProperties = nullptr);
+    String TranslatePropertyName(TPersistent* Instance, const String& AName, bool Reading);
+    // The names stored below Path; each name's object value is 1 for a folder, 2 for a
+    // value, 3 for both.
+    void GetStoredValues(const String& Path, TStrings* Strings,
+                         TXcAppStorageEnumOptions Options = {aeoFolders, aeoValues, aeoReportListAsValue,
+                                                             aeoRecursive});
+    void CheckDeletePathByVersion(const String& Path, int VersionNumber, bool DeleteIfNotEqual = false,
+                                  bool WriteVersionNumber = true,
+                                  const String& VersionName = QStringLiteral("Version"));
 
 protected:
     virtual TXcAppStorageOptionsClass StorageOptionsClass() const;
@@ -235,6 +321,42 @@ protected:
     bool Designing() const { return ComponentState().Contains(csDesigning); }
 
 private:
+    TPersistent* DefaultObjectListItemCreate(const String& Path);
+    void ReadStringListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                            const String& ItemName);
+    void WriteStringListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                             const String& ItemName);
+    void DeleteStringListItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int First,
+                               int Last, const String& ItemName);
+    void ReadWideStringListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                                const String& ItemName);
+    void WriteWideStringListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                                 const String& ItemName);
+    void DeleteWideStringListItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int First,
+                                   int Last, const String& ItemName);
+    void ReadObjectListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                            const String& ItemName);
+    void WriteObjectListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                             const String& ItemName);
+    void DeleteObjectListItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int First,
+                               int Last, const String& ItemName);
+    void ReadStringObjectListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                                  const String& ItemName);
+    void WriteStringObjectListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                                   const String& ItemName);
+    void DeleteStringObjectListItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List,
+                                     int First, int Last, const String& ItemName);
+    void ReadCollectionItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                            const String& ItemName);
+    void WriteCollectionItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
+                             const String& ItemName);
+    void DeleteCollectionItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int First,
+                               int Last, const String& ItemName);
+    void CollectStoredValues(const String& Prefix, const String& SearchPath, TStrings* Strings,
+                             TXcAppStorageEnumOptions Options);
+
+    TXcAppStorageObjectListItemCreateEvent FCurrentInstanceCreateEvent;
+
     // Common default rules of the typed reads: missing value, conversion errors.
     template <class T, class F> T ReadWithDefaults(const String& Path, const T& Default, F read);
 
@@ -252,3 +374,34 @@ private:
     bool FSynchronizeFlushReload = false;
     bool FFlushOnDestroy = true;
 };
+
+// Handles class-typed properties of objects it supports in place of the storage's own way.
+class TXcAppStoragePropertyBaseEngine : public TObject {
+    ORVO_CLASS(TXcAppStoragePropertyBaseEngine, TObject)
+public:
+    TXcAppStoragePropertyBaseEngine() = default;
+    virtual bool Supports(TObject* AObject, TObject* AProperty);
+    virtual void ReadProperty(TXcCustomAppStorage* AStorage, const String& APath, TObject* AObject,
+                              TObject* AProperty, bool Recursive, bool ClearFirst);
+    virtual void WriteProperty(TXcCustomAppStorage* AStorage, const String& APath, TObject* AObject,
+                               TObject* AProperty, bool Recursive);
+};
+using TXcAppStoragePropertyEngineClass = TClass;
+
+// The registered property engines, owned by the list.
+class TXcAppStoragePropertyEngineList : public TList {
+    ORVO_CLASS(TXcAppStoragePropertyEngineList, TList)
+public:
+    TXcAppStoragePropertyEngineList() = default;
+    ~TXcAppStoragePropertyEngineList() override;
+    void RegisterEngine(TXcAppStoragePropertyEngineClass AEngineClass);
+    void UnregisterEngine(TXcAppStoragePropertyEngineClass AEngineClass);
+    TXcAppStoragePropertyBaseEngine* GetEngine(TObject* AObject, TObject* AProperty) const;
+    bool ReadProperty(TXcCustomAppStorage* AStorage, const String& APath, TObject* AObject,
+                      TObject* AProperty, bool Recursive, bool ClearFirst);
+    bool WriteProperty(TXcCustomAppStorage* AStorage, const String& APath, TObject* AObject,
+                       TObject* AProperty, bool Recursive);
+};
+
+// Made on first request; none once the program has begun shutting down.
+TXcAppStoragePropertyEngineList* StoragePropertyEngines();

@@ -2,6 +2,7 @@
 
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Icon.h"
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/PngImage.h"
 
@@ -28,6 +29,7 @@ std::vector<FileFormat>& formats() {
         {QStringLiteral("jpg"), QStringLiteral("JPEG Image File"), TJPEGImage::StaticClass()},
         {QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"), TJPEGImage::StaticClass()},
         {QStringLiteral("png"), QStringLiteral("Portable Network Graphics"), TPngImage::StaticClass()},
+        {QStringLiteral("ico"), QStringLiteral("Icons"), TIcon::StaticClass()},
     };
     return list;
 }

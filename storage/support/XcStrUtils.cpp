@@ -1,5 +1,7 @@
 #include "storage/support/XcStrUtils.h"
 
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Gdi.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/StrUtils.h"
 
@@ -97,4 +99,12 @@ String TextToNumberText(const String& Text) {
     if (out.isEmpty()) return QStringLiteral("0");
     if (out == u"-") return QStringLiteral("-0");
     return out;
+}
+
+int DrawTextOnCanvas(TCanvas* Canvas, const String& Text, int Count, TRect& Rect, UINT Format) {
+    return DrawTextW(Canvas->Handle(), Text, Count, &Rect, Format & ~DT_MODIFYSTRING);
+}
+
+BOOL DoBitBlt(HDC DstDC, int X, int Y, int Width, int Height, HDC SrcDC, int SrcX, int SrcY, DWORD Rop) {
+    return BitBlt(DstDC, X, Y, Width, Height, SrcDC, SrcX, SrcY, Rop);
 }

@@ -2,8 +2,14 @@
 // trimming, replacement, and the normalisation of number texts typed by the user.
 #pragma once
 
+#include "platform/graphics/GdiTypes.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Types.h"
+
+class TCanvas;
+
+// The DrawText flag that would let it write the shortened text back into its argument.
+inline constexpr UINT DT_MODIFYSTRING = 0x10000;
 
 void FillWithChar(String& Text, int Count, QChar Ch);
 // N copies of Ch; "" when N <= 0.
@@ -43,3 +49,10 @@ template <class C> String ShortenTextToWidth(const String& Text, C* Canvas, int 
     }
     return result;
 }
+
+// Draws Text (Count characters, -1: all) in Rect on the canvas by the DT_ flags; with
+// DT_CALCRECT Rect receives the text's extent. DT_MODIFYSTRING is dropped: the text is
+// never written to. Answers the height of the text.
+int DrawTextOnCanvas(TCanvas* Canvas, const String& Text, int Count, TRect& Rect, UINT Format);
+// BitBlt with the same arguments, and its result.
+BOOL DoBitBlt(HDC DstDC, int X, int Y, int Width, int Height, HDC SrcDC, int SrcX, int SrcY, DWORD Rop);
