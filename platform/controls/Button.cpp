@@ -1,0 +1,193 @@
+#include "platform/controls/Button.h"
+
+#include "platform/controls/CustomForm.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/win/KeyState.h"
+
+ORVO_IMPLEMENT_CLASS(TButtonControl, TCustomControl)
+ORVO_IMPLEMENT_CLASS(TButton, TButtonControl)
+
+namespace {
+constexpr Word KeySpace = VK_SPACE;
+constexpr Word KeyReturn = VK_RETURN;
+constexpr Word KeyEscape = VK_ESCAPE;
+} // namespace
+
+// ---- TButtonControl ----------------------------------------------------------------------------
+
+TButtonControl::TButtonControl(TComponent* AOwner) : TCustomControl(AOwner) {
+    FControlStyle = {csSetCaption, csDoubleClicks, csClickEvents, csCaptureMouse};
+    SetTabStop(true);
+}
+
+bool TButtonControl::IsAccel(QChar Key) const {
+    const String text = Caption();
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toUpper() == Key.toUpper();
+    }
+    return false;
+}
+
+void TButtonControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (Button == mbLeft && Enabled()) {
+        if (CanFocus() && !Focused()) SetFocus();
+        FTracking = true;
+        FPressed = true;
+        Invalidate();
+    }
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TButtonControl::MouseMove(TShiftState Shift, int X, int Y) {
+    if (FTracking) {
+        // Dragged out, the button comes up; back in, it goes down again.
+        const bool inside = ClientRect().Contains(Point(X, Y));
+        if (inside != FPressed) {
+            FPressed = inside;
+            Invalidate();
+        }
+    }
+    TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TButtonControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (Button == mbLeft && FTracking) {
+        FTracking = false;
+        FPressed = false;
+        Invalidate();
+    }
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TButtonControl::KeyDown(Word& Key, TShiftState Shift) {
+    TCustomControl::KeyDown(Key, Shift);
+    if (Key == KeySpace && !FSpaceDown) {
+        FSpaceDown = true;
+        FPressed = true;
+        Invalidate();
+    }
+}
+
+void TButtonControl::KeyUp(Word& Key, TShiftState Shift) {
+    TCustomControl::KeyUp(Key, Shift);
+    if (Key == KeySpace && FSpaceDown) {
+        FSpaceDown = false;
+        FPressed = false;
+        Invalidate();
+        Click();
+    }
+}
+
+void TButtonControl::SetTextValue(const String& Value) {
+    TCustomControl::SetTextValue(Value);
+    Invalidate();
+}
+
+void TButtonControl::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_GETDLGCODE:
+        Message.Result = DLGC_BUTTON;
+        return;
+    case CM_DIALOGCHAR:
+        if (IsAccel(QChar(char16_t(Message.WParam))) && CanFocus()) {
+            Click();
+            Message.Result = 1;
+            return;
+        }
+        break;
+    case CM_ENABLEDCHANGED:
+    case CM_FONTCHANGED:
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+    TCustomControl::Dispatch(Message);
+}
+
+// ---- TButton -----------------------------------------------------------------------------------
+
+TButton::TButton(TComponent* AOwner) : TButtonControl(AOwner) {
+    SetBounds(0, 0, 75, 25);
+}
+
+void TButton::Click() {
+    // The form's result first: an OnClick handler may read or change it.
+    if (FModalResult != mrNone)
+        if (TCustomForm* form = ::GetParentForm(this)) form->SetModalResult(FModalResult);
+    TButtonControl::Click();
+}
+
+void TButton::SetDefault(bool Value) {
+    FDefault = Value;
+    Invalidate();
+}
+
+void TButton::SetImageIndex(int Value) {
+    FImageIndex = Value;
+    Invalidate();
+}
+
+void TButton::Dispatch(TMessage& Message) {
+    if (Message.Msg == CM_DIALOGKEY) {
+        const Word key = Word(Message.WParam);
+        // Enter clicks the default button unless another button has the focus (that one
+        // takes its own Enter); Escape clicks the cancel button.
+        bool activeDefault = false;
+        if (key == KeyReturn && FDefault) {
+            HWND focus = GetFocus();
+            TWinControl* focused = FindControl(focus);
+            activeDefault = !dynamic_cast<TButtonControl*>(focused) || focused == this;
+        }
+        if ((activeDefault || (key == KeyEscape && FCancel)) && Visible() && Enabled() && Showing()) {
+            Click();
+            Message.Result = 1;
+            return;
+        }
+    }
+    TButtonControl::Dispatch(Message);
+}
+
+void TButton::Paint() {
+    TCanvas* c = Canvas();
+    TRect r = ClientRect();
+    c->Brush()->SetStyle(bsSolid);
+    c->Brush()->SetColor(clBtnFace);
+    c->FillRect(r);
+    if (FDefault || Focused()) {
+        c->Brush()->SetColor(clWindowFrame);
+        c->FrameRect(r);
+        r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+    }
+    if (Pressed()) {
+        Frame3D(c, r, clBtnShadow, clBtnShadow, 1);
+    } else {
+        Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
+        Frame3D(c, r, clBtnFace, clBtnShadow, 1);
+    }
+    c->SetFont(Font());
+    if (!Enabled()) c->Font()->SetColor(clGrayText);
+    c->Brush()->SetStyle(bsClear);
+    TRect text = r;
+    if (Pressed()) text = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
+    DrawControlText(c, text, Caption(), taCenter, tlCenter, false);
+    if (Focused()) {
+        c->Brush()->SetStyle(bsSolid);
+        c->DrawFocusRect(Rect(r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2));
+    }
+}
+
+ORVO_PUBLISHED(TButton) {
+    PublishWinControlBasics(P);
+    P.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
+    P.Property("Caption", &TButton::Caption, &TButton::SetCaption);
+    P.Property("Default", &TButton::Default, &TButton::SetDefault).Default(false);
+    P.Property("ImageIndex", &TButton::ImageIndex, &TButton::SetImageIndex).Default(-1);
+    P.Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(0);
+    P.Property("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
+}

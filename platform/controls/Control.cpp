@@ -1,0 +1,701 @@
+#include "platform/controls/Control.h"
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/TypInfo.h"
+#include "platform/controls/CustomForm.h"
+#include "platform/controls/Mouse.h"
+#include "platform/controls/SizeConstraints.h"
+#include "platform/controls/WinControl.h"
+#include "platform/graphics/Font.h"
+#include "platform/rtl/SysMath.h"
+
+#include <algorithm>
+
+ORVO_IMPLEMENT_CLASS(TControl, TComponent)
+
+ORVO_PUBLISHED(TControl) {
+    P.Property("Left", &TControl::Left, &TControl::SetLeft);
+    P.Property("Top", &TControl::Top, &TControl::SetTop);
+    P.Property("Width", &TControl::Width, &TControl::SetWidth);
+    P.Property("Height", &TControl::Height, &TControl::SetHeight);
+    P.Property("Align", &TControl::Align, &TControl::SetAlign).Default(alNone);
+    P.Property("Anchors", &TControl::Anchors, &TControl::SetAnchors).Default(TAnchors{akLeft, akTop});
+    P.Property("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode)
+        .Default(bdLeftToRight)
+        .Stored([](TControl* c) { return !c->ParentBiDiMode(); });
+    P.Property("Color", &TControl::Color, &TControl::SetColor)
+        .Type(TypeInfoTColor())
+        .Default(clWindow)
+        .Stored([](TControl* c) { return !c->ParentColor(); });
+    P.Property("Constraints", &TControl::Constraints, &TControl::SetConstraints);
+    P.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Type(TypeInfoTCursor()).Default(crDefault);
+    P.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
+    P.Property("Font", &TControl::Font, &TControl::SetFont).Stored([](TControl* c) {
+        return !c->ParentFont();
+    });
+    P.Property("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext).Default(0);
+    P.Property("Hint", &TControl::Hint, &TControl::SetHint);
+    P.Property("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode).Default(true);
+    P.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
+    P.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);
+    P.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true);
+    P.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+        .Default(false)
+        .Stored([](TControl* c) { return !c->ParentShowHint(); });
+    P.Property("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
+    P.Property("OnClick", &TControl::OnClick);
+    P.Property("OnContextPopup", &TControl::OnContextPopup);
+    P.Property("OnDblClick", &TControl::OnDblClick);
+    P.Property("OnMouseDown", &TControl::OnMouseDown);
+    P.Property("OnMouseEnter", &TControl::OnMouseEnter);
+    P.Property("OnMouseLeave", &TControl::OnMouseLeave);
+    P.Property("OnMouseMove", &TControl::OnMouseMove);
+    P.Property("OnMouseUp", &TControl::OnMouseUp);
+    P.Property("OnMouseWheel", &TControl::OnMouseWheel);
+    P.Property("OnMouseWheelDown", &TControl::OnMouseWheelDown);
+    P.Property("OnMouseWheelUp", &TControl::OnMouseWheelUp);
+    P.Property("OnResize", &TControl::OnResize);
+}
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
+    WindowProc = TWndMethod(this, &TControl::WndProc);
+    FConstraints = new TSizeConstraints(this);
+    FConstraints->OnChange = TNotifyEvent(this, &TControl::ConstraintsChanged);
+    FFont = new TFont();
+    FFont->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+}
+
+TControl::~TControl() {
+    if (Mouse && Mouse->Capture() == this) Mouse->SetCapture(nullptr);
+    if (FParent) FParent->RemoveControl(this);
+    delete FFont;
+    delete FConstraints;
+}
+
+void TControl::BeforeDestruction() {
+    TComponent::BeforeDestruction();
+}
+
+// ---- tree --------------------------------------------------------------------------------
+
+void TControl::SetParent(TWinControl* AParent) {
+    if (FParent == AParent) return;
+    if (AParent == this)
+        throw EInvalidOperation(QStringLiteral("A control cannot have itself as its parent"));
+    if (FParent) FParent->RemoveControl(this);
+    if (AParent) {
+        AParent->InsertControl(this);
+        UpdateAnchorRules();
+    }
+}
+
+TComponent* TControl::GetParentComponent() const {
+    return FParent;
+}
+
+void TControl::SetParentComponent(TComponent* Value) {
+    if (auto* w = dynamic_cast<TWinControl*>(Value)) SetParent(w);
+}
+
+TCustomForm* TControl::GetParentForm() const {
+    return ::GetParentForm(const_cast<TControl*>(this));
+}
+
+TCustomForm* GetParentForm(TControl* Control, bool TopForm) {
+    TCustomForm* found = nullptr;
+    for (TControl* c = Control; c; c = c->Parent()) {
+        if (auto* f = dynamic_cast<TCustomForm*>(c)) {
+            found = f;
+            if (!TopForm) return f;
+        }
+    }
+    return found;
+}
+
+// ---- geometry ----------------------------------------------------------------------------
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    int w = std::max(0, AWidth), h = std::max(0, AHeight);
+    if (!ComponentState().Contains(csLoading)) {
+        CanAutoSize(w, h);
+        FConstraints->Apply(w, h);
+    }
+    const bool moved = ALeft != FLeft || ATop != FTop;
+    const bool sized = w != FWidth || h != FHeight;
+    if (!moved && !sized) return;
+    FLeft = ALeft;
+    FTop = ATop;
+    FWidth = w;
+    FHeight = h;
+    if (FParent && !FParent->ControlState().Contains(csAligning)) UpdateAnchorRules();
+    BoundsChanged();
+    if (FParent) {
+        if (FParent->ControlState().Contains(csAligning)) {
+            // The parent's alignment placed this control: nothing to realign above.
+        } else if (FAlign != alNone || !FAnchors.empty()) {
+            RequestAlign();
+        }
+        if (!Is<TWinControl>(this)) FParent->Invalidate();
+    }
+    if (sized) {
+        if (auto* w = dynamic_cast<TWinControl*>(this)) w->Realign();
+        if (!ComponentState().Contains(csLoading)) Resize();
+    }
+}
+
+TRect TControl::ClientRect() const {
+    return Rect(0, 0, FWidth, FHeight);
+}
+
+void TControl::SetClientWidth(int Value) {
+    SetClientSize(Value, ClientHeight());
+}
+
+void TControl::SetClientHeight(int Value) {
+    SetClientSize(ClientWidth(), Value);
+}
+
+void TControl::SetClientSize(int AWidth, int AHeight) {
+    const TRect c = ClientRect();
+    SetBounds(FLeft, FTop, FWidth - c.Width() + AWidth, FHeight - c.Height() + AHeight);
+}
+
+TPoint TControl::ClientOrigin() const {
+    if (!FParent) return TPoint{FLeft, FTop};
+    const TPoint p = FParent->ClientOrigin();
+    return TPoint{p.X + FLeft, p.Y + FTop};
+}
+
+TPoint TControl::ClientToScreen(const TPoint& P) const {
+    const TPoint o = ClientOrigin();
+    return TPoint{P.X + o.X, P.Y + o.Y};
+}
+
+TPoint TControl::ScreenToClient(const TPoint& P) const {
+    const TPoint o = ClientOrigin();
+    return TPoint{P.X - o.X, P.Y - o.Y};
+}
+
+TPoint TControl::ClientToParent(const TPoint& P, TWinControl* AParent) const {
+    if (!AParent) AParent = FParent;
+    if (!AParent) throw EInvalidOperation(QStringLiteral("Control '%1' has no parent window").arg(Name()));
+    TPoint r = P;
+    for (const TControl* c = this; c && c != AParent; c = c->Parent()) {
+        r.X += c->Left();
+        r.Y += c->Top();
+    }
+    return r;
+}
+
+TPoint TControl::ParentToClient(const TPoint& P, TWinControl* AParent) const {
+    const TPoint z = ClientToParent(TPoint{0, 0}, AParent);
+    return TPoint{P.X - z.X, P.Y - z.Y};
+}
+
+void TControl::SetAlign(TAlign Value) {
+    if (FAlign == Value) return;
+    const TAlign old = FAlign;
+    FAlign = Value;
+    FAnchors = (Value == alNone)     ? TAnchors{akLeft, akTop}
+               : (Value == alTop)    ? TAnchors{akLeft, akTop, akRight}
+               : (Value == alBottom) ? TAnchors{akLeft, akRight, akBottom}
+               : (Value == alLeft)   ? TAnchors{akLeft, akTop, akBottom}
+               : (Value == alRight)  ? TAnchors{akRight, akTop, akBottom}
+                                     : TAnchors{akLeft, akTop, akRight, akBottom};
+    if (old != alNone || Value != alNone) RequestAlign();
+}
+
+void TControl::SetAnchors(TAnchors Value) {
+    if (FAnchors == Value) return;
+    FAnchors = Value;
+    UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules() {
+    if (!FParent) return;
+    const TRect pc = FParent->ClientRect();
+    FOriginalParentSize = TPoint{pc.Width(), pc.Height()};
+    FAnchorRect = BoundsRect();
+}
+
+void TControl::SetConstraints(TSizeConstraints* Value) {
+    FConstraints->Assign(Value);
+}
+
+void TControl::ConstraintsChanged(TObject*) {
+    if (ComponentState().Contains(csLoading)) return;
+    SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
+void TControl::SetAutoSize(bool Value) {
+    if (FAutoSize == Value) return;
+    FAutoSize = Value;
+    if (Value) AdjustSize();
+}
+
+bool TControl::CanAutoSize(int&, int&) {
+    return false;
+}
+
+void TControl::AdjustSize() {
+    if (!ComponentState().Contains(csLoading)) SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
+void TControl::RequestAlign() {
+    if (FParent) FParent->AlignControl(this);
+}
+
+void TControl::Resize() {
+    if (OnResize) OnResize(this);
+}
+
+// ---- appearance --------------------------------------------------------------------------
+
+void TControl::SetVisible(bool Value) {
+    if (FVisible == Value) return;
+    VisibleChanging();
+    FVisible = Value;
+    Perform(CM_VISIBLECHANGED, WPARAM(Value));
+    RequestAlign();
+    if (FParent) FParent->Invalidate();
+}
+
+bool TControl::Showing() const {
+    return FVisible && FParent && FParent->Showing();
+}
+
+void TControl::SetEnabled(bool Value) {
+    if (FEnabled == Value) return;
+    FEnabled = Value;
+    Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetColor(TColor Value) {
+    if (FColor == Value && !FParentColor) return;
+    FColor = Value;
+    FParentColor = false;
+    Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool Value) {
+    if (FParentColor == Value) return;
+    FParentColor = Value;
+    if (Value && FParent) Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TControl::ParentColorChanged() {
+    if (FParentColor && FParent) {
+        FColor = FParent->Color();
+        FParentColor = true;
+        Perform(CM_COLORCHANGED);
+    }
+}
+
+void TControl::SetFont(TFont* Value) {
+    FFont->Assign(Value);
+}
+
+void TControl::FontChanged(TObject*) {
+    FParentFont = false;
+    Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetParentFont(bool Value) {
+    if (FParentFont == Value) return;
+    FParentFont = Value;
+    if (Value && FParent) Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::ParentFontChanged() {
+    if (!FParentFont || !FParent) return;
+    const TNotifyEvent keep = FFont->OnChange;
+    FFont->OnChange = nullptr;
+    FFont->Assign(FParent->Font());
+    FFont->OnChange = keep;
+    Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetCursor(TCursor Value) {
+    if (FCursor == Value) return;
+    FCursor = Value;
+    Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetShowHint(bool Value) {
+    FParentShowHint = false;
+    if (FShowHint == Value) return;
+    FShowHint = Value;
+    Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool Value) {
+    if (FParentShowHint == Value) return;
+    FParentShowHint = Value;
+    if (Value && FParent) Perform(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TControl::ParentShowHintChanged() {
+    if (FParentShowHint && FParent) {
+        FShowHint = FParent->ShowHint();
+        Perform(CM_SHOWHINTCHANGED);
+    }
+}
+
+void TControl::SetPopupMenuComponent(TComponent* Value) {
+    if (FPopupMenu == Value) return;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+    FParentBiDiMode = false;
+    if (FBiDiMode == Value) return;
+    FBiDiMode = Value;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+    if (FParentBiDiMode == Value) return;
+    FParentBiDiMode = Value;
+    if (Value && FParent) Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+void TControl::ParentBiDiModeChanged() {
+    if (FParentBiDiMode && FParent) {
+        FBiDiMode = FParent->BiDiMode();
+        Perform(CM_BIDIMODECHANGED);
+    }
+}
+
+bool TControl::UseRightToLeftAlignment() const {
+    return FBiDiMode == bdRightToLeft;
+}
+
+bool TControl::UseRightToLeftReading() const {
+    return FBiDiMode != bdLeftToRight;
+}
+
+bool TControl::UseRightToLeftScrollBar() const {
+    return FBiDiMode == bdRightToLeft || FBiDiMode == bdRightToLeftNoAlign;
+}
+
+void TControl::SetText(const String& Value) {
+    if (GetText() == Value) return;
+    SetTextValue(Value);
+    Perform(CM_TEXTCHANGED);
+}
+
+void TControl::SetName(const String& Value) {
+    // A control whose text follows its name (csSetCaption) keeps doing so while the text
+    // still equals the old name.
+    const bool follow = FControlStyle.Contains(csSetCaption) && Name() == GetText() &&
+                        !ComponentState().Contains(csLoading) && ComponentState().Contains(csDesigning);
+    TComponent::SetName(Value);
+    if (follow) SetText(Value);
+}
+
+// ---- painting ----------------------------------------------------------------------------
+
+void TControl::Invalidate() {
+    if (FParent && FVisible) {
+        const TRect r = BoundsRect();
+        FParent->InvalidateRect(&r, true);
+    }
+}
+
+void TControl::Repaint() {
+    if (FParent && FVisible) FParent->Repaint();
+}
+
+void TControl::Update() {
+    if (FParent) FParent->Update();
+}
+
+void TControl::SetZOrder(bool TopMost) {
+    if (!FParent) return;
+    auto& list = FParent->FControls;
+    auto it = std::find(list.begin(), list.end(), this);
+    if (it == list.end()) return;
+    list.erase(it);
+    if (TopMost)
+        list.push_back(this);
+    else
+        list.insert(list.begin(), this);
+    FParent->UpdateStacking();
+    FParent->Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(this), 1);
+    FParent->Realign();
+    FParent->Invalidate();
+}
+
+void TControl::BringToFront() {
+    SetZOrder(true);
+}
+
+void TControl::SendToBack() {
+    SetZOrder(false);
+}
+
+// ---- messages ----------------------------------------------------------------------------
+
+LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+    TMessage m{Msg, WParam, LParam, 0};
+    if (WindowProc)
+        WindowProc(m);
+    else
+        WndProc(m);
+    return m.Result;
+}
+
+void TControl::WndProc(TMessage& Message) {
+    Dispatch(Message);
+}
+
+namespace {
+int loWordSigned(LPARAM v) {
+    return short(v & 0xFFFF);
+}
+int hiWordSigned(LPARAM v) {
+    return short((v >> 16) & 0xFFFF);
+}
+TShiftState mouseKeys(WPARAM keys) {
+    return KeysToShiftState(keys);
+}
+} // namespace
+
+TShiftState KeysToShiftState(WPARAM Keys) {
+    TShiftState s;
+    if (Keys & MK_SHIFT) s << ssShift;
+    if (Keys & MK_CONTROL) s << ssCtrl;
+    if (Keys & MK_LBUTTON) s << ssLeft;
+    if (Keys & MK_RBUTTON) s << ssRight;
+    if (Keys & MK_MBUTTON) s << ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) s << ssAlt;
+    return s;
+}
+
+void TControl::Dispatch(TMessage& Message) {
+    const int x = loWordSigned(Message.LParam), y = hiWordSigned(Message.LParam);
+    switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+        HandleMouseDown(mbLeft, mouseKeys(Message.WParam), x, y);
+        return;
+    case WM_RBUTTONDOWN:
+        HandleMouseDown(mbRight, mouseKeys(Message.WParam), x, y);
+        return;
+    case WM_MBUTTONDOWN:
+        HandleMouseDown(mbMiddle, mouseKeys(Message.WParam), x, y);
+        return;
+    case WM_LBUTTONDBLCLK:
+        HandleMouseDown(mbLeft, mouseKeys(Message.WParam) + TShiftState{ssDouble}, x, y);
+        return;
+    case WM_RBUTTONDBLCLK:
+        HandleMouseDown(mbRight, mouseKeys(Message.WParam) + TShiftState{ssDouble}, x, y);
+        return;
+    case WM_LBUTTONUP:
+        HandleMouseUp(mbLeft, mouseKeys(Message.WParam), x, y);
+        return;
+    case WM_RBUTTONUP:
+        HandleMouseUp(mbRight, mouseKeys(Message.WParam), x, y);
+        return;
+    case WM_MBUTTONUP:
+        HandleMouseUp(mbMiddle, mouseKeys(Message.WParam), x, y);
+        return;
+    case WM_MOUSEMOVE:
+        HandleMouseMove(mouseKeys(Message.WParam), x, y);
+        return;
+    case WM_MOUSEWHEEL:
+        Message.Result =
+            HandleMouseWheel(mouseKeys(Message.WParam & 0xFFFF), short(Message.WParam >> 16), TPoint{x, y})
+                ? 1
+                : 0;
+        return;
+    case CM_MOUSEENTER:
+        if (reinterpret_cast<TControl*>(Message.LParam) == this || Message.LParam == 0) {
+            FMouseInClient = true;
+            if (OnMouseEnter) OnMouseEnter(this);
+        }
+        return;
+    case CM_MOUSELEAVE:
+        if (reinterpret_cast<TControl*>(Message.LParam) == this || Message.LParam == 0) {
+            FMouseInClient = false;
+            if (OnMouseLeave) OnMouseLeave(this);
+        }
+        return;
+    case CM_HITTEST:
+        Message.Result = HitTest(x, y) ? 1 : 0;
+        return;
+    case CM_PARENTFONTCHANGED:
+        ParentFontChanged();
+        return;
+    case CM_PARENTCOLORCHANGED:
+        ParentColorChanged();
+        return;
+    case CM_PARENTSHOWHINTCHANGED:
+        ParentShowHintChanged();
+        return;
+    case CM_PARENTBIDIMODECHANGED:
+        ParentBiDiModeChanged();
+        return;
+    case CM_FONTCHANGED:
+    case CM_COLORCHANGED:
+    case CM_ENABLEDCHANGED:
+    case CM_TEXTCHANGED:
+        Invalidate();
+        return;
+    case CM_INTERFACEQUERY:
+        Message.Result = 0;
+        return;
+    case WM_CONTEXTMENU: {
+        bool handled = false;
+        DoContextPopup(TPoint{x, y}, handled);
+        Message.Result = handled ? 1 : 0;
+        return;
+    }
+    default:
+        DefaultHandler(Message);
+    }
+}
+
+void TControl::DefaultHandler(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_GETTEXTLENGTH:
+        Message.Result = GetText().size();
+        break;
+    default:
+        break;
+    }
+}
+
+bool TControl::HitTest(int X, int Y) {
+    return X >= 0 && Y >= 0 && X < FWidth && Y < FHeight;
+}
+
+// ---- mouse -------------------------------------------------------------------------------
+
+bool TControl::MouseCapture() const {
+    return Mouse->Capture() == this;
+}
+
+void TControl::SetMouseCapture(bool Value) {
+    if (Value)
+        Mouse->SetCapture(this);
+    else if (Mouse->Capture() == this)
+        Mouse->SetCapture(nullptr);
+}
+
+void TControl::HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (!FEnabled) return;
+    if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
+    const bool dbl = Shift.Contains(ssDouble);
+    if (dbl && !FControlStyle.Contains(csDoubleClicks)) Shift >> ssDouble;
+    if (Button == mbLeft) {
+        FControlState << csLButtonDown;
+        // The press of a double click does not make a second click on release.
+        if (FControlStyle.Contains(csClickEvents) && !Shift.Contains(ssDouble)) FControlState << csClicked;
+    }
+    MouseDown(Button, Shift, X, Y);
+    if (Shift.Contains(ssDouble) && Button == mbLeft) DblClick();
+}
+
+void TControl::HandleMouseMove(TShiftState Shift, int X, int Y) {
+    MouseMove(Shift, X, Y);
+}
+
+void TControl::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (FControlStyle.Contains(csCaptureMouse) && Button == mbLeft)
+        SetMouseCapture(false);
+    else if (Button != mbLeft && !Shift.Contains(ssLeft))
+        SetMouseCapture(false);
+    if (Button == mbLeft) {
+        FControlState >> csLButtonDown;
+        if (FControlState.Contains(csClicked)) {
+            FControlState >> csClicked;
+            if (ClientRect().Contains(TPoint{X, Y})) Click();
+        }
+    }
+    MouseUp(Button, Shift, X, Y);
+}
+
+bool TControl::HandleMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+    for (TControl* c = this; c; c = c->Parent())
+        if (c->FEnabled && c->DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+    return false;
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+    if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+    bool handled = false;
+    if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    if (!handled) {
+        if (WheelDelta < 0)
+            handled = DoMouseWheelDown(Shift, MousePos);
+        else
+            handled = DoMouseWheelUp(Shift, MousePos);
+    }
+    return handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+    bool handled = false;
+    if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
+    return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+    bool handled = false;
+    if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
+    return handled;
+}
+
+void TControl::DoContextPopup(TPoint MousePos, bool& Handled) {
+    if (OnContextPopup) OnContextPopup(this, MousePos, Handled);
+}
+
+void TControl::Click() {
+    if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::ChangeScale(int M, int D) {
+    if (M == D || D == 0) return;
+    SetBounds(MulDiv(FLeft, M, D), MulDiv(FTop, M, D), MulDiv(FWidth, M, D), MulDiv(FHeight, M, D));
+    if (!FParentFont) FFont->SetSize(MulDiv(FFont->Size(), M, D));
+}
+
+// ---- streaming ---------------------------------------------------------------------------
+
+void TControl::Loaded() {
+    TComponent::Loaded();
+    UpdateAnchorRules();
+    if (FAutoSize) AdjustSize();
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+}
+
+void TControl::DefineProperties(TFiler* Filer) {
+    TComponent::DefineProperties(Filer);
+    // Newer designers store the bounds a control had before alignment moved it; they
+    // mean nothing at run time.
+    for (const char* name : {"ExplicitLeft", "ExplicitTop", "ExplicitWidth", "ExplicitHeight"})
+        Filer->DefineProperty(QLatin1String(name), TReaderProc([](TReader* r) { r->ReadInteger(); }),
+                              TWriterProc(), false);
+}
