@@ -1,10 +1,15 @@
 // Program entry. The main window is not built yet: the program starts the application
-// object and exits with a message that says so.
+// object, takes its title and exits with a message that says so.
+#include "platform/controls/Application.h"
+
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    std::fprintf(stderr, "ORVO Tuning: the main window is not built yet; nothing to show.\n");
+    QApplication qt(argc, argv);
+    Application->Initialize();
+    Application->SetTitle(QStringLiteral("ORVO Tuning"));
+    std::fprintf(stderr, "%s: the main window is not built yet; nothing to show.\n",
+                 Application->Title().toUtf8().constData());
     return 1;
 }
