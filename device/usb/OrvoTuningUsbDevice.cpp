@@ -37,6 +37,9 @@ void TOrvoTuningUsbDevice::SetTuning(bool off) {
 
 int TOrvoTuningUsbDevice::SendMap(unsigned char channel, unsigned char map,
                                   std::vector<unsigned char> image) {
+    // Only a whole map image goes out: a shorter or longer one would leave the box with a
+    // map that is neither the old nor the edited one.
+    if (image.size() != 1024) return -1;
     Bytes request;
     request.reserve(image.size() + 2);
     request.push_back(map);

@@ -189,6 +189,15 @@ TEST_F(UsbDeviceTest, MapsTravelWithMapBeforeChannel) {
     EXPECT_EQ(device.SendMap(1, 5, image), -1);
 }
 
+TEST_F(UsbDeviceTest, ImageOfTheWrongSizeIsNotSent) {
+    const auto before = box.Requests().size();
+    for (std::size_t size : {0u, 1023u, 1025u}) {
+        SCOPED_TRACE(size);
+        EXPECT_EQ(device.SendMap(1, 1, Bytes(size, 1)), -1);
+    }
+    EXPECT_EQ(box.Requests().size(), before);
+}
+
 TEST_F(UsbDeviceTest, VoltagesArePassedOnUnchanged) {
     box.SetLiveCodes(0x07FF, 0x0800);
     Bytes out;
