@@ -1,5 +1,6 @@
 #include "tests/sim/PtyBox.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -74,7 +75,7 @@ Bytes PtyPair::Read(int timeoutMs, int quietMs) {
     }
 }
 
-PtyBox::PtyBox(Box& box) : box_(box) {
+PtyBox::PtyBox(Box& box, WirePacing pacing) : box_(box), pacing_(pacing) {
     thread_ = std::thread([this] { Serve(); });
 }
 
@@ -96,7 +97,86 @@ bool PtyBox::Pause(int ms) {
 bool PtyBox::Deliver(const ReplyPlan& plan) {
     for (const Piece& piece : plan.pieces) {
         if (piece.delayMs > 0 && !Pause(piece.delayMs)) return false;
+        // Counted before the write, so that a reader that has every byte also sees the count.
+        wireBytes_ += piece.bytes.size();
         pty_.Write(piece.bytes);
+    }
+    return true;
+}
+
+PtyBox::Clock::duration PtyBox::WireTime(std::uint64_t n) const {
+    // 10 bits a byte; nanoseconds from whole numbers, so that no rounding adds up over a frame.
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds(n * 10'000'000'000ull / std::uint64_t(pacing_.baud)));
+}
+
+void PtyBox::TakeIn() {
+    std::uint8_t buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(pty_.Master(), buffer, sizeof buffer);
+        if (n <= 0) return;
+        const auto start = std::max(Clock::now(), inLineFree_);
+        for (ssize_t i = 0; i < n; ++i)
+            inbound_.push_back(Arrival{buffer[i], start + WireTime(std::uint64_t(i) + 1)});
+        inLineFree_ = start + WireTime(std::uint64_t(n));
+        wireBytes_ += std::uint64_t(n);
+    }
+}
+
+void PtyBox::WaitUntil(Clock::time_point t) {
+    for (;;) {
+        const auto left = t - Clock::now();
+        if (left <= Clock::duration::zero() || stop_) return;
+        const auto slice = std::min<Clock::duration>(left, std::chrono::milliseconds(PollSliceMs));
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(slice).count();
+        const timespec wait{time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
+        pollfd p{pty_.Master(), POLLIN, 0};
+        if (::ppoll(&p, 1, &wait, nullptr) > 0 && (p.revents & POLLIN)) {
+            TakeIn();
+            return;
+        }
+    }
+}
+
+bool PtyBox::Receive(Bytes& pending) {
+    TakeIn();
+    if (inbound_.empty() || inbound_.front().at > Clock::now()) {
+        auto until = Clock::now() + std::chrono::milliseconds(PollSliceMs);
+        if (!inbound_.empty()) until = std::min(until, inbound_.front().at);
+        WaitUntil(until);
+    }
+    const auto now = Clock::now();
+    bool moved = false;
+    while (!inbound_.empty() && inbound_.front().at <= now) {
+        pending.push_back(inbound_.front().byte);
+        inbound_.pop_front();
+        moved = true;
+    }
+    return moved;
+}
+
+bool PtyBox::DeliverPaced(const ReplyPlan& plan) {
+    for (const Piece& piece : plan.pieces) {
+        const Bytes& bytes = piece.bytes;
+        const auto ready = Clock::now() + std::chrono::milliseconds(std::max(piece.delayMs, 0));
+        const auto start = std::max(ready, outLineFree_);
+        std::size_t sent = 0;
+        while (sent < bytes.size()) {
+            if (stop_) return false;
+            // Everything whose last bit is out by now goes at once: a late wake-up catches up.
+            const auto now = Clock::now();
+            std::size_t due = sent;
+            while (due < bytes.size() && start + WireTime(due + 1) <= now)
+                ++due;
+            if (due == sent) {
+                WaitUntil(start + WireTime(sent + 1));
+                continue;
+            }
+            wireBytes_ += due - sent;
+            pty_.Write(Bytes(bytes.begin() + std::ptrdiff_t(sent), bytes.begin() + std::ptrdiff_t(due)));
+            sent = due;
+        }
+        outLineFree_ = start + WireTime(bytes.size());
     }
     return true;
 }
@@ -104,17 +184,24 @@ bool PtyBox::Deliver(const ReplyPlan& plan) {
 void PtyBox::Serve() {
     Bytes pending;
     Clock::time_point lastByte = Clock::now();
-    const auto answer = [this](const Bytes& frame) {
-        return Deliver(box_.Exchange(Transport::Bt, frame.data(), frame.size()));
+    const bool paced = pacing_.baud > 0;
+    const auto answer = [this, paced](const Bytes& frame) {
+        const ReplyPlan plan = box_.Exchange(Transport::Bt, frame.data(), frame.size());
+        return paced ? DeliverPaced(plan) : Deliver(plan);
     };
     while (!stop_) {
-        pollfd p{pty_.Master(), POLLIN, 0};
-        if (::poll(&p, 1, PollSliceMs) > 0 && (p.revents & POLLIN)) {
-            std::uint8_t buffer[4096];
-            const ssize_t n = ::read(pty_.Master(), buffer, sizeof buffer);
-            if (n > 0) {
-                pending.insert(pending.end(), buffer, buffer + n);
-                lastByte = Clock::now();
+        if (paced) {
+            if (Receive(pending)) lastByte = Clock::now();
+        } else {
+            pollfd p{pty_.Master(), POLLIN, 0};
+            if (::poll(&p, 1, PollSliceMs) > 0 && (p.revents & POLLIN)) {
+                std::uint8_t buffer[4096];
+                const ssize_t n = ::read(pty_.Master(), buffer, sizeof buffer);
+                if (n > 0) {
+                    pending.insert(pending.end(), buffer, buffer + n);
+                    wireBytes_ += std::uint64_t(n);
+                    lastByte = Clock::now();
+                }
             }
         }
         // Take every complete request out of the stream.

@@ -5,6 +5,9 @@
 #include "tests/sim/SimBox.h"
 
 #include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <thread>
 
@@ -34,13 +37,22 @@ private:
     std::string slavePath_;
 };
 
+// The pace of the line between the box and the code under test.
+struct WirePacing {
+    // 0: bytes pass as fast as the pseudo-terminal passes them. Otherwise every byte takes the
+    // time of 10 bits at this rate (start, 8 data, stop), in each direction, as on a serial line:
+    // the box takes in a request byte only when its last bit would have arrived, and its reply
+    // reaches the code under test byte by byte at the same pace.
+    int baud = 0;
+};
+
 // Serves a box over a pseudo-terminal with the Bluetooth frames. Requests are gathered from
 // the byte stream: a frame that does not begin with the request sync, announces a length below
 // 5 or above 4096, or stays incomplete for 200 ms is answered with the invalid-frame status
 // and the bytes gathered are dropped.
 class PtyBox {
 public:
-    explicit PtyBox(Box& box);
+    explicit PtyBox(Box& box, WirePacing pacing = {});
     ~PtyBox();
     PtyBox(const PtyBox&) = delete;
     PtyBox& operator=(const PtyBox&) = delete;
@@ -50,14 +62,40 @@ public:
     std::string PortName() const { return "\\\\.\\" + pty_.SlavePath(); }
     // Raw bytes to the slave's input, outside any exchange.
     void Inject(const Bytes& bytes) { pty_.Write(bytes); }
+    // The bytes the box has taken in and sent out so far (Inject not included).
+    std::uint64_t WireBytes() const { return wireBytes_; }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Arrival {
+        std::uint8_t byte;
+        Clock::time_point at;
+    };
+
     void Serve();
     bool Deliver(const ReplyPlan& plan);
     bool Pause(int ms);
+    // Paced line: the time n bytes take on it.
+    Clock::duration WireTime(std::uint64_t n) const;
+    // Paced line: reads what the code under test has written and gives each byte the time its
+    // last bit would arrive; bytes sent while the line is busy queue behind each other.
+    void TakeIn();
+    // Paced line: moves the bytes whose time has come into pending, waiting for them, or for
+    // new input, at most one poll slice. True when bytes were moved.
+    bool Receive(Bytes& pending);
+    // Paced line: writes a reply byte by byte, each when its last bit would have left the box,
+    // against a schedule fixed at the start so that late wake-ups do not add up.
+    bool DeliverPaced(const ReplyPlan& plan);
+    // Paced line: waits until t, or until new input has come and been taken in, or the stop flag.
+    void WaitUntil(Clock::time_point t);
 
     Box& box_;
     PtyPair pty_;
+    const WirePacing pacing_;
+    std::deque<Arrival> inbound_;
+    Clock::time_point inLineFree_{};
+    Clock::time_point outLineFree_{};
+    std::atomic<std::uint64_t> wireBytes_{0};
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };

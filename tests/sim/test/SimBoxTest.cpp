@@ -7,7 +7,9 @@
 #include <usb.h>
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -164,6 +166,57 @@ TEST(PtyBox, AnswersGarbageOnceAndThenServesFrames) {
     ASSERT_EQ(::write(fd, request.data() + 2, request.size() - 2), ssize_t(request.size() - 2));
     EXPECT_EQ(readAll(6), sim::EncodeBt(0xBB, 0x01, {4}));
     EXPECT_EQ(box.Requests().back(), request);
+    ::close(fd);
+}
+
+// On a paced line a byte of the reply cannot be in before the whole request and every reply byte
+// up to it have passed at 10 bits a byte; the reply is the box's usual one, and the box counts
+// the bytes of both directions.
+TEST(PtyBox, PacedLineCarriesBytesNoFasterThanTheWire) {
+    struct Case {
+        const char* name;
+        Bytes request;
+    };
+    Bytes chunk{2};
+    chunk.resize(257, 0x5A);
+    const std::vector<Case> cases = {
+        {"short request, long reply", sim::EncodeBt(0xAA, 0x08, {1, 1, 2})},
+        {"long request, short reply", sim::EncodeBt(0xAA, 0x06, chunk)},
+    };
+    constexpr double ByteSeconds = 10.0 / 115200.0;
+    sim::Box box;
+    sim::PtyBox server(box, sim::WirePacing{115200});
+    const int fd = ::open(server.Path().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    termios tio{};
+    ::tcgetattr(fd, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(fd, TCSANOW, &tio);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::Box reference;
+        Bytes expected;
+        for (const sim::Piece& piece :
+             reference.Exchange(sim::Transport::Bt, c.request.data(), c.request.size()).pieces)
+            expected.insert(expected.end(), piece.bytes.begin(), piece.bytes.end());
+        const std::uint64_t before = server.WireBytes();
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(::write(fd, c.request.data(), c.request.size()), ssize_t(c.request.size()));
+        Bytes got;
+        while (got.size() < expected.size()) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 1000) <= 0) break;
+            std::uint8_t buffer[512];
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0) got.insert(got.end(), buffer, buffer + n);
+            const double elapsed =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            // A microsecond of slack for the line's whole-nanosecond schedule.
+            EXPECT_LE(double(c.request.size() + got.size()) * ByteSeconds - 1e-6, elapsed);
+        }
+        EXPECT_EQ(got, expected);
+        EXPECT_EQ(server.WireBytes() - before, c.request.size() + expected.size());
+    }
     ::close(fd);
 }
 
