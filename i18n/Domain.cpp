@@ -8,12 +8,17 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <string>
 
 ORVO_IMPLEMENT_CLASS(TDomain, TObject)
 
 namespace {
 
 const QString kMessages = QStringLiteral("LC_MESSAGES");
+
+// Beyond this many remembered texts a domain forgets them all and starts again, so that
+// ids built at run time (with numbers or names in them) cannot grow the memory without end.
+constexpr qsizetype kMaxCachedTexts = 16384;
 
 // The entry of folder whose name equals name without regard to case; the exact name is
 // preferred when it exists.
@@ -68,6 +73,7 @@ String TDomain::CatalogueFile(const String& Lang) const {
 
 void TDomain::LoadCatalogue() {
     if (moFile || FOpenHasFailedBefore || !FEnabled) return;
+    TextCache.clear();
     String filename = SpecificFilename;
     if (filename.isEmpty()) {
         filename = CatalogueFile(curlang);
@@ -109,6 +115,7 @@ void TDomain::UnloadCatalogue() {
     if (moFile && FileLocator) FileLocator->ReleaseMoFile(moFile);
     moFile = nullptr;
     FOpenHasFailedBefore = false;
+    TextCache.clear();
 }
 
 AnsiString TDomain::gettext(const AnsiString& msgid, bool& Found) {
@@ -117,6 +124,26 @@ AnsiString TDomain::gettext(const AnsiString& msgid, bool& Found) {
     if (!moFile && !FOpenHasFailedBefore) LoadCatalogue();
     if (!moFile) return msgid;
     return moFile->gettext(msgid, Found);
+}
+
+String TDomain::TranslateText(const String& szMsgId, bool& Found) {
+    const auto cached = TextCache.constFind(szMsgId);
+    if (cached != TextCache.cend()) {
+        Found = cached->Found;
+        return cached->Text;
+    }
+    // The id is looked up without CR and the result gets CR LF line ends, as
+    // RemoveCarriageReturns and LfToCrLf give them, without copying texts that have nothing
+    // to change. A lookup that throws (a damaged catalogue, a text that is not valid UTF-8)
+    // is not remembered, so that the next one behaves as it would have without the cache.
+    AnsiString key = Utf8EncodeText(szMsgId);
+    std::erase(key, '\r');
+    AnsiString raw = gettext(key, Found);
+    if (raw.find('\n', 1) != AnsiString::npos) raw = LfToCrLf(raw);
+    const String text = Utf8DecodeText(raw);
+    if (TextCache.size() >= kMaxCachedTexts) TextCache.clear();
+    TextCache.insert(szMsgId, TCachedText{text, Found});
+    return text;
 }
 
 AnsiString TDomain::gettext(const AnsiString& msgid) {

@@ -9,6 +9,8 @@
 #include "i18n/FileLocator.h"
 #include "platform/classes/Object.h"
 
+#include <QHash>
+
 class TMoFile;
 class TStrings;
 
@@ -30,6 +32,11 @@ public:
     // The translation of msgid (UTF-8 bytes), or msgid. Found tells which.
     AnsiString gettext(const AnsiString& msgid, bool& Found);
     AnsiString gettext(const AnsiString& msgid);
+    // The translation of a UTF-16 text as the engine hands it out: looked up without CR,
+    // returned with CR LF line ends; the text itself (so normalised) when the catalogue
+    // lacks it. Found tells which. Results are remembered per text until the catalogue is
+    // unloaded or reloaded, which every change of language, folder or file does first.
+    String TranslateText(const String& szMsgId, bool& Found);
     // The value of one header line of the catalogue ("Content-Type"), "" when absent.
     String GetTranslationProperty(const String& PropertyName);
     // The codes (in lower case) of the languages for which this domain has a catalogue.
@@ -49,10 +56,17 @@ private:
     // The catalogue file for Lang, or "" when neither the locator nor the disk has it.
     String CatalogueFile(const String& Lang) const;
 
+    struct TCachedText {
+        String Text;
+        bool Found = false;
+    };
+
     bool FEnabled = true;
     String vDirectory;
     TMoFile* moFile = nullptr;
     String SpecificFilename;
     String curlang;
     bool FOpenHasFailedBefore = false;
+    // Results of TranslateText by UTF-16 id; they depend only on the catalogue state above.
+    QHash<String, TCachedText> TextCache;
 };

@@ -93,32 +93,53 @@ TGettextInstance::~TGettextInstance() {
 
 TDomain* TGettextInstance::DomainByName(const String& name, const String& directory, const String& language) {
     SectionLock lock(DomainsCS);
+    return DomainByNameLocked(name, directory, language);
+}
+
+TDomain* TGettextInstance::DomainByNameLocked(const String& name, const String& directory,
+                                              const String& language) {
+    if (LastDomain && name == LastDomainName) return LastDomain;
+    TDomain* d;
     const int i = DomainList->IndexOf(name);
-    if (i >= 0) return static_cast<TDomain*>(DomainList->Objects(i));
-    auto* d = new TDomain();
-    d->DebugLogger = [this](const AnsiString& line) { WriteDebugLine(line); };
-    d->Domain = name;
-    d->SetDirectory(directory);
-    d->SetLanguageCode(language);
-    DomainList->AddObject(name, d);
+    if (i >= 0) {
+        d = static_cast<TDomain*>(DomainList->Objects(i));
+    } else {
+        d = new TDomain();
+        d->DebugLogger = [this](const AnsiString& line) { WriteDebugLine(line); };
+        d->Domain = name;
+        d->SetDirectory(directory);
+        d->SetLanguageCode(language);
+        DomainList->AddObject(name, d);
+    }
+    LastDomain = d;
+    LastDomainName = name;
     return d;
 }
 
-String TGettextInstance::Lookup(const String& szDomain, const String& szMsgId, bool& Found) {
+String TGettextInstance::Lookup(const String* szDomain, const String& szMsgId, bool& Found,
+                                TGetPluralForm* Rule) {
     Found = false;
     if (!Enabled) return szMsgId;
-    const AnsiString key = RemoveCarriageReturns(Utf8EncodeText(szMsgId));
-    AnsiString raw;
-    {
-        SectionLock lock(DomainsCS);
-        raw = DomainByName(szDomain, FDefaultDomainDirectory, curlang)->gettext(key, Found);
-    }
-    return Utf8DecodeText(LfToCrLf(raw));
+    SectionLock lock(DomainsCS);
+    if (Rule) *Rule = curGetPluralForm;
+    TDomain* domain =
+        DomainByNameLocked(szDomain ? *szDomain : curmsgdomain, FDefaultDomainDirectory, curlang);
+    return domain->TranslateText(szMsgId, Found);
+}
+
+String TGettextInstance::PluralLookup(const String* szDomain, const String& singular, const String& plural,
+                                      Int64 Number) {
+    bool found;
+    TGetPluralForm rule = GetPluralForm2EN;
+    const String r = Lookup(szDomain, singular + kNul + plural, found, &rule);
+    // Only a translation found in the catalogue follows the language's rule; the id itself
+    // has the English forms.
+    return pluralForm(r, found ? rule(Number) : GetPluralForm2EN(Number));
 }
 
 String TGettextInstance::dgettext(const String& szDomain, const String& szMsgId) {
     bool found;
-    return Lookup(szDomain, szMsgId, found);
+    return Lookup(&szDomain, szMsgId, found);
 }
 
 String TGettextInstance::dgettext(const String& szDomain, const AnsiString& szMsgId) {
@@ -126,7 +147,8 @@ String TGettextInstance::dgettext(const String& szDomain, const AnsiString& szMs
 }
 
 String TGettextInstance::gettext(const String& szMsgId) {
-    return dgettext(getcurrenttextdomain(), szMsgId);
+    bool found;
+    return Lookup(nullptr, szMsgId, found);
 }
 
 String TGettextInstance::gettext(const AnsiString& szMsgId) {
@@ -135,16 +157,7 @@ String TGettextInstance::gettext(const AnsiString& szMsgId) {
 
 String TGettextInstance::dngettext(const String& szDomain, const String& singular, const String& plural,
                                    Int64 Number) {
-    bool found;
-    const String r = Lookup(szDomain, singular + kNul + plural, found);
-    TGetPluralForm rule;
-    {
-        SectionLock lock(DomainsCS);
-        rule = curGetPluralForm;
-    }
-    // Only a translation found in the catalogue follows the language's rule; the id itself
-    // has the English forms.
-    return pluralForm(r, found ? rule(Number) : GetPluralForm2EN(Number));
+    return PluralLookup(&szDomain, singular, plural, Number);
 }
 
 String TGettextInstance::dngettext(const String& szDomain, const AnsiString& singular,
@@ -153,7 +166,7 @@ String TGettextInstance::dngettext(const String& szDomain, const AnsiString& sin
 }
 
 String TGettextInstance::ngettext(const String& singular, const String& plural, Int64 Number) {
-    return dngettext(getcurrenttextdomain(), singular, plural, Number);
+    return PluralLookup(nullptr, singular, plural, Number);
 }
 
 String TGettextInstance::ngettext(const AnsiString& singular, const AnsiString& plural, Int64 Number) {
@@ -178,14 +191,14 @@ String TGettextInstance::getcurrenttextdomain() const {
 void TGettextInstance::bindtextdomain(const String& szDomain, const String& szDirectory) {
     {
         SectionLock lock(DomainsCS);
-        DomainByName(szDomain, FDefaultDomainDirectory, curlang)->SetDirectory(szDirectory);
+        DomainByNameLocked(szDomain, FDefaultDomainDirectory, curlang)->SetDirectory(szDirectory);
     }
     DomainDirectoryChanged(szDomain, szDirectory);
 }
 
 void TGettextInstance::bindtextdomainToFile(const String& szDomain, const String& Filename) {
     SectionLock lock(DomainsCS);
-    DomainByName(szDomain, FDefaultDomainDirectory, curlang)->SetFilename(Filename);
+    DomainByNameLocked(szDomain, FDefaultDomainDirectory, curlang)->SetFilename(Filename);
 }
 
 void TGettextInstance::UseLanguage(String LanguageCode) {
@@ -212,7 +225,8 @@ String TGettextInstance::GetCurrentLanguage() const {
 
 String TGettextInstance::GetTranslationProperty(const String& PropertyName) {
     SectionLock lock(DomainsCS);
-    return DomainByName(curmsgdomain, FDefaultDomainDirectory, curlang)->GetTranslationProperty(PropertyName);
+    return DomainByNameLocked(curmsgdomain, FDefaultDomainDirectory, curlang)
+        ->GetTranslationProperty(PropertyName);
 }
 
 String TGettextInstance::GetTranslatorNameAndEmail() {
@@ -221,7 +235,7 @@ String TGettextInstance::GetTranslatorNameAndEmail() {
 
 void TGettextInstance::GetListOfLanguages(const String& domain, TStrings* List) {
     SectionLock lock(DomainsCS);
-    DomainByName(domain, FDefaultDomainDirectory, curlang)->GetListOfLanguages(List);
+    DomainByNameLocked(domain, FDefaultDomainDirectory, curlang)->GetListOfLanguages(List);
 }
 
 void TGettextInstance::LanguageChanged(const String&) {}

@@ -107,8 +107,15 @@ protected:
     virtual void DomainDirectoryChanged(const String& TextDomain, const String& Directory);
 
 private:
-    // The translation of szMsgId in szDomain; Found tells whether the catalogue had it.
-    String Lookup(const String& szDomain, const String& szMsgId, bool& Found);
+    // The translation of szMsgId in the domain szDomain (nullptr: the current domain);
+    // Found tells whether the catalogue had it. The domain, the lookup and (when Rule is
+    // given) the language's plural rule are taken under one hold of DomainsCS.
+    String Lookup(const String* szDomain, const String& szMsgId, bool& Found, TGetPluralForm* Rule = nullptr);
+    // The form for Number of the translation of singular/plural in szDomain (nullptr: the
+    // current domain).
+    String PluralLookup(const String* szDomain, const String& singular, const String& plural, Int64 Number);
+    // DomainByName for a caller that holds DomainsCS.
+    TDomain* DomainByNameLocked(const String& name, const String& directory, const String& language);
 
     DWORD FCreatorThread = 0;
     String curlang;
@@ -116,6 +123,10 @@ private:
     String curmsgdomain;
     String FDefaultDomainDirectory;
     TStringList* DomainList = nullptr;
+    // The domain the last DomainByName answered and the name it was asked by; domains are
+    // only ever added, so the same name finds the same domain again.
+    TDomain* LastDomain = nullptr;
+    String LastDomainName;
     // Guards the domains, the language and the current domain: lookups may come from
     // worker threads while the user interface changes the language.
     TCriticalSection* DomainsCS = nullptr;

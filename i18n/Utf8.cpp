@@ -15,10 +15,11 @@ namespace {
         QStringLiteral("Utf-8 string terminated unexpectedly in the middle of a multibyte sequence"));
 }
 
-void put3(AnsiString& out, unsigned c) {
-    out += char(0xE0 | (c >> 12));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
+char* put3(char* out, unsigned c) {
+    *out++ = char(0xE0 | (c >> 12));
+    *out++ = char(0x80 | ((c >> 6) & 0x3F));
+    *out++ = char(0x80 | (c & 0x3F));
+    return out;
 }
 
 char16_t asciiLower(char16_t c) {
@@ -33,42 +34,47 @@ bool sameIgnoringAsciiCase(const QChar* a, const QChar* b, qsizetype n) {
 
 } // namespace
 
+// Both conversions write into a buffer sized for the longest possible result and cut it
+// to the length written: one UTF-16 unit gives at most 3 bytes (a pair gives 4 for 2 units),
+// and one byte gives at most one UTF-16 unit (4 bytes give 2 units).
 AnsiString Utf8EncodeText(const String& Text) {
-    AnsiString out;
     const qsizetype n = Text.size();
-    out.reserve(std::size_t(n) + std::size_t(n) / 2);
+    AnsiString out(std::size_t(n) * 3, '\0');
+    char* o = out.data();
     const char16_t* s = reinterpret_cast<const char16_t*>(Text.constData());
     for (qsizetype i = 0; i < n; ++i) {
         const unsigned c = s[i];
         if (c < 0x80) {
-            out += char(c);
+            *o++ = char(c);
         } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
+            *o++ = char(0xC0 | (c >> 6));
+            *o++ = char(0x80 | (c & 0x3F));
         } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
             const unsigned cp = 0x10000 + ((c - 0xD800) << 10) + (unsigned(s[i + 1]) - 0xDC00);
             ++i;
-            out += char(0xF0 | (cp >> 18));
-            out += char(0x80 | ((cp >> 12) & 0x3F));
-            out += char(0x80 | ((cp >> 6) & 0x3F));
-            out += char(0x80 | (cp & 0x3F));
+            *o++ = char(0xF0 | (cp >> 18));
+            *o++ = char(0x80 | ((cp >> 12) & 0x3F));
+            *o++ = char(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = char(0x80 | (cp & 0x3F));
         } else {
-            put3(out, c);
+            o = put3(o, c);
         }
     }
+    out.resize(std::size_t(o - out.data()));
     return out;
 }
 
 String Utf8DecodeText(const AnsiString& Bytes) {
-    String out;
-    out.reserve(qsizetype(Bytes.size()));
     const auto* p = reinterpret_cast<const unsigned char*>(Bytes.data());
     const std::size_t n = Bytes.size();
+    String out(qsizetype(n), Qt::Uninitialized);
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
+    char16_t* const begin = o;
     std::size_t i = 0;
     while (i < n) {
         const unsigned b = p[i++];
         if (b < 0x80) {
-            out += QChar(char16_t(b));
+            *o++ = char16_t(b);
             continue;
         }
         int more;
@@ -100,12 +106,13 @@ String Utf8DecodeText(const AnsiString& Bytes) {
         if (cp < minimum || cp > 0x10FFFF) invalidSequence();
         if (cp >= 0x10000) {
             cp -= 0x10000;
-            out += QChar(char16_t(0xD800 + (cp >> 10)));
-            out += QChar(char16_t(0xDC00 + (cp & 0x3FF)));
+            *o++ = char16_t(0xD800 + (cp >> 10));
+            *o++ = char16_t(0xDC00 + (cp & 0x3FF));
         } else {
-            out += QChar(char16_t(cp));
+            *o++ = char16_t(cp);
         }
     }
+    out.truncate(qsizetype(o - begin));
     return out;
 }
 

@@ -10,6 +10,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <libintl.h>
+#include <vector>
 
 namespace {
 
@@ -60,6 +61,24 @@ void BM_EngineGettext(benchmark::State& state) {
         benchmark::DoNotOptimize(DefaultTranslator->dgettext(QStringLiteral("bench"), id));
 }
 BENCHMARK(BM_EngineGettext);
+
+// The first lookup of every message after a language switch, as when all forms are
+// translated again: the catalogue is read again and nothing is remembered yet. Reported per
+// lookup.
+void BM_EngineFirstLookups(benchmark::State& state) {
+    if (!catalogue().ok) return state.SkipWithError("msgfmt failed");
+    DefaultTranslator->bindtextdomain(QStringLiteral("bench"), catalogue().dir.path());
+    std::vector<QString> ids;
+    for (int i = 0; i < kMessages; ++i)
+        ids.push_back(messageId(i));
+    for (auto _ : state) {
+        DefaultTranslator->UseLanguage(QStringLiteral("de"));
+        for (const QString& id : ids)
+            benchmark::DoNotOptimize(DefaultTranslator->dgettext(QStringLiteral("bench"), id));
+    }
+    state.SetItemsProcessed(state.iterations() * kMessages);
+}
+BENCHMARK(BM_EngineFirstLookups);
 
 void BM_LibcDgettext(benchmark::State& state) {
     if (!catalogue().ok) return state.SkipWithError("msgfmt failed");

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using fixture::BuildMo;
@@ -128,6 +129,71 @@ TEST_F(EngineTest, LineBreaksAreFoundWithoutCrAndComeBackAsCrLf) {
               QStringLiteral("one\r\nline"));
     EXPECT_EQ(t->ngettext(QStringLiteral("one\nline"), QStringLiteral("many\nlines"), 3),
               QStringLiteral("many\r\nlines"));
+}
+
+// Lookups are remembered per domain; every change of what a domain reads must show in the
+// very next lookup of an id that was already looked up.
+TEST_F(EngineTest, RepeatedLookupsFollowEveryChangeOfCatalogue) {
+    const QString other = dir.filePath(QStringLiteral("other"));
+    const QString single = dir.filePath(QStringLiteral("single.mo"));
+    const std::string pluralId("%d file\0%d files", 16);
+    fixture::PutCatalogue(localeDir(), QStringLiteral("de"), BuildMo({{"Hello", "Hallo"}}));
+    fixture::PutCatalogue(localeDir(), QStringLiteral("ru"),
+                          BuildMo({{pluralId, std::string("odin\0dva\0mnogo", 15)}}));
+    fixture::PutCatalogue(localeDir(), QStringLiteral("fr"), BuildMo({{"Hello", "Bonjour"}}));
+    fixture::PutCatalogue(localeDir(), QStringLiteral("de"), BuildMo({{"Hello", "Zweite"}}),
+                          QStringLiteral("second"));
+    fixture::PutCatalogue(other, QStringLiteral("de"), BuildMo({{"Hello", "Servus"}}));
+    fixture::WriteFile(single, BuildMo({{"Hello", "Aus der Datei"}}));
+    TGettextInstance* t = make();
+    t->bindtextdomain(QStringLiteral("second"), localeDir());
+
+    using Step = std::function<void()>;
+    auto hello = [&] { return t->gettext(QStringLiteral("Hello")); };
+    auto files = [&] { return t->ngettext(QStringLiteral("%d file"), QStringLiteral("%d files"), 5); };
+    const struct {
+        const char* change;
+        Step step;
+        std::function<String()> lookup;
+        const char* expected;
+    } steps[] = {
+        {"language without catalogue", [&] { t->UseLanguage(QStringLiteral("xx")); }, hello, "Hello"},
+        {"language with catalogue", [&] { t->UseLanguage(QStringLiteral("de")); }, hello, "Hallo"},
+        {"other language", [&] { t->UseLanguage(QStringLiteral("fr")); }, hello, "Bonjour"},
+        {"back to the first language", [&] { t->UseLanguage(QStringLiteral("de")); }, hello, "Hallo"},
+        {"current domain", [&] { t->textdomain(QStringLiteral("second")); }, hello, "Zweite"},
+        {"current domain back", [&] { t->textdomain(QStringLiteral("default")); }, hello, "Hallo"},
+        {"named domain, other case", [] {},
+         [&] { return t->dgettext(QStringLiteral("SECOND"), QStringLiteral("Hello")); }, "Zweite"},
+        {"domain folder", [&] { t->bindtextdomain(QStringLiteral("default"), other); }, hello, "Servus"},
+        {"domain file", [&] { t->bindtextdomainToFile(QStringLiteral("default"), single); }, hello,
+         "Aus der Datei"},
+        {"file rewritten and catalogue reloaded",
+         [&] {
+             fixture::WriteFile(single, BuildMo({{"Hello", "Neu geladen"}}));
+             t->DomainByName(QStringLiteral("default"), String(), String())->UnloadCatalogue();
+         },
+         hello, "Neu geladen"},
+        {"translation off", [&] { t->Enabled = false; }, hello, "Hello"},
+        {"translation on", [&] { t->Enabled = true; }, hello, "Neu geladen"},
+        // A plural found in the catalogue takes the language's form (for 5 in Russian the
+        // third, where the English rule would take the second); without it the English
+        // rule picks from the ids.
+        {"plural found",
+         [&] {
+             t->bindtextdomain(QStringLiteral("default"), localeDir());
+             t->UseLanguage(QStringLiteral("ru"));
+         },
+         files, "mnogo"},
+        {"plural not found", [&] { t->UseLanguage(QStringLiteral("fr")); }, files, "%d files"},
+        {"plural found again", [&] { t->UseLanguage(QStringLiteral("ru")); }, files, "mnogo"},
+    };
+    for (const auto& s : steps) {
+        s.step();
+        // Twice: the first lookup may read the catalogue, the second is answered from memory.
+        EXPECT_EQ(s.lookup(), QString::fromUtf8(s.expected)) << s.change;
+        EXPECT_EQ(s.lookup(), QString::fromUtf8(s.expected)) << s.change << " (repeated)";
+    }
 }
 
 TEST_F(EngineTest, RegionalCodeFallsBackAndFolderCaseIsIgnored) {
