@@ -23,7 +23,7 @@ bool addLocked(Registry& r, TClass cls, const String& name) {
     auto it = r.byName.constFind(key(name));
     if (it != r.byName.constEnd()) {
         if (it.value() == cls) return false;
-        throw EFilerError(QStringLiteral("A class named %1 already exists").arg(name));
+        throw EFilerError::CreateResFmt(&SDuplicateClass, {name});
     }
     r.byName.insert(key(name), cls);
     return true;
@@ -79,7 +79,7 @@ TClass GetClass(const String& AClassName) {
 
 TClass FindClass(const String& ClassName) {
     TClass c = GetClass(ClassName);
-    if (!c) throw EClassNotFound(QStringLiteral("Class %1 not found").arg(ClassName));
+    if (!c) throw EClassNotFound::CreateResFmt(&SClassNotFound, {ClassName});
     return c;
 }
 

@@ -81,7 +81,7 @@ TComponent* TComponent::FindComponent(const String& AName) const {
 void TComponent::SetName(const String& NewName) {
     if (FName == NewName) return;
     if (!NewName.isEmpty() && !isValidIdent(NewName))
-        throw EComponentError(QStringLiteral("'%1' is not a valid component name").arg(NewName));
+        throw EComponentError::CreateResFmt(&SInvalidName, {NewName});
     if (FOwner)
         FOwner->ValidateRename(this, FName, NewName);
     else
@@ -98,8 +98,7 @@ void TComponent::ChangeName(const String& NewName) {
 void TComponent::ValidateRename(TComponent* AComponent, const String& CurName, const String& NewName) {
     if (!AComponent || SameText(CurName, NewName)) return;
     const TComponent* found = FindComponent(NewName);
-    if (found && found != AComponent)
-        throw EComponentError(QStringLiteral("A component named %1 already exists").arg(NewName));
+    if (found && found != AComponent) throw EComponentError::CreateResFmt(&SDuplicateName, {NewName});
 }
 
 void TComponent::ValidateContainer(TComponent* AComponent) {

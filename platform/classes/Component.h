@@ -94,6 +94,14 @@ public:
     virtual TComponent* GetParentComponent() const;
     virtual void SetParentComponent(TComponent* Value);
 
+    // Registration of a component server with the system: there is none on this platform,
+    // so the base does nothing; classes that override it keep their place in the chain.
+    virtual void UpdateRegistry(bool Register, const String& ClassID, const String& ProgID) {
+        (void)Register;
+        (void)ClassID;
+        (void)ProgID;
+    }
+
 protected:
     // Called after the component and its whole root were read from a stream.
     virtual void Loaded();

@@ -50,6 +50,5 @@ bool InitComponentRes(const String& ResName, TComponent* Instance) {
 }
 
 void ReadComponentRes(const String& ResName, TComponent* Instance) {
-    if (!InitComponentRes(ResName, Instance))
-        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(ResName));
+    if (!InitComponentRes(ResName, Instance)) throw EResNotFound::CreateResFmt(&SResNotFound, {ResName});
 }

@@ -1,18 +1,13 @@
 #include "platform/classes/List.h"
 
+#include "platform/rtl/ResStrings.h"
+
 #include <algorithm>
 #include <numeric>
 
 ORVO_IMPLEMENT_CLASS(TList, TObject)
 ORVO_IMPLEMENT_CLASS(TObjectList, TList)
 ORVO_IMPLEMENT_CLASS(TThreadList, TObject)
-
-namespace {
-const char* const SListIndexError = "List index out of bounds (%d)";
-const char* const SListCountError = "List count out of bounds (%d)";
-const char* const SListCapacityError = "List capacity out of bounds (%d)";
-const char* const SDuplicateItem = "List does not allow duplicates ($0%x)";
-} // namespace
 
 // ---------------------------------------------------------------------------------- TList
 
@@ -32,7 +27,7 @@ void TList::Error(const String& Msg, NativeInt Data) {
 }
 
 void TList::CheckIndex(int Index) const {
-    if (Index < 0 || Index >= Count()) Error(QString::fromLatin1(SListIndexError), Index);
+    if (Index < 0 || Index >= Count()) Error(LoadResString(&SListIndexError), Index);
 }
 
 int TList::Add(void* Item) {
@@ -43,7 +38,7 @@ int TList::Add(void* Item) {
 }
 
 void TList::Insert(int Index, void* Item) {
-    if (Index < 0 || Index > Count()) Error(QString::fromLatin1(SListIndexError), Index);
+    if (Index < 0 || Index > Count()) Error(LoadResString(&SListIndexError), Index);
     FList.insert(FList.begin() + Index, Item);
     if (Item) Notify(Item, lnAdded);
 }
@@ -127,7 +122,7 @@ void TList::SetItems(int Index, void* Item) {
 }
 
 void TList::SetCount(int NewCount) {
-    if (NewCount < 0) Error(QString::fromLatin1(SListCountError), NewCount);
+    if (NewCount < 0) Error(LoadResString(&SListCountError), NewCount);
     if (NewCount > Count()) {
         FList.resize(static_cast<size_t>(NewCount), nullptr);
         return;
@@ -138,7 +133,7 @@ void TList::SetCount(int NewCount) {
 }
 
 void TList::SetCapacity(int NewCapacity) {
-    if (NewCapacity < Count()) Error(QString::fromLatin1(SListCapacityError), NewCapacity);
+    if (NewCapacity < Count()) Error(LoadResString(&SListCapacityError), NewCapacity);
     if (static_cast<size_t>(NewCapacity) > FList.capacity()) {
         FList.reserve(static_cast<size_t>(NewCapacity));
     } else if (static_cast<size_t>(NewCapacity) < FList.capacity()) {
@@ -177,7 +172,7 @@ void TThreadList::Add(void* Item) {
     if (FDuplicates == dupAccept || FList->IndexOf(Item) < 0) {
         FList->Add(Item);
     } else if (FDuplicates == dupError) {
-        String msg = QString::fromLatin1(SDuplicateItem);
+        String msg = LoadResString(&SDuplicateItem);
         msg.replace(
             QLatin1String("%x"),
             QString::number(static_cast<qulonglong>(reinterpret_cast<NativeUInt>(Item)), 16).toUpper());

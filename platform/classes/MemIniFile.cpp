@@ -133,7 +133,7 @@ String errnoText(int err) {
 
 [[noreturn]] void raiseCreateError(const String& fileName, int err) {
     const String shown = fileName.isEmpty() ? fileName : QFileInfo(fileName).absoluteFilePath();
-    throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(shown, errnoText(err)));
+    throw EFCreateError::CreateResFmt(&SFCreateErrorEx, {shown, errnoText(err)});
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {

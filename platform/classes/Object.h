@@ -18,9 +18,9 @@ struct TTypeInfo;
 struct TMetaClass {
     const char* Name = "";
     const TMetaClass* Parent = nullptr;
-    TObject* (*CreatePlain)() = nullptr;                        // Create
-    TObject* (*CreateComponent)(TComponent* AOwner) = nullptr;  // Create(AOwner)
-    TObject* (*CreateItem)(TCollection* Collection) = nullptr;  // Create(Collection)
+    TObject* (*CreatePlain)() = nullptr;                       // Create
+    TObject* (*CreateComponent)(TComponent* AOwner) = nullptr; // Create(AOwner)
+    TObject* (*CreateItem)(TCollection* Collection) = nullptr; // Create(Collection)
     mutable TTypeInfo* TypeInfo = nullptr;
 
     String ClassName() const { return QString::fromLatin1(Name); }
@@ -59,11 +59,13 @@ template <class T> void FreeAndNil(T*& obj) {
 }
 
 // The "is" and "as" operators; a failed "as" raises EInvalidCast.
-template <class T> bool Is(const TObject* obj) { return dynamic_cast<const T*>(obj) != nullptr; }
+template <class T> bool Is(const TObject* obj) {
+    return dynamic_cast<const T*>(obj) != nullptr;
+}
 template <class T> T* As(TObject* obj) {
     if (!obj) return nullptr;
     if (T* t = dynamic_cast<T*>(obj)) return t;
-    throw EInvalidCast(QStringLiteral("Invalid class typecast"));
+    throw EInvalidCast::CreateRes(&SInvalidCast);
 }
 
 namespace platform::detail {
@@ -97,33 +99,44 @@ template <class T> TObject* createItem(TCollection* c) {
     }
 }
 template <class T> constexpr auto plainFactory() {
-    if constexpr (std::is_default_constructible_v<T> && !std::is_abstract_v<T>) return &createPlain<T>;
-    else return static_cast<TObject* (*)()>(nullptr);
+    if constexpr (std::is_default_constructible_v<T> && !std::is_abstract_v<T>)
+        return &createPlain<T>;
+    else
+        return static_cast<TObject* (*)()>(nullptr);
 }
 template <class T> constexpr auto componentFactory() {
-    if constexpr (std::is_constructible_v<T, TComponent*> && !std::is_abstract_v<T>) return &createComponent<T>;
-    else return static_cast<TObject* (*)(TComponent*)>(nullptr);
+    if constexpr (std::is_constructible_v<T, TComponent*> && !std::is_abstract_v<T>)
+        return &createComponent<T>;
+    else
+        return static_cast<TObject* (*)(TComponent*)>(nullptr);
 }
 template <class T> constexpr auto itemFactory() {
-    if constexpr (std::is_constructible_v<T, TCollection*> && !std::is_abstract_v<T>) return &createItem<T>;
-    else return static_cast<TObject* (*)(TCollection*)>(nullptr);
+    if constexpr (std::is_constructible_v<T, TCollection*> && !std::is_abstract_v<T>)
+        return &createItem<T>;
+    else
+        return static_cast<TObject* (*)(TCollection*)>(nullptr);
 }
 } // namespace platform::detail
 
 // In a class body: declares the class's metaclass accessors.
-#define ORVO_CLASS(Name, Parent)                                                                               \
-public:                                                                                                        \
-    using inherited = Parent;                                                                                  \
-    static TClass StaticClass();                                                                               \
-    TClass ClassType() const override { return StaticClass(); }                                                \
-                                                                                                               \
+#define ORVO_CLASS(Name, Parent)                                                                             \
+public:                                                                                                      \
+    using inherited = Parent;                                                                                \
+    static TClass StaticClass();                                                                             \
+    TClass ClassType() const override {                                                                      \
+        return StaticClass();                                                                                \
+    }                                                                                                        \
+                                                                                                             \
 private:
 
 // In the class's .cpp: defines the metaclass (name, parent, factories).
-#define ORVO_IMPLEMENT_CLASS(Name, Parent)                                                                     \
-    TClass Name::StaticClass() {                                                                               \
-        static const TMetaClass meta{#Name, Parent::StaticClass(), platform::detail::plainFactory<Name>(),    \
-                                     platform::detail::componentFactory<Name>(),                               \
-                                     platform::detail::itemFactory<Name>(), nullptr};                          \
-        return &meta;                                                                                          \
+#define ORVO_IMPLEMENT_CLASS(Name, Parent)                                                                   \
+    TClass Name::StaticClass() {                                                                             \
+        static const TMetaClass meta{#Name,                                                                  \
+                                     Parent::StaticClass(),                                                  \
+                                     platform::detail::plainFactory<Name>(),                                 \
+                                     platform::detail::componentFactory<Name>(),                             \
+                                     platform::detail::itemFactory<Name>(),                                  \
+                                     nullptr};                                                               \
+        return &meta;                                                                                        \
     }

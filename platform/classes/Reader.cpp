@@ -28,8 +28,14 @@ String decode8Bit(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
+// "Error reading <where>.<property>: <message>"; the point only follows a non-empty where.
+String errorReading(const String& Where, const String& PropName, const String& Message) {
+    const String dot = Where.isEmpty() ? String() : QStringLiteral(".");
+    return Format(LoadResString(&SErrorReading), {Where, dot, PropName, Message});
+}
+
 [[noreturn]] void valueError() {
-    throw EReadError(QStringLiteral("Invalid property value"));
+    throw EReadError::CreateRes(&SInvalidPropertyValue);
 }
 
 std::mutex& globalLock() {
@@ -110,7 +116,7 @@ void TReader::fill() {
     FBufEnd = FStream->Read(FBuffer.data(), int(FBuffer.size()));
     if (FBufEnd <= 0) {
         FBufEnd = 0;
-        throw EStreamFormatError(QStringLiteral("Stream read error"));
+        throw EStreamFormatError::CreateRes(&SReadError);
     }
 }
 
@@ -489,7 +495,7 @@ void TReader::ReadProperty(TPersistent* AInstance) {
             PPropInfo p = GetPropInfo(instance, parts[i]);
             TObject* sub = p && p->PropType->Kind == tkClass ? GetObjectProp(instance, p) : nullptr;
             instance = dynamic_cast<TPersistent*>(sub);
-            if (!instance) throw EReadError(QStringLiteral("Property %1 does not exist").arg(fullName));
+            if (!instance) throw EReadError::CreateResFmt(&SPropertyDoesNotExist, {fullName});
         }
         const String& last = parts.back();
         if (PPropInfo p = GetPropInfo(instance, last)) {
@@ -498,8 +504,7 @@ void TReader::ReadProperty(TPersistent* AInstance) {
         } else {
             FPropName = last;
             CallDefineProperties(instance);
-            if (!FPropName.isEmpty())
-                throw EReadError(QStringLiteral("Property %1 does not exist").arg(fullName));
+            if (!FPropName.isEmpty()) throw EReadError::CreateResFmt(&SPropertyDoesNotExist, {fullName});
         }
         FPropName.clear();
     } catch (const EStreamFormatError&) {
@@ -511,7 +516,7 @@ void TReader::ReadProperty(TPersistent* AInstance) {
     } catch (const Exception& e) {
         FPropName.clear();
         const String where = AInstance ? AInstance->GetNamePath() : String();
-        const String msg = QStringLiteral("Error reading %1.%2: %3").arg(where, fullName, e.Message);
+        const String msg = errorReading(where, fullName, e.Message);
         // Skip the value whatever state the failed read left, so that reading can go on.
         SetPosition(valueStart);
         SkipValue();
@@ -867,8 +872,7 @@ void TReader::fixupReferences() {
             try {
                 SetObjectProp(f.Instance, f.Prop, c);
             } catch (const Exception& e) {
-                msg = QStringLiteral("Error reading %1.%2: %3")
-                          .arg(f.Instance->GetNamePath(), f.Prop->Name, e.Message);
+                msg = errorReading(f.Instance->GetNamePath(), f.Prop->Name, e.Message);
             }
         }
         if (!msg.isEmpty() && !Error(msg)) throw EReportedReadError(msg);

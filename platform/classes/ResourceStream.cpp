@@ -47,7 +47,7 @@ const TResourceEntry* FindResource(NativeUInt, const String& Name, const String&
 
 TResourceStream::TResourceStream(NativeUInt Instance, const String& ResName, const String& ResType) {
     const TResourceEntry* e = FindResource(Instance, ResName, ResType);
-    if (!e) throw EResNotFound(QStringLiteral("Resource %1 not found").arg(ResName));
+    if (!e) throw EResNotFound::CreateResFmt(&SResNotFound, {ResName});
     SetPointer(const_cast<Byte*>(e->Data), Int64(e->Size));
 }
 

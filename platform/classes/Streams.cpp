@@ -32,11 +32,11 @@ String fullName(const String& name) {
 // ---- TStream
 
 void TStream::ReadBuffer(void* Buffer, int Count) {
-    if (Count > 0 && Read(Buffer, Count) != Count) throw EReadError(QStringLiteral("Stream read error"));
+    if (Count > 0 && Read(Buffer, Count) != Count) throw EReadError::CreateRes(&SReadError);
 }
 
 void TStream::WriteBuffer(const void* Buffer, int Count) {
-    if (Count > 0 && Write(Buffer, Count) != Count) throw EWriteError(QStringLiteral("Stream write error"));
+    if (Count > 0 && Write(Buffer, Count) != Count) throw EWriteError::CreateRes(&SWriteError);
 }
 
 Int64 TStream::CopyFrom(TStream* Source, Int64 Count) {
@@ -131,8 +131,7 @@ TFileStream::TFileStream(const String& AFileName, Word Mode) : THandleStream(-1)
             flags |= O_RDWR;
             break;
         default:
-            throw EFOpenError(
-                QStringLiteral("Cannot open file \"%1\". %2").arg(fullName(AFileName), errnoText(EINVAL)));
+            throw EFOpenError::CreateResFmt(&SFOpenErrorEx, {fullName(AFileName), errnoText(EINVAL)});
         }
     }
     int err = 0;
@@ -155,10 +154,8 @@ TFileStream::TFileStream(const String& AFileName, Word Mode) : THandleStream(-1)
     }
     if (handle_ < 0) {
         if (create)
-            throw EFCreateError(
-                QStringLiteral("Cannot create file \"%1\". %2").arg(fullName(AFileName), errnoText(err)));
-        throw EFOpenError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(fullName(AFileName), errnoText(err)));
+            throw EFCreateError::CreateResFmt(&SFCreateErrorEx, {fullName(AFileName), errnoText(err)});
+        throw EFOpenError::CreateResFmt(&SFOpenErrorEx, {fullName(AFileName), errnoText(err)});
     }
 }
 

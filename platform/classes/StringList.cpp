@@ -1,5 +1,7 @@
 #include "platform/classes/StringList.h"
 
+#include "platform/classes/Streams.h"
+#include "platform/rtl/ResStrings.h"
 #include "platform/rtl/StrUtils.h"
 
 #include <QFile>
@@ -11,10 +13,6 @@ ORVO_IMPLEMENT_CLASS(TStrings, TPersistent)
 ORVO_IMPLEMENT_CLASS(TStringList, TStrings)
 
 namespace {
-const char* const SListIndexError = "List index out of bounds (%d)";
-const char* const SDuplicateString = "String list does not allow duplicates";
-const char* const SSortedListError = "Operation not allowed on sorted list";
-
 // Keeps a list inside one update bracket for the lifetime of the guard.
 class UpdateGuard {
 public:
@@ -186,8 +184,8 @@ void TStrings::Move(int CurIndex, int NewIndex) {
     if (CurIndex == NewIndex) return;
     // Both positions are checked before anything changes, so a bad target loses no line.
     const int count = GetCount();
-    if (CurIndex < 0 || CurIndex >= count) Error(QString::fromLatin1(SListIndexError), CurIndex);
-    if (NewIndex < 0 || NewIndex >= count) Error(QString::fromLatin1(SListIndexError), NewIndex);
+    if (CurIndex < 0 || CurIndex >= count) Error(LoadResString(&SListIndexError), CurIndex);
+    if (NewIndex < 0 || NewIndex >= count) Error(LoadResString(&SListIndexError), NewIndex);
     UpdateGuard guard(this);
     const String s = Get(CurIndex);
     TObject* o = GetObject(CurIndex);
@@ -236,21 +234,32 @@ void TStrings::EndUpdate() {
 void TStrings::LoadFromFile(const String& FileName) {
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(FileName, file.errorString()));
+        throw EFOpenError::CreateResFmt(&SFOpenErrorEx, {FileName, file.errorString()});
     QByteArray bytes = file.readAll();
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     UpdateGuard guard(this);
     SetTextStr(QString::fromUtf8(bytes));
 }
 
+void TStrings::LoadFromStream(TStream* Stream) {
+    QByteArray bytes(static_cast<qsizetype>(std::max<Int64>(Stream->Size() - Stream->Position(), 0)), '\0');
+    bytes.resize(Stream->Read(bytes.data(), static_cast<int>(bytes.size())));
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    UpdateGuard guard(this);
+    SetTextStr(QString::fromUtf8(bytes));
+}
+
+void TStrings::SaveToStream(TStream* Stream) const {
+    const QByteArray bytes = GetTextStr().toUtf8();
+    Stream->WriteBuffer(bytes.constData(), static_cast<int>(bytes.size()));
+}
+
 void TStrings::SaveToFile(const String& FileName) const {
     QFile file(FileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EFCreateError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(FileName, file.errorString()));
+        throw EFCreateError::CreateResFmt(&SFCreateErrorEx, {FileName, file.errorString()});
     const QByteArray bytes = GetTextStr().toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw EWriteError(QStringLiteral("Stream write error"));
+    if (file.write(bytes) != bytes.size() || !file.flush()) throw EWriteError::CreateRes(&SWriteError);
 }
 
 String TStrings::DelimitedText() const {
@@ -365,7 +374,7 @@ TStringList::~TStringList() {
 }
 
 void TStringList::CheckIndex(int Index) const {
-    if (Index < 0 || Index >= GetCount()) Error(QString::fromLatin1(SListIndexError), Index);
+    if (Index < 0 || Index >= GetCount()) Error(LoadResString(&SListIndexError), Index);
 }
 
 int TStringList::Add(const String& S) {
@@ -376,7 +385,7 @@ int TStringList::AddObject(const String& S, TObject* AObject) {
     int index = GetCount();
     if (FSorted && Find(S, index)) {
         if (FDuplicates == dupIgnore) return index;
-        if (FDuplicates == dupError) Error(QString::fromLatin1(SDuplicateString), 0);
+        if (FDuplicates == dupError) Error(LoadResString(&SDuplicateString), 0);
     }
     InsertItem(index, S, AObject);
     return index;
@@ -423,15 +432,15 @@ void TStringList::Insert(int Index, const String& S) {
 }
 
 void TStringList::InsertObject(int Index, const String& S, TObject* AObject) {
-    if (FSorted) Error(QString::fromLatin1(SSortedListError), 0);
-    if (Index < 0 || Index > GetCount()) Error(QString::fromLatin1(SListIndexError), Index);
+    if (FSorted) Error(LoadResString(&SSortedListError), 0);
+    if (Index < 0 || Index > GetCount()) Error(LoadResString(&SListIndexError), Index);
     InsertItem(Index, S, AObject);
 }
 
 void TStringList::Move(int CurIndex, int NewIndex) {
     if (CurIndex == NewIndex) return;
     // Refused before the line is taken out, so a sorted list loses nothing.
-    if (FSorted) Error(QString::fromLatin1(SSortedListError), 0);
+    if (FSorted) Error(LoadResString(&SSortedListError), 0);
     TStrings::Move(CurIndex, NewIndex);
 }
 
@@ -473,7 +482,7 @@ TObject* TStringList::GetObject(int Index) const {
 }
 
 void TStringList::Put(int Index, const String& S) {
-    if (FSorted) Error(QString::fromLatin1(SSortedListError), 0);
+    if (FSorted) Error(LoadResString(&SSortedListError), 0);
     CheckIndex(Index);
     Changing();
     FList[static_cast<size_t>(Index)].FString = S;

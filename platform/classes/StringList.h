@@ -13,6 +13,8 @@
 // integer cast to a pointer. A control-bound list (memo lines, combo items, ...) derives
 // from TStrings with ORVO_CLASS(TMemoStrings, TStrings) and so reports its own class name
 // through ClassName()/ClassNameIs().
+class TStream;
+
 class TStrings : public TPersistent {
     ORVO_CLASS(TStrings, TPersistent)
 public:
@@ -44,6 +46,9 @@ public:
     // UTF-8 text files, lines split as by SetText.
     virtual void LoadFromFile(const String& FileName);
     virtual void SaveToFile(const String& FileName) const;
+    // The same text from the stream's position to its end, and to the stream's position.
+    virtual void LoadFromStream(TStream* Stream);
+    virtual void SaveToStream(TStream* Stream) const;
 
     int Count() const { return GetCount(); }
     String Strings(int Index) const { return Get(Index); }

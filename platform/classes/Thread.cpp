@@ -240,7 +240,7 @@ void TThread::Resume() {
 }
 
 void TThread::Start() {
-    if (started_) throw EThread(QStringLiteral("Cannot call Start on a running or suspended thread"));
+    if (started_) throw EThread::CreateRes(&SThreadStartError);
     suspendCount_ = 0;
     StartThread();
 }

@@ -96,7 +96,7 @@ template <class F> auto walkChain(TClass cls, F f) -> decltype(f(std::declval<Cl
 }
 
 [[noreturn]] void unknownProperty(const String& name) {
-    throw EPropertyError(QStringLiteral("Property %1 does not exist").arg(name));
+    throw EPropertyError::CreateResFmt(&SPropertyDoesNotExist, {name});
 }
 [[noreturn]] void readOnly(PPropInfo p) {
     throw EPropertyError(QStringLiteral("Property %1 is read-only").arg(p->Name));

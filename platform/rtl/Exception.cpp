@@ -8,4 +8,6 @@ const char* Exception::what() const noexcept {
     return what_.c_str();
 }
 
-void Abort() { throw EAbort(QStringLiteral("Operation aborted")); }
+void Abort() {
+    throw EAbort::CreateRes(&SOperationAborted);
+}

@@ -60,6 +60,8 @@ inline constexpr TResStringRec SListIndexError{64010, "List index out of bounds 
 inline constexpr TResStringRec SListCapacityError{64011, "List capacity out of bounds (%d)"};
 inline constexpr TResStringRec SDuplicateString{64012, "String list does not allow duplicates"};
 inline constexpr TResStringRec SSortedListError{64013, "Operation not allowed on sorted list"};
+inline constexpr TResStringRec SListCountError{64014, "List count out of bounds (%d)"};
+inline constexpr TResStringRec SDuplicateItem{64015, "List does not allow duplicates ($0%x)"};
 // Objects, components and streaming.
 inline constexpr TResStringRec SInvalidCast{64020, "Invalid class typecast"};
 inline constexpr TResStringRec SParentRequired{64021, "Control '%s' has no parent window"};
@@ -77,6 +79,7 @@ inline constexpr TResStringRec SFOpenErrorEx{64032, "Cannot open file \"%s\". %s
 inline constexpr TResStringRec SFCreateErrorEx{64033, "Cannot create file \"%s\". %s"};
 inline constexpr TResStringRec SAbstractError{64034, "Abstract Error"};
 inline constexpr TResStringRec SThreadStartError{64035, "Cannot call Start on a running or suspended thread"};
+inline constexpr TResStringRec SDuplicateClass{64036, "A class named %s already exists"};
 // Operating system and assertions.
 inline constexpr TResStringRec SOSError{64040, "System Error.  Code: %d.\n%s"};
 inline constexpr TResStringRec SUnkOSError{64041, "A call to an OS function failed"};

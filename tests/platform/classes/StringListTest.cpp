@@ -1,6 +1,7 @@
 #include "platform/classes/StringList.h"
 
 #include "CountedObject.h"
+#include "platform/classes/Streams.h"
 
 #include <QDir>
 #include <QFile>
@@ -370,6 +371,24 @@ TEST(StringList, FilesAreUtf8WithCrLfLines) {
     EXPECT_THROW(list.LoadFromFile(dir.filePath("missing.txt")), EFOpenError);
     EXPECT_THROW(list.SaveToFile(dir.filePath("no/such/dir.txt")), EFCreateError);
     EXPECT_EQ(list.Count(), 3) << "a failed load keeps the list";
+}
+
+TEST(StringList, StreamsCarryUtf8TextFromAndToThePosition) {
+    TMemoryStream stream;
+    const QByteArray bytes("HDR\xEF\xBB\xBF"
+                           "a\r\n\xC3\xBC\rlast");
+    stream.WriteBuffer(bytes.constData(), int(bytes.size()));
+    stream.SetPosition(3);
+    TStringList list;
+    list.LoadFromStream(&stream);
+    EXPECT_EQ(lines(list), (Lines{"a", "ü", "last"}));
+    EXPECT_EQ(stream.Position(), stream.Size());
+
+    TMemoryStream out;
+    out.WriteBuffer("X", 1);
+    list.SaveToStream(&out);
+    EXPECT_EQ(QByteArray(static_cast<const char*>(out.Memory()), int(out.Size())),
+              QByteArray("Xa\r\n\xC3\xBC\r\nlast\r\n"));
 }
 
 TEST(StringList, ClassNames) {

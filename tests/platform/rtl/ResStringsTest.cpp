@@ -16,6 +16,7 @@ String TranslateToGerman(const String& text) {
     if (text == u"Cancel"_s) return u"Abbrechen"_s;
     if (text == u"List index out of bounds (%d)"_s)
         return u"Listenindex au\u00DFerhalb des g\u00FCltigen Bereichs (%d)"_s;
+    if (text == u"Operation aborted"_s) return u"Vorgang abgebrochen"_s;
     return text;
 }
 
@@ -51,6 +52,38 @@ TEST_F(ResStringsHook, RemovedHookGivesTheEnglishText) {
     RemoveResourceTextHook();
     EXPECT_EQ(LoadResString(&SMsgDlgCancel), u"Cancel"_s);
     EXPECT_EQ(FmtLoadStr(SListIndexError.Identifier, {3}), u"List index out of bounds (3)"_s);
+}
+
+// The named constructors keep the class they are called on, and the resource forms take the
+// translated text (the format is translated before it is filled).
+TEST_F(ResStringsHook, ExceptionsAreBuiltFromFormatsAndResourceStrings) {
+    const auto expectRaised = [](auto raise, const char* className, const String& message) {
+        try {
+            raise();
+            ADD_FAILURE() << "no exception for " << className;
+        } catch (const Exception& e) {
+            EXPECT_STREQ(e.ClassName(), className);
+            EXPECT_EQ(e.Message, message);
+        }
+    };
+    const String port = u"/dev/ttyS0"_s;
+    expectRaised(
+        [&] {
+            throw EConvertError::CreateFmt(u"%s: %d%%"_s, {port, 5});
+        },
+        "EConvertError", u"/dev/ttyS0: 5%"_s);
+    expectRaised([] { throw EListError::CreateRes(&SMsgDlgCancel); }, "EListError", u"Abbrechen"_s);
+    expectRaised([] { throw EStringListError::CreateRes(SMsgDlgCancel.Identifier); }, "EStringListError",
+                 u"Abbrechen"_s);
+    expectRaised([] { throw EListError::CreateResFmt(&SListIndexError, {4}); }, "EListError",
+                 u"Listenindex au\u00DFerhalb des g\u00FCltigen Bereichs (4)"_s);
+    expectRaised([] { throw EOSError::CreateResFmt(SListIndexError.Identifier, {-1}); }, "EOSError",
+                 u"Listenindex au\u00DFerhalb des g\u00FCltigen Bereichs (-1)"_s);
+    expectRaised([] { throw Exception::CreateRes(&SMsgDlgOK); }, "Exception", u"OK"_s);
+    expectRaised([] { Abort(); }, "EAbort", u"Vorgang abgebrochen"_s);
+    // A format that does not fit its arguments is the conversion error, not the intended one.
+    expectRaised([] { throw EListError::CreateFmt(u"%d"_s, {u"x"}); }, "EConvertError",
+                 u"Format '%d' invalid or incompatible with argument"_s);
 }
 
 TEST(ResStrings, LookupAndRegistration) {
