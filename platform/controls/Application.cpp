@@ -11,10 +11,28 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFileInfo>
+#include <QPalette>
 #include <QToolTip>
+
+#include <algorithm>
 
 ORVO_IMPLEMENT_CLASS(TApplication, TComponent)
 ORVO_IMPLEMENT_EVENT_TYPE(TExceptionEvent)
+
+namespace {
+// The controls work in device pixels at 96 DPI, as form resources give them: Qt's own
+// scaling (from the screen's DPI or from the environment) would draw every window larger
+// than its pixel geometry. Set before the program makes its QApplication, which reads
+// these once.
+const bool kNoQtScaling = [] {
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qunsetenv("QT_FONT_DPI");
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    return true;
+}();
+} // namespace
 
 TApplication* Application = new TApplication(nullptr);
 
@@ -33,7 +51,10 @@ void wakeLoop() {
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
 
-TApplication::~TApplication() = default;
+TApplication::~TApplication() {
+    SetHintControl(nullptr);
+    delete FHintTimer;
+}
 
 void TApplication::Initialize() {
     InstallDialogMessageBox();
@@ -89,7 +110,8 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::HandleMessage() {
-    CheckTimers();
+    // Timers already due are the message: handled without waiting for another one.
+    if (CheckTimers() > 0) return;
     bool ran = false;
     platform::detail::Guarded([&] { ran = CheckSynchronize(); });
     if (ran || FTerminated) return;
@@ -178,11 +200,151 @@ void TApplication::SetHint(const String& Value) {
     if (OnHint) OnHint(this);
 }
 
+void TApplication::SetShowHint(bool Value) {
+    if (FShowHint == Value) return;
+    FShowHint = Value;
+    if (!Value) CancelHint();
+}
+
+namespace {
+// The control whose hint shows: the first up the chain with ShowHint.
+TControl* hintControlOf(TControl* c) {
+    while (c && !c->ShowHint())
+        c = c->Parent();
+    return c;
+}
+// A control's hint text: its own, else the nearest parent's.
+String hintTextOf(TControl* c) {
+    while (c && c->Hint().isEmpty())
+        c = c->Parent();
+    return c ? c->Hint() : String();
+}
+TRect screenRectOf(TControl* c, const TRect& client) {
+    const TPoint o = c->ClientToScreen(TPoint{client.Left, client.Top});
+    return Bounds(o.X, o.Y, client.Width(), client.Height());
+}
+} // namespace
+
+void TApplication::SetHintControl(TControl* Value) {
+    if (FHintControl == Value) return;
+    if (FHintControl) FHintControl->RemoveFreeNotification(this);
+    FHintControl = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FHintControl) CancelHint();
+}
+
+void TApplication::StartHintTimer(int Pause, bool Hiding) {
+    if (!FHintTimer) {
+        FHintTimer = new TTimer(nullptr);
+        FHintTimer->SetEnabled(false);
+        FHintTimer->SetOnTimer(TNotifyEvent(this, &TApplication::HintTimerExpired));
+    }
+    FHintTimer->SetEnabled(false);
+    FHintTimerHides = Hiding;
+    FHintTimer->SetInterval(Cardinal(std::max(1, Pause)));
+    FHintTimer->SetEnabled(true);
+}
+
+void TApplication::HintTimerExpired(TObject*) {
+    FHintTimer->SetEnabled(false);
+    if (FHintTimerHides) {
+        // The hint stays hidden until the mouse goes to another control.
+        HideHint();
+        FHintActive = false;
+        return;
+    }
+    ShowHintNow();
+}
+
+void TApplication::HintMouseMessage(TControl* Control, const TPoint& CursorPos) {
+    FHintCursorPos = CursorPos;
+    if (Control) SetHint(GetLongHint(hintTextOf(Control)));
+    TControl* now = FShowHint ? hintControlOf(Control) : nullptr;
+    if (!now) {
+        CancelHint();
+        return;
+    }
+    if (now == FHintControl && FHintCursorRect.Contains(CursorPos)) return;
+    const bool wasActive = FHintActive;
+    CancelHint();
+    SetHintControl(now);
+    FHintCursorRect = screenRectOf(now, now->ClientRect());
+    FHintActive = wasActive;
+    StartHintTimer(wasActive ? FHintShortPause : FHintPause, false);
+}
+
 void TApplication::ActivateHint(const TPoint& CursorPos) {
-    if (!FShowHint || FHint.isEmpty()) return;
-    QToolTip::showText(QPoint(CursorPos.X, CursorPos.Y), FHint, nullptr, QRect(), FHintHidePause);
+    TControl* now = FShowHint ? hintControlOf(FindDragTarget(CursorPos, true)) : nullptr;
+    CancelHint();
+    if (!now) return;
+    SetHintControl(now);
+    FHintCursorRect = screenRectOf(now, now->ClientRect());
+    FHintCursorPos = CursorPos;
+    ShowHintNow();
+}
+
+void TApplication::ShowHintNow() {
+    TControl* c = FHintControl;
+    if (!c) return;
+    THintInfo info;
+    info.HintControl = c;
+    // Below the cursor's hot spot, as the desktop places tooltips.
+    info.HintPos = TPoint{FHintCursorPos.X, FHintCursorPos.Y + 20};
+    info.HintMaxWidth = Screen->Width();
+    info.HintColor = FHintColor;
+    info.CursorRect = c->ClientRect();
+    info.CursorPos = c->ScreenToClient(FHintCursorPos);
+    info.HideTimeout = FHintHidePause;
+    info.HintStr = GetShortHint(hintTextOf(c));
+    const TPoint defaultPos = info.HintPos;
+    const bool canShow = c->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
+    // The handler may have freed the control (the free notification cancelled the hint).
+    if (FHintControl != c) return;
+    if (!canShow || info.HintStr.isEmpty()) {
+        HideHint();
+        FHintActive = false;
+        return;
+    }
+    FHintCursorRect = screenRectOf(c, info.CursorRect);
+    TColor color = info.HintColor;
+    if (color == clNone || color == clDefault) color = FHintColor;
+    FHintActive = true;
+    FHintShown = true;
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        const TColor rgb = ColorToRGB(color);
+        QPalette pal = QToolTip::palette();
+        pal.setColor(QPalette::ToolTipBase,
+                     QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF)));
+        QToolTip::setPalette(pal);
+        // Qt places the tip below the point it gets; a position moved by the control
+        // moves the tip by as much.
+        const QPoint at(FHintCursorPos.X + info.HintPos.X - defaultPos.X,
+                        FHintCursorPos.Y + info.HintPos.Y - defaultPos.Y);
+        QToolTip::showText(at, info.HintStr, nullptr, QRect(), -1);
+    }
+    if (info.HideTimeout > 0)
+        StartHintTimer(info.HideTimeout, true);
+    else if (FHintTimer)
+        FHintTimer->SetEnabled(false);
+}
+
+void TApplication::HideHint() {
+    if (!FHintShown) return;
+    FHintShown = false;
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    // Qt lets a tooltip linger a moment after hideText; a hint goes at once.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowType() == Qt::ToolTip && w->inherits("QTipLabel")) w->hide();
+    QToolTip::hideText();
 }
 
 void TApplication::CancelHint() {
-    QToolTip::hideText();
+    if (FHintTimer) FHintTimer->SetEnabled(false);
+    HideHint();
+    FHintActive = false;
+    SetHintControl(nullptr);
 }

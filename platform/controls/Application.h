@@ -9,7 +9,9 @@
 
 #include <exception>
 
+class TControl;
 class TCustomForm;
+class TTimer;
 class Exception;
 
 using TExceptionEvent = TEvent<TObject*, Exception*>;
@@ -75,7 +77,11 @@ public:
     // An error box with the exception's message and the title.
     void ShowException(Exception* E);
 
-    // Hints.
+    // Hints. A control's hint (the short part of its Hint, its own or the nearest
+    // parent's) shows when the mouse rested HintPause milliseconds on a control whose
+    // ShowHint is set, HintShortPause when a hint was just showing, and hides after
+    // HintHidePause, or when the mouse leaves the control, a button or key is pressed.
+    // The control sees CM_HINTSHOW first. The pauses run on the clock of the timers.
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor Value) { FHintColor = Value; }
     int HintPause() const { return FHintPause; }
@@ -85,11 +91,18 @@ public:
     int HintShortPause() const { return FHintShortPause; }
     void SetHintShortPause(int Value) { FHintShortPause = Value; }
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool Value) { FShowHint = Value; }
+    void SetShowHint(bool Value);
+    // The long hint of the control under the mouse (OnHint tells each change).
     String Hint() const { return FHint; }
     void SetHint(const String& Value);
+    // Shows the hint of the control at a screen point now.
     void ActivateHint(const TPoint& CursorPos);
+    // Hides the hint and forgets its control: it shows again only after a new pause.
     void CancelHint();
+    void HideHint();
+    // Told by the window glue on every mouse move: Control is the control under the mouse
+    // (nullptr: the mouse left it), CursorPos the screen position.
+    void HintMouseMessage(TControl* Control, const TPoint& CursorPos);
 
     // Whether a modal loop runs (ShowModal, a message box).
     int ModalLevel() const { return FModalLevel; }
@@ -102,7 +115,22 @@ public:
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
 
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
+    void SetHintControl(TControl* Value);
+    void StartHintTimer(int Pause, bool Hiding);
+    void HintTimerExpired(TObject* Sender);
+    void ShowHintNow();
+    TControl* FHintControl = nullptr;
+    // The screen area over which the hint stays, and the last mouse position.
+    TRect FHintCursorRect;
+    TPoint FHintCursorPos;
+    bool FHintActive = false;
+    bool FHintShown = false;
+    TTimer* FHintTimer = nullptr;
+    bool FHintTimerHides = false;
     // Completes a form made by CreateForm (frees it when that fails).
     void FinishCreateForm(TComponent* Instance);
     TCustomForm* FMainForm = nullptr;

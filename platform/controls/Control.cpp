@@ -7,6 +7,7 @@
 #include "platform/controls/Mouse.h"
 #include "platform/controls/SizeConstraints.h"
 #include "platform/controls/WinControl.h"
+#include "platform/controls/WindowHandle.h"
 #include "platform/graphics/Font.h"
 #include "platform/rtl/SysMath.h"
 
@@ -464,6 +465,16 @@ TShiftState mouseKeys(WPARAM keys) {
 }
 } // namespace
 
+String GetShortHint(const String& Hint) {
+    const qsizetype bar = Hint.indexOf(u'|');
+    return bar < 0 ? Hint : Hint.left(bar);
+}
+
+String GetLongHint(const String& Hint) {
+    const qsizetype bar = Hint.indexOf(u'|');
+    return bar < 0 ? Hint : Hint.mid(bar + 1);
+}
+
 TShiftState KeysToShiftState(WPARAM Keys) {
     TShiftState s;
     if (Keys & MK_SHIFT) s << ssShift;
@@ -543,6 +554,11 @@ void TControl::Dispatch(TMessage& Message) {
     case CM_ENABLEDCHANGED:
     case CM_TEXTCHANGED:
         Invalidate();
+        return;
+    case CM_CURSORCHANGED:
+        // A window-less control's cursor shows through its parent's window.
+        if (FParent && FParent->FHandle && FParent->FHandle->Hover == this)
+            FParent->FHandle->ApplyCursor(this);
         return;
     case CM_INTERFACEQUERY:
         Message.Result = 0;

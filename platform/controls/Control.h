@@ -262,6 +262,34 @@ private:
     String FText;
 };
 
+// What CM_HINTSHOW hands the control whose hint is about to show (LParam points at it).
+// The control may change the text, colour, position and the area the hint stays for, or
+// answer non-zero to show no hint.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    // The class of the hint window (null: the standard one).
+    TClass HintWindowClass = nullptr;
+    // Where the hint shows, in screen coordinates.
+    TPoint HintPos;
+    int HintMaxWidth = 0;
+    TColor HintColor = clInfoBk;
+    // The area of HintControl (client coordinates) over which the hint stays.
+    TRect CursorRect;
+    // The mouse position in HintControl's client coordinates.
+    TPoint CursorPos;
+    int ReshowTimeout = 0;
+    // Milliseconds the hint stays (HintHidePause).
+    int HideTimeout = 0;
+    String HintStr;
+    void* HintData = nullptr;
+};
+using PHintInfo = THintInfo*;
+
+// The parts of a hint "short|long": the tooltip text and the text for status displays
+// (the whole hint when it has no bar).
+String GetShortHint(const String& Hint);
+String GetLongHint(const String& Hint);
+
 // Finds the form of a control (nullptr when it has none).
 TCustomForm* GetParentForm(TControl* Control, bool TopForm = true);
 // The shift state of the current modifier keys and mouse buttons.

@@ -1,9 +1,11 @@
 // The small types shared by every control: alignment, anchors, control style and state,
 // the shift state of mouse and key events, the mouse buttons and the event signatures.
+// The cursor ids (TCursor, crDefault ...) come from the graphics unit.
 #pragma once
 
 #include "platform/classes/Event.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/graphics/Cursor.h"
 #include "platform/graphics/GdiTypes.h"
 
 class TObject;
@@ -87,31 +89,6 @@ enum TShiftStateItem {
 ORVO_DECLARE_ENUM_TYPE(TShiftStateItem)
 using TShiftState = Set<TShiftStateItem>;
 ORVO_DECLARE_SET_TYPE(TShiftState)
-
-// Mouse cursors: the ids of Screen->Cursors (crDefault and the stock negative ids).
-using TCursor = short;
-inline constexpr TCursor crDefault = 0;
-inline constexpr TCursor crNone = -1;
-inline constexpr TCursor crArrow = -2;
-inline constexpr TCursor crCross = -3;
-inline constexpr TCursor crIBeam = -4;
-inline constexpr TCursor crSizeNESW = -6;
-inline constexpr TCursor crSizeNS = -7;
-inline constexpr TCursor crSizeNWSE = -8;
-inline constexpr TCursor crSizeWE = -9;
-inline constexpr TCursor crUpArrow = -10;
-inline constexpr TCursor crHourGlass = -11;
-inline constexpr TCursor crDrag = -12;
-inline constexpr TCursor crNoDrop = -13;
-inline constexpr TCursor crHSplit = -14;
-inline constexpr TCursor crVSplit = -15;
-inline constexpr TCursor crMultiDrag = -16;
-inline constexpr TCursor crSQLWait = -17;
-inline constexpr TCursor crNo = -18;
-inline constexpr TCursor crAppStart = -19;
-inline constexpr TCursor crHelp = -20;
-inline constexpr TCursor crHandPoint = -21;
-inline constexpr TCursor crSizeAll = -22;
 
 // Results of modal forms and buttons.
 using TModalResult = int;

@@ -6,6 +6,7 @@
 #include "platform/win/MessageBox.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -17,6 +18,10 @@ namespace {
 
 TMessageDlgHook& dlgHook() {
     static TMessageDlgHook h;
+    return h;
+}
+TInputQueryHook& queryHook() {
+    static TInputQueryHook h;
     return h;
 }
 TShowModalHook& modalHook() {
@@ -156,7 +161,38 @@ int realMessageDlg(const TMessageDlgRequest& r) {
     }
 }
 
+bool realInputQuery(const String& caption, const String& prompt, String& value) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
+    QInputDialog dlg(activeWindow());
+    dlg.setWindowTitle(caption);
+    dlg.setLabelText(prompt);
+    dlg.setInputMode(QInputDialog::TextInput);
+    dlg.setTextValue(value);
+    Application->ModalStarted();
+    const int r = dlg.exec();
+    Application->ModalFinished();
+    if (r != QDialog::Accepted) return false;
+    value = dlg.textValue();
+    return true;
+}
+
 } // namespace
+
+TInputQueryHook SetInputQueryHook(TInputQueryHook Hook) {
+    TInputQueryHook old = std::move(queryHook());
+    queryHook() = std::move(Hook);
+    return old;
+}
+
+bool InputQuery(const String& ACaption, const String& APrompt, String& Value) {
+    // The hook works on a copy: a cancelled question leaves Value untouched whatever
+    // the hook did with it.
+    String edited = Value;
+    const bool ok =
+        queryHook() ? queryHook()(ACaption, APrompt, edited) : realInputQuery(ACaption, APrompt, edited);
+    if (ok) Value = edited;
+    return ok;
+}
 
 TMessageDlgHook SetMessageDlgHook(TMessageDlgHook Hook) {
     TMessageDlgHook old = std::move(dlgHook());

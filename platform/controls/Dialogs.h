@@ -1,5 +1,5 @@
-// Message dialogs and the modal-form hook: MessageDlg, ShowMessage and ShowModal go
-// through replaceable hooks, so tests answer and observe them. The message-box hook
+// Message dialogs and the modal-form hook: MessageDlg, ShowMessage, InputQuery and
+// ShowModal go through replaceable hooks, so tests answer and observe them. The message-box hook
 // itself lives with MessageBox in the Windows services.
 #pragma once
 
@@ -52,6 +52,15 @@ int MessageDlgPos(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons
 // An information box with the application's title and an OK button.
 void ShowMessage(const String& Msg);
 void ShowMessagePos(const String& Msg, int X, int Y);
+
+// The hook InputQuery goes through: it gets the caption and the prompt, may change
+// Value and answers whether the user confirmed. Empty: the real dialog.
+using TInputQueryHook = std::function<bool(const String& Caption, const String& Prompt, String& Value)>;
+TInputQueryHook SetInputQueryHook(TInputQueryHook Hook);
+
+// Asks for one line of text in a modal dialog with OK and Cancel, starting from Value.
+// OK stores the text in Value and answers true; Cancel leaves Value as it was.
+bool InputQuery(const String& ACaption, const String& APrompt, String& Value);
 
 // The hook ShowModal goes through: it gets the form (created and ready to show) and
 // answers its modal result instead of running the modal loop. Empty: the real loop.

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QThread>
 
+#include <algorithm>
 #include <deque>
 #include <mutex>
 
@@ -76,14 +78,14 @@ Dispatcher* dispatcher() {
     return d;
 }
 
-BOOL post(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+BOOL post(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam, TPoint pt = TPoint{}) {
     if (!QCoreApplication::instance()) return FALSE;
     Dispatcher* d = dispatcher();
     UInt64 id;
     {
         std::lock_guard lock(queueLock());
         id = nextId++;
-        queue().push_back(Posted{id, MSG{hWnd, Msg, wParam, lParam, GetTickCount(), TPoint{}}});
+        queue().push_back(Posted{id, MSG{hWnd, Msg, wParam, lParam, GetTickCount(), pt}});
     }
     QCoreApplication::postEvent(d, new PostedEvent(id));
     return TRUE;
@@ -106,7 +108,28 @@ void PostQuitMessage(int ExitCode) {
     post(nullptr, WM_QUIT, WPARAM(ExitCode), 0);
 }
 
+namespace {
+// Mouse input Qt holds queued for the window joins our queue, so that PeekMessage sees
+// (and can remove) the presses already waiting, as on the original platform. Only on the
+// user-interface thread and for a given window.
+void takeQueuedMouse(HWND hWnd, UINT First, UINT Last) {
+    if (!hWnd || !QCoreApplication::instance() ||
+        QThread::currentThread() != QCoreApplication::instance()->thread())
+        return;
+    const bool any = First == 0 && Last == 0;
+    const UINT lo = any ? WM_MOUSEFIRST : std::max(First, WM_MOUSEFIRST);
+    const UINT hi = any ? WM_MOUSELAST : std::min(Last, WM_MOUSELAST);
+    if (lo > hi) return;
+    WindowHandle* h = WindowHandle::FromHwnd(hWnd);
+    if (!h) return;
+    const std::vector<MSG> taken = platform::detail::TakeQueuedMouseMessages(h, lo, hi);
+    for (const MSG& m : taken)
+        post(m.hwnd, m.message, m.wParam, m.lParam, m.pt);
+}
+} // namespace
+
 BOOL PeekMessage(MSG* lpMsg, HWND hWnd, UINT First, UINT Last, UINT RemoveMsg) {
+    takeQueuedMouse(hWnd, First, Last);
     std::lock_guard lock(queueLock());
     auto& q = queue();
     for (auto it = q.begin(); it != q.end(); ++it) {

@@ -272,6 +272,10 @@ BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int ExitCode);
 // Looks at the first posted message for hWnd (any window when null) whose number lies in
 // First..Last (0, 0: any); PM_REMOVE takes it out of the queue. False when there is none.
+// With a window and a range that covers mouse messages, the mouse presses, releases and
+// moves Qt already holds queued for that window count as posted messages too (so a loop
+// can discard the clicks waiting); input the window system has not yet passed to Qt, and
+// wheel turns, cannot be seen.
 BOOL PeekMessage(MSG* lpMsg, HWND hWnd, UINT First, UINT Last, UINT RemoveMsg);
 // Delivers a message taken by PeekMessage to its window.
 LRESULT DispatchMessage(const MSG* lpMsg);

@@ -22,49 +22,6 @@ QRect screenGeometry(bool available) {
     return QRect(0, 0, 1024, 768);
 }
 
-Qt::CursorShape shapeOf(TCursor c) {
-    switch (c) {
-    case crCross:
-        return Qt::CrossCursor;
-    case crIBeam:
-        return Qt::IBeamCursor;
-    case crSizeNESW:
-        return Qt::SizeBDiagCursor;
-    case crSizeNS:
-        return Qt::SizeVerCursor;
-    case crSizeNWSE:
-        return Qt::SizeFDiagCursor;
-    case crSizeWE:
-        return Qt::SizeHorCursor;
-    case crUpArrow:
-        return Qt::UpArrowCursor;
-    case crHourGlass:
-    case crSQLWait:
-        return Qt::WaitCursor;
-    case crAppStart:
-        return Qt::BusyCursor;
-    case crDrag:
-    case crMultiDrag:
-        return Qt::DragMoveCursor;
-    case crNoDrop:
-    case crNo:
-        return Qt::ForbiddenCursor;
-    case crHSplit:
-        return Qt::SplitHCursor;
-    case crVSplit:
-        return Qt::SplitVCursor;
-    case crHelp:
-        return Qt::WhatsThisCursor;
-    case crHandPoint:
-        return Qt::PointingHandCursor;
-    case crSizeAll:
-        return Qt::SizeAllCursor;
-    case crNone:
-        return Qt::BlankCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
 } // namespace
 
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
@@ -107,16 +64,13 @@ TRect TScreen::WorkAreaRect() const {
     return Bounds(g.x(), g.y(), g.width(), g.height());
 }
 
-HCURSOR TScreen::Cursors(int Index) const {
-    auto it = FCustomCursors.find(Index);
-    return it == FCustomCursors.end() ? nullptr : it->second;
-}
-
 void TScreen::SetCursors(int Index, HCURSOR Value) {
-    if (Value)
-        FCustomCursors[Index] = Value;
-    else
-        FCustomCursors.erase(Index);
+    FCursors.SetCursor(Index, Value);
+    // The override showing that id takes the new shape; the controls take it when the
+    // mouse next moves over them.
+    if (FCursor != crDefault && FCursor == Index &&
+        qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QGuiApplication::changeOverrideCursor(platform::detail::ToQCursor(Cursors(FCursor)));
 }
 
 void TScreen::SetCursor(TCursor Value) {
@@ -125,7 +79,7 @@ void TScreen::SetCursor(TCursor Value) {
     FCursor = Value;
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
     if (had) QGuiApplication::restoreOverrideCursor();
-    if (Value != crDefault) QGuiApplication::setOverrideCursor(QCursor(shapeOf(Value)));
+    if (Value != crDefault) QGuiApplication::setOverrideCursor(platform::detail::ToQCursor(Cursors(Value)));
 }
 
 TStrings* TScreen::Fonts() {

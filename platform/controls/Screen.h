@@ -5,14 +5,12 @@
 #include "platform/classes/Component.h"
 #include "platform/controls/ControlTypes.h"
 
-#include <map>
 #include <vector>
 
 class TCustomForm;
 class TWinControl;
 class TStrings;
 class TFont;
-using HCURSOR = void*;
 
 class TScreen : public TComponent {
     ORVO_CLASS(TScreen, TComponent)
@@ -29,8 +27,9 @@ public:
     int PixelsPerInch() const { return 96; }
 
     // The cursor shapes by id: the stock ids (crDefault, crHourGlass ...) and custom ids
-    // a program registers. An unknown id gives the default cursor.
-    HCURSOR Cursors(int Index) const;
+    // a program registers. An unknown id gives the default cursor. The screen owns the
+    // cursors stored in it.
+    HCURSOR Cursors(int Index) const { return FCursors.Cursor(Index); }
     void SetCursors(int Index, HCURSOR Value);
     // The global cursor override (crDefault: each control shows its own).
     TCursor Cursor() const { return FCursor; }
@@ -64,7 +63,7 @@ private:
     TCustomForm* FActiveForm = nullptr;
     TWinControl* FActiveControl = nullptr;
     TCursor FCursor = crDefault;
-    std::map<int, HCURSOR> FCustomCursors;
+    TCursorTable FCursors;
     TStrings* FFonts = nullptr;
     TFont* FHintFont;
     TFont* FIconFont;

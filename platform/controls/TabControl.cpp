@@ -16,11 +16,12 @@ constexpr int TabPadding = 12;
 
 TCustomTabControl::TCustomTabControl(TComponent* AOwner) : TCustomControl(AOwner) {
     FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks};
-    SetBounds(0, 0, 289, 193);
-    SetTabStop(true);
+    // The tab list exists before the first layout, which measures the tabs.
     auto* tabs = new TStringList;
     tabs->OnChange = TNotifyEvent(this, &TCustomTabControl::TabsListChanged);
     FTabs = tabs;
+    SetBounds(0, 0, 289, 193);
+    SetTabStop(true);
 }
 
 TCustomTabControl::~TCustomTabControl() {

@@ -57,7 +57,7 @@ protected:
     int FTabIndex = -1;
 
 private:
-    TStrings* FTabs;
+    TStrings* FTabs = nullptr;
     bool FOwnerDraw = false;
     int FTabHeight = 0;
 };

@@ -5,9 +5,12 @@
 #include "platform/win/Clock.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <vector>
 
 ORVO_IMPLEMENT_CLASS(TTimer, TComponent)
@@ -18,9 +21,39 @@ ORVO_PUBLISHED(TTimer) {
     P.Property("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer);
 }
 
+namespace {
+// Wakes the user-interface thread's loop when a fake clock moves, so that a loop blocked
+// in HandleMessage fires the timers that became due (from whatever thread the clock was
+// advanced). The clock's own callback, when it had one, still runs first.
+const QEvent::Type kClockMoved = QEvent::Type(QEvent::registerEventType());
+std::atomic<bool> g_wakePending{false};
+
+class ClockWaker : public QObject {
+public:
+    bool event(QEvent* e) override;
+};
+
+ClockWaker* waker() {
+    static ClockWaker* w = [] {
+        auto* obj = new ClockWaker();
+        obj->moveToThread(QCoreApplication::instance()->thread());
+        return obj;
+    }();
+    return w;
+}
+
+struct WakeOnAdvance {
+    std::function<void(UInt64)> previous;
+    void operator()(UInt64 now) const {
+        if (previous) previous(now);
+        if (!g_wakePending.exchange(true)) QCoreApplication::postEvent(waker(), new QEvent(kClockMoved));
+    }
+};
+} // namespace
+
 // The running timers of the user-interface thread. On the system clock one QTimer wakes
 // the event loop when the next timer is due; on a fake clock the timers fire when the
-// loops (or the test) check them.
+// loops (or the test) check them, and a move of the clock wakes the loop.
 class TimerService {
 public:
     static TimerService& Instance() {
@@ -85,7 +118,17 @@ private:
             QObject::connect(wake_, &QTimer::timeout, [this] { Check(); });
         }
         const Int64 next = NextDue();
-        if (next < 0 || dynamic_cast<TFakeClock*>(CurrentClock())) {
+        if (auto* fake = dynamic_cast<TFakeClock*>(CurrentClock())) {
+            wake_->stop();
+            // Hooked once per clock; a callback a test installs later is wrapped again at
+            // the next start or stop of a timer.
+            if (next >= 0 && !fake->OnAdvance.target<WakeOnAdvance>()) {
+                waker();
+                fake->OnAdvance = WakeOnAdvance{std::move(fake->OnAdvance)};
+            }
+            return;
+        }
+        if (next < 0) {
             wake_->stop();
             return;
         }
@@ -96,6 +139,13 @@ private:
     UInt64 sequence_ = 0;
     QTimer* wake_ = nullptr;
 };
+
+bool ClockWaker::event(QEvent* e) {
+    if (e->type() != kClockMoved) return QObject::event(e);
+    g_wakePending = false;
+    TimerService::Instance().Check();
+    return true;
+}
 
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {}
 

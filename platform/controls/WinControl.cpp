@@ -46,10 +46,15 @@ void TWinControl::BeforeDestruction() {
     TControl::BeforeDestruction();
 }
 
-TWinControl* TWinControl::CreateParentedControl(TClass AClass, HWND ParentWindow) {
-    auto* c =
-        dynamic_cast<TWinControl*>(AClass->CreateComponent ? AClass->CreateComponent(nullptr) : nullptr);
-    if (!c) throw EInvalidOperation(QStringLiteral("Cannot create %1").arg(AClass->ClassName()));
+TWinControl* TWinControl::CreateParented(TClass AClass, HWND ParentWindow) {
+    TObject* made = AClass && AClass->CreateComponent ? AClass->CreateComponent(nullptr) : nullptr;
+    auto* c = dynamic_cast<TWinControl*>(made);
+    if (!c) {
+        // Not a windowed control: nothing may leak.
+        if (made) FreeObject(made);
+        throw EInvalidOperation(
+            QStringLiteral("Cannot create %1").arg(AClass ? AClass->ClassName() : String()));
+    }
     c->SetParentWindow(ParentWindow);
     return c;
 }
@@ -117,6 +122,7 @@ void TWinControl::CreateWnd() {
     own->setFocusPolicy(Qt::ClickFocus);
     own->setGeometry(FLeft, FTop, std::max(0, FWidth), std::max(0, FHeight));
     own->setEnabled(FEnabled);
+    FHandle->ApplyCursor(nullptr);
     CreateHandle();
     UpdateWidgetState();
     CreateChildHandles();
@@ -777,6 +783,9 @@ void TWinControl::Dispatch(TMessage& Message) {
         return;
     case WM_GETDLGCODE:
         Message.Result = 0;
+        return;
+    case CM_CURSORCHANGED:
+        if (FHandle) FHandle->ApplyCursor(FHandle->Hover);
         return;
     case WM_SETFOCUS:
         SetFocus();

@@ -69,9 +69,22 @@ public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
     void BeforeDestruction() override;
-    // A control without owner whose window lives in ParentWindow; the parent window's
-    // control destroys it.
-    static TWinControl* CreateParentedControl(TClass AClass, HWND ParentWindow);
+    // The parented constructor: a control of class T without owner whose window lives in
+    // ParentWindow (the window of another control). Whoever then makes it a child control
+    // (Parent) has it destroyed with that parent.
+    template <class T> static T* CreateParented(HWND ParentWindow) {
+        T* instance = new T(nullptr);
+        try {
+            instance->AfterConstruction();
+            instance->SetParentWindow(ParentWindow);
+        } catch (...) {
+            FreeObject(instance);
+            throw;
+        }
+        return instance;
+    }
+    // The same for a class known at run time (through its registered factory).
+    static TWinControl* CreateParented(TClass AClass, HWND ParentWindow);
 
     // ---- window ----
     // Our window object; made (with the parents' windows) when first asked for.

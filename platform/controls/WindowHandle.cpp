@@ -1,10 +1,13 @@
 #include "platform/controls/WindowHandle.h"
 
+#include "platform/controls/Application.h"
 #include "platform/controls/ControlCanvas.h"
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/ExceptionGuard.h"
 #include "platform/controls/Mouse.h"
+#include "platform/controls/Screen.h"
 #include "platform/graphics/DeviceContext.h"
+#include "platform/win/Clock.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -114,6 +117,37 @@ void setHover(WindowHandle* h, TControl* now) {
     if (now) now->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(now));
 }
 
+// Set while TakeQueuedMouseMessages drains Qt's queue: matching mouse events of that
+// window become messages instead of input.
+struct MouseTake {
+    WindowHandle* handle;
+    UINT first;
+    UINT last;
+    std::vector<MSG>* out;
+};
+MouseTake* g_take = nullptr;
+
+UINT mouseMessageOf(QEvent::Type type, Qt::MouseButton button) {
+    if (type == QEvent::MouseMove) return WM_MOUSEMOVE;
+    const int k = button == Qt::RightButton ? 1 : button == Qt::MiddleButton ? 2 : 0;
+    const UINT down = k == 0 ? WM_LBUTTONDOWN : k == 1 ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+    if (type == QEvent::MouseButtonRelease) return down + 1;
+    if (type == QEvent::MouseButtonDblClick) return down + 2;
+    return down;
+}
+
+WPARAM mouseKeysOf(const QMouseEvent* e) {
+    WPARAM k = 0;
+    Qt::MouseButtons b = e->buttons();
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) b |= e->button();
+    if (b & Qt::LeftButton) k |= MK_LBUTTON;
+    if (b & Qt::RightButton) k |= MK_RBUTTON;
+    if (b & Qt::MiddleButton) k |= MK_MBUTTON;
+    if (e->modifiers() & Qt::ShiftModifier) k |= MK_SHIFT;
+    if (e->modifiers() & Qt::ControlModifier) k |= MK_CONTROL;
+    return k;
+}
+
 class InputFilter : public QObject {
 public:
     InputFilter(TWinControl* control, QObject* parent) : QObject(parent), control_(control) {}
@@ -170,16 +204,38 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
             auto* w = static_cast<QWidget*>(watched);
             QPoint p = e->position().toPoint();
             if (QWidget* own = control_->Widget(); own && own != w) p = w->mapTo(own, p);
+            const QPoint ownPos = p;
+            if (g_take && control_->HandleAllocated() &&
+                g_take->handle == WindowHandle::FromHwnd(control_->Handle())) {
+                const UINT msg = mouseMessageOf(event->type(), e->button());
+                if (msg >= g_take->first && msg <= g_take->last) {
+                    const QPoint g = e->globalPosition().toPoint();
+                    g_take->out->push_back(MSG{control_->Handle(), msg, mouseKeysOf(e),
+                                               LPARAM((ownPos.x() & 0xFFFF) | ((ownPos.y() & 0xFFFF) << 16)),
+                                               GetTickCount(), TPoint{g.x(), g.y()}});
+                    eat = true;
+                    return;
+                }
+            }
             TShiftState shift = ShiftStateOf(int(e->modifiers()), int(e->buttons()));
             TControl* t = mouseTarget(control_, p);
             if (event->type() == QEvent::MouseMove) {
                 if (!Mouse->Capture() && control_->HandleAllocated())
-                    if (auto* h = WindowHandle::FromHwnd(control_->Handle()))
+                    if (auto* h = WindowHandle::FromHwnd(control_->Handle())) {
                         setHover(h, t == control_ ? nullptr : t);
+                        h->ApplyCursor(h->Hover);
+                    }
+                // Hints come from disabled window-less children too.
+                TControl* hinted = control_;
+                if (TControl* child = control_->ControlAtPos(TPoint{ownPos.x(), ownPos.y()}, true, false))
+                    hinted = child;
+                const QPoint global = e->globalPosition().toPoint();
+                Application->HintMouseMessage(hinted, TPoint{global.x(), global.y()});
                 t->HandleMouseMove(shift, p.x(), p.y());
             } else if (event->type() == QEvent::MouseButtonRelease) {
                 t->HandleMouseUp(buttonOf(e->button()), shift, p.x(), p.y());
             } else {
+                Application->CancelHint();
                 if (event->type() == QEvent::MouseButtonDblClick) shift << ssDouble;
                 t->HandleMouseDown(buttonOf(e->button()), shift, p.x(), p.y());
             }
@@ -214,12 +270,19 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
         Guarded([&] {
             if (control_->HandleAllocated())
                 if (auto* h = WindowHandle::FromHwnd(control_->Handle())) setHover(h, nullptr);
+            // The hint itself appearing under the mouse is no leaving.
+            QWidget* under = QApplication::widgetAt(QCursor::pos());
+            if (!under || under->window()->windowType() != Qt::ToolTip)
+                Application->HintMouseMessage(nullptr, TPoint{});
             control_->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(control_));
         });
         break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        Guarded([&] { eat = key(static_cast<QKeyEvent*>(event), watched); });
+        Guarded([&] {
+            if (event->type() == QEvent::KeyPress) Application->CancelHint();
+            eat = key(static_cast<QKeyEvent*>(event), watched);
+        });
         break;
     case QEvent::ShortcutOverride: {
         // Tab and the dialog keys are ours, not Qt's focus chain.
@@ -260,6 +323,21 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 } // namespace
+
+std::vector<MSG> TakeQueuedMouseMessages(WindowHandle* Handle, UINT First, UINT Last) {
+    std::vector<MSG> out;
+    if (!Handle || !Handle->Widget()) return out;
+    std::vector<QPointer<QWidget>> widgets{Handle->Widget()};
+    for (QWidget* w : Handle->Widget()->findChildren<QWidget*>())
+        widgets.emplace_back(w);
+    MouseTake take{Handle, First, Last, &out};
+    MouseTake* outer = g_take;
+    g_take = &take;
+    for (const QPointer<QWidget>& w : widgets)
+        if (w && WindowHandle::FromHwnd(Handle)) QCoreApplication::sendPostedEvents(w, 0);
+    g_take = outer;
+    return out;
+}
 
 Word VirtualKeyOf(int QtKey) {
     if (QtKey >= Qt::Key_0 && QtKey <= Qt::Key_9) return Word(QtKey);
@@ -334,6 +412,31 @@ void WindowHandle::Invalidate(const TRect* R) {
 
 void WindowHandle::ScheduleShow() {
     if (widget_) widget_->update();
+}
+
+void WindowHandle::ApplyCursor(TControl* Over) {
+    if (!widget_) return;
+    if (!nativeCursorKnown_) {
+        nativeCursorKnown_ = true;
+        hasNativeCursor_ = !paints_ && widget_->testAttribute(Qt::WA_SetCursor);
+        if (hasNativeCursor_) nativeCursor_ = widget_->cursor();
+    }
+    TCursor id = control_->Cursor();
+    if (Over && Over != control_ && Over->Cursor() != crDefault) id = Over->Cursor();
+    if (id == crDefault && hasNativeCursor_) {
+        if (cursorApplied_ && shownCursor_ == nullptr) return;
+        cursorApplied_ = true;
+        shownCursor_ = nullptr;
+        widget_->setCursor(nativeCursor_);
+        return;
+    }
+    // crDefault is the default cursor itself, not the parent's: a window shows the
+    // screen's default cursor unless it names another.
+    HCURSOR h = Screen->Cursors(id);
+    if (cursorApplied_ && h == shownCursor_) return;
+    cursorApplied_ = true;
+    shownCursor_ = h;
+    widget_->setCursor(ToQCursor(h));
 }
 
 void WindowHandle::ReleaseCanvases() {

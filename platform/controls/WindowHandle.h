@@ -6,6 +6,7 @@
 
 #include "platform/controls/WinControl.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -51,6 +52,10 @@ public:
     int WheelRemainder = 0;
     // Set while a key event is re-sent with a changed character.
     bool Resending = false;
+    // Shows the cursor of the control under the mouse: Over (a window-less child) when it
+    // has a cursor of its own, else the control's. A wrapped Qt widget keeps its own
+    // cursor (an edit's I-beam) for crDefault.
+    void ApplyCursor(TControl* Over);
     // Canvases drawing on the image outside a paint pass; let go before it changes.
     std::vector<TControlCanvas*> Canvases;
     void ReleaseCanvases();
@@ -61,6 +66,12 @@ private:
     bool paints_;
     bool stale_ = true;
     QImage backing_;
+    // The cursor handle last given to the widget (null: the widget's own).
+    HCURSOR shownCursor_ = nullptr;
+    bool cursorApplied_ = false;
+    bool nativeCursorKnown_ = false;
+    bool hasNativeCursor_ = false;
+    QCursor nativeCursor_;
 };
 
 // The default widget of a windowed control: paints the backing image.
@@ -87,6 +98,13 @@ private:
 
 // Routes Qt's input, focus and window events of Widget to Control.
 void AttachInput(QWidget* Widget, TWinControl* Control);
+
+// Takes the mouse button and move events that Qt holds queued (posted, not yet
+// delivered) for the window of Handle and its inner widgets, as the messages
+// (WM_LBUTTONDOWN ...) they stand for, in queue order, when they lie in First..Last.
+// Other events queued for those widgets are delivered now. Input that the window system
+// has not yet handed to Qt is out of reach and arrives later as usual.
+std::vector<MSG> TakeQueuedMouseMessages(WindowHandle* Handle, UINT First, UINT Last);
 
 // The virtual-key code of a Qt key (0 for none) and the shift state of modifiers and
 // buttons.

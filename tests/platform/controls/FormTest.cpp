@@ -192,3 +192,22 @@ TEST(Frame, FrameWithoutOwnerIsDestroyedWithItsParentAndAutoSizes) {
     host.reset();
     EXPECT_TRUE(gone);
 }
+
+TEST(Form, ParentedControlLivesInTheWindowGivenAndDiesWithItsParent) {
+    auto* form = new TForm(nullptr, 0);
+    form->Show();
+    auto* grid = TWinControl::CreateParented<TTestBox>(form->Handle());
+    EXPECT_EQ(grid->Owner(), nullptr);
+    EXPECT_EQ(grid->ParentWindow(), form->Handle());
+    // Its window is a child of the parent window even before it has a parent control.
+    HWND h = grid->Handle();
+    EXPECT_EQ(GetParent(h), form->Handle());
+    EXPECT_EQ(grid->Widget()->parentWidget(), form->Widget());
+    grid->SetParent(form);
+    grid->SetAlign(alRight);
+    EXPECT_EQ(grid->Left() + grid->Width(), form->ClientWidth());
+    FreeObject(form);
+    EXPECT_FALSE(IsWindow(h));
+    // A class that is no windowed control is refused.
+    EXPECT_THROW(TWinControl::CreateParented(TComponent::StaticClass(), nullptr), EInvalidOperation);
+}

@@ -3,11 +3,17 @@
 #include "ControlFixture.h"
 
 #include "platform/controls/Mouse.h"
+#include "platform/controls/Screen.h"
+#include "platform/win/Clock.h"
 
 #include <QEvent>
+#include <QPalette>
+#include <QToolTip>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 struct Free {
@@ -185,4 +191,199 @@ TEST_F(KeyFixture, FocusSkipsHiddenControlsAndLeavesAHiddenOne) {
     form->Edit1->SetFocus();
     SendKey(form->Edit1, Qt::Key_Tab);
     EXPECT_EQ(form->ActiveControl(), form->Edit2);
+}
+
+TEST_F(MouseFixture, CursorsShowThroughTheScreenTableWithoutInheritingTheParents) {
+    HCURSOR custom = LoadCursor(0, IDC_CROSS);
+    Screen->SetCursors(2020, custom);
+    EXPECT_EQ(Screen->Cursors(2020), custom);
+    // Unknown ids give the default cursor; stock ids their stock shape.
+    EXPECT_EQ(Screen->Cursors(777), Screen->Cursors(crDefault));
+    EXPECT_EQ(Screen->Cursors(crHourGlass), LoadCursor(0, IDC_WAIT));
+    form->SetCursor(crHourGlass);
+    struct Case {
+        TCursor cursor;
+        Qt::CursorShape shape;
+    };
+    const Case cases[] = {
+        {crHandPoint, Qt::PointingHandCursor},
+        {2020, Qt::CrossCursor},
+        {crSizeWE, Qt::SizeHorCursor},
+        // crDefault is the arrow, not the hourglass of the form behind.
+        {crDefault, Qt::ArrowCursor},
+    };
+    for (const Case& c : cases) {
+        box->SetCursor(c.cursor);
+        EXPECT_EQ(box->Widget()->cursor().shape(), c.shape) << c.cursor;
+    }
+    EXPECT_EQ(form->Widget()->cursor().shape(), Qt::WaitCursor);
+    // A window-less child's cursor shows while the mouse is over it.
+    spot->SetCursor(crHSplit);
+    SendMouse(box, QEvent::MouseMove, 55, 45);
+    EXPECT_EQ(box->Widget()->cursor().shape(), Qt::SplitHCursor);
+    spot->SetCursor(crVSplit);
+    EXPECT_EQ(box->Widget()->cursor().shape(), Qt::SplitVCursor);
+    SendMouse(box, QEvent::MouseMove, 5, 5);
+    EXPECT_EQ(box->Widget()->cursor().shape(), Qt::ArrowCursor);
+    Screen->SetCursors(2020, nullptr);
+}
+
+TEST_F(MouseFixture, PeekMessageRemovesTheClicksQtHoldsQueued) {
+    PostMouse(box, QEvent::MouseButtonPress, 3, 4);
+    PostMouse(box, QEvent::MouseButtonRelease, 3, 4);
+    PostMessage(box->Handle(), WM_USER + 100, 1, 0);
+    MSG msg;
+    // Looking leaves the press in place; removing takes press and release in order.
+    ASSERT_TRUE(PeekMessage(&msg, box->Handle(), WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_NOREMOVE));
+    EXPECT_EQ(msg.message, WM_LBUTTONDOWN);
+    std::vector<UINT> removed;
+    while (PeekMessage(&msg, box->Handle(), WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_REMOVE)) {
+        removed.push_back(msg.message);
+        EXPECT_EQ(msg.lParam, LPARAM(3 | (4 << 16)));
+    }
+    EXPECT_EQ(removed, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    Application->ProcessMessages();
+    EXPECT_EQ(Log(), QStringList{QStringLiteral("Box.User 1")});
+    // A press that was only looked at is still delivered.
+    Log().clear();
+    PostMouse(box, QEvent::MouseButtonPress, 7, 8);
+    ASSERT_TRUE(PeekMessage(&msg, box->Handle(), 0, 0, PM_NOREMOVE));
+    Application->ProcessMessages();
+    ASSERT_FALSE(Log().isEmpty());
+    EXPECT_EQ(Log().front(), QStringLiteral("Box.Down 0 7,8 "));
+}
+
+namespace {
+// A box that rewrites or refuses its hint (CM_HINTSHOW).
+struct HintBox : TTestBox {
+    explicit HintBox(TComponent* AOwner) : TTestBox(AOwner) {}
+    bool Refuse = false;
+    THintInfo Seen;
+    void Dispatch(TMessage& Message) override {
+        if (Message.Msg == CM_HINTSHOW) {
+            auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+            Seen = *info;
+            info->HintStr += QStringLiteral("!");
+            info->HintColor = clYellow;
+            Message.Result = Refuse ? 1 : 0;
+            return;
+        }
+        TTestBox::Dispatch(Message);
+    }
+};
+
+struct HintFixture : MouseFixture {
+    TFakeClock clock{1000};
+    TClockOverride use{&clock};
+    HintBox* hinted = nullptr;
+    void SetUp() override {
+        MouseFixture::SetUp();
+        hinted = new HintBox(form.get());
+        hinted->SetName(QStringLiteral("Hinted"));
+        hinted->SetBounds(220, 10, 60, 60);
+        hinted->SetParent(form.get());
+        hinted->SetHint(QStringLiteral("Settings|Open the settings"));
+        form->SetShowHint(true);
+        box->SetHint(QStringLiteral("Box tip"));
+        // The spot has no hint of its own: it shows its parent's.
+        Application->ProcessMessages();
+    }
+    void TearDown() override {
+        Application->CancelHint();
+        MouseFixture::TearDown();
+    }
+    void wait(UInt64 ms) {
+        clock.Advance(ms);
+        Application->ProcessMessages();
+    }
+    QString tip() const { return QToolTip::isVisible() ? QToolTip::text() : QString(); }
+};
+} // namespace
+
+TEST_F(HintFixture, HintShowsAfterThePauseAndHidesAfterTheHidePause) {
+    SendMouse(hinted, QEvent::MouseMove, 10, 10);
+    EXPECT_EQ(Application->Hint(), QStringLiteral("Open the settings"));
+    wait(Application->HintPause() - 1);
+    EXPECT_EQ(tip(), QString());
+    wait(1);
+    EXPECT_EQ(tip(), QStringLiteral("Settings!"));
+    EXPECT_EQ(hinted->Seen.HintStr, QStringLiteral("Settings"));
+    EXPECT_EQ(hinted->Seen.HintColor, Application->HintColor());
+    EXPECT_EQ(hinted->Seen.HideTimeout, Application->HintHidePause());
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
+    // Moving within the control keeps it; after the hide pause it stays hidden there.
+    SendMouse(hinted, QEvent::MouseMove, 12, 12);
+    wait(Application->HintHidePause());
+    EXPECT_EQ(tip(), QString());
+    SendMouse(hinted, QEvent::MouseMove, 14, 14);
+    wait(Application->HintPause());
+    EXPECT_EQ(tip(), QString());
+}
+
+TEST_F(HintFixture, OtherControlsRefusalsPressesAndShowHintOff) {
+    // A window-less child without hint shows its parent's after the pause.
+    SendMouse(box, QEvent::MouseMove, 55, 45);
+    wait(Application->HintPause());
+    EXPECT_EQ(tip(), QStringLiteral("Box tip"));
+    // The next control's hint follows after the short pause while one shows.
+    SendMouse(hinted, QEvent::MouseMove, 10, 10);
+    EXPECT_EQ(tip(), QString());
+    wait(Application->HintShortPause());
+    EXPECT_EQ(tip(), QStringLiteral("Settings!"));
+    // A press hides it; the hint comes back only after a new full pause.
+    SendMouse(hinted, QEvent::MouseButtonPress, 10, 10);
+    SendMouse(hinted, QEvent::MouseButtonRelease, 10, 10);
+    EXPECT_EQ(tip(), QString());
+    SendMouse(hinted, QEvent::MouseMove, 11, 11);
+    wait(Application->HintShortPause());
+    EXPECT_EQ(tip(), QString());
+    wait(Application->HintPause());
+    EXPECT_EQ(tip(), QStringLiteral("Settings!"));
+    Application->CancelHint();
+    // Refused by the control, or hints off for the control or the program: none.
+    hinted->Refuse = true;
+    SendMouse(hinted, QEvent::MouseMove, 20, 20);
+    wait(Application->HintPause());
+    EXPECT_EQ(tip(), QString());
+    hinted->Refuse = false;
+    Application->CancelHint();
+    hinted->SetShowHint(false);
+    SendMouse(hinted, QEvent::MouseMove, 21, 21);
+    wait(Application->HintPause());
+    EXPECT_EQ(tip(), QString());
+    hinted->SetParentShowHint(true);
+    Application->SetShowHint(false);
+    SendMouse(hinted, QEvent::MouseMove, 22, 22);
+    wait(Application->HintPause());
+    EXPECT_EQ(tip(), QString());
+    Application->SetShowHint(true);
+}
+
+TEST_F(HintFixture, ActivateHintShowsTheHintAtAPointAtOnce) {
+    Application->ActivateHint(hinted->ClientToScreen(TPoint{5, 5}));
+    EXPECT_EQ(tip(), QStringLiteral("Settings!"));
+    EXPECT_EQ(hinted->Seen.CursorPos, (TPoint{5, 5}));
+    // A control freed while its hint shows takes the hint with it.
+    FreeObject(hinted);
+    EXPECT_EQ(tip(), QString());
+    wait(Application->HintHidePause());
+}
+
+TEST_F(KeyFixture, KeyPreviewGivesTheFormKeyUpFirstAndZeroKeyStopsTheControl) {
+    form->Edit1->OnKeyUp = TKeyEvent(
+        [](TObject*, Word& Key, TShiftState) { Log() << QStringLiteral("Edit1.KeyUp %1").arg(Key); });
+    form->OnKeyUp = TKeyEvent([](TObject*, Word& Key, TShiftState) {
+        Log() << QStringLiteral("Form.KeyUp %1").arg(Key);
+        if (Key == 'X') Key = 0;
+    });
+    // Without preview the form hears nothing of its controls' keys.
+    SendKey(form->Edit1, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    form->SetKeyPreview(true);
+    SendKey(form->Edit1, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    SendKey(form->Edit1, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QStringList ups;
+    for (const QString& s : Log())
+        if (s.contains(QStringLiteral("KeyUp"))) ups << s;
+    EXPECT_EQ(ups, QStringList({QStringLiteral("Edit1.KeyUp 65"), QStringLiteral("Form.KeyUp 65"),
+                                QStringLiteral("Edit1.KeyUp 65"), QStringLiteral("Form.KeyUp 88")}));
 }
