@@ -1,6 +1,6 @@
-// Warning sounds. Every beep goes through one replaceable hook: the user-interface layer
-// installs the desktop's bell, tests count beeps. Until then a beep rings the terminal bell
-// when standard error is a terminal.
+// Warning sounds. Every beep goes through one replaceable hook, through which tests count
+// beeps. Without a hook a beep is the desktop's warning sound when a widget application
+// runs, else the terminal bell when standard error is a terminal.
 #pragma once
 
 #include "platform/win/WinTypes.h"

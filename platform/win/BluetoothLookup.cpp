@@ -9,6 +9,7 @@
 #include <QVariantMap>
 #include <atomic>
 #include <cctype>
+#include <cstddef>
 #include <cstdint>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
@@ -33,6 +34,12 @@ struct TRfcommDevInfo {
     TBdAddr dst;
     std::uint8_t channel;
 };
+// The kernel lays these out with natural alignment; a mistake here would read addresses
+// from the wrong bytes, so the layout is pinned.
+static_assert(sizeof(TBdAddr) == 6 && alignof(TBdAddr) == 1);
+static_assert(offsetof(TRfcommDevInfo, flags) == 4 && offsetof(TRfcommDevInfo, state) == 8);
+static_assert(offsetof(TRfcommDevInfo, src) == 10 && offsetof(TRfcommDevInfo, dst) == 16);
+static_assert(offsetof(TRfcommDevInfo, channel) == 22 && sizeof(TRfcommDevInfo) == 24);
 constexpr unsigned long kRfcommGetDevList = _IOR('R', 210, int);
 constexpr int kMaxRfcommDevices = 32;
 
@@ -127,6 +134,7 @@ bool TBlueZLookup::FindPort(const String& address, String& port) {
         std::uint16_t count;
         TRfcommDevInfo devices[kMaxRfcommDevices];
     } list{};
+    static_assert(offsetof(decltype(list), devices) == 4);
     list.count = kMaxRfcommDevices;
     bool ok = false;
     if (::ioctl(ctl, kRfcommGetDevList, &list) == 0) {

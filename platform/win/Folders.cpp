@@ -28,8 +28,10 @@ String HomeFolder() {
 } // namespace
 
 String UserAppDataFolder() {
+    // A relative XDG_CONFIG_HOME is invalid by the XDG rules and ignored; honouring it would
+    // put the settings wherever the program happened to be started.
     String config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!config.isEmpty()) return WithoutTrailingDelimiter(config);
+    if (config.startsWith(u'/')) return WithoutTrailingDelimiter(config);
     String home = HomeFolder();
     return home.isEmpty() ? String() : WithoutTrailingDelimiter(home) + QLatin1String("/.config");
 }
@@ -40,7 +42,13 @@ String LocalAppDataFolder() {
         qCInfo(lcFolders) << "No home folder: settings are kept in memory only";
         return folder;
     }
-    if (!QDir().mkpath(folder)) qCInfo(lcFolders) << "Cannot create the settings folder" << folder;
+    // A folder that cannot be created cannot hold settings either: answer none, as the
+    // Windows call with its create flag fails, so the settings stay in memory.
+    if (!QDir().mkpath(folder)) {
+        qCInfo(lcFolders) << "Cannot create the settings folder" << folder
+                          << "- settings are kept in memory only";
+        return String();
+    }
     return folder;
 }
 

@@ -5,10 +5,11 @@
 #include "platform/win/WinTypes.h"
 
 // The user's local application-data folder: $XDG_CONFIG_HOME, else $HOME/.config, created
-// when missing. Empty when no home folder can be found (settings then stay in memory); that
-// case is traced.
+// when missing. Empty when no home folder can be found or the folder cannot be created
+// (settings then stay in memory); that case is traced.
 String LocalAppDataFolder();
-// The user's application-data folder ($XDG_CONFIG_HOME, else $HOME/.config), not created.
+// The user's application-data folder ($XDG_CONFIG_HOME when absolute, else $HOME/.config),
+// not created.
 String UserAppDataFolder();
 // The system-wide configuration folder: the first of $XDG_CONFIG_DIRS, else /etc/xdg.
 String WindowsFolder();

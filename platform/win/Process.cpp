@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <unistd.h>
@@ -13,10 +14,15 @@ namespace {
 QMutex g_lock;
 String g_programOverride;
 
-String RealProgramFileName() {
+// The target of a /proc link, or empty with errno set.
+String ReadProcLink(const char* link) {
     char buf[PATH_MAX];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    ssize_t n = ::readlink(link, buf, sizeof buf - 1);
     return n > 0 ? String::fromUtf8(buf, n) : String();
+}
+
+String RealProgramFileName() {
+    return ReadProcLink("/proc/self/exe");
 }
 } // namespace
 
@@ -66,4 +72,24 @@ DWORD GetModuleFileNameA(void* module, char* fileName, DWORD size) {
 
 DWORD GetCurrentProcessId() {
     return DWORD(::getpid());
+}
+
+String ProcessFileName(DWORD processId) {
+    if (processId == GetCurrentProcessId()) {
+        SetLastError(ERROR_SUCCESS);
+        return ProgramFileName();
+    }
+    const QByteArray proc = "/proc/" + QByteArray::number(processId);
+    // Process 0 is no process (and has no /proc entry).
+    String path = processId ? ReadProcLink(QByteArray(proc + "/exe").constData()) : String();
+    if (path.isEmpty()) {
+        const int err = processId ? errno : ESRCH;
+        // A process that exists but whose file is hidden (another user's, a kernel thread)
+        // is refused; a missing one is an invalid parameter, as OpenProcess reports it.
+        const bool exists = processId && ::access(proc.constData(), F_OK) == 0;
+        SetLastError(err == EACCES || err == EPERM || exists ? ERROR_ACCESS_DENIED : ERROR_INVALID_PARAMETER);
+        return String();
+    }
+    SetLastError(ERROR_SUCCESS);
+    return path;
 }

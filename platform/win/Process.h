@@ -17,3 +17,8 @@ DWORD GetModuleFileNameA(void* module, char* fileName, DWORD size);
 String GetModuleFileName(void* module);
 
 DWORD GetCurrentProcessId();
+
+// The program file of a running process (/proc/<pid>/exe); this process answers
+// ProgramFileName(). Empty when there is no such process (ERROR_INVALID_PARAMETER) or its
+// file may not be read (ERROR_ACCESS_DENIED).
+String ProcessFileName(DWORD processId);

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <future>
 #include <poll.h>
 #include <string>
 #include <termios.h>
@@ -267,6 +268,43 @@ TEST_F(CommTest, WriteReachesThePeerAndTimesOutWithFewerBytesWritten) {
     EXPECT_GE(elapsed, 70);
     EXPECT_LT(elapsed, 2000);
     EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
+
+    // Fill what room is left: the terminal takes smaller pieces after refusing larger ones,
+    // so go down to single bytes until nothing goes through.
+    SetTimeouts(MAXDWORD, 0, 0, 0, 5);
+    for (DWORD piece : {4096u, 256u, 16u, 1u}) {
+        for (int i = 0; i < 5000; ++i) {
+            ASSERT_TRUE(WriteFile(port, big.data(), piece, &written, nullptr));
+            if (written == 0) break;
+        }
+        ASSERT_EQ(written, 0u) << piece;
+    }
+    // The queue is full now. With a multiplier the time-out grows with the bytes asked for:
+    // 2 ms per byte for 40 bytes gives up after about 80 ms, and twice the bytes take about
+    // twice as long.
+    struct Case {
+        DWORD bytes;
+        long long atLeast;
+    } perByte[] = {{40, 70}, {80, 150}};
+    for (const Case& c : perByte) {
+        SetTimeouts(MAXDWORD, 0, 0, 2, 0);
+        start = Clock::now();
+        // A write that ignored the time-out would never end: closing the port after a few
+        // seconds releases it, and the test fails instead of hanging.
+        auto write = std::async(std::launch::async,
+                                [&] { return WriteFile(port, big.data(), c.bytes, &written, nullptr); });
+        if (write.wait_for(std::chrono::seconds(3)) != std::future_status::ready) {
+            CloseHandle(port);
+            port = INVALID_HANDLE_VALUE;
+            write.wait();
+            FAIL() << "the write of " << c.bytes << " bytes did not time out";
+        }
+        ASSERT_TRUE(write.get());
+        elapsed = MsSince(start);
+        EXPECT_LT(written, c.bytes) << c.bytes;
+        EXPECT_GE(elapsed, c.atLeast) << c.bytes;
+        EXPECT_LT(elapsed, 2000) << c.bytes;
+    }
 }
 
 TEST_F(CommTest, PurgeDiscardsReceivedBytes) {

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest/QTest>
@@ -206,6 +208,28 @@ TEST(Folders, XdgFoldersAndTheMissingHome) {
     EXPECT_EQ(CurrentFolder(), QDir::currentPath());
 }
 
+TEST(Folders, SettingsFolderThatCannotBeHadIsNoneAndTraced) {
+    TEnv env;
+    QTemporaryDir dir;
+    // A relative XDG_CONFIG_HOME does not count: the home's folder is used.
+    env.Set("HOME", dir.path().toUtf8());
+    env.Set("XDG_CONFIG_HOME", "relative/cfg");
+    EXPECT_EQ(UserAppDataFolder(), dir.path() + "/.config");
+    EXPECT_EQ(LocalAppDataFolder(), dir.path() + "/.config");
+
+    // A folder below a plain file cannot be created, not even by root: no folder, so the
+    // settings stay in memory, and the trace says so.
+    QFile blocker(dir.path() + "/file");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    env.Set("XDG_CONFIG_HOME", (dir.path() + "/file/cfg").toUtf8());
+    TTraceCapture trace("orvo.platform.folders");
+    EXPECT_EQ(LocalAppDataFolder(), "");
+    EXPECT_TRUE(trace.lines.join('\n').contains("kept in memory")) << trace.lines.join('\n').toStdString();
+    // The folder's name itself is still known, for the callers that only show it.
+    EXPECT_EQ(UserAppDataFolder(), dir.path() + "/file/cfg");
+}
+
 TEST(Folders, CreateDirectoryReportsWindowsCodes) {
     QTemporaryDir dir;
     QByteArray sub = (dir.path() + "/new").toUtf8();
@@ -237,6 +261,28 @@ TEST(Process, ProgramFileAndModuleName) {
     EXPECT_GT(GetCurrentProcessId(), 0u);
 }
 
+TEST(Process, FileOfAnotherProcess) {
+    EXPECT_EQ(ProcessFileName(GetCurrentProcessId()), ProgramFileName());
+
+    String sleep = QStandardPaths::findExecutable("sleep");
+    ASSERT_FALSE(sleep.isEmpty());
+    QProcess child;
+    child.start(sleep, {"5"});
+    ASSERT_TRUE(child.waitForStarted(5000));
+    String file = ProcessFileName(DWORD(child.processId()));
+    child.kill();
+    child.waitForFinished(5000);
+    EXPECT_EQ(file, QFileInfo(sleep).canonicalFilePath());
+    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
+
+    // No such process: the largest process id Linux allows is far below this one.
+    for (DWORD pid : {0u, 0x7FFFFFF0u}) {
+        SetLastError(0);
+        EXPECT_EQ(ProcessFileName(pid), "") << pid;
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER) << pid;
+    }
+}
+
 TEST(KeyState, FollowsTheLatestInputEvent) {
     QWidget w;
     w.resize(50, 50);
@@ -249,6 +295,27 @@ TEST(KeyState, FollowsTheLatestInputEvent) {
     QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     EXPECT_EQ(GetKeyState(VK_LBUTTON), 0);
     EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
+
+    // Each button and modifier reads as its own key, and only while its event says so.
+    struct Case {
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers mods;
+        int down[2];
+        int up[3];
+    } cases[] = {
+        {Qt::RightButton, Qt::ShiftModifier, {VK_RBUTTON, VK_SHIFT}, {VK_LBUTTON, VK_MBUTTON, VK_MENU}},
+        {Qt::MiddleButton, Qt::AltModifier, {VK_MBUTTON, VK_MENU}, {VK_RBUTTON, VK_SHIFT, VK_CONTROL}},
+    };
+    for (const Case& c : cases) {
+        QTest::mousePress(&w, c.button, c.mods, QPoint(20, 20));
+        for (int key : c.down)
+            EXPECT_LT(GetKeyState(key), 0) << key;
+        for (int key : c.up)
+            EXPECT_EQ(GetKeyState(key), 0) << key;
+        QTest::mouseRelease(&w, c.button, Qt::NoModifier, QPoint(20, 20));
+        for (int key : c.down)
+            EXPECT_EQ(GetKeyState(key), 0) << key;
+    }
 }
 
 TEST(Beep, HookCountsBeeps) {
