@@ -1,13 +1,11 @@
 #include "platform/graphics/Bitmap.h"
 
+#include "platform/classes/ResourceStream.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/BmpCodec.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/GdiObject.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -264,25 +262,10 @@ void TBitmap::SaveToStream(TStream* Stream) {
     WriteBmp(Stream, handle_->image, format_);
 }
 
-void TBitmap::LoadFromResourceName(void*, const String& ResName) {
-    QDirIterator it(QStringLiteral(":/bitmaps"), QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (QFileInfo(path).completeBaseName().compare(ResName, Qt::CaseInsensitive) != 0) continue;
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) break;
-        const QByteArray data = f.readAll();
-        if (path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
-            TMemoryStream s;
-            s.WriteBuffer(data.constData(), int(data.size()));
-            s.SetPosition(0);
-            LoadFromStream(&s);
-        } else {
-            SetImage(QImage::fromData(data), pfDevice);
-        }
-        return;
-    }
-    throw EResNotFound(QStringLiteral("Resource %1 not found").arg(ResName));
+void TBitmap::LoadFromResourceName(void* Instance, const String& ResName) {
+    // Raises EResNotFound when the program embeds no bitmap of that name.
+    TResourceStream s(NativeUInt(Instance), ResName, QString::fromLatin1(RT_BITMAP));
+    LoadFromStream(&s);
 }
 
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& R) {

@@ -77,7 +77,8 @@ public:
 
     void LoadFromStream(TStream* Stream) override;
     void SaveToStream(TStream* Stream) override;
-    // A bitmap resource of the program by name, case-insensitive (":/bitmaps/<name>.bmp").
+    // A BMP file embedded in the program as a BITMAP resource, found by name without
+    // letter case; raises EResNotFound when there is none.
     void LoadFromResourceName(void* Instance, const String& ResName);
 
     void Draw(TCanvas* ACanvas, const TRect& Rect) override;

@@ -6,6 +6,15 @@
 
 ORVO_IMPLEMENT_CLASS(TBrush, TGraphicsObject)
 
+ORVO_IMPLEMENT_ENUM_TYPE(TBrushStyle, "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+                         "bsBDiagonal", "bsCross", "bsDiagCross")
+
+// Form resources and streams set a brush as "Brush.Color = clBtnFace", "Brush.Style = bsClear".
+ORVO_PUBLISHED(TBrush) {
+    P.Property("Color", &TBrush::Color, &TBrush::SetColor).Type(TypeInfoTColor()).Default(clWhite);
+    P.Property("Style", &TBrush::Style, &TBrush::SetStyle).Default(bsSolid);
+}
+
 TBrush::TBrush() = default;
 TBrush::~TBrush() {
     FreeHandle();

@@ -1,6 +1,7 @@
 // TBrush: colour and style of fills, or an 8 x 8 (or larger) pattern bitmap.
 #pragma once
 
+#include "platform/classes/TypInfo.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/GraphicsObject.h"
 
@@ -16,6 +17,7 @@ enum TBrushStyle {
     bsCross,
     bsDiagCross
 };
+ORVO_DECLARE_ENUM_TYPE(TBrushStyle)
 
 class TBrush : public TGraphicsObject {
     ORVO_CLASS(TBrush, TGraphicsObject)

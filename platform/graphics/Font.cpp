@@ -8,6 +8,58 @@
 
 ORVO_IMPLEMENT_CLASS(TFont, TGraphicsObject)
 
+ORVO_IMPLEMENT_ENUM_TYPE(TFontStyle, "fsBold", "fsItalic", "fsUnderline", "fsStrikeOut")
+ORVO_IMPLEMENT_SET_TYPE(TFontStyles, TFontStyle)
+ORVO_IMPLEMENT_ENUM_TYPE(TFontPitch, "fpDefault", "fpVariable", "fpFixed")
+
+namespace {
+
+constexpr TIdentMapEntry kCharsetIdents[] = {
+    {0, "ANSI_CHARSET"},      {1, "DEFAULT_CHARSET"},    {2, "SYMBOL_CHARSET"},
+    {77, "MAC_CHARSET"},      {128, "SHIFTJIS_CHARSET"}, {129, "HANGEUL_CHARSET"},
+    {130, "JOHAB_CHARSET"},   {134, "GB2312_CHARSET"},   {136, "CHINESEBIG5_CHARSET"},
+    {161, "GREEK_CHARSET"},   {162, "TURKISH_CHARSET"},  {163, "VIETNAMESE_CHARSET"},
+    {177, "HEBREW_CHARSET"},  {178, "ARABIC_CHARSET"},   {186, "BALTIC_CHARSET"},
+    {204, "RUSSIAN_CHARSET"}, {222, "THAI_CHARSET"},     {238, "EASTEUROPE_CHARSET"},
+    {255, "OEM_CHARSET"},
+};
+
+// Streams and editors show charset properties by these names.
+const bool kCharsetIdentsRegistered = [] {
+    RegisterIntegerConsts(TypeInfoTFontCharset(), IdentToCharset, CharsetToIdent);
+    return true;
+}();
+
+} // namespace
+
+PTypeInfo TypeInfoTFontCharset() {
+    static const PTypeInfo info =
+        platform::detail::MakeOrdinalType("TFontCharset", tkInteger, otUByte, 0, 255);
+    return info;
+}
+
+bool CharsetToIdent(int Charset, String& Ident) {
+    return IntToIdent(Charset, Ident, kCharsetIdents);
+}
+
+bool IdentToCharset(const String& Ident, int& Charset) {
+    return IdentToInt(Ident, Charset, kCharsetIdents);
+}
+
+// Form resources write a font as "Font.Charset = DEFAULT_CHARSET", "Font.Color =
+// clWindowText", "Font.Height = -11", "Font.Name = 'Tahoma'", "Font.Style = []": those
+// five are always stored. Size follows from Height and is never stored.
+ORVO_PUBLISHED(TFont) {
+    P.Property("Charset", &TFont::Charset, &TFont::SetCharset).Type(TypeInfoTFontCharset());
+    P.Property("Color", &TFont::Color, &TFont::SetColor).Type(TypeInfoTColor());
+    P.Property("Height", &TFont::Height, &TFont::SetHeight);
+    P.Property("Name", &TFont::Name, &TFont::SetName);
+    P.Property("Orientation", &TFont::Orientation, &TFont::SetOrientation).Default(0);
+    P.Property("Pitch", &TFont::Pitch, &TFont::SetPitch).Default(fpDefault);
+    P.Property("Size", &TFont::Size, &TFont::SetSize).Stored(false);
+    P.Property("Style", &TFont::Style, &TFont::SetStyle);
+}
+
 TFont::TFont() = default;
 TFont::~TFont() {
     FreeHandle();

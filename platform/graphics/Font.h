@@ -2,6 +2,7 @@
 // The name is kept as given ("Tahoma"); drawing uses the installed family it maps to.
 #pragma once
 
+#include "platform/classes/TypInfo.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/GraphicsObject.h"
 
@@ -9,6 +10,13 @@ enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = Set<TFontStyle>;
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 using TFontCharset = Byte;
+ORVO_DECLARE_ENUM_TYPE(TFontStyle)
+ORVO_DECLARE_SET_TYPE(TFontStyles)
+ORVO_DECLARE_ENUM_TYPE(TFontPitch)
+// TFontCharset as streams name it: "DEFAULT_CHARSET", "ANSI_CHARSET" ... or a number.
+PTypeInfo TypeInfoTFontCharset();
+bool CharsetToIdent(int Charset, String& Ident);
+bool IdentToCharset(const String& Ident, int& Charset);
 
 class TFont : public TGraphicsObject {
     ORVO_CLASS(TFont, TGraphicsObject)

@@ -61,11 +61,49 @@ void TChangeLink::Change() {
 
 // ---- TCustomImageList --------------------------------------------------------------------
 
-TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {}
+TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {
+    WatchResourceNames();
+}
 
 TCustomImageList::TCustomImageList(int AWidth, int AHeight) : TComponent(nullptr) {
     width_ = std::max(1, AWidth);
     height_ = std::max(1, AHeight);
+    WatchResourceNames();
+}
+
+void TCustomImageList::WatchResourceNames() {
+    resourceNames_->OnChange = TNotifyEvent([this](TObject*) {
+        if (!ComponentState().Contains(csLoading)) LoadResourceImages();
+    });
+}
+
+void TCustomImageList::SetResourceNames(TStrings* Value) {
+    resourceNames_->Assign(Value);
+}
+
+void TCustomImageList::Loaded() {
+    TComponent::Loaded();
+    if (resourceNames_->Count() > 0) LoadResourceImages();
+}
+
+void TCustomImageList::LoadResourceImages() {
+    BeginUpdate();
+    images_.clear();
+    changed_ = true;
+    try {
+        for (int i = 0; i < resourceNames_->Count(); ++i) {
+            TBitmap bmp;
+            bmp.LoadFromResourceName(nullptr, resourceNames_->Strings(i));
+            if (bmp.PixelFormat() == pf32bit || !masked_)
+                Add(&bmp, nullptr);
+            else
+                AddMasked(&bmp, clDefault);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
 }
 
 TCustomImageList::~TCustomImageList() {
@@ -89,6 +127,13 @@ void TCustomImageList::Assign(TPersistent* Source) {
     height_ = other->height_;
     masked_ = other->masked_;
     images_ = other->images_;
+    {
+        // The names come along with the images they made, without loading them again.
+        const TNotifyEvent watch = resourceNames_->OnChange;
+        resourceNames_->OnChange = nullptr;
+        resourceNames_->Assign(other->resourceNames_.get());
+        resourceNames_->OnChange = watch;
+    }
     Change();
 }
 
@@ -315,6 +360,8 @@ ORVO_PUBLISHED(TImageList) {
     P.Property("Height", &TImageList::Height, &TImageList::SetHeight).Default(16);
     P.Property("Masked", &TImageList::Masked, &TImageList::SetMasked).Default(true);
     P.Property("Width", &TImageList::Width, &TImageList::SetWidth).Default(16);
+    P.Property("ResourceNames", &TImageList::ResourceNames, &TImageList::SetResourceNames)
+        .Stored([](TImageList* l) { return l->ResourceNames()->Count() > 0; });
     P.Property("OnChange", &TImageList::OnChange);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/classes/Component.h"
+#include "platform/classes/StringList.h"
 #include "platform/graphics/Bitmap.h"
 
 #include <memory>
@@ -70,6 +71,14 @@ public:
 
     void RegisterChanges(TChangeLink* Value);
     void UnRegisterChanges(TChangeLink* Value);
+    // Names of embedded BITMAP resources that make up the list, in order: how form
+    // resources give an image list its pictures ("ResourceNames.Strings = ( ... )"). A
+    // change reloads the images (after loading, while the list is being read); a 32-bit
+    // bitmap keeps its alpha, others are masked by their transparent colour when the list
+    // is masked. A name with no bitmap raises EResNotFound.
+    TStrings* ResourceNames() const { return resourceNames_.get(); }
+    void SetResourceNames(TStrings* Value);
+
     void BeginUpdate() { ++updateCount_; }
     void EndUpdate();
 
@@ -84,8 +93,12 @@ public:
 
 protected:
     virtual void Change();
+    void Loaded() override;
 
 private:
+    void WatchResourceNames();
+    void LoadResourceImages();
+    std::unique_ptr<TStringList> resourceNames_ = std::make_unique<TStringList>();
     std::vector<QImage> slices(TBitmap* Image, const QImage* mask) const;
     int width_ = 16;
     int height_ = 16;

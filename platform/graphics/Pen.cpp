@@ -5,6 +5,20 @@
 
 ORVO_IMPLEMENT_CLASS(TPen, TGraphicsObject)
 
+ORVO_IMPLEMENT_ENUM_TYPE(TPenStyle, "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
+                         "psInsideFrame", "psUserStyle", "psAlternate")
+ORVO_IMPLEMENT_ENUM_TYPE(TPenMode, "pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy",
+                         "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen", "pmMerge",
+                         "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor")
+
+// Form resources and streams set a pen as "Pen.Color = clRed", "Pen.Style = psDot".
+ORVO_PUBLISHED(TPen) {
+    P.Property("Color", &TPen::Color, &TPen::SetColor).Type(TypeInfoTColor()).Default(clBlack);
+    P.Property("Mode", &TPen::Mode, &TPen::SetMode).Default(pmCopy);
+    P.Property("Style", &TPen::Style, &TPen::SetStyle).Default(psSolid);
+    P.Property("Width", &TPen::Width, &TPen::SetWidth).Default(1);
+}
+
 int PenModeToROP2(TPenMode Mode) {
     static constexpr int rop[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
                                   R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,

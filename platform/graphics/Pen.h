@@ -2,6 +2,7 @@
 // handle made elsewhere (a geometric pen with caps and joins) may replace it.
 #pragma once
 
+#include "platform/classes/TypInfo.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/GraphicsObject.h"
 
@@ -34,6 +35,8 @@ enum TPenMode {
     pmXor,
     pmNotXor
 };
+ORVO_DECLARE_ENUM_TYPE(TPenStyle)
+ORVO_DECLARE_ENUM_TYPE(TPenMode)
 // The SetROP2 code of a pen mode.
 int PenModeToROP2(TPenMode Mode);
 

@@ -244,11 +244,14 @@ BOOL GradientFill(HDC DC, const TRIVERTEX* Vertices, DWORD VertexCount, const vo
     if (!DC || !Vertices || !Mesh || (Mode != GRADIENT_FILL_RECT_H && Mode != GRADIENT_FILL_RECT_V))
         return FALSE;
     const auto* rects = static_cast<const GRADIENT_RECT*>(Mesh);
+    // Every rectangle is checked before anything is painted: a bad mesh draws nothing
+    // and leaves the painter in the DC's own raster mode.
+    for (DWORD i = 0; i < MeshCount; ++i)
+        if (rects[i].UpperLeft >= VertexCount || rects[i].LowerRight >= VertexCount) return FALSE;
     QPainter* p = DC->ShapePainter();
     if (!p) return FALSE;
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (DWORD i = 0; i < MeshCount; ++i) {
-        if (rects[i].UpperLeft >= VertexCount || rects[i].LowerRight >= VertexCount) return FALSE;
         const TRIVERTEX& a = Vertices[rects[i].UpperLeft];
         const TRIVERTEX& b = Vertices[rects[i].LowerRight];
         const QRect r = QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),

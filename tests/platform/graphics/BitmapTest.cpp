@@ -2,6 +2,7 @@
 // transparency, pictures and the format registry.
 #include "GraphicsTestSupport.h"
 
+#include "platform/classes/ResourceStream.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/PngImage.h"
@@ -91,6 +92,26 @@ TEST(Bitmap, DamagedBmpRaises) {
     huge.SetPosition(0);
     TBitmap r;
     EXPECT_THROW(r.LoadFromStream(&huge), EInvalidGraphic);
+}
+
+TEST(Bitmap, LoadsAnEmbeddedBitmapResourceByNameWithoutLetterCase) {
+    // resources/TestGlyph.bmp: 3 x 2, top row red, green, blue; bottom row white, black
+    // and RGB(0x12, 0x34, 0x56).
+    for (const char* name : {"TestGlyph", "TESTGLYPH", "testglyph"}) {
+        TBitmap b;
+        b.LoadFromResourceName(nullptr, QString::fromLatin1(name));
+        ASSERT_EQ(b.Width(), 3) << name;
+        ASSERT_EQ(b.Height(), 2) << name;
+        EXPECT_EQ(b.Canvas()->Pixels(0, 0), clRed) << name;
+        EXPECT_EQ(b.Canvas()->Pixels(1, 0), clLime) << name;
+        EXPECT_EQ(b.Canvas()->Pixels(2, 0), clBlue) << name;
+        EXPECT_EQ(b.Canvas()->Pixels(0, 1), clWhite) << name;
+        EXPECT_EQ(b.Canvas()->Pixels(1, 1), clBlack) << name;
+        EXPECT_EQ(b.Canvas()->Pixels(2, 1), TColor(RGB(0x12, 0x34, 0x56))) << name;
+    }
+    TBitmap missing(2, 2);
+    EXPECT_THROW(missing.LoadFromResourceName(nullptr, QStringLiteral("NoSuchGlyph")), EResNotFound);
+    EXPECT_EQ(missing.Width(), 2) << "a missing resource leaves the bitmap as it was";
 }
 
 TEST(Bitmap, JpegAndPngRoundTrips) {

@@ -212,3 +212,74 @@ TEST(DcDrawing, GradientFillRunsEdgeToEdgeAndLeavesOutRightAndBottom) {
     EXPECT_FALSE(GradientFill(s.DC(), v, 2, &bad, 1, GRADIENT_FILL_RECT_H)) << "vertex index out of range";
     EXPECT_FALSE(GradientFill(s.DC(), v, 2, &bad, 1, 7)) << "unknown mode";
 }
+
+TEST(DcDrawing, GradientFillWithABadRectangleDrawsNothingAndKeepsTheRasterMode) {
+    DrawingSurface s;
+    HDC dc = s.DC();
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    HGDIOBJ old = SelectObject(dc, pen);
+    SetROP2(dc, R2_XORPEN);
+    TRIVERTEX v[2];
+    v[0].x = 2;
+    v[0].y = 2;
+    v[0].Green = 0xFF00;
+    v[1].x = 30;
+    v[1].y = 30;
+    // The first rectangle is sound, the second names a vertex that does not exist.
+    const GRADIENT_RECT mesh[2] = {{0, 1}, {0, 2}};
+    EXPECT_FALSE(GradientFill(dc, v, 2, mesh, 2, GRADIENT_FILL_RECT_V));
+    EXPECT_EQ(s.InkCount(), 0) << "nothing is painted when any rectangle is bad";
+    // Later pen drawing still XORs: the first line shows, the second erases it.
+    MoveToEx(dc, 5, 20, nullptr);
+    LineTo(dc, 35, 20);
+    EXPECT_EQ(s.At(10, 20), TColor(RGB(0, 255, 255)));
+    MoveToEx(dc, 5, 20, nullptr);
+    LineTo(dc, 35, 20);
+    EXPECT_EQ(s.InkCount(), 0);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+TEST(DcDrawing, MonochromePatternAndHatchedBrushesTakeTheDcColours) {
+    // An 8 x 8 checker: rows alternate 10101010 and 01010101 (leftmost pixel first).
+    const Byte checker[16] = {0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0};
+    HBITMAP bits = CreateBitmap(8, 8, 1, 1, checker);
+    HBRUSH pattern = CreatePatternBrush(bits);
+    {
+        DrawingSurface s(16, 16);
+        SetTextColor(s.DC(), RGB(255, 0, 0));
+        SetBkColor(s.DC(), RGB(0, 0, 255));
+        const TRect r = Rect(0, 0, 16, 16);
+        FillRect(s.DC(), &r, pattern);
+        // 0-bits take the text colour, 1-bits the background colour; whole cells repeat.
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const bool one = ((x + y) % 2) == 0;
+                ASSERT_EQ(s.At(x, y), one ? clBlue : clRed) << x << "," << y;
+            }
+    }
+    DeleteObject(pattern);
+    DeleteObject(bits);
+
+    // Hatch gaps take the background colour when the mode is opaque, and stay as they
+    // were when it is transparent.
+    for (int mode : {OPAQUE, TRANSPARENT}) {
+        DrawingSurface s(16, 16);
+        HBRUSH hatch = CreateHatchBrush(HS_HORIZONTAL, RGB(0, 0, 0));
+        SetBkMode(s.DC(), mode);
+        SetBkColor(s.DC(), RGB(0, 255, 0));
+        const TRect r = Rect(0, 0, 16, 16);
+        FillRect(s.DC(), &r, hatch);
+        int black = 0, ground = 0, other = 0;
+        for (int y = 0; y < 16; ++y) {
+            const TColor c = s.At(3, y);
+            black += c == clBlack;
+            ground += c == (mode == OPAQUE ? clLime : clWhite);
+            other += c != clBlack && c != (mode == OPAQUE ? clLime : clWhite);
+        }
+        EXPECT_GT(black, 0) << mode;
+        EXPECT_GT(ground, black) << mode;
+        EXPECT_EQ(other, 0) << mode;
+        DeleteObject(hatch);
+    }
+}

@@ -70,3 +70,73 @@ TEST(DrawingObjects, ClearBrushBecomesSolidWhenColoured) {
     b.SetColor(clRed);
     EXPECT_EQ(b.Style(), bsSolid);
 }
+
+TEST(DrawingObjects, PublishedPropertiesReadAndWriteByName) {
+    // Form resources set the drawing objects of a control by name ("Font.Height = -16",
+    // "Pen.Style = psDot", "Font.Charset = DEFAULT_CHARSET").
+    TFont font;
+    SetOrdProp(&font, QStringLiteral("Height"), -16);
+    SetStrProp(&font, QStringLiteral("Name"), QStringLiteral("Segoe UI"));
+    SetSetProp(&font, QStringLiteral("Style"), QStringLiteral("[fsBold,fsUnderline]"));
+    SetEnumProp(&font, QStringLiteral("Pitch"), QStringLiteral("fpFixed"));
+    SetOrdProp(&font, QStringLiteral("Orientation"), 900);
+    int charset = -1;
+    ASSERT_TRUE(
+        FindIdentToInt(PropType(&font, QStringLiteral("Charset")))(QStringLiteral("ANSI_CHARSET"), charset));
+    SetOrdProp(&font, QStringLiteral("Charset"), charset);
+    int color = 0;
+    ASSERT_TRUE(FindIdentToInt(PropType(&font, QStringLiteral("Color")))(QStringLiteral("clBtnText"), color));
+    SetOrdProp(&font, QStringLiteral("Color"), color);
+    EXPECT_EQ(font.Height(), -16);
+    EXPECT_EQ(font.Name(), QStringLiteral("Segoe UI"));
+    EXPECT_EQ(font.Style(), (TFontStyles{fsBold, fsUnderline}));
+    EXPECT_EQ(font.Pitch(), fpFixed);
+    EXPECT_EQ(font.Orientation(), 900);
+    EXPECT_EQ(font.Charset(), ANSI_CHARSET);
+    EXPECT_EQ(font.Color(), clBtnText);
+    EXPECT_EQ(GetOrdProp(&font, QStringLiteral("Size")), 12);
+    EXPECT_EQ(GetSetProp(&font, QStringLiteral("Style"), true), QStringLiteral("[fsBold,fsUnderline]"));
+    String ident;
+    ASSERT_TRUE(FindIntToIdent(PropType(&font, QStringLiteral("Charset")))(DEFAULT_CHARSET, ident));
+    EXPECT_EQ(ident, QStringLiteral("DEFAULT_CHARSET"));
+    // Height carries the size: Size is never stored; the rest of a form's font always is.
+    EXPECT_FALSE(IsStoredProp(&font, QStringLiteral("Size")));
+    for (const char* stored : {"Charset", "Color", "Height", "Name", "Style"})
+        EXPECT_EQ(GetPropInfo(&font, QString::fromLatin1(stored))->Default, NoDefault) << stored;
+
+    TPen pen;
+    SetEnumProp(&pen, QStringLiteral("Style"), QStringLiteral("psDot"));
+    SetEnumProp(&pen, QStringLiteral("Mode"), QStringLiteral("pmNotXor"));
+    SetOrdProp(&pen, QStringLiteral("Width"), 3);
+    SetOrdProp(&pen, QStringLiteral("Color"), clRed);
+    EXPECT_EQ(pen.Style(), psDot);
+    EXPECT_EQ(pen.Mode(), pmNotXor);
+    EXPECT_EQ(pen.Width(), 3);
+    EXPECT_EQ(pen.Color(), clRed);
+    EXPECT_EQ(GetEnumProp(&pen, QStringLiteral("Mode")), QStringLiteral("pmNotXor"));
+
+    TBrush brush;
+    SetEnumProp(&brush, QStringLiteral("Style"), QStringLiteral("bsDiagCross"));
+    SetOrdProp(&brush, QStringLiteral("Color"), clBtnFace);
+    EXPECT_EQ(brush.Style(), bsDiagCross);
+    EXPECT_EQ(brush.Color(), clBtnFace);
+    EXPECT_EQ(GetEnumProp(&brush, QStringLiteral("Style")), QStringLiteral("bsDiagCross"));
+
+    // Fresh objects hold their published defaults, so nothing of them is written.
+    struct Default {
+        TPersistent* object;
+        const char* name;
+    };
+    TPen freshPen;
+    TBrush freshBrush;
+    TFont freshFont;
+    for (const Default& d :
+         {Default{&freshPen, "Color"}, Default{&freshPen, "Mode"}, Default{&freshPen, "Style"},
+          Default{&freshPen, "Width"}, Default{&freshBrush, "Color"}, Default{&freshBrush, "Style"},
+          Default{&freshFont, "Orientation"}, Default{&freshFont, "Pitch"}}) {
+        PPropInfo info = GetPropInfo(d.object, QString::fromLatin1(d.name));
+        ASSERT_NE(info, nullptr) << d.name;
+        EXPECT_EQ(GetOrdProp(d.object, info), info->Default)
+            << d.object->ClassName().toStdString() << "." << d.name;
+    }
+}

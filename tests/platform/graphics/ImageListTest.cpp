@@ -2,6 +2,10 @@
 // disabled, and the change notifications.
 #include "GraphicsTestSupport.h"
 
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/ResourceStream.h"
+#include "platform/classes/Streams.h"
 #include "platform/graphics/ImageList.h"
 
 namespace {
@@ -159,4 +163,43 @@ TEST(ImageList, ChangesReachTheLinksUntilTheyGo) {
         gone.RegisterChanges(orphan.get());
     }
     EXPECT_EQ(orphan->Sender(), nullptr);
+}
+
+TEST(ImageList, ImagesFromEmbeddedBitmapsNamedInTheFormResource) {
+    // resources/TestGlyph.bmp is 3 x 2: red, lime, blue over white, black, RGB(12, 34, 56).
+    // The names come before the size in the text: the images load once the list is read.
+    const QByteArray text = "object ImageList1: TImageList\n"
+                            "  ResourceNames.Strings = (\n"
+                            "    'TestGlyph'\n"
+                            "    'TESTGLYPH')\n"
+                            "  Height = 2\n"
+                            "  Width = 3\n"
+                            "  Masked = False\n"
+                            "end\n";
+    TMemoryStream in, bin;
+    in.WriteBuffer(text.constData(), int(text.size()));
+    in.SetPosition(0);
+    ObjectTextToBinary(&in, &bin);
+    bin.SetPosition(0);
+    TImageList list(nullptr);
+    {
+        TReader reader(&bin);
+        reader.ReadRootComponent(&list);
+    }
+    ASSERT_EQ(list.Count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(QColor(list.Image(i).pixel(0, 0)), QColor(255, 0, 0)) << i;
+        EXPECT_EQ(QColor(list.Image(i).pixel(2, 1)), QColor(0x12, 0x34, 0x56)) << i;
+    }
+    // Changing the names later reloads; a masked list leaves out the bottom-left colour.
+    list.SetMasked(true);
+    list.ResourceNames()->SetText(QStringLiteral("testglyph"));
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_EQ(qAlpha(list.Image(0).pixel(0, 1)), 0) << "white, the bottom-left colour, is transparent";
+    EXPECT_EQ(qAlpha(list.Image(0).pixel(1, 1)), 255);
+    TImageList copy(nullptr);
+    copy.Assign(&list);
+    EXPECT_EQ(copy.ResourceNames()->Text(), list.ResourceNames()->Text());
+    EXPECT_EQ(copy.Count(), 1);
+    EXPECT_THROW(list.ResourceNames()->Add(QStringLiteral("NoSuchGlyph")), EResNotFound);
 }
