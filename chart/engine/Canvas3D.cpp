@@ -9,6 +9,17 @@
 
 ORVO_IMPLEMENT_CLASS(TCanvas3D, TTeeCanvas)
 
+HResult TCanvas3D::QueryInterface(const TGUID& IID, void** Obj) {
+    if (IID == IID_IInterface) {
+        IInterface* self = this;
+        self->_AddRef();
+        *Obj = self;
+        return S_OK;
+    }
+    *Obj = nullptr;
+    return E_NOINTERFACE;
+}
+
 void TCanvas3D::Assign(TCanvas3D* Source) {
     SetMonochrome(Source->GetMonochrome());
     F3DOptions = Source->F3DOptions;

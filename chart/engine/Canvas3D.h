@@ -1,15 +1,24 @@
 // TCanvas3D: the abstract 3-D canvas -- a depth coordinate, a projection onto the screen
 // and 3-D primitives, on top of the 2-D operations of TTeeCanvas. The virtual operations
 // continue TTeeCanvas's slot order.
+//
+// The canvas is also an IInterface without reference counting: adding or releasing a
+// reference answers -1 and never frees it (its owner, the chart panel, does that).
 #pragma once
 
 #include "chart/engine/TeeCanvas.h"
+#include "platform/classes/Interfaces.h"
 
 class TView3DOptions;
 
-class TCanvas3D : public TTeeCanvas {
+class TCanvas3D : public TTeeCanvas, public virtual IInterface {
     ORVO_CLASS(TCanvas3D, TTeeCanvas)
 public:
+    // IInterface: answers for IInterface itself; no counting.
+    HResult QueryInterface(const TGUID& IID, void** Obj) override;
+    int _AddRef() override { return -1; }
+    int _Release() override { return -1; }
+
     using TTeeCanvas::Arc;
     using TTeeCanvas::Ellipse;
     using TTeeCanvas::LineTo;

@@ -19,6 +19,7 @@ Byte DarkColorQuantity = 64;
 bool IsWindowsNT = true;
 int GetDefaultFontSize = 8;
 String GetDefaultFontName = QStringLiteral("Arial");
+TStrings* TeeCustomEditColors = nullptr;
 Byte TeeFontAntiAlias = ANTIALIASED_QUALITY;
 int TeeNumCylinderSides = 16;
 TTeeGradientRotate TeeGradientRotate = nullptr;

@@ -14,6 +14,7 @@
 
 class TBitmap;
 class TCustomTeeGradient;
+class TStrings;
 
 struct TPoint3D {
     int x = 0;
@@ -154,6 +155,8 @@ extern Byte DarkColorQuantity;
 extern bool IsWindowsNT;
 extern int GetDefaultFontSize;
 extern String GetDefaultFontName;
+// Custom colours of the colour dialog, kept between calls; none until the dialog keeps some.
+extern TStrings* TeeCustomEditColors;
 extern Byte TeeFontAntiAlias;
 extern int TeeNumCylinderSides;
 // Rotates a gradient bitmap by the gradient's angle; installed by the bitmap filters.

@@ -154,7 +154,11 @@ void TTeeCanvas3D::Surface3D(TTeeCanvasSurfaceStyle, bool, int, int, TTeeCanvasC
 
 void TTeeCanvas3D::SetBitmap(TBitmap* Value) {
     if (FBitmap.get() == Value) return;
+    // The canvas owns its image: the old one goes. When drawing went into the old image,
+    // it goes on in the new one, so the device never points into a freed bitmap.
+    const bool drawingOnOld = FBitmap && FCanvas == FBitmap->Canvas();
     FBitmap.reset(Value);
+    if (drawingOnOld) SetCanvas(FBitmap ? FBitmap->Canvas() : nullptr);
 }
 
 void TTeeCanvas3D::DeleteBitmap() {

@@ -225,9 +225,11 @@ void TCustomTeeGradient::DrawRadial(TTeeCanvas* Canvas, const TRect& Rect) {
     if ((w & 1) || (h & 1)) --n;
     const double cx = FRadialX + 1 + (r.Left + r.Right) / 2.0;
     const double cy = FRadialY + 1 + (r.Top + r.Bottom) / 2.0;
+    // Rings go through the canvas's Ellipse slot (so a descendant canvas draws them its
+    // own way); their colour through the device's stock DC brush when the platform has
+    // one, else through the canvas brush.
     HDC hdc = Canvas->Handle();
-    HGDIOBJ oldObj = SelectObject(hdc, GetStockObject(DC_BRUSH));
-    HGDIOBJ oldPenObj = SelectObject(hdc, GetStockObject(NULL_PEN));
+    HGDIOBJ oldObj = TeeSetDCBrushColor ? SelectObject(hdc, GetStockObject(DC_BRUSH)) : nullptr;
     for (int k = n; k >= 0; --k) {
         int c[3];
         if (FBalance == 50) {
@@ -238,13 +240,16 @@ void TCustomTeeGradient::DrawRadial(TTeeCanvas* Canvas, const TRect& Rect) {
             for (int i = 0; i < 3; ++i)
                 c[i] = sc[i] + RoundPx(dc[i] * f);
         }
-        TeeSetDCBrushColor(hdc, RGB(Byte(std::clamp(c[0], 0, 255)), Byte(std::clamp(c[1], 0, 255)),
-                                    Byte(std::clamp(c[2], 0, 255))));
-        ::Ellipse(hdc, RoundPx(cx - rw * k), RoundPx(cy - rh * k), RoundPx(cx + rw * k),
-                  RoundPx(cy + rh * k));
+        const COLORREF ring = RGB(Byte(std::clamp(c[0], 0, 255)), Byte(std::clamp(c[1], 0, 255)),
+                                  Byte(std::clamp(c[2], 0, 255)));
+        if (TeeSetDCBrushColor)
+            TeeSetDCBrushColor(hdc, ring);
+        else
+            Canvas->Brush()->SetColor(TColor(ring));
+        Canvas->Ellipse(RoundPx(cx - rw * k), RoundPx(cy - rh * k), RoundPx(cx + rw * k),
+                        RoundPx(cy + rh * k));
     }
-    SelectObject(hdc, oldPenObj);
-    SelectObject(hdc, oldObj);
+    if (oldObj) SelectObject(hdc, oldObj);
     Canvas->Brush()->SetColor(oldBrush);
     Canvas->Pen()->SetStyle(oldPen);
     Canvas->UnClipRectangle();

@@ -2,6 +2,7 @@
 
 #include "chart/engine/CanvasGeometry.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/controls/Control.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,7 @@ ORVO_IMPLEMENT_CLASS(TView3DOptions, TPersistent)
 TView3DOptions::TView3DOptions(TObject* AParent) : FParent(AParent) {}
 
 void TView3DOptions::Repaint() {
+    if (auto* control = dynamic_cast<TControl*>(FParent)) control->Invalidate();
     if (OnRepaint) OnRepaint(FParent);
 }
 

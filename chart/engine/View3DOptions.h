@@ -15,7 +15,7 @@ public:
     TView3DOptions() : TView3DOptions(nullptr) {}
     explicit TView3DOptions(TObject* AParent);
     void Assign(TPersistent* Source) override;
-    // Invalidates the owning panel.
+    // Invalidates the owning panel (Parent, when it is a control), then raises OnRepaint.
     void Repaint();
     // The depth-to-width factor of the orthogonal view: 1 when not orthogonal.
     double CalcOrthoRatio() const;

@@ -1,5 +1,6 @@
 // A GDI chart canvas drawing into a white bitmap, and a recording descendant that logs
-// the polygons, lines and ellipses the 3-D primitives hand to the device.
+// the polygons, lines, ellipses, arcs and clipping calls the primitives hand to the
+// device (clipping still reaches the device).
 #pragma once
 
 #include "chart/engine/TeeCanvas3D.h"
@@ -29,13 +30,33 @@ public:
     struct Call {
         std::string op;
         std::vector<TPoint> pts;
+        TColor pen = clNone; // the device pen colour of polygons and polylines
     };
     std::vector<Call> calls;
+    using TTeeCanvas3D::Arc;
+    using TTeeCanvas3D::ClipRectangle;
     using TTeeCanvas3D::Ellipse;
     using TTeeCanvas3D::Polygon;
     using TTeeCanvas3D::Polyline;
-    void Polygon(std::span<const TPoint> P) override { calls.push_back({"Polygon", {P.begin(), P.end()}}); }
-    void Polyline(std::span<const TPoint> P) override { calls.push_back({"Polyline", {P.begin(), P.end()}}); }
+    void Polygon(std::span<const TPoint> P) override {
+        calls.push_back({"Polygon", {P.begin(), P.end()}, Pen()->Color()});
+    }
+    void Polyline(std::span<const TPoint> P) override {
+        calls.push_back({"Polyline", {P.begin(), P.end()}, Pen()->Color()});
+    }
+    // Box, start point, end point.
+    void Arc(int Left, int Top, int Right, int Bottom, int StartX, int StartY, int EndX, int EndY) override {
+        calls.push_back({"Arc", {{Left, Top}, {Right, Bottom}, {StartX, StartY}, {EndX, EndY}}});
+    }
+    void ClipRectangle(const TRect& R) override {
+        calls.push_back({"ClipRectangle", {{R.Left, R.Top}, {R.Right, R.Bottom}}});
+        TTeeCanvas3D::ClipRectangle(R);
+    }
+    void ClipPolygon(std::span<const TPoint> P, int NumPoints, bool Inverted) override {
+        calls.push_back(
+            {Inverted ? "ClipPolygonInverted" : "ClipPolygon", {P.begin(), P.begin() + NumPoints}});
+        TTeeCanvas3D::ClipPolygon(P, NumPoints, Inverted);
+    }
     void Ellipse(int X1, int Y1, int X2, int Y2) override {
         calls.push_back({"Ellipse", {{X1, Y1}, {X2, Y2}}});
     }

@@ -21,3 +21,38 @@ TEST(TeeConst, EnglishTextsAndComposedChartFileTexts) {
     TeeSetEnglish();
     EXPECT_EQ(TeeMsg_InvalidTeeFile, "Invalid Chart in *.tee file");
 }
+
+TEST(TeeConst, TextsWithLineBreaksQuotesSymbolsAndPercentSigns) {
+    const struct {
+        const String& text;
+        QString want;
+    } cases[] = {
+        {TeeMsg_DefaultPercentOf2, QStringLiteral("%s\rof %s")},
+        {TeeMsg_NumericGauge, QStringLiteral("Numeric\rGauge")},
+        {TeeMsg_MarksTipDesc, QStringLiteral("Displays \"tips\" or \"hints\" when the end-user moves or "
+                                             "clicks the mouse over a series point.")},
+        {TeeCommanMsg_Rotating, QStringLiteral("Rotation: %d° Elevation: %d°")},
+        {TeeCommanMsg_Zooming, QStringLiteral("Zoom: %d %%")},
+        {TeeMsg_DefPercentFormat, QStringLiteral("##0.## %")},
+        {TeeMsg_DateTimeFormat, QStringLiteral("DateTime For&mat:")},
+        {TeePolarDegreeSymbol, QStringLiteral("°")},
+        {tcDControls, QStringLiteral("Data Controls")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, c.want);
+    EXPECT_EQ(Format(TeeCommanMsg_Zooming, {150}), "Zoom: 150 %");
+}
+
+TEST(TeeConst, BothUnitsKeepTheirOwnTextOfASharedName) {
+    EXPECT_EQ(TeeMsg_PeriodRange, "Period range");
+    EXPECT_EQ(Teeproco::TeeMsg_PeriodRange, "Period must be >= 0");
+    EXPECT_EQ(TeeMsg_AntiAlias, "Antialias");
+    EXPECT_EQ(Teeproco::TeeMsg_AntiAlias, "Anti-Alias");
+    Teeproco::TeeMsg_AntiAlias = "x";
+    TeeMsg_AntiAlias = "y";
+    TeeSetProConstants();
+    EXPECT_EQ(Teeproco::TeeMsg_AntiAlias, "Anti-Alias");
+    EXPECT_EQ(TeeMsg_AntiAlias, "y"); // the base unit's text is not the tool unit's
+    TeeSetConstants();
+    EXPECT_EQ(TeeMsg_AntiAlias, "Antialias");
+}

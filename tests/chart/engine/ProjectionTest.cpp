@@ -128,3 +128,41 @@ TEST(Solids, RotatedEllipseFillsWithTrianglesThenOutlines) {
     EXPECT_EQ(rec.calls.back().pts.size(), 64u);
     EXPECT_EQ(rec.calls.back().pts[0], TPoint(15, 5)); // turned 90 degrees: the ry axis lies along x
 }
+
+TEST(Solids, TrianglesTakeTheFirstColourOnlyWhenFilled) {
+    View v(true);
+    const TTrianglePoints3D pts = {TPoint3D{10, 10, 0}, TPoint3D{30, 10, 0}, TPoint3D{20, 30, 5}};
+    const TTriangleColors3D colours = {clBlue, clLime, clYellow};
+    v.canvas.Brush()->SetColor(clRed);
+    v.canvas.Brush()->SetStyle(bsClear);
+    v.canvas.Triangle3D(pts, colours);
+    EXPECT_EQ(v.canvas.Brush()->Color(), clRed);
+    v.canvas.Brush()->SetStyle(bsSolid);
+    v.canvas.Triangle3D(pts, colours);
+    EXPECT_EQ(v.canvas.Brush()->Color(), clBlue);
+    ASSERT_EQ(v.canvas.Count("Polygon"), 2);
+    const std::vector<TPoint> want = {v.canvas.Calculate3DPosition(pts[0]),
+                                      v.canvas.Calculate3DPosition(pts[1]),
+                                      v.canvas.Calculate3DPosition(pts[2])};
+    EXPECT_EQ(v.canvas.calls[1].pts, want);
+}
+
+TEST(Solids, RotatedViewEllipseIsAClosedCurveOfTriangles) {
+    View v(false);
+    v.canvas.EllipseWithZ(50, 60, 150, 140, 10);
+    EXPECT_EQ(v.canvas.Count("Polygon"), 63);
+    ASSERT_EQ(v.canvas.calls.back().op, "Polyline");
+    const std::vector<TPoint>& curve = v.canvas.calls.back().pts;
+    ASSERT_EQ(curve.size(), 64u);
+    EXPECT_EQ(curve.front(), v.canvas.Calculate3DPosition(100, 140, 10));
+    EXPECT_EQ(curve.back(), curve.front());
+    // Each fill triangle starts at the projected centre; the pen was off while filling.
+    EXPECT_EQ(v.canvas.calls[0].pts[0], v.canvas.Calculate3DPosition(100, 100, 10));
+    EXPECT_EQ(v.canvas.Pen()->Style(), psSolid);
+
+    v.canvas.calls.clear();
+    v.canvas.Brush()->SetStyle(bsClear);
+    v.canvas.Pen()->SetStyle(psClear);
+    v.canvas.EllipseWithZ(50, 60, 150, 140, 10);
+    EXPECT_TRUE(v.canvas.calls.empty());
+}

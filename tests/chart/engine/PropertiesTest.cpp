@@ -5,6 +5,7 @@
 #include "chart/engine/TeeShadow.h"
 #include "chart/engine/View3DOptions.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/controls/Control.h"
 #include "platform/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,32 @@ TEST(View3DOptions, SettersRepaintOnlyOnChange) {
     v.SetVertOffset(0);
     v.SetVertOffset(2);
     EXPECT_EQ(scrolled, (std::vector<bool>{true, false}));
+}
+
+namespace {
+class TCountingPanel : public TControl {
+public:
+    using TControl::TControl;
+    int invalidations = 0;
+    void Invalidate() override { ++invalidations; }
+};
+} // namespace
+
+TEST(View3DOptions, ChangesInvalidateTheParentPanel) {
+    TCountingPanel panel(nullptr);
+    TView3DOptions v(&panel);
+    v.SetTilt(0);
+    v.SetZoomInteger(100);
+    EXPECT_EQ(panel.invalidations, 0);
+    v.SetTilt(10);
+    v.SetZoomInteger(120);
+    v.SetHorizOffset(3);
+    EXPECT_EQ(panel.invalidations, 3);
+    TView3DOptions other(&panel);
+    other.Assign(&v); // assignment copies without repainting
+    EXPECT_EQ(panel.invalidations, 3);
+    EXPECT_EQ(other.Zoom(), 120);
+    EXPECT_EQ(other.Parent(), &panel);
 }
 
 TEST(View3DOptions, OrthoRatio) {

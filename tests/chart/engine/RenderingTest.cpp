@@ -232,3 +232,124 @@ TEST(Text, ShadowMovesTextAndRotatedLabelsStayAtTheirPoint) {
     EXPECT_GE(left, 58);
     EXPECT_EQ(r.canvas.Font()->Orientation(), 0);
 }
+
+TEST(Gradient, MiddleColourSplitsTopBottomIntoTwoHalves) {
+    CanvasFixture f(2, 21);
+    TTeeGradient g;
+    g.SetStartColor(clWhite);
+    g.SetMidColor(clRed);
+    g.SetEndColor(clBlack);
+    g.Draw(&f.canvas, TRect{0, 0, 2, 21});
+    // Upper half (rows 0..9): middle at its bottom, end at the top; lower half (rows
+    // 10..20): start at the bottom, middle at its top.
+    EXPECT_EQ(f.At(0, 0), clBlack);
+    EXPECT_EQ(f.At(0, 9), clRed);
+    EXPECT_EQ(f.At(0, 10), clRed);
+    EXPECT_EQ(f.At(0, 20), clWhite);
+}
+
+TEST(Gradient, MonochromeCanvasDrawsGreys) {
+    CanvasFixture f(4, 10);
+    f.canvas.SetMonochrome(true);
+    TTeeGradient g;
+    g.SetStartColor(clRed);  // average 85
+    g.SetEndColor(clYellow); // average 170
+    g.Draw(&f.canvas, TRect{0, 0, 4, 10});
+    EXPECT_EQ(f.At(1, 9), TColor(0x555555));
+    EXPECT_EQ(f.At(1, 0), TColor(0xAAAAAA));
+    for (int y = 0; y < 10; ++y) {
+        const TColor c = f.At(1, y);
+        EXPECT_TRUE(red(c) == ((c >> 8) & 0xFF) && red(c) == ((c >> 16) & 0xFF)) << y;
+    }
+}
+
+TEST(Gradient, VisibleSubGradientIsBlendedOverTheFirst) {
+    CanvasFixture f(10, 10);
+    TTeeGradient g;
+    g.SetStartColor(clWhite);
+    g.SetEndColor(clWhite);
+    g.SubGradient()->SetStartColor(clBlack);
+    g.SubGradient()->SetEndColor(clBlack);
+    g.Draw(&f.canvas, TRect{0, 0, 10, 10});
+    EXPECT_EQ(f.At(5, 5), clWhite); // an invisible sub-gradient is not drawn
+    g.SubGradient()->SetVisible(true);
+    g.Draw(&f.canvas, TRect{0, 0, 10, 10});
+    EXPECT_NEAR(red(f.At(5, 5)), 128, 1); // its default transparency is 50 %
+    EXPECT_EQ(f.canvas.BlendTransparency(), 50);
+}
+
+TEST(Gradient, RadialDrawsOneRingMoreThanTheLargerSideUnlessThatSideIsOdd) {
+    const struct {
+        TRect rect;
+        int ellipses;
+    } cases[] = {{{0, 0, 10, 10}, 11}, {{0, 0, 11, 10}, 11}, {{0, 0, 12, 7}, 12}, {{0, 0, 400, 400}, 256}};
+    for (const auto& c : cases) {
+        TBitmap target;
+        target.SetSize(c.rect.Right, c.rect.Bottom);
+        TRecordingCanvas rec;
+        rec.SetUseBuffer(false);
+        rec.InitWindow(target.Canvas(), nullptr, clWhite, false, c.rect);
+        TTeeGradient g;
+        g.DrawRadial(&rec, c.rect);
+        EXPECT_EQ(rec.Count("Ellipse"), c.ellipses) << c.rect.Right << "x" << c.rect.Bottom;
+    }
+}
+
+TEST(Gradient, RadialRingsRunFromTheEndColourOutsideToTheStartInTheCentre) {
+    // The same rings with the device's DC brush and, without one, with the canvas brush.
+    const TTeeSetDCColor saved = TeeSetDCBrushColor;
+    std::vector<TColor> images[2];
+    for (bool dcBrush : {true, false}) {
+        TeeSetDCBrushColor = dcBrush ? saved : nullptr;
+        CanvasFixture f(20, 20);
+        TTeeGradient g;
+        g.SetStartColor(clBlack);
+        g.SetEndColor(clWhite);
+        g.DrawRadial(&f.canvas, TRect{0, 0, 20, 20});
+        // The innermost visible ring is one step (255 / 20) from the start colour.
+        EXPECT_EQ(f.At(10, 10), TColor(0x0D0D0D)) << dcBrush;
+        EXPECT_EQ(f.At(0, 0), clWhite) << dcBrush;
+        EXPECT_GT(red(f.At(5, 10)), red(f.At(8, 10))) << dcBrush;
+        EXPECT_EQ(f.canvas.Pen()->Style(), psSolid) << dcBrush;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                images[dcBrush].push_back(f.At(x, y));
+    }
+    TeeSetDCBrushColor = saved;
+    EXPECT_EQ(images[0], images[1]);
+}
+
+TEST(Blend, RectangleOutsideTheCanvasKeepsOnePixel) {
+    CanvasFixture f(40, 40);
+    f.canvas.SetBounds(TRect{0, 0, 40, 40});
+    TTeeBlend left(&f.canvas, TRect{-20, 5, -10, 15});
+    EXPECT_EQ(left.Rect(), TRect(0, 5, 1, 15));
+    TTeeBlend beyond(&f.canvas, TRect{30, 30, 60, 60});
+    EXPECT_EQ(beyond.Rect(), TRect(30, 30, 40, 40));
+    TTeeBlend reversed(&f.canvas, TRect{20, 20, 10, 10});
+    EXPECT_EQ(reversed.Rect(), TRect(10, 10, 20, 20));
+}
+
+namespace {
+// Records the font escapement in force when the rotated label reaches the text slot.
+class TEscapementCanvas : public TTeeCanvas3D {
+public:
+    std::vector<int> escapements;
+    void TextOut(int X, int Y, const String& Text) override {
+        escapements.push_back(Font()->Orientation());
+        TTeeCanvas3D::TextOut(X, Y, Text);
+    }
+};
+} // namespace
+
+TEST(Text, RotateLabelReducesTurnsAboveFullCircle) {
+    TBitmap target;
+    target.SetSize(40, 40);
+    TEscapementCanvas c;
+    c.SetUseBuffer(false);
+    c.InitWindow(target.Canvas(), nullptr, clWhite, false, TRect{0, 0, 40, 40});
+    for (double degrees : {725.0, 360.0, 45.5, 370.25})
+        c.RotateLabel(20, 20, "A", degrees);
+    EXPECT_EQ(c.escapements, (std::vector<int>{50, 3600, 455, 102})); // tenths; 102.5 ties to even
+    EXPECT_EQ(c.Font()->Orientation(), 0);                            // the previous font is back
+}
