@@ -1,6 +1,5 @@
 #include "device/bluetooth/FrmMultipleBtDevices.h"
 
-#include "platform/classes/ClassRegistry.h"
 #include "platform/controls/Bevel.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/ComboBox.h"
@@ -19,9 +18,6 @@ ORVO_PUBLISHED(TfrmMultipleBtDevices) {
 }
 
 TfrmMultipleBtDevices::TfrmMultipleBtDevices(TComponent* AOwner) : TForm(AOwner) {
-    // The form resource names these classes; reading it looks them up by name.
-    RegisterClasses(
-        {TBevel::StaticClass(), TLabel::StaticClass(), TButton::StaticClass(), TComboBoxEx::StaticClass()});
     SetBtDeviceChoiceDialog(this);
 }
 

@@ -655,8 +655,12 @@ void TReader::ReadCollection(TCollection* Collection) {
 // ---- components ---------------------------------------------------------------------------------
 
 TClass TReader::FindComponentClass(const String& ClassName) {
-    // The classes of the root's published fields need no registration.
+    // The hook first, then the registry; a class that the root (or one of its ancestors)
+    // declares a published field or class property of needs no registration.
     TClass cls = nullptr;
+    if (OnFindComponentClass.Assigned()) OnFindComponentClass(this, ClassName, cls);
+    if (!cls) cls = GetClass(ClassName);
+    if (!cls && FRoot) cls = GetFieldClass(FRoot->ClassType(), ClassName);
     if (FRoot)
         for (TClass c = FRoot->ClassType(); c && !cls; c = c->Parent) {
             for (PPropInfo p : GetPropList(c, TTypeKinds{tkClass}))
@@ -665,7 +669,7 @@ TClass TReader::FindComponentClass(const String& ClassName) {
                     break;
                 }
         }
-    if (!cls && OnFindComponentClass.Assigned()) OnFindComponentClass(this, ClassName, cls);
+    // Found nowhere: raises EClassNotFound.
     if (!cls) cls = FindClass(ClassName);
     if (!cls->InheritsFrom(TComponent::StaticClass()) || !cls->CreateComponent)
         throw EReadError(QStringLiteral("Invalid class type %1").arg(ClassName));

@@ -608,6 +608,15 @@ TObject* GetPublishedField(TObject* Instance, const String& Name, bool* Found) {
     return f ? f->Get(Instance) : nullptr;
 }
 
+TClass GetFieldClass(TClass cls, const String& ClassName) {
+    if (!cls || ClassName.isEmpty()) return nullptr;
+    return walkChain(cls, [&](ClassInfo& info) -> TClass {
+        for (const auto& f : info.Fields)
+            if (f.FieldClass && f.FieldClass->ClassNameIs(ClassName)) return f.FieldClass;
+        return nullptr;
+    });
+}
+
 // ---- identifier maps -----------------------------------------------------------------------------
 
 namespace {

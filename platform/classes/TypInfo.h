@@ -287,6 +287,9 @@ String MethodName(TObject* Instance, const TMethod& Method);
 // field. Raises EPropertyError when the component is not of the field's class.
 bool SetPublishedField(TObject* Instance, const String& Name, TObject* Component);
 TObject* GetPublishedField(TObject* Instance, const String& Name, bool* Found = nullptr);
+// The class of a published field that cls or one of its ancestors declares, found by the
+// class's name (compared without letter case); nullptr when no field is of that class.
+TClass GetFieldClass(TClass cls, const String& ClassName);
 
 // ---- identifier maps for integer types ("clRed", "crDefault") ------------------------------
 

@@ -4,8 +4,39 @@
 #include "platform/classes/ClassRegistry.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+
+// A component class that is never registered: only the published field of
+// TFxFieldForm names it.
+class TFxUnlisted : public TFxControl {
+    ORVO_CLASS(TFxUnlisted, TFxControl)
+public:
+    using TFxControl::TFxControl;
+};
+
+class TFxFieldForm : public TFxForm {
+    ORVO_CLASS(TFxFieldForm, TFxForm)
+public:
+    using TFxForm::TFxForm;
+    TFxUnlisted* Unlisted1 = nullptr;
+};
+
+// Inherits the field without declaring one.
+class TFxFieldChildForm : public TFxFieldForm {
+    ORVO_CLASS(TFxFieldChildForm, TFxFieldForm)
+public:
+    using TFxFieldForm::TFxFieldForm;
+};
+
+ORVO_IMPLEMENT_CLASS(TFxUnlisted, TFxControl)
+ORVO_IMPLEMENT_CLASS(TFxFieldForm, TFxForm)
+ORVO_IMPLEMENT_CLASS(TFxFieldChildForm, TFxFieldForm)
 
 namespace {
+ORVO_PUBLISHED(TFxFieldForm) {
+    P.Field("Unlisted1", &TFxFieldForm::Unlisted1);
+}
+
 class Streaming : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -246,6 +277,75 @@ TEST_F(Streaming, HooksFindHandlersAndClasses) {
     r.ReadRootComponent(&form);
     ASSERT_NE(form.Panel1, nullptr);
     EXPECT_FALSE(form.Panel1->OnClick.Assigned());
+}
+
+TEST_F(Streaming, AClassIsFoundThroughTheRootsPublishedFields) {
+    struct Case {
+        const char* what;
+        TClass root;
+        const char* component;
+        TClass hook;     // the class the OnFindComponentClass hook gives for TFxUnlisted
+        TClass alias;    // a class registered under the name TFxUnlisted
+        TClass expected; // nullptr: the class is not found
+    };
+    const Case cases[] = {
+        {"field of the root", TFxFieldForm::StaticClass(), "Unlisted1", nullptr, nullptr,
+         TFxUnlisted::StaticClass()},
+        {"field of the root's ancestor", TFxFieldChildForm::StaticClass(), "Unlisted1", nullptr, nullptr,
+         TFxUnlisted::StaticClass()},
+        {"hook before the fields", TFxFieldForm::StaticClass(), "Other1", TFxSwitch::StaticClass(), nullptr,
+         TFxSwitch::StaticClass()},
+        {"registry before the fields", TFxFieldForm::StaticClass(), "Other1", nullptr,
+         TFxSwitch::StaticClass(), TFxSwitch::StaticClass()},
+        {"hook before the registry", TFxFieldForm::StaticClass(), "Other1", TFxSwitch::StaticClass(),
+         TFxControl::StaticClass(), TFxSwitch::StaticClass()},
+        {"root without such a field", TFxForm::StaticClass(), "Unlisted1", nullptr, nullptr, nullptr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        ASSERT_EQ(GetClass("TFxUnlisted"), nullptr);
+        const QByteArray bin =
+            TextToBinary(crlf(QStringLiteral("object FxForm: %1\n"
+                                             "  object %2: TFxUnlisted\n"
+                                             "  end\n"
+                                             "end\n")
+                                  .arg(QLatin1String(k.root->Name), QLatin1String(k.component))
+                                  .toLatin1()
+                                  .constData()));
+        std::unique_ptr<TComponent> root(dynamic_cast<TComponent*>(k.root->CreateComponent(nullptr)));
+        ASSERT_NE(root, nullptr);
+        TMemoryStream m;
+        LoadBytes(m, bin);
+        TReader r(&m);
+        if (k.hook)
+            r.OnFindComponentClass = TFindComponentClassEvent([&](TReader*, const String& name, TClass& cls) {
+                if (name == "TFxUnlisted") cls = k.hook;
+            });
+        // Unregistering drops the alias and the class's own name; the fixture needs the class.
+        struct AliasGuard {
+            TClass alias;
+            ~AliasGuard() {
+                if (!alias) return;
+                UnRegisterClass(alias);
+                RegisterClass(alias);
+            }
+        } guard{k.alias};
+        if (k.alias) RegisterClassAlias(k.alias, "TFxUnlisted");
+        if (!k.expected) {
+            EXPECT_THROW(r.ReadRootComponent(root.get()), EClassNotFound);
+            EXPECT_EQ(root->ComponentCount(), 0);
+            continue;
+        }
+        r.ReadRootComponent(root.get());
+        TComponent* read = root->FindComponent(k.component);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->ClassType(), k.expected);
+        bool isField = false;
+        TObject* field = GetPublishedField(root.get(), k.component, &isField);
+        if (isField) {
+            EXPECT_EQ(field, read);
+        }
+    }
 }
 
 TEST_F(Streaming, DefinedPropertiesReadOldData) {
