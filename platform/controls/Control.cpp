@@ -563,12 +563,9 @@ void TControl::Dispatch(TMessage& Message) {
     case CM_INTERFACEQUERY:
         Message.Result = 0;
         return;
-    case WM_CONTEXTMENU: {
-        bool handled = false;
-        DoContextPopup(TPoint{x, y}, handled);
-        Message.Result = handled ? 1 : 0;
+    case WM_CONTEXTMENU:
+        WMContextMenu(Message);
         return;
-    }
     default:
         DefaultHandler(Message);
     }
@@ -582,6 +579,29 @@ void TControl::DefaultHandler(TMessage& Message) {
     default:
         break;
     }
+}
+
+TShowPopupMenuProc ShowPopupMenuProc = nullptr;
+
+// LParam holds the screen position, (-1, -1) when the keyboard asked for the menu.
+// OnContextPopup comes first (in client coordinates); when it leaves the message
+// unhandled the control's own popup menu shows; when there is none, the default handling
+// runs (a window passes the message on to its parent).
+void TControl::WMContextMenu(TMessage& Message) {
+    const TPoint screen{loWordSigned(Message.LParam), hiWordSigned(Message.LParam)};
+    const bool fromKeys = screen.X == -1 && screen.Y == -1;
+    const TPoint pos = fromKeys ? screen : ScreenToClient(screen);
+    bool handled = false;
+    DoContextPopup(pos, handled);
+    if (handled) {
+        Message.Result = 1;
+        return;
+    }
+    if (ShowPopupMenuProc && ShowPopupMenuProc(this, ClientToScreen(fromKeys ? TPoint{0, 0} : pos))) {
+        Message.Result = 1;
+        return;
+    }
+    DefaultHandler(Message);
 }
 
 bool TControl::HitTest(int X, int Y) {

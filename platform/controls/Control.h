@@ -232,6 +232,7 @@ protected:
     friend class TGraphicControl;
 
 private:
+    void WMContextMenu(TMessage& Message);
     void ParentFontChanged();
     void ParentColorChanged();
     void ParentShowHintChanged();
@@ -289,6 +290,12 @@ using PHintInfo = THintInfo*;
 // (the whole hint when it has no bar).
 String GetShortHint(const String& Hint);
 String GetLongHint(const String& Hint);
+
+// Shows a control's popup menu at a screen point as a right click does; true when a menu
+// showed. The menu unit installs it, so that controls need not know the menu classes;
+// null while no menu unit is linked.
+using TShowPopupMenuProc = bool (*)(TControl* Control, const TPoint& ScreenPos);
+extern TShowPopupMenuProc ShowPopupMenuProc;
 
 // Finds the form of a control (nullptr when it has none).
 TCustomForm* GetParentForm(TControl* Control, bool TopForm = true);

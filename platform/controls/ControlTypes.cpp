@@ -19,6 +19,7 @@ ORVO_IMPLEMENT_EVENT_TYPE(TKeyPressEvent)
 ORVO_IMPLEMENT_EVENT_TYPE(TMouseWheelEvent)
 ORVO_IMPLEMENT_EVENT_TYPE(TMouseWheelUpDownEvent)
 ORVO_IMPLEMENT_EVENT_TYPE(TContextPopupEvent)
+ORVO_IMPLEMENT_EVENT_TYPE(TCloseQueryEvent)
 
 TShiftState KeyDataToShiftState(std::intptr_t KeyData) {
     TShiftState s;

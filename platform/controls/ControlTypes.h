@@ -122,6 +122,11 @@ ORVO_DECLARE_EVENT_TYPE(TKeyPressEvent)
 ORVO_DECLARE_EVENT_TYPE(TMouseWheelEvent)
 ORVO_DECLARE_EVENT_TYPE(TMouseWheelUpDownEvent)
 ORVO_DECLARE_EVENT_TYPE(TContextPopupEvent)
+// Sender and a Boolean the handler clears to refuse: a form's close query, a tab
+// control's or an up-down's change. Those units name it after themselves, but it is one
+// C++ type, so its type information is made once, here, under the form's name.
+using TCloseQueryEvent = TEvent<TObject*, bool&>;
+ORVO_DECLARE_EVENT_TYPE(TCloseQueryEvent)
 
 // The shift state of key data bits (Alt 0x20000000) and of the current key state.
 TShiftState KeyDataToShiftState(std::intptr_t KeyData);

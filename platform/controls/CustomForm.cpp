@@ -21,8 +21,6 @@ ORVO_IMPLEMENT_ENUM_TYPE(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly
                          "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
 ORVO_IMPLEMENT_ENUM_TYPE(TCloseAction, "caNone", "caHide", "caFree", "caMinimize")
 ORVO_IMPLEMENT_EVENT_TYPE(TCloseEvent)
-// TCloseQueryEvent is the same type as the tab control's changing event (Sender, var
-// Boolean); its type information is made once, by the tab control's unit.
 
 ORVO_IMPLEMENT_CLASS(TCustomForm, TScrollingWinControl)
 ORVO_IMPLEMENT_CLASS(TForm, TCustomForm)

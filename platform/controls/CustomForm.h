@@ -35,9 +35,7 @@ enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChi
 using TFormState = Set<TFormStateItem>;
 
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
-using TCloseQueryEvent = TEvent<TObject*, bool&>;
 ORVO_DECLARE_EVENT_TYPE(TCloseEvent)
-ORVO_DECLARE_EVENT_TYPE(TCloseQueryEvent)
 
 class TCustomForm : public TScrollingWinControl {
     ORVO_CLASS(TCustomForm, TScrollingWinControl)

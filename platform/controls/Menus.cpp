@@ -379,6 +379,12 @@ bool ShowControlPopupMenu(TControl* Control, const TPoint& ScreenPos) {
 }
 
 namespace {
+// Right clicks reach the menus through the controls' hook.
+struct PopupMenuProcInstaller {
+    PopupMenuProcInstaller() { ShowPopupMenuProc = &ShowControlPopupMenu; }
+};
+[[maybe_unused]] const PopupMenuProcInstaller popupMenuProcInstaller;
+
 // Every control publishes its popup menu; the menu unit declares it, as the property's
 // type lives here.
 void publishControlPopupMenu(TPublisher<TControl>& P) {

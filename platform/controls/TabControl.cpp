@@ -7,7 +7,6 @@
 
 ORVO_IMPLEMENT_CLASS(TCustomTabControl, TCustomControl)
 ORVO_IMPLEMENT_CLASS(TTabControl, TCustomTabControl)
-ORVO_IMPLEMENT_EVENT_TYPE(TTabChangingEvent)
 
 namespace {
 constexpr int DefaultTabHeight = 20;

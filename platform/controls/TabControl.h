@@ -9,9 +9,9 @@
 class TStrings;
 class TCustomTabControl;
 
-using TTabChangingEvent = TEvent<TObject*, bool&>;
+// The type of TCloseQueryEvent, whose type information it shares.
+using TTabChangingEvent = TCloseQueryEvent;
 using TDrawTabEvent = TEvent<TCustomTabControl*, int, const TRect&, bool>;
-ORVO_DECLARE_EVENT_TYPE(TTabChangingEvent)
 
 class TCustomTabControl : public TCustomControl {
     ORVO_CLASS(TCustomTabControl, TCustomControl)

@@ -15,7 +15,8 @@ ORVO_DECLARE_ENUM_TYPE(TUDOrientation)
 enum TUDBtnType { btNext, btPrev };
 ORVO_DECLARE_ENUM_TYPE(TUDBtnType)
 using TUDClickEvent = TEvent<TObject*, TUDBtnType>;
-using TUDChangingEvent = TEvent<TObject*, bool&>;
+// The type of TCloseQueryEvent, whose type information it shares.
+using TUDChangingEvent = TCloseQueryEvent;
 ORVO_DECLARE_EVENT_TYPE(TUDClickEvent)
 
 class TCustomUpDown : public TCustomControl {

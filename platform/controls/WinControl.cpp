@@ -79,6 +79,14 @@ QWidget* TWinControl::Widget() const {
     return FHandle ? FHandle->Widget() : nullptr;
 }
 
+TPoint TWinControl::ClientOrigin() const {
+    if (QWidget* w = Widget(); w && !FParent) {
+        const QPoint g = w->mapToGlobal(QPoint(0, 0));
+        return TPoint{g.x(), g.y()};
+    }
+    return TControl::ClientOrigin();
+}
+
 void TWinControl::CreateParams(TCreateParams& Params) {
     Params = TCreateParams{};
     Params.Caption = FText;
@@ -807,12 +815,28 @@ void TWinControl::Dispatch(TMessage& Message) {
         HandleKeyPress(c);
         return;
     }
+    case WM_CONTEXTMENU: {
+        // The window-less child under the mouse has the first say.
+        const TPoint screen{short(Message.LParam & 0xFFFF), short((Message.LParam >> 16) & 0xFFFF)};
+        if (screen.X != -1 || screen.Y != -1)
+            if (TControl* c = ControlAtPos(ScreenToClient(screen), false, false)) {
+                Message.Result = c->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
+                if (Message.Result != 0) return;
+            }
+        TControl::Dispatch(Message);
+        return;
+    }
     default:
         TControl::Dispatch(Message);
     }
 }
 
 void TWinControl::DefaultHandler(TMessage& Message) {
+    // A context menu nobody here took is the parent window's to show.
+    if (Message.Msg == WM_CONTEXTMENU) {
+        if (FParent) Message.Result = FParent->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
+        return;
+    }
     TControl::DefaultHandler(Message);
 }
 

@@ -106,6 +106,9 @@ public:
     void SetWindowExStyle(DWORD Value);
     // Whether the control is the top-level window of its widget tree.
     virtual bool IsTopLevel() const { return false; }
+    // Without a parent control the window's real place on the screen: a top-level window's
+    // client area lies inside its frame, which Left and Top include.
+    TPoint ClientOrigin() const override;
 
     // ---- children ----
     int ControlCount() const { return int(FControls.size()); }

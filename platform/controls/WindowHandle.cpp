@@ -233,7 +233,15 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
                 Application->HintMouseMessage(hinted, TPoint{global.x(), global.y()});
                 t->HandleMouseMove(shift, p.x(), p.y());
             } else if (event->type() == QEvent::MouseButtonRelease) {
+                const QPointer<QObject> alive(watched);
                 t->HandleMouseUp(buttonOf(e->button()), shift, p.x(), p.y());
+                // Releasing the right button asks for the context menu once the control
+                // has seen the release; the window passes it to the child under the mouse.
+                if (e->button() == Qt::RightButton && alive && control_->HandleAllocated()) {
+                    const QPoint g = e->globalPosition().toPoint();
+                    control_->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control_->Handle()),
+                                      LPARAM((g.x() & 0xFFFF) | ((g.y() & 0xFFFF) << 16)));
+                }
             } else {
                 Application->CancelHint();
                 if (event->type() == QEvent::MouseButtonDblClick) shift << ssDouble;

@@ -1,11 +1,18 @@
 // Forms: reading from the resource with OnCreate after the constructor, show and close
-// events, the modal loop with a timer still ticking, release, and exceptions of event
-// handlers reaching the application.
+// events, the modal loop with a timer still ticking, release, exceptions of event
+// handlers reaching the application, and the refusing events' handlers in the resource.
 #include "ControlFixture.h"
 
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/TypInfo.h"
+#include "platform/classes/Writer.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Frame.h"
+#include "platform/controls/StandardControls.h"
+#include "platform/controls/TabControl.h"
 #include "platform/controls/Timer.h"
+#include "platform/controls/UpDown.h"
 #include "platform/win/MessageBox.h"
 
 #include <QEvent>
@@ -28,6 +35,40 @@ public:
     TNoResourceForm(TComponent* AOwner, int Dummy) : TForm(AOwner, Dummy) {}
 };
 ORVO_IMPLEMENT_CLASS(TNoResourceForm, TForm)
+
+// A form whose close query and whose tab control's and up-down's change queries are
+// bound to its methods by its resource.
+class TRefuseForm : public TForm {
+    ORVO_CLASS(TRefuseForm, TForm)
+public:
+    explicit TRefuseForm(TComponent* AOwner) : TForm(AOwner) {}
+    TTabControl* Tabs = nullptr;
+    TUpDown* Spin = nullptr;
+    QStringList Calls;
+    void FormCloseQuery(TObject* Sender, bool& CanClose) {
+        refuse(QStringLiteral("FormCloseQuery"), Sender, CanClose);
+    }
+    void TabsChanging(TObject* Sender, bool& AllowChange) {
+        refuse(QStringLiteral("TabsChanging"), Sender, AllowChange);
+    }
+    void SpinChanging(TObject* Sender, bool& AllowChange) {
+        refuse(QStringLiteral("SpinChanging"), Sender, AllowChange);
+    }
+
+private:
+    void refuse(const QString& Handler, TObject* Sender, bool& Allow) {
+        Calls << Handler + QLatin1Char(' ') + static_cast<TComponent*>(Sender)->Name();
+        Allow = false;
+    }
+};
+ORVO_IMPLEMENT_CLASS(TRefuseForm, TForm)
+ORVO_PUBLISHED(TRefuseForm) {
+    P.Field("Tabs", &TRefuseForm::Tabs);
+    P.Field("Spin", &TRefuseForm::Spin);
+    P.Method("FormCloseQuery", &TRefuseForm::FormCloseQuery);
+    P.Method("TabsChanging", &TRefuseForm::TabsChanging);
+    P.Method("SpinChanging", &TRefuseForm::SpinChanging);
+}
 } // namespace
 
 TEST(Form, ReadsItsResourceBindsFieldsAndRunsOnCreateAfterTheConstructor) {
@@ -210,4 +251,45 @@ TEST(Form, ParentedControlLivesInTheWindowGivenAndDiesWithItsParent) {
     EXPECT_FALSE(IsWindow(h));
     // A class that is no windowed control is refused.
     EXPECT_THROW(TWinControl::CreateParented(TComponent::StaticClass(), nullptr), EInvalidOperation);
+}
+
+// The close query and the two change queries are one C++ type: they report one type name,
+// and each still reads its handler from the resource and writes it back.
+TEST(Form, RefusingEventsShareOneTypeAndStreamTheirHandlers) {
+    RegisterStandardControls();
+    std::unique_ptr<TRefuseForm, Free> f(MakeForm<TRefuseForm>());
+    ASSERT_NE(f->Tabs, nullptr);
+    ASSERT_NE(f->Spin, nullptr);
+    struct Case {
+        TObject* instance;
+        const char* property;
+        const char* handler;
+    } cases[] = {
+        {f.get(), "OnCloseQuery", "FormCloseQuery"},
+        {f->Tabs, "OnChanging", "TabsChanging"},
+        {f->Spin, "OnChanging", "SpinChanging"},
+    };
+    TMemoryStream bin, text;
+    {
+        TWriter w(&bin, 4096);
+        w.WriteRootComponent(f.get());
+    }
+    bin.SetPosition(0);
+    ObjectBinaryToText(&bin, &text);
+    const QString written =
+        QString::fromUtf8(static_cast<const char*>(text.Memory()), qsizetype(text.Size()));
+    for (const Case& c : cases) {
+        const String property = QString::fromLatin1(c.property), handler = QString::fromLatin1(c.handler);
+        PPropInfo p = GetPropInfo(c.instance, property);
+        ASSERT_NE(p, nullptr) << c.handler;
+        EXPECT_EQ(p->PropType->Name, QStringLiteral("TCloseQueryEvent")) << c.handler;
+        EXPECT_EQ(MethodName(f.get(), GetMethodProp(c.instance, p)), handler);
+        EXPECT_TRUE(written.contains(property + QStringLiteral(" = ") + handler)) << c.handler;
+    }
+    bool allow = true;
+    f->OnCloseQuery(f.get(), allow);
+    f->Tabs->OnChanging(f->Tabs, allow);
+    f->Spin->OnChanging(f->Spin, allow);
+    EXPECT_FALSE(allow);
+    EXPECT_EQ(f->Calls, QStringList({"FormCloseQuery RefuseForm", "TabsChanging Tabs", "SpinChanging Spin"}));
 }

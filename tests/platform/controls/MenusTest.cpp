@@ -1,14 +1,19 @@
 // Menus: items read from a form resource (nested items, a control's PopupMenu), radio
-// groups and automatic checks, shortcuts, and popup menus shown through the hook.
+// groups and automatic checks, shortcuts, popup menus shown through the hook, and the
+// right click that finds the menu to show.
 #include "ControlFixture.h"
 
 #include "platform/classes/ClassRegistry.h"
 
 #include "platform/controls/Menus.h"
+#include "platform/controls/Mouse.h"
 #include "platform/controls/Panel.h"
 
+#include <QEvent>
+#include <QPoint>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -189,4 +194,121 @@ TEST(Menus, ShortCutsAsTextAndThroughTheMenu) {
     form->View1->SetEnabled(false);
     EXPECT_FALSE(form->PopupMenu1->IsShortCut('L', TShiftState{ssCtrl}));
     EXPECT_EQ(form->Log, QStringList({"Save1 0"}));
+}
+
+namespace {
+// A shown form with a panel (its own menu) holding a window-less spot (its own menu) and
+// a windowed box without one. The hook logs which menu shows for which control and where,
+// in the form's client coordinates.
+struct RightClickFixture {
+    std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
+    TPanel* panel = new TPanel(form.get());
+    TTestSpot* spot = new TTestSpot(form.get());
+    TTestBox* box = new TTestBox(form.get());
+    TPopupMenu* panelMenu = new TPopupMenu(form.get());
+    TPopupMenu* spotMenu = new TPopupMenu(form.get());
+    bool spotHandles = false;
+    TPopupMenuHook old;
+
+    RightClickFixture() {
+        RegisterFixtureClasses();
+        form->SetClientSize(300, 200);
+        panel->SetName(QStringLiteral("Panel"));
+        panel->SetBounds(10, 10, 200, 150);
+        panel->SetParent(form.get());
+        spot->SetName(QStringLiteral("Spot"));
+        spot->SetBounds(50, 40, 30, 20);
+        spot->SetParent(panel);
+        box->SetName(QStringLiteral("Box"));
+        box->SetBounds(120, 20, 60, 60);
+        box->SetParent(panel);
+        panelMenu->SetName(QStringLiteral("PanelMenu"));
+        spotMenu->SetName(QStringLiteral("SpotMenu"));
+        panel->SetPopupMenu(panelMenu);
+        spot->SetPopupMenu(spotMenu);
+        for (TControl* c : std::initializer_list<TControl*>{panel, spot, box})
+            c->OnContextPopup = TContextPopupEvent([this](TObject* Sender, TPoint P, bool& Handled) {
+                Log() << QStringLiteral("%1.ContextPopup %2,%3")
+                             .arg(static_cast<TControl*>(Sender)->Name())
+                             .arg(P.X)
+                             .arg(P.Y);
+                if (Sender == spot) Handled = spotHandles;
+            });
+        old = SetPopupMenuHook([this](TPopupMenu* m, int x, int y) -> TMenuItem* {
+            const TPoint o = form->ClientToScreen(TPoint{0, 0});
+            Log() << QStringLiteral("%1 for %2 at %3,%4")
+                         .arg(m->Name())
+                         .arg(m->PopupComponent()->Name())
+                         .arg(x - o.X)
+                         .arg(y - o.Y);
+            return nullptr;
+        });
+        form->Show();
+        Log().clear();
+    }
+    ~RightClickFixture() { SetPopupMenuHook(old); }
+};
+} // namespace
+
+TEST(Menus, RightClickShowsTheMenuOfTheControlUnderTheMouseOrOfItsParents) {
+    struct Case {
+        const char* what;
+        bool onBox; // else on the panel's window
+        QPoint at;
+        Qt::MouseButton button;
+        bool spotHandles;
+        bool spotAutoPopup;
+        QStringList expected;
+    } cases[] = {
+        {"window-less child with its own menu",
+         false,
+         {55, 45},
+         Qt::RightButton,
+         false,
+         true,
+         {"Spot.Up 5,5", "Spot.ContextPopup 5,5", "SpotMenu for Spot at 65,55"}},
+        {"window without a menu: its parent's menu",
+         true,
+         {5, 5},
+         Qt::RightButton,
+         false,
+         true,
+         {"Box.Up 5,5", "Box.ContextPopup 5,5", "Panel.ContextPopup 125,25",
+          "PanelMenu for Panel at 135,35"}},
+        {"OnContextPopup handles it: no menu",
+         false,
+         {55, 45},
+         Qt::RightButton,
+         true,
+         true,
+         {"Spot.Up 5,5", "Spot.ContextPopup 5,5"}},
+        {"menu without AutoPopup: the parent's menu",
+         false,
+         {55, 45},
+         Qt::RightButton,
+         false,
+         false,
+         {"Spot.Up 5,5", "Spot.ContextPopup 5,5", "Panel.ContextPopup 55,45",
+          "PanelMenu for Panel at 65,55"}},
+        {"left button: no menu", false, {55, 45}, Qt::LeftButton, false, true, {"Spot.Up 5,5"}},
+    };
+    for (const Case& c : cases) {
+        RightClickFixture f;
+        f.spotHandles = c.spotHandles;
+        f.spotMenu->SetAutoPopup(c.spotAutoPopup);
+        TWinControl* target = c.onBox ? static_cast<TWinControl*>(f.box) : f.panel;
+        SendMouse(target, QEvent::MouseButtonPress, c.at.x(), c.at.y(), c.button);
+        Log().clear();
+        SendMouse(target, QEvent::MouseButtonRelease, c.at.x(), c.at.y(), c.button);
+        EXPECT_EQ(Log().join(u'|').toStdString(), c.expected.join(u'|').toStdString()) << c.what;
+        Mouse->SetCapture(nullptr);
+    }
+}
+
+TEST(Menus, ContextMenuFromTheKeyboardShowsAtTheControlsOrigin) {
+    RightClickFixture f;
+    // (-1, -1): no mouse position; the box has no menu, so its parent shows its own.
+    f.box->Perform(WM_CONTEXTMENU, 0, LPARAM(0xFFFFFFFF));
+    EXPECT_EQ(Log(), QStringList({"Box.ContextPopup -1,-1", "Panel.ContextPopup -1,-1",
+                                  "PanelMenu for Panel at 10,10"}));
 }
