@@ -211,27 +211,34 @@ bool TXcCustomAppIniStorage::StorePathExists(const String& Path) {
     return FIniFile->SectionExists(p);
 }
 
-int TXcCustomAppIniStorage::StoreReadInteger(const String& Path, int Default) {
+bool TXcCustomAppIniStorage::ReadStoredText(const String& Path, String& Text) {
     String folder, name;
     SplitValuePath(Path, folder, name);
     ReloadIfNeeded();
-    if (!ValueExists(SectionOfPath(folder), name)) return Default;
-    const String t = ReadValue(folder, name);
+    if (!ValueExists(SectionOfPath(folder), name)) return false;
+    Text = ReadValue(folder, name);
+    return true;
+}
+
+void TXcCustomAppIniStorage::WriteStoredText(const String& Path, const String& Text) {
+    String folder, name;
+    SplitValuePath(Path, folder, name);
+    WriteValue(folder, name, Text);
+}
+
+int TXcCustomAppIniStorage::StoreReadInteger(const String& Path, int Default) {
+    String t;
+    if (!ReadStoredText(Path, t)) return Default;
     return t.isEmpty() ? 0 : StrToInt(t);
 }
 
 void TXcCustomAppIniStorage::StoreWriteInteger(const String& Path, int Value) {
-    String folder, name;
-    SplitValuePath(Path, folder, name);
-    WriteValue(folder, name, IntToStr(Value));
+    WriteStoredText(Path, IntToStr(Value));
 }
 
 Extended TXcCustomAppIniStorage::StoreReadFloat(const String& Path, Extended Default) {
-    String folder, name;
-    SplitValuePath(Path, folder, name);
-    ReloadIfNeeded();
-    if (!ValueExists(SectionOfPath(folder), name)) return Default;
-    const String t = ReadValue(folder, name);
+    String t;
+    if (!ReadStoredText(Path, t)) return Default;
     Extended v = 0;
     if (HexToExtended(t, v)) return v;
     // A value written in text form, or edited by hand, is read as a number when it is
@@ -241,37 +248,26 @@ Extended TXcCustomAppIniStorage::StoreReadFloat(const String& Path, Extended Def
 }
 
 void TXcCustomAppIniStorage::StoreWriteFloat(const String& Path, Extended Value) {
-    String folder, name;
-    SplitValuePath(Path, folder, name);
-    WriteValue(folder, name, ExtendedToHex(Value));
+    WriteStoredText(Path, ExtendedToHex(Value));
 }
 
 String TXcCustomAppIniStorage::StoreReadString(const String& Path, const String& Default) {
-    String folder, name;
-    SplitValuePath(Path, folder, name);
-    ReloadIfNeeded();
-    if (!ValueExists(SectionOfPath(folder), name)) return Default;
-    return ReadValue(folder, name);
+    String t;
+    return ReadStoredText(Path, t) ? t : Default;
 }
 
 void TXcCustomAppIniStorage::StoreWriteString(const String& Path, const String& Value) {
-    String folder, name;
-    SplitValuePath(Path, folder, name);
-    WriteValue(folder, name, Value);
+    WriteStoredText(Path, Value);
 }
 
 int TXcCustomAppIniStorage::StoreReadBinary(const String& Path, void* Buf, int BufSize) {
-    String folder, name;
-    SplitValuePath(Path, folder, name);
-    ReloadIfNeeded();
-    if (!ValueExists(SectionOfPath(folder), name)) return 0;
-    return HexTextToBuffer(ReadValue(folder, name), Buf, BufSize);
+    String t;
+    if (!ReadStoredText(Path, t)) return 0;
+    return HexTextToBuffer(t, Buf, BufSize);
 }
 
 void TXcCustomAppIniStorage::StoreWriteBinary(const String& Path, const void* Buf, int BufSize) {
-    String folder, name;
-    SplitValuePath(Path, folder, name);
-    WriteValue(folder, name, BufferToHexText(Buf, BufSize));
+    WriteStoredText(Path, BufferToHexText(Buf, BufSize));
 }
 
 void TXcCustomAppIniStorage::StoreEnumValues(const String& Path, TStrings* Strings, bool ReportListAsValue) {

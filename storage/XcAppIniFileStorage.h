@@ -76,6 +76,11 @@ protected:
     void FlushAfterChange();
 
 private:
+    // The text of the value at Path; false, leaving Text alone, when there is none.
+    bool ReadStoredText(const String& Path, String& Text);
+    // Stores Text as the value at Path.
+    void WriteStoredText(const String& Path, const String& Text);
+
     TMemIniFile* FIniFile = nullptr;
     String FDefaultSection;
 };

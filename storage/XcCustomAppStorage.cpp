@@ -502,24 +502,25 @@ void TXcCustomAppStorage::WriteBinaryAt(const String& Path, const void* Buf, int
     StoreWriteBinary(Path, Buf, BufSize);
 }
 
+namespace {
+// Reads a value the store may hold as text or in its own form: the preferred form first,
+// the other one when the first does not convert.
+template <class Text, class Native> auto ReadEitherForm(bool TextFirst, Text AsText, Native AsNative) {
+    try {
+        return TextFirst ? AsText() : AsNative();
+    } catch (const EConvertError&) {
+        return TextFirst ? AsNative() : AsText();
+    }
+}
+} // namespace
+
 Extended TXcCustomAppStorage::ReadFloatAt(const String& Path, Extended Default) {
     return ReadWithDefaults(Path, Default, [&]() -> Extended {
         auto asText = [&] {
             return StrToFloat(DecryptValue(StoreReadString(Path, EncryptValue(FloatToStr(Default)))));
         };
-        auto native = [&] { return StoreReadFloat(Path, Default); };
-        if (StorageOptions()->FloatAsString()) {
-            try {
-                return asText();
-            } catch (const EConvertError&) {
-                return native();
-            }
-        }
-        try {
-            return native();
-        } catch (const EConvertError&) {
-            return asText();
-        }
+        return ReadEitherForm(StorageOptions()->FloatAsString(), asText,
+                              [&] { return StoreReadFloat(Path, Default); });
     });
 }
 void TXcCustomAppStorage::WriteFloatAt(const String& Path, Extended Value) {
@@ -534,19 +535,8 @@ TDateTime TXcCustomAppStorage::ReadDateTimeAt(const String& Path, TDateTime Defa
         auto asText = [&] {
             return TextToDateTime(DecryptValue(StoreReadString(Path, EncryptValue(DateTimeToText(Default)))));
         };
-        auto native = [&] { return StoreReadDateTime(Path, Default); };
-        if (StorageOptions()->DateTimeAsString()) {
-            try {
-                return asText();
-            } catch (const EConvertError&) {
-                return native();
-            }
-        }
-        try {
-            return native();
-        } catch (const EConvertError&) {
-            return asText();
-        }
+        return ReadEitherForm(StorageOptions()->DateTimeAsString(), asText,
+                              [&] { return StoreReadDateTime(Path, Default); });
     });
 }
 void TXcCustomAppStorage::WriteDateTimeAt(const String& Path, TDateTime Value) {
@@ -700,6 +690,23 @@ String SetText(const TSetElements& e, UInt64 bits) {
     return u'[' + parts.join(u',') + u']';
 }
 
+// The value names of the elements Min..Max when a set is stored as a folder of booleans:
+// enumeration elements by name, integers and characters named by IntName and CharName.
+QStringList ElementValueNames(const TSetElements& e, String (*IntName)(int), String (*CharName)(QChar)) {
+    if (e.Kind != tkInteger && e.Kind != tkChar && e.Kind != tkWChar && e.Kind != tkEnumeration)
+        throw EXCLAppStorageError(QStringLiteral("Unknown base type for given set"));
+    QStringList names;
+    for (Int64 v = e.Min; v <= e.Max; ++v) {
+        if (e.Kind == tkEnumeration)
+            names << ElementText(e, v);
+        else if (e.Kind == tkInteger)
+            names << IntName(int(v));
+        else
+            names << CharName(QChar(char16_t(v)));
+    }
+    return names;
+}
+
 // "[a,b]" or "a,b"; an unknown element raises EConvertError, a number outside the
 // element range is ignored.
 UInt64 TextToSetBits(const TSetElements& e, const String& Text) {
@@ -731,18 +738,9 @@ void TXcCustomAppStorage::WriteSetAt(const String& Path, PTypeInfo ATypeInfo, co
         WriteStringAt(Path, SetText(e, bits));
         return;
     }
-    if (e.Kind != tkInteger && e.Kind != tkChar && e.Kind != tkWChar && e.Kind != tkEnumeration)
-        throw EXCLAppStorageError(QStringLiteral("Unknown base type for given set"));
-    for (Int64 v = e.Min; v <= e.Max; ++v) {
-        String name;
-        if (e.Kind == tkEnumeration)
-            name = ElementText(e, v);
-        else if (e.Kind == tkInteger)
-            name = GetIntName(int(v));
-        else
-            name = GetCharName(QChar(char16_t(v)));
-        WriteBooleanAt(ConcatPaths({Path, name}), (bits & (UInt64(1) << v)) != 0);
-    }
+    const QStringList names = ElementValueNames(e, &GetIntName, &GetCharName);
+    for (Int64 v = e.Min; v <= e.Max; ++v)
+        WriteBooleanAt(ConcatPaths({Path, names[v - e.Min]}), (bits & (UInt64(1) << v)) != 0);
 }
 
 void TXcCustomAppStorage::ReadSetAt(const String& Path, PTypeInfo ATypeInfo, const void* Default,
@@ -752,18 +750,9 @@ void TXcCustomAppStorage::ReadSetAt(const String& Path, PTypeInfo ATypeInfo, con
     std::memcpy(&def, Default, sizeof def);
     UInt64 bits = 0;
     if (StoreIsFolder(Path, true)) {
-        if (e.Kind != tkInteger && e.Kind != tkChar && e.Kind != tkWChar && e.Kind != tkEnumeration)
-            throw EXCLAppStorageError(QStringLiteral("Unknown base type for given set"));
-        for (Int64 v = e.Min; v <= e.Max; ++v) {
-            String name;
-            if (e.Kind == tkEnumeration)
-                name = ElementText(e, v);
-            else if (e.Kind == tkInteger)
-                name = GetIntName(int(v));
-            else
-                name = GetCharName(QChar(char16_t(v)));
-            if (ReadBooleanAt(ConcatPaths({Path, name}), false)) bits |= UInt64(1) << v;
-        }
+        const QStringList names = ElementValueNames(e, &GetIntName, &GetCharName);
+        for (Int64 v = e.Min; v <= e.Max; ++v)
+            if (ReadBooleanAt(ConcatPaths({Path, names[v - e.Min]}), false)) bits |= UInt64(1) << v;
     } else {
         bits = TextToSetBits(e, ReadStringAt(Path, SetText(e, def)));
     }

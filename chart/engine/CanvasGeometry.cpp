@@ -85,6 +85,24 @@ TPoint PointAtDistance(TPoint From, TPoint To, int Distance) {
     return {To.X - RoundPx(std::cos(a) * Distance), To.Y - RoundPx(std::sin(a) * Distance)};
 }
 
+TArrowFrame::TArrowFrame(TPoint From, TPoint To, int HeadHeight) {
+    const double dx = To.X - From.X;
+    const double dy = From.Y - To.Y;
+    Length = TeeDistance(dy, dx);
+    if (Length == 0) return;
+    const double h = std::min<double>(HeadHeight, double(RoundPx(Length)));
+    Sin = dy / Length;
+    Cos = dx / Length;
+    UFrom = From.X * Cos - From.Y * Sin;
+    UTo = To.X * Cos - To.Y * Sin;
+    VTo = To.X * Sin + To.Y * Cos;
+    UHead = UTo - h;
+}
+
+TPoint TArrowFrame::At(double U, double V) const {
+    return TPoint{RoundPx(U * Cos + V * Sin), RoundPx(-U * Sin + V * Cos)};
+}
+
 void TeeSetBitmapSize(TBitmap* Bitmap, int Width, int Height) {
     Bitmap->SetSize(Width, Height);
 }

@@ -1,6 +1,7 @@
 // The records, enumerations and free helpers the chart canvases share: 3-D points,
 // quadrilaterals, the geometry and colour helpers, the convex hull used to clip boxes,
-// and the settings of the canvas unit that other units read.
+// the change test of the options' setters, and the settings of the canvas unit that
+// other units read.
 #pragma once
 
 #include "platform/graphics/Color.h"
@@ -120,6 +121,17 @@ inline bool TeeCull(std::span<const TPoint> P) {
 }
 // The point Distance pixels from To toward From.
 TPoint PointAtDistance(TPoint From, TPoint To, int Distance);
+// The frame an arrow from From to To is drawn in: U runs along the arrow, V across it. The
+// head's base lies HeadHeight (at most the arrow's length) before the tip, at UHead.
+struct TArrowFrame {
+    TArrowFrame(TPoint From, TPoint To, int HeadHeight);
+    // An arrow of no length draws nothing.
+    bool Empty() const { return Length == 0; }
+    // The screen point at (U, V), rounded to pixels.
+    TPoint At(double U, double V) const;
+    double Length = 0, Sin = 0, Cos = 0;
+    double UFrom = 0, UTo = 0, VTo = 0, UHead = 0;
+};
 inline double TeeDistance(double X, double Y) {
     return std::sqrt(X * X + Y * Y);
 }
@@ -128,6 +140,13 @@ inline void SwapInteger(int& A, int& B) {
 }
 inline void SwapDouble(double& A, double& B) {
     std::swap(A, B);
+}
+// What the setters of the chart's options share: stores Value in Field and tells whether
+// it changed, so that the setter signals the change only then.
+template <class V> bool StoreIfChanged(V& Field, V Value) {
+    if (Field == Value) return false;
+    Field = Value;
+    return true;
 }
 void TeeSetBitmapSize(TBitmap* Bitmap, int Width, int Height);
 // Reorders Points into their convex hull (the pivot, the topmost point, last); false for

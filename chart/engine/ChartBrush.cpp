@@ -1,6 +1,5 @@
 #include "chart/engine/ChartBrush.h"
 
-#include "chart/engine/PlatformTypes.h"
 #include "platform/graphics/Graphic.h"
 
 ORVO_IMPLEMENT_CLASS(TChartBrush, TBrush)
@@ -61,15 +60,9 @@ ORVO_PUBLISHED(TChartBrush) {
     P.Property("BackColor", &TChartBrush::BackColor, &TChartBrush::SetBackColor)
         .Type(TypeInfoTColor())
         .Default(clNone);
-    P.Property(
-         "Color", [](TChartBrush* b) { return int(b->Color()); },
-         [](TChartBrush* b, int v) { b->SetColor(TColor(v)); })
+    P.Property("Color", &TChartBrush::Color, &TChartBrush::SetColor)
         .Type(TypeInfoTColor())
         .Default(clDefault);
     P.Property("Image", &TChartBrush::Image, &TChartBrush::SetImage).Present(&TChartBrush::HasImage);
-    P.Property(
-         "Style", [](TChartBrush* b) { return int(b->Style()); },
-         [](TChartBrush* b, int v) { b->SetStyle(TBrushStyle(v)); })
-        .Type(platform::detail::TypeInfoBrushStyle())
-        .Default(int(bsSolid));
+    P.Property("Style", &TChartBrush::Style, &TChartBrush::SetStyle).Default(bsSolid);
 }

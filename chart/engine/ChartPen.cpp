@@ -1,6 +1,5 @@
 #include "chart/engine/ChartPen.h"
 
-#include "chart/engine/PlatformTypes.h"
 #include "platform/classes/TypInfo.h"
 
 ORVO_IMPLEMENT_CLASS(TChartPen, TPen)
@@ -68,23 +67,12 @@ TWhitePen::TWhitePen(TNotifyEvent OnChangeEvent) : TChartPen(OnChangeEvent) {
 namespace {
 
 template <class T> void publishPen(TPublisher<T>& P, TColor color, TPenStyle style) {
-    using platform::detail::TypeInfoPenMode;
-    using platform::detail::TypeInfoPenStyle;
-    P.Property(
-         "Color", [](T* p) { return int(p->Color()); }, [](T* p, int v) { p->SetColor(TColor(v)); })
-        .Type(TypeInfoTColor())
-        .Default(color);
+    P.Property("Color", &T::Color, &T::SetColor).Type(TypeInfoTColor()).Default(color);
     P.Property("EndStyle", &T::EndStyle, &T::SetEndStyle).Stored(&T::IsEndStored);
-    P.Property(
-         "Mode", [](T* p) { return int(p->Mode()); }, [](T* p, int v) { p->SetMode(TPenMode(v)); })
-        .Type(TypeInfoPenMode())
-        .Default(int(pmCopy));
+    P.Property("Mode", &T::Mode, &T::SetMode).Default(pmCopy);
     P.Property("SmallDots", &T::SmallDots, &T::SetSmallDots).Default(false);
     P.Property("SmallSpace", &T::SmallSpace, &T::SetSmallSpace).Default(0);
-    P.Property(
-         "Style", [](T* p) { return int(p->Style()); }, [](T* p, int v) { p->SetStyle(TPenStyle(v)); })
-        .Type(TypeInfoPenStyle())
-        .Default(int(style));
+    P.Property("Style", &T::Style, &T::SetStyle).Default(style);
     P.Property("Visible", &T::Visible, &T::SetVisible).Stored(&T::IsVisibleStored);
     P.Property("Width", &T::Width, &T::SetWidth).Default(1);
 }

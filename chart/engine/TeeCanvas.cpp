@@ -262,20 +262,10 @@ void TTeeCanvas::Frame3D(TRect& Rect, TColor TopColor, TColor BottomColor, int W
 
 void TTeeCanvas::Arrow(bool Filled, double ArrowPercent, TPoint FromPoint, TPoint ToPoint, int ArrowWidth,
                        int ArrowHeight) {
-    const double dx = ToPoint.X - FromPoint.X;
-    const double dy = FromPoint.Y - ToPoint.Y;
-    const double l = TeeDistance(dy, dx);
-    if (l == 0) return;
-    const double h = std::min<double>(ArrowHeight, double(RoundPx(l)));
-    const double s = dy / l, c = dx / l;
-    const double uTo = ToPoint.X * c - ToPoint.Y * s;
-    const double vTo = ToPoint.X * s + ToPoint.Y * c;
-    const double u0 = uTo - h;
-    auto screen = [s, c](double u, double v) {
-        return TPoint{RoundPx(u * c + v * s), RoundPx(-u * s + v * c)};
-    };
-    const TPoint a = screen(u0, vTo - ArrowWidth / 2.0);
-    const TPoint b = screen(u0, vTo + ArrowWidth / 2.0);
+    const TArrowFrame f(FromPoint, ToPoint, ArrowHeight);
+    if (f.Empty()) return;
+    const TPoint a = f.At(f.UHead, f.VTo - ArrowWidth / 2.0);
+    const TPoint b = f.At(f.UHead, f.VTo + ArrowWidth / 2.0);
     if (!Filled) {
         Line(FromPoint, ToPoint);
         LineTo(b);
@@ -283,9 +273,9 @@ void TTeeCanvas::Arrow(bool Filled, double ArrowPercent, TPoint FromPoint, TPoin
         return;
     }
     const double w = ArrowWidth * ArrowPercent * 0.005;
-    const double uFrom = FromPoint.X * c - FromPoint.Y * s;
-    const TPoint p[7] = {screen(uFrom, vTo + w), screen(uFrom, vTo - w), screen(u0, vTo - w), a, ToPoint, b,
-                         screen(u0, vTo + w)};
+    const TPoint p[7] = {
+        f.At(f.UFrom, f.VTo + w), f.At(f.UFrom, f.VTo - w), f.At(f.UHead, f.VTo - w), a, ToPoint, b,
+        f.At(f.UHead, f.VTo + w)};
     Polygon(p);
 }
 

@@ -532,22 +532,16 @@ void TTeeCanvas3D::Sphere(int x, int y, int z, double Radius) {
 
 void TTeeCanvas3D::Arrow(bool Filled, TPoint FromPoint, TPoint ToPoint, int ArrowWidth, int ArrowHeight,
                          int Z, double ArrowPercent) {
-    const double dx = ToPoint.X - FromPoint.X;
-    const double dy = FromPoint.Y - ToPoint.Y;
-    const double l = TeeDistance(dy, dx);
-    if (l == 0) return;
-    const double h = std::min<double>(ArrowHeight, double(RoundPx(l)));
-    const double s = dy / l, c = dx / l;
-    const double uTo = ToPoint.X * c - ToPoint.Y * s;
-    const double vTo = ToPoint.X * s + ToPoint.Y * c;
-    const double u0 = uTo - h;
+    const TArrowFrame f(FromPoint, ToPoint, ArrowHeight);
+    if (f.Empty()) return;
     auto at = [&](double u, double v) {
+        const TPoint flat = f.At(u, v);
         TPoint p;
-        Calc3DPoint(p, RoundPx(u * c + v * s), RoundPx(-u * s + v * c), Z);
+        Calc3DPoint(p, flat.X, flat.Y, Z);
         return p;
     };
-    const TPoint a = at(u0, vTo - ArrowWidth / 2.0);
-    const TPoint b = at(u0, vTo + ArrowWidth / 2.0);
+    const TPoint a = at(f.UHead, f.VTo - ArrowWidth / 2.0);
+    const TPoint b = at(f.UHead, f.VTo + ArrowWidth / 2.0);
     TPoint tip;
     Calc3DPoint(tip, ToPoint.X, ToPoint.Y, Z);
     if (!Filled) {
@@ -557,8 +551,8 @@ void TTeeCanvas3D::Arrow(bool Filled, TPoint FromPoint, TPoint ToPoint, int Arro
         return;
     }
     const double w = ArrowWidth * ArrowPercent * 0.005;
-    const double uFrom = FromPoint.X * c - FromPoint.Y * s;
-    const TPoint p[7] = {at(uFrom, vTo + w), at(uFrom, vTo - w), at(u0, vTo - w), a, tip, b, at(u0, vTo + w)};
+    const TPoint p[7] = {at(f.UFrom, f.VTo + w), at(f.UFrom, f.VTo - w), at(f.UHead, f.VTo - w), a, tip, b,
+                         at(f.UHead, f.VTo + w)};
     Polygon(p);
 }
 

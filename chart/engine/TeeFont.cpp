@@ -90,23 +90,11 @@ void TTeeFont::SetShadow(TTeeShadow* Value) {
 
 ORVO_PUBLISHED(TTeeFont) {
     using F = TTeeFont;
-    P.Property(
-         "Charset", [](F* f) { return int(f->Charset()); },
-         [](F* f, int v) { f->SetCharset(TFontCharset(v)); })
-        .Default(int(DEFAULT_CHARSET));
-    P.Property(
-         "Color", [](F* f) { return int(f->Color()); }, [](F* f, int v) { f->SetColor(TColor(v)); })
-        .Type(TypeInfoTColor())
-        .Stored(&F::IsColorStored);
+    P.Property("Charset", &F::Charset, &F::SetCharset).Type(TypeInfoTFontCharset()).Default(DEFAULT_CHARSET);
+    P.Property("Color", &F::Color, &F::SetColor).Type(TypeInfoTColor()).Stored(&F::IsColorStored);
     P.Property("Height", &F::Height, &F::SetHeight).Stored(&F::IsHeightStored);
     P.Property("Name", &F::Name, &F::SetName).Stored(&F::IsNameStored);
-    P.Property(
-         "Style", [](F* f) { return int(f->Style().toBits()); },
-         [](F* f, int v) { f->SetStyle(TFontStyles::fromBits(std::uint64_t(v))); })
-        .Type(platform::detail::MakeSetType(
-            "TFontStyles", platform::detail::MakeEnumType(
-                               "TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})))
-        .Stored(&F::IsStyleStored);
+    P.Property("Style", &F::Style, &F::SetStyle).Stored(&F::IsStyleStored);
     P.Property("Gradient", &F::Gradient, &F::SetGradient).Present(&F::HasGradient);
     P.Property("InterCharSize", &F::InterCharSize, &F::SetInterCharSize).Default(0);
     P.Property("OutLine", &F::OutLine, &F::SetOutLine).Present(&F::HasOutLine);

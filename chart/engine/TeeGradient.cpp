@@ -25,51 +25,43 @@ void TCustomTeeGradient::DoChanged() {
     if (Changed) Changed(this);
 }
 
-namespace {
-template <class V> bool store(V& field, V value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-} // namespace
-
 void TCustomTeeGradient::SetAngle(int Value) {
-    if (store(FAngle, Value)) DoChanged();
+    if (StoreIfChanged(FAngle, Value)) DoChanged();
 }
 void TCustomTeeGradient::SetBalance(int Value) {
-    if (store(FBalance, Value)) DoChanged();
+    if (StoreIfChanged(FBalance, Value)) DoChanged();
 }
 void TCustomTeeGradient::SetDirection(TGradientDirection Value) {
-    if (store(FDirection, Value)) DoChanged();
+    if (StoreIfChanged(FDirection, Value)) DoChanged();
 }
 void TCustomTeeGradient::SetEndColor(TColor Value) {
-    if (store(FEndColor, Value)) DoChanged();
+    if (StoreIfChanged(FEndColor, Value)) DoChanged();
 }
 void TCustomTeeGradient::SetStartColor(TColor Value) {
-    if (store(FStartColor, Value)) DoChanged();
+    if (StoreIfChanged(FStartColor, Value)) DoChanged();
 }
 void TCustomTeeGradient::SetRadialX(int Value) {
-    if (store(FRadialX, Value)) DoChanged();
+    if (StoreIfChanged(FRadialX, Value)) DoChanged();
 }
 void TCustomTeeGradient::SetRadialY(int Value) {
-    if (store(FRadialY, Value)) DoChanged();
+    if (StoreIfChanged(FRadialY, Value)) DoChanged();
 }
 void TCustomTeeGradient::SetVisible(bool Value) {
-    if (store(FVisible, Value)) DoChanged();
+    if (StoreIfChanged(FVisible, Value)) DoChanged();
 }
 
 void TCustomTeeGradient::SetMidColor(TColor Value) {
     if (Value == clNone) {
-        if (store(IHasMiddle, false)) DoChanged();
+        if (StoreIfChanged(IHasMiddle, false)) DoChanged();
         return;
     }
-    const bool a = store(FMidColor, Value);
-    const bool b = store(IHasMiddle, true);
+    const bool a = StoreIfChanged(FMidColor, Value);
+    const bool b = StoreIfChanged(IHasMiddle, true);
     if (a || b) DoChanged();
 }
 
 void TCustomTeeGradient::UseMiddleColor() {
-    if (store(IHasMiddle, true)) DoChanged();
+    if (StoreIfChanged(IHasMiddle, true)) DoChanged();
 }
 
 TSubGradient* TCustomTeeGradient::SubGradient() {
@@ -111,7 +103,7 @@ void TSubGradient::Assign(TPersistent* Source) {
 }
 
 void TSubGradient::SetTransparency(TTeeTransparency Value) {
-    if (store(FTransparency, Value)) DoChanged();
+    if (StoreIfChanged(FTransparency, Value)) DoChanged();
 }
 
 void TTeeFontGradient::Assign(TPersistent* Source) {
@@ -120,7 +112,7 @@ void TTeeFontGradient::Assign(TPersistent* Source) {
 }
 
 void TTeeFontGradient::SetOutline(bool Value) {
-    if (store(FOutline, Value)) DoChanged();
+    if (StoreIfChanged(FOutline, Value)) DoChanged();
 }
 
 // ---- drawing --------------------------------------------------------------------------------

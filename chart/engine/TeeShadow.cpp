@@ -19,37 +19,29 @@ void TTeeShadow::Changed() {
     if (IOnChange) IOnChange(this);
 }
 
-namespace {
-template <class V> bool store(V& field, V value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-} // namespace
-
 void TTeeShadow::SetClip(bool Value) {
-    if (store(FClip, Value)) Changed();
+    if (StoreIfChanged(FClip, Value)) Changed();
 }
 void TTeeShadow::SetColor(TColor Value) {
-    if (store(FColor, Value)) Changed();
+    if (StoreIfChanged(FColor, Value)) Changed();
 }
 void TTeeShadow::SetHorizSize(int Value) {
-    if (store(FHorizSize, Value)) Changed();
+    if (StoreIfChanged(FHorizSize, Value)) Changed();
 }
 void TTeeShadow::SetVertSize(int Value) {
-    if (store(FVertSize, Value)) Changed();
+    if (StoreIfChanged(FVertSize, Value)) Changed();
 }
 void TTeeShadow::SetSmooth(bool Value) {
-    if (store(FSmooth, Value)) Changed();
+    if (StoreIfChanged(FSmooth, Value)) Changed();
 }
 void TTeeShadow::SetSmoothBlur(int Value) {
-    if (store(FSmoothBlur, Value)) Changed();
+    if (StoreIfChanged(FSmoothBlur, Value)) Changed();
 }
 void TTeeShadow::SetTransparency(TTeeTransparency Value) {
-    if (store(FTransparency, Value)) Changed();
+    if (StoreIfChanged(FTransparency, Value)) Changed();
 }
 void TTeeShadow::SetVisible(bool Value) {
-    if (store(FVisible, Value)) Changed();
+    if (StoreIfChanged(FVisible, Value)) Changed();
 }
 void TTeeShadow::SetSize(int Value) {
     SetHorizSize(Value);

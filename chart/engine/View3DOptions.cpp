@@ -48,37 +48,29 @@ int TView3DOptions::Zoom() const {
     return RoundPx(FZoom);
 }
 
-namespace {
-template <class V> bool store(V& field, V value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-} // namespace
-
 void TView3DOptions::SetElevation(double Value) {
-    if (store(FElevation, Value)) Repaint();
+    if (StoreIfChanged(FElevation, Value)) Repaint();
 }
 void TView3DOptions::SetRotation(double Value) {
-    if (store(FRotation, Value)) Repaint();
+    if (StoreIfChanged(FRotation, Value)) Repaint();
 }
 void TView3DOptions::SetFontZoom(int Value) {
-    if (store(FFontZoom, Value)) Repaint();
+    if (StoreIfChanged(FFontZoom, Value)) Repaint();
 }
 void TView3DOptions::SetTilt(int Value) {
-    if (store(FTilt, Value)) Repaint();
+    if (StoreIfChanged(FTilt, Value)) Repaint();
 }
 void TView3DOptions::SetOrthoAngle(int Value) {
-    if (store(FOrthoAngle, Value)) Repaint();
+    if (StoreIfChanged(FOrthoAngle, Value)) Repaint();
 }
 void TView3DOptions::SetOrthogonal(bool Value) {
-    if (store(FOrthogonal, Value)) Repaint();
+    if (StoreIfChanged(FOrthogonal, Value)) Repaint();
 }
 void TView3DOptions::SetZoomText(bool Value) {
-    if (store(FZoomText, Value)) Repaint();
+    if (StoreIfChanged(FZoomText, Value)) Repaint();
 }
 void TView3DOptions::SetPerspective(int Value) {
-    if (store(FPerspective, std::min(Value, 100))) Repaint();
+    if (StoreIfChanged(FPerspective, std::min(Value, 100))) Repaint();
 }
 
 void TView3DOptions::SetZoom(double Value) {
@@ -89,13 +81,13 @@ void TView3DOptions::SetZoom(double Value) {
 }
 
 void TView3DOptions::SetHorizOffset(int Value) {
-    if (!store(FHorizOffset, Value)) return;
+    if (!StoreIfChanged(FHorizOffset, Value)) return;
     Repaint();
     if (OnScrolled) OnScrolled(true);
 }
 
 void TView3DOptions::SetVertOffset(int Value) {
-    if (!store(FVertOffset, Value)) return;
+    if (!StoreIfChanged(FVertOffset, Value)) return;
     Repaint();
     if (OnScrolled) OnScrolled(false);
 }

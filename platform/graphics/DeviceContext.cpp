@@ -257,6 +257,23 @@ bool recordPath(HDC dc, const QPainterPath& figure) {
     return true;
 }
 
+// Joins a figure that starts at the current position to the path being recorded.
+bool connectToPath(HDC dc, const QPainterPath& figure) {
+    if (!dc->pathOpen) return false;
+    dc->path->connectPath(figure);
+    return true;
+}
+
+// Draws an open figure (curves, arcs) with the pen alone: its inside is never filled.
+void strokeFigure(HDC dc, const QPainterPath& figure) {
+    QPainter* p = dc->ShapePainter();
+    if (!p || !dc->PenVisible()) return;
+    const QBrush keep = p->brush();
+    p->setBrush(Qt::NoBrush);
+    p->drawPath(figure);
+    p->setBrush(keep);
+}
+
 } // namespace
 
 HGDIOBJ SelectObject(HDC DC, HGDIOBJ Object) {
@@ -670,12 +687,7 @@ BOOL PolyBezier(HDC DC, const TPoint* Points, int Count) {
     if (!valid(DC) || !Points || Count < 4 || (Count - 1) % 3 != 0) return FALSE;
     const QPainterPath path = bezierPath(Points, Count, false, {});
     if (recordPath(DC, path)) return TRUE;
-    if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible()) {
-        const QBrush keep = p->brush();
-        p->setBrush(Qt::NoBrush);
-        p->drawPath(path);
-        p->setBrush(keep);
-    }
+    strokeFigure(DC, path);
     return TRUE;
 }
 
@@ -683,16 +695,8 @@ BOOL PolyBezierTo(HDC DC, const TPoint* Points, int Count) {
     if (!valid(DC) || !Points || Count < 3 || Count % 3 != 0) return FALSE;
     const QPainterPath path = bezierPath(Points, Count, true, DC->st.pos);
     DC->st.pos = QPoint(Points[Count - 1].X, Points[Count - 1].Y);
-    if (DC->pathOpen) {
-        DC->path->connectPath(path);
-        return TRUE;
-    }
-    if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible()) {
-        const QBrush keep = p->brush();
-        p->setBrush(Qt::NoBrush);
-        p->drawPath(path);
-        p->setBrush(keep);
-    }
+    if (connectToPath(DC, path)) return TRUE;
+    strokeFigure(DC, path);
     return TRUE;
 }
 
@@ -896,16 +900,8 @@ BOOL ArcTo(HDC DC, int Left, int Top, int Right, int Bottom, int XStart, int YSt
     f.arcTo(r, span.start, span.sweep); // the line to the arc's start joins the current point
     const QPointF end = f.currentPosition();
     DC->st.pos = QPoint(int(std::lround(end.x())), int(std::lround(end.y())));
-    if (DC->pathOpen) {
-        DC->path->connectPath(f);
-        return TRUE;
-    }
-    if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible()) {
-        const QBrush keep = p->brush();
-        p->setBrush(Qt::NoBrush);
-        p->drawPath(f);
-        p->setBrush(keep);
-    }
+    if (connectToPath(DC, f)) return TRUE;
+    strokeFigure(DC, f);
     return TRUE;
 }
 

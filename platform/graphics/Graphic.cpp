@@ -6,7 +6,10 @@
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/PngImage.h"
 
+#include <QByteArray>
 #include <QFileInfo>
+
+#include <algorithm>
 
 #include <memory>
 #include <vector>
@@ -46,6 +49,13 @@ TGraphic* newGraphic(TGraphicClass cls) {
 }
 
 } // namespace
+
+QByteArray platform::detail::ReadRemainingBytes(TStream* Stream) {
+    const Int64 size = Stream->Size() - Stream->Position();
+    QByteArray data(int(std::max<Int64>(0, size)), '\0');
+    if (!data.isEmpty()) Stream->ReadBuffer(data.data(), int(data.size()));
+    return data;
+}
 
 void TGraphic::SetTransparent(bool Value) {
     if (Value == transparent_) return;

@@ -6,11 +6,17 @@
 #include "platform/classes/Persistent.h"
 #include "platform/graphics/GdiTypes.h"
 
+class QByteArray;
 class TCanvas;
 class TStream;
 
 ORVO_DECLARE_EXCEPTION(EInvalidGraphic, Exception)
 ORVO_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception)
+
+namespace platform::detail {
+// The bytes from the stream's position to its end: what a picture format loads from.
+QByteArray ReadRemainingBytes(TStream* Stream);
+} // namespace platform::detail
 
 class TGraphic : public TPersistent {
     ORVO_CLASS(TGraphic, TPersistent)

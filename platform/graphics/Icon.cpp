@@ -391,9 +391,7 @@ void TIcon::AssignTo(TPersistent* Dest) {
 }
 
 void TIcon::LoadFromStream(TStream* Stream) {
-    const Int64 size = Stream->Size() - Stream->Position();
-    QByteArray data(int(std::max<Int64>(0, size)), '\0');
-    if (!data.isEmpty()) Stream->ReadBuffer(data.data(), int(data.size()));
+    const QByteArray data = ReadRemainingBytes(Stream);
     bool isCursor = false;
     TPoint hot;
     const QImage img = ReadIconFile(data, requested_, isCursor, hot);

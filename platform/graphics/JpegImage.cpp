@@ -2,6 +2,7 @@
 
 #include "platform/classes/Streams.h"
 
+#include <QByteArray>
 #include <QImage>
 
 #include <csetjmp>
@@ -134,13 +135,12 @@ bool encodeJpeg(const QImage* img, int quality, bool grayscale, unsigned char** 
 } // namespace
 
 void TJPEGImage::LoadFromStream(TStream* Stream) {
-    const Int64 size = Stream->Size() - Stream->Position();
-    if (size <= 0) throw EInvalidGraphic(QStringLiteral("The JPEG image is empty"));
-    std::vector<unsigned char> data(static_cast<std::size_t>(size));
-    Stream->ReadBuffer(data.data(), int(data.size()));
+    const QByteArray data = platform::detail::ReadRemainingBytes(Stream);
+    if (data.isEmpty()) throw EInvalidGraphic(QStringLiteral("The JPEG image is empty"));
     ErrorManager err{};
     QImage img;
-    if (!decodeJpeg(data.data(), static_cast<unsigned long>(data.size()), &img, &err))
+    if (!decodeJpeg(reinterpret_cast<const unsigned char*>(data.constData()),
+                    static_cast<unsigned long>(data.size()), &img, &err))
         throw EInvalidGraphic(QStringLiteral("JPEG error: %1").arg(QString::fromLocal8Bit(err.message)));
     bitmap_->SetImage(img, pf24bit);
     Changed(this);

@@ -85,9 +85,7 @@ void writeInt(QByteArray& b, qint32 v) {
 } // namespace
 
 void TMetafile::LoadFromStream(TStream* Stream) {
-    const Int64 size = Stream->Size() - Stream->Position();
-    QByteArray data(int(std::max<Int64>(0, size)), '\0');
-    if (!data.isEmpty()) Stream->ReadBuffer(data.data(), int(data.size()));
+    const QByteArray data = platform::detail::ReadRemainingBytes(Stream);
     auto m = std::make_unique<GdiMetafile>();
     bool ok = data.size() > kHeaderSize;
     if (ok) {

@@ -4,9 +4,8 @@
 #include "platform/graphics/DeviceContext.h"
 
 #include <QBuffer>
+#include <QByteArray>
 #include <QImage>
-
-#include <vector>
 
 ORVO_IMPLEMENT_CLASS(TPngImage, TGraphic)
 
@@ -39,11 +38,8 @@ void TPngImage::AssignTo(TPersistent* Dest) {
 }
 
 void TPngImage::LoadFromStream(TStream* Stream) {
-    const Int64 size = Stream->Size() - Stream->Position();
-    std::vector<char> data(static_cast<std::size_t>(std::max<Int64>(0, size)));
-    if (!data.empty()) Stream->ReadBuffer(data.data(), int(data.size()));
     QImage img;
-    if (!img.loadFromData(reinterpret_cast<const uchar*>(data.data()), int(data.size()), "PNG"))
+    if (!img.loadFromData(platform::detail::ReadRemainingBytes(Stream), "PNG"))
         throw EInvalidGraphic(QStringLiteral("The PNG image is not valid"));
     bitmap_->SetImage(img.convertToFormat(QImage::Format_ARGB32), pf32bit);
     Changed(this);

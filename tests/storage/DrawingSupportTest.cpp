@@ -85,6 +85,13 @@ TColor PixelOf(TBitmap* B, int X, int Y) {
     return B->Canvas()->Pixels(X, Y);
 }
 
+// Checks every pixel of the Width x Height corner of B against Expected(x, y).
+template <class F> void ExpectPixels(TBitmap* B, int Width, int Height, F Expected) {
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x)
+            ASSERT_EQ(PixelOf(B, x, y), Expected(x, y)) << x << "," << y;
+}
+
 // Theme services that report themes on (and, when asked, a composing system) and record
 // what reaches them.
 class TFakeThemes : public TThemeServices {
@@ -140,10 +147,8 @@ TEST(DrawingSupportErase, ParentBackgroundLandsUnderTheControl) {
         TPoint org{-1, -1};
         GetWindowOrgEx(dc, &org);
         EXPECT_EQ(org, (TPoint{0, 0}));
-        for (int y = 0; y < 12; ++y)
-            for (int x = 0; x < 16; ++x)
-                ASSERT_EQ(PixelOf(bmp.get(), x, y), TQuadParent::Background(c.Left + x, c.Top + y))
-                    << x << "," << y;
+        ExpectPixels(bmp.get(), 16, 12,
+                     [&](int x, int y) { return TQuadParent::Background(c.Left + x, c.Top + y); });
         control->SetParent(nullptr);
     }
 }
@@ -162,12 +167,9 @@ TEST(DrawingSupportErase, InTheParentsPaintPass) {
     IntersectClipRect(dc, 0, 0, control.Width(), control.Height());
     EraseBackgroundByParent(&control, dc);
     RestoreDC(dc, saved);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x) {
-            const bool inside = control.BoundsRect().Contains({x, y});
-            ASSERT_EQ(PixelOf(bmp.get(), x, y), inside ? TQuadParent::Background(x, y) : clWhite)
-                << x << "," << y;
-        }
+    ExpectPixels(bmp.get(), 40, 40, [&](int x, int y) {
+        return control.BoundsRect().Contains({x, y}) ? TQuadParent::Background(x, y) : clWhite;
+    });
     control.SetParent(nullptr);
 }
 
@@ -181,11 +183,10 @@ TEST(DrawingSupportErase, ClipAndOriginComeBackAsTheyWere) {
     auto bmp = MakeBitmap(16, 16, clWhite);
     HDC dc = bmp->Canvas()->Handle();
     EraseBackgroundByParentClipped(&control, dc, Rect(2, 3, 6, 7));
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const bool inside = x >= 2 && x < 6 && y >= 3 && y < 7;
-            ASSERT_EQ(PixelOf(bmp.get(), x, y), inside ? TQuadParent::Background(10 + x, 10 + y) : clWhite);
-        }
+    ExpectPixels(bmp.get(), 16, 16, [](int x, int y) {
+        const bool inside = x >= 2 && x < 6 && y >= 3 && y < 7;
+        return inside ? TQuadParent::Background(10 + x, 10 + y) : clWhite;
+    });
     HRGN probe = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetClipRgn(dc, probe), 0);
     // A DC with a clip region gets it back.
@@ -293,13 +294,10 @@ TEST(DrawingSupportUnderControl, ParentAndEarlierSiblings) {
 
     auto bmp = MakeBitmap(16, 10, clWhite);
     PaintParentUnderControl(&control, bmp->Canvas());
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const int px = 10 + x, py = 25 + y;
-            const TColor expected =
-                overlapping.BoundsRect().Contains({px, py}) ? clFuchsia : TQuadParent::At(px, py);
-            ASSERT_EQ(PixelOf(bmp.get(), x, y), expected) << x << "," << y;
-        }
+    ExpectPixels(bmp.get(), 16, 10, [&](int x, int y) {
+        const int px = 10 + x, py = 25 + y;
+        return overlapping.BoundsRect().Contains({px, py}) ? clFuchsia : TQuadParent::At(px, py);
+    });
     EXPECT_EQ(overlapping.Paints, 1);
     EXPECT_EQ(apart.Paints, 0);
     EXPECT_EQ(hidden.Paints, 0);
@@ -328,13 +326,12 @@ TEST(DrawingSupportBitmaps, TransparentStretch) {
     src->Canvas()->SetPixels(3, 0, clRed);
     auto dst = MakeBitmap(8, 8, clGreen);
     DrawBitmapWithTransparency(dst->Canvas(), 2, 2, src.get(), clDefault);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) {
-            TColor expected = clGreen;
-            if (x == 3 && y == 3) expected = clBlue;
-            if (x == 5 && y == 2) expected = clRed;
-            ASSERT_EQ(PixelOf(dst.get(), x, y), expected) << x << "," << y;
-        }
+    ExpectPixels(dst.get(), 8, 8, [](int x, int y) {
+        TColor expected = clGreen;
+        if (x == 3 && y == 3) expected = clBlue;
+        if (x == 5 && y == 2) expected = clRed;
+        return expected;
+    });
 
     // Stretched to twice the size from a part of the bitmap, red left out.
     auto big = MakeBitmap(8, 8, clGreen);
@@ -361,13 +358,12 @@ void ExpectEmbossed(TBitmap* B, int OffX, int OffY, const std::vector<TPoint>& D
             if (p.X == x && p.Y == y) return true;
         return false;
     };
-    for (int y = 0; y < B->Height(); ++y)
-        for (int x = 0; x < B->Width(); ++x) {
-            TColor expected = Back;
-            if (drawn(x - OffX - 1, y - OffY - 1)) expected = Highlight;
-            if (drawn(x - OffX, y - OffY)) expected = Shadow;
-            ASSERT_EQ(PixelOf(B, x, y), ColorToRGB(expected)) << x << "," << y;
-        }
+    ExpectPixels(B, B->Width(), B->Height(), [&](int x, int y) {
+        TColor expected = Back;
+        if (drawn(x - OffX - 1, y - OffY - 1)) expected = Highlight;
+        if (drawn(x - OffX, y - OffY)) expected = Shadow;
+        return ColorToRGB(expected);
+    });
 }
 
 TEST(DrawingSupportBitmaps, DisabledBitmaps) {
@@ -462,9 +458,7 @@ TEST(DrawingSupportGlass, TextFallsBackToPlainDrawing) {
     EXPECT_EQ(themes.TextFlags, DTT_TEXTCOLOR | DTT_COMPOSITED);
     EXPECT_EQ(themes.TextColour, RGB(1, 2, 3));
     EXPECT_EQ(themes.TextRecordSize, 64u);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 60; ++x)
-            ASSERT_EQ(PixelOf(themed.get(), x, y), PixelOf(plain.get(), x, y));
+    ExpectPixels(themed.get(), 60, 20, [&](int x, int y) { return PixelOf(plain.get(), x, y); });
 
     // A theme that drew the text leaves the DC alone.
     themes.TextAnswer = S_OK;
