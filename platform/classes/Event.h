@@ -12,10 +12,10 @@ class TObject;
 
 // The untyped form of a handler, as the type information passes it around.
 struct TMethod {
-    void* Data = nullptr;                        // the object
-    alignas(void*) unsigned char Code[16] = {};  // the member function pointer's bytes
-    void* Thunk = nullptr;                       // the typed caller
-    std::shared_ptr<void> Callable;              // a delegate made from a callable
+    void* Data = nullptr;                       // the object
+    alignas(void*) unsigned char Code[16] = {}; // the member function pointer's bytes
+    void* Thunk = nullptr;                      // the typed caller
+    std::shared_ptr<void> Callable;             // a delegate made from a callable
 
     bool Assigned() const { return Thunk != nullptr || Callable != nullptr; }
     bool operator==(const TMethod& o) const {
@@ -36,11 +36,12 @@ public:
         using M = R (T::*)(Args...);
         m_.Data = static_cast<void*>(obj);
         std::memcpy(m_.Code, &method, sizeof method);
-        m_.Thunk = reinterpret_cast<void*>(static_cast<Thunk>([](void* o, const unsigned char* code, Args... a) {
-            M mp;
-            std::memcpy(&mp, code, sizeof mp);
-            (static_cast<T*>(o)->*mp)(std::forward<Args>(a)...);
-        }));
+        m_.Thunk =
+            reinterpret_cast<void*>(static_cast<Thunk>([](void* o, const unsigned char* code, Args... a) {
+                M mp;
+                std::memcpy(&mp, code, sizeof mp);
+                (static_cast<T*>(o)->*mp)(std::forward<Args>(a)...);
+            }));
     }
 
     // A delegate that calls f; equal only to its copies.

@@ -15,8 +15,8 @@ bool TMetaClass::ClassNameIs(const String& name) const {
 TObject::~TObject() = default;
 
 TClass TObject::StaticClass() {
-    static const TMetaClass meta{"TObject", nullptr, platform::detail::plainFactory<TObject>(), nullptr, nullptr,
-                                 nullptr};
+    static const TMetaClass meta{"TObject", nullptr, platform::detail::plainFactory<TObject>(),
+                                 nullptr,   nullptr, nullptr};
     return &meta;
 }
 

@@ -41,7 +41,8 @@ template <class E, int Bits = 64> class Set {
 public:
     constexpr Set() = default;
     constexpr Set(std::initializer_list<E> items) {
-        for (E e : items) bits_ |= bit(e);
+        for (E e : items)
+            bits_ |= bit(e);
     }
     static constexpr Set fromBits(std::uint64_t b) {
         Set s;

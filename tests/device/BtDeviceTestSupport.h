@@ -91,6 +91,22 @@ protected:
         }
         return *device;
     }
+    // Whether the device's open port is this box's: a command reaches this box.
+    bool ConnectedTo(TDeclaredBox& b) {
+        b.box.SetActiveMap(4);
+        return Device().serial->portHandle && Device().GetActiveMap() == 4;
+    }
+    // No port is held open: every box's port can be opened exclusively.
+    void ExpectAllPortsClosed() {
+        EXPECT_EQ(Device().serial->portHandle, nullptr);
+        for (const TDeclaredBox& b : boxes)
+            EXPECT_EQ(CSerial::CheckPort(b.PortName().c_str()), 0) << b.PortName();
+    }
+    // The line a choice of boxes shows for a box: its port, its address and the label.
+    static String Line(const TDeclaredBox& b, const char* label = "") {
+        return String::fromStdString(b.server->Path()) + ": " + NormalizeBluetoothAddress(b.address) + " " +
+               label;
+    }
 
     TFakeBluetoothLookup lookup;
     std::deque<TDeclaredBox> boxes;

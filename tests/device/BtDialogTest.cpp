@@ -80,21 +80,6 @@ protected:
         return thread.result;
     }
 
-    // Whether the device's open port is this box's: a command reaches this box.
-    bool ConnectedTo(TDeclaredBox& b) {
-        b.box.SetActiveMap(4);
-        return Device().serial->portHandle && Device().GetActiveMap() == 4;
-    }
-    // No port is held open: every box's port can be opened exclusively.
-    void ExpectAllPortsClosed() {
-        EXPECT_EQ(Device().serial->portHandle, nullptr);
-        for (const TDeclaredBox& b : boxes)
-            EXPECT_EQ(CSerial::CheckPort(b.PortName().c_str()), 0) << b.PortName();
-    }
-    static String Line(const TDeclaredBox& b) {
-        return String::fromStdString(b.server->Path()) + ": " + NormalizeBluetoothAddress(b.address) + " ";
-    }
-
     std::unique_ptr<TfrmMultipleBtDevices, Free> form;
     std::vector<TShown> shown;
 

@@ -1,5 +1,5 @@
-#include "platform/classes/Event.h"
 #include "platform/classes/Object.h"
+#include "platform/classes/Event.h"
 
 #include <gtest/gtest.h>
 
