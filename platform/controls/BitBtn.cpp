@@ -87,29 +87,13 @@ void TBitBtn::SetSpacing(int Value) {
 void TBitBtn::Paint() {
     TCanvas* c = Canvas();
     TRect r = ClientRect();
-    c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(clBtnFace);
-    c->FillRect(r);
-    if (Default() || Focused()) {
-        c->Brush()->SetColor(clWindowFrame);
-        c->FrameRect(r);
-        r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-    }
-    if (Pressed()) {
-        Frame3D(c, r, clBtnShadow, clBtnShadow, 1);
-    } else {
-        Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
-        Frame3D(c, r, clBtnFace, clBtnShadow, 1);
-    }
+    DrawPushButtonFrame(c, r, Default() || Focused(), Pressed());
     TRect face = r;
     if (Pressed()) face = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
     const TButtonState state = !Enabled() ? bsDisabled : (Pressed() ? bsDown : bsUp);
     platform::detail::DrawButtonFace(c, face, FGlyph, FNumGlyphs, state, Caption(), Font(), FLayout, FMargin,
                                      FSpacing);
-    if (Focused()) {
-        c->Brush()->SetStyle(bsSolid);
-        c->DrawFocusRect(Rect(r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2));
-    }
+    if (Focused()) DrawPushButtonFocus(c, r);
 }
 
 ORVO_PUBLISHED(TBitBtn) {

@@ -21,16 +21,7 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 bool TButtonControl::IsAccel(QChar Key) const {
-    const String text = Caption();
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toUpper() == Key.toUpper();
-    }
-    return false;
+    return IsAccelChar(Key, Caption());
 }
 
 void TButtonControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -156,30 +147,14 @@ void TButton::Dispatch(TMessage& Message) {
 void TButton::Paint() {
     TCanvas* c = Canvas();
     TRect r = ClientRect();
-    c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(clBtnFace);
-    c->FillRect(r);
-    if (FDefault || Focused()) {
-        c->Brush()->SetColor(clWindowFrame);
-        c->FrameRect(r);
-        r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-    }
-    if (Pressed()) {
-        Frame3D(c, r, clBtnShadow, clBtnShadow, 1);
-    } else {
-        Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
-        Frame3D(c, r, clBtnFace, clBtnShadow, 1);
-    }
+    DrawPushButtonFrame(c, r, FDefault || Focused(), Pressed());
     c->SetFont(Font());
     if (!Enabled()) c->Font()->SetColor(clGrayText);
     c->Brush()->SetStyle(bsClear);
     TRect text = r;
     if (Pressed()) text = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
     DrawControlText(c, text, Caption(), taCenter, tlCenter, false);
-    if (Focused()) {
-        c->Brush()->SetStyle(bsSolid);
-        c->DrawFocusRect(Rect(r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2));
-    }
+    if (Focused()) DrawPushButtonFocus(c, r);
 }
 
 ORVO_PUBLISHED(TButton) {

@@ -3,6 +3,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/ControlCanvas.h"
 #include "platform/controls/ExceptionGuard.h"
+#include "platform/controls/ItemListOrder.h"
 #include "platform/controls/Screen.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -12,8 +13,6 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <QWidget>
-
-#include <numeric>
 
 ORVO_IMPLEMENT_CLASS(TCustomCombo, TCustomControl)
 ORVO_IMPLEMENT_CLASS(TCustomComboBox, TCustomCombo)
@@ -33,9 +32,6 @@ int fontRowHeight(TFont* Font) {
     return measure.Canvas()->TextHeight(QStringLiteral("Wg"));
 }
 
-bool sortsBefore(const String& A, const String& B) {
-    return A.compare(B, Qt::CaseInsensitive) < 0;
-}
 } // namespace
 
 namespace platform::detail {
@@ -251,11 +247,7 @@ int TCustomCombo::InsertItem(int Index, const String& S, TObject* AObject, bool 
     const int count = int(FItemList.size());
     if (Index == -1) {
         Index = count;
-        if (Sorted)
-            Index =
-                int(std::upper_bound(FItemList.begin(), FItemList.end(), S,
-                                     [](const String& s, const Item& i) { return sortsBefore(s, i.Text); }) -
-                    FItemList.begin());
+        if (Sorted) Index = platform::detail::SortedInsertIndex(FItemList, S);
     } else if (Index < 0 || Index > count) {
         throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
     }
@@ -310,21 +302,10 @@ void TCustomCombo::AddItem(const String& Item, TObject* AObject) {
 }
 
 void TCustomCombo::SortItems() {
-    std::vector<int> order(FItemList.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-        return sortsBefore(FItemList[std::size_t(a)].Text, FItemList[std::size_t(b)].Text);
-    });
-    std::vector<Item> sorted;
-    sorted.reserve(order.size());
-    int newIndex = -1;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        sorted.push_back(FItemList[std::size_t(order[i])]);
-        if (order[i] == FItemIndex) newIndex = int(i);
-    }
-    FItemList = std::move(sorted);
+    const std::vector<int> order = platform::detail::SortItemList(FItemList);
     // While loading, ItemIndex already refers to the sorted list.
-    if (!ComponentState().Contains(csLoading)) FItemIndex = newIndex;
+    if (!ComponentState().Contains(csLoading))
+        FItemIndex = platform::detail::SortedPosition(order, FItemIndex);
     ItemsChanged();
 }
 

@@ -79,3 +79,22 @@ void TControlCanvas::FreeHandle() {
     }
     delete dc;
 }
+
+void platform::detail::PaintOnContext(TControlCanvas* Canvas, HDC DC, TControlState& State,
+                                      const std::function<void()>& Paint) {
+    Canvas->FreeHandle();
+    Canvas->Lock();
+    Canvas->SetHandle(DC);
+    State << csCustomPaint;
+    try {
+        Paint();
+    } catch (...) {
+        State >> csCustomPaint;
+        Canvas->SetHandle(nullptr);
+        Canvas->Unlock();
+        throw;
+    }
+    State >> csCustomPaint;
+    Canvas->SetHandle(nullptr);
+    Canvas->Unlock();
+}

@@ -4,7 +4,10 @@
 // the window, as drawing on a window did.
 #pragma once
 
+#include "platform/controls/ControlTypes.h"
 #include "platform/graphics/Canvas.h"
+
+#include <functional>
 
 class TControl;
 
@@ -26,3 +29,10 @@ private:
     TControl* FControl = nullptr;
     HDC FDC = nullptr;
 };
+
+namespace platform::detail {
+// A paint pass on a control's canvas: the canvas is locked and draws on DC, State carries
+// csCustomPaint while Paint runs; afterwards (also when Paint throws) the canvas lets go of
+// DC and is unlocked again.
+void PaintOnContext(TControlCanvas* Canvas, HDC DC, TControlState& State, const std::function<void()>& Paint);
+} // namespace platform::detail

@@ -16,20 +16,6 @@ TCustomControl::~TCustomControl() {
 }
 
 void TCustomControl::PaintWindow(HDC DC) {
-    auto* canvas = static_cast<TControlCanvas*>(FCanvas);
-    canvas->FreeHandle();
-    canvas->Lock();
-    FCanvas->SetHandle(DC);
-    FControlState << csCustomPaint;
-    try {
-        Paint();
-    } catch (...) {
-        FControlState >> csCustomPaint;
-        FCanvas->SetHandle(nullptr);
-        canvas->Unlock();
-        throw;
-    }
-    FControlState >> csCustomPaint;
-    FCanvas->SetHandle(nullptr);
-    canvas->Unlock();
+    platform::detail::PaintOnContext(static_cast<TControlCanvas*>(FCanvas), DC, FControlState,
+                                     [this] { Paint(); });
 }

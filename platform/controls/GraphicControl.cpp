@@ -16,22 +16,8 @@ TGraphicControl::~TGraphicControl() {
 
 void TGraphicControl::PaintOn(HDC DC) {
     // The parent's paint pass hands in its context, moved to this control and clipped.
-    auto* canvas = static_cast<TControlCanvas*>(FCanvas);
-    canvas->FreeHandle();
-    canvas->Lock();
-    FCanvas->SetHandle(DC);
-    FControlState << csCustomPaint;
-    try {
-        Paint();
-    } catch (...) {
-        FControlState >> csCustomPaint;
-        FCanvas->SetHandle(nullptr);
-        canvas->Unlock();
-        throw;
-    }
-    FControlState >> csCustomPaint;
-    FCanvas->SetHandle(nullptr);
-    canvas->Unlock();
+    platform::detail::PaintOnContext(static_cast<TControlCanvas*>(FCanvas), DC, FControlState,
+                                     [this] { Paint(); });
 }
 
 void TGraphicControl::Dispatch(TMessage& Message) {

@@ -67,20 +67,10 @@ void TCustomLabel::Dispatch(TMessage& Message) {
     }
     if (Message.Msg == CM_DIALOGCHAR && FFocusControl && Enabled() && FShowAccelChar) {
         // "&x" in the caption: the key moves the focus to FocusControl.
-        const QChar key = QChar(char16_t(Message.WParam)).toUpper();
-        const String text = Caption();
-        for (int i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] != QLatin1Char('&')) continue;
-            if (text[i + 1] == QLatin1Char('&')) {
-                ++i;
-                continue;
-            }
-            if (text[i + 1].toUpper() == key && FFocusControl->CanFocus()) {
-                FFocusControl->SetFocus();
-                Message.Result = 1;
-                return;
-            }
-            break;
+        if (IsAccelChar(QChar(char16_t(Message.WParam)), Caption()) && FFocusControl->CanFocus()) {
+            FFocusControl->SetFocus();
+            Message.Result = 1;
+            return;
         }
     }
     TGraphicControl::Dispatch(Message);

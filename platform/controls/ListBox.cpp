@@ -1,11 +1,10 @@
 #include "platform/controls/ListBox.h"
 
 #include "platform/classes/StringList.h"
+#include "platform/controls/ItemListOrder.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Gdi.h"
-
-#include <numeric>
 
 ORVO_IMPLEMENT_CLASS(TCustomListBox, TCustomControl)
 ORVO_IMPLEMENT_CLASS(TListBox, TCustomListBox)
@@ -13,12 +12,6 @@ ORVO_IMPLEMENT_CLASS(TCheckListBox, TCustomListBox)
 ORVO_IMPLEMENT_EVENT_TYPE(TDrawItemEvent)
 ORVO_IMPLEMENT_ENUM_TYPE(TListBoxStyle, "lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable", "lbVirtual",
                          "lbVirtualOwnerDraw")
-
-namespace {
-bool sortsBefore(const String& A, const String& B) {
-    return A.compare(B, Qt::CaseInsensitive) < 0;
-}
-} // namespace
 
 namespace platform::detail {
 
@@ -116,11 +109,7 @@ int TCustomListBox::InsertItem(int Index, const String& S, TObject* AObject, boo
     RequireWindow();
     if (Index == -1) {
         Index = Count();
-        if (Sorted)
-            Index =
-                int(std::upper_bound(FItemList.begin(), FItemList.end(), S,
-                                     [](const String& s, const Item& i) { return sortsBefore(s, i.Text); }) -
-                    FItemList.begin());
+        if (Sorted) Index = platform::detail::SortedInsertIndex(FItemList, S);
     } else if (Index < 0 || Index > Count()) {
         throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
     }
@@ -165,23 +154,11 @@ void TCustomListBox::ItemsChanged() {
 }
 
 void TCustomListBox::SortItems() {
-    std::vector<int> order(FItemList.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-        return sortsBefore(FItemList[std::size_t(a)].Text, FItemList[std::size_t(b)].Text);
-    });
-    std::vector<Item> sorted;
-    sorted.reserve(order.size());
-    int newIndex = -1, newCaret = 0;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        sorted.push_back(FItemList[std::size_t(order[i])]);
-        if (order[i] == FItemIndex) newIndex = int(i);
-        if (order[i] == FCaret) newCaret = int(i);
-    }
-    FItemList = std::move(sorted);
+    const std::vector<int> order = platform::detail::SortItemList(FItemList);
     // While loading, ItemIndex already refers to the sorted list.
-    if (!ComponentState().Contains(csLoading)) FItemIndex = newIndex;
-    FCaret = newCaret;
+    if (!ComponentState().Contains(csLoading))
+        FItemIndex = platform::detail::SortedPosition(order, FItemIndex);
+    FCaret = std::max(0, platform::detail::SortedPosition(order, FCaret));
     ItemsChanged();
 }
 

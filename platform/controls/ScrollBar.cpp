@@ -165,6 +165,20 @@ void RepeatTimer::Stop() {
     if (timer_) timer_->SetEnabled(false);
 }
 
+bool DispatchHeldButton(TMessage& Message, int& Pressed, RepeatTimer& Repeat) {
+    switch (Message.Msg) {
+    case WM_GETDLGCODE:
+        Message.Result = DLGC_WANTARROWS;
+        return true;
+    case CM_ENABLEDCHANGED:
+        Pressed = -1;
+        Repeat.Stop();
+        return false;
+    default:
+        return false;
+    }
+}
+
 } // namespace platform::detail
 
 using platform::detail::ScrollBarLayout;
@@ -360,17 +374,7 @@ void TScrollBar::KeyDown(Word& Key, TShiftState Shift) {
 }
 
 void TScrollBar::Dispatch(TMessage& Message) {
-    switch (Message.Msg) {
-    case WM_GETDLGCODE:
-        Message.Result = DLGC_WANTARROWS;
-        return;
-    case CM_ENABLEDCHANGED:
-        FPressed = -1;
-        FRepeat.Stop();
-        break;
-    default:
-        break;
-    }
+    if (platform::detail::DispatchHeldButton(Message, FPressed, FRepeat)) return;
     TCustomControl::Dispatch(Message);
 }
 

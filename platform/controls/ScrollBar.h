@@ -79,6 +79,11 @@ private:
     TNotifyEvent tick_;
 };
 
+// The messages that scroll bars and up-down buttons answer alike: they want the arrow keys,
+// and a disabled control lets go of its held button (Pressed becomes -1) and stops its
+// Repeat. True when Message is answered and goes no further.
+bool DispatchHeldButton(TMessage& Message, int& Pressed, RepeatTimer& Repeat);
+
 } // namespace platform::detail
 
 class TScrollBar : public TCustomControl {

@@ -28,28 +28,16 @@
 #include "platform/controls/UpDown.h"
 
 void RegisterStandardControls() {
-    RegisterClasses({TPanel::StaticClass(), TLabel::StaticClass(), TBevel::StaticClass(), TEdit::StaticClass(),
-                     TMaskEdit::StaticClass(), TMemo::StaticClass(), TDrawGrid::StaticClass(),
-                     TStringGrid::StaticClass(),
-                     TUpDown::StaticClass(),
-                     TTrackBar::StaticClass(),
-                     TScrollBar::StaticClass(),
-                     TScrollBox::StaticClass(),
-                     TImage::StaticClass(),
-                     TShape::StaticClass(),
-                     TSpeedButton::StaticClass(),
-                     TBitBtn::StaticClass(),
-                     TMenuItem::StaticClass(),
-                     TMainMenu::StaticClass(),
-                     TPopupMenu::StaticClass(),
-                     TComboBox::StaticClass(),
-                     TComboBoxEx::StaticClass(),
-                     TListBox::StaticClass(),
-                     TCheckListBox::StaticClass(),
-                     TStatusBar::StaticClass(),
-                     TSplitter::StaticClass(),
-                     TButton::StaticClass(), TCheckBox::StaticClass(), TRadioButton::StaticClass(),
-                     TGroupBox::StaticClass(), TRadioGroup::StaticClass(), TTabControl::StaticClass(),
-                     TPageControl::StaticClass(), TTabSheet::StaticClass()});
+    RegisterClasses({TPanel::StaticClass(),       TLabel::StaticClass(),        TBevel::StaticClass(),
+                     TEdit::StaticClass(),        TMaskEdit::StaticClass(),     TMemo::StaticClass(),
+                     TDrawGrid::StaticClass(),    TStringGrid::StaticClass(),   TUpDown::StaticClass(),
+                     TTrackBar::StaticClass(),    TScrollBar::StaticClass(),    TScrollBox::StaticClass(),
+                     TImage::StaticClass(),       TShape::StaticClass(),        TSpeedButton::StaticClass(),
+                     TBitBtn::StaticClass(),      TMenuItem::StaticClass(),     TMainMenu::StaticClass(),
+                     TPopupMenu::StaticClass(),   TComboBox::StaticClass(),     TComboBoxEx::StaticClass(),
+                     TListBox::StaticClass(),     TCheckListBox::StaticClass(), TStatusBar::StaticClass(),
+                     TSplitter::StaticClass(),    TButton::StaticClass(),       TCheckBox::StaticClass(),
+                     TRadioButton::StaticClass(), TGroupBox::StaticClass(),     TRadioGroup::StaticClass(),
+                     TTabControl::StaticClass(),  TPageControl::StaticClass(),  TTabSheet::StaticClass()});
     RegisterCommonDialogs();
 }

@@ -20,6 +20,40 @@ void DrawBevel(TCanvas* Canvas, TRect& R, TBevelCut Cut, int Width) {
     Frame3D(Canvas, R, light, dark, Width);
 }
 
+bool IsAccelChar(QChar Key, const String& Text) {
+    for (int i = 0; i + 1 < Text.size(); ++i) {
+        if (Text[i] != QLatin1Char('&')) continue;
+        if (Text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return Text[i + 1].toUpper() == Key.toUpper();
+    }
+    return false;
+}
+
+void DrawPushButtonFrame(TCanvas* Canvas, TRect& R, bool Framed, bool Pressed) {
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(clBtnFace);
+    Canvas->FillRect(R);
+    if (Framed) {
+        Canvas->Brush()->SetColor(clWindowFrame);
+        Canvas->FrameRect(R);
+        R = Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1);
+    }
+    if (Pressed) {
+        Frame3D(Canvas, R, clBtnShadow, clBtnShadow, 1);
+    } else {
+        Frame3D(Canvas, R, clBtnHighlight, cl3DDkShadow, 1);
+        Frame3D(Canvas, R, clBtnFace, clBtnShadow, 1);
+    }
+}
+
+void DrawPushButtonFocus(TCanvas* Canvas, const TRect& R) {
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->DrawFocusRect(Rect(R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2));
+}
+
 int DrawControlText(TCanvas* Canvas, const TRect& R, const String& Text, TAlignment Alignment,
                     TTextLayout Layout, bool WordWrap, bool NoPrefix) {
     UINT flags = DT_EXPANDTABS;

@@ -29,6 +29,16 @@ void DrawBevel(TCanvas* Canvas, TRect& R, TBevelCut Cut, int Width);
 // NoPrefix. Returns the height the text took.
 int DrawControlText(TCanvas* Canvas, const TRect& R, const String& Text, TAlignment Alignment,
                     TTextLayout Layout, bool WordWrap, bool NoPrefix = false);
+// Whether Key (in either case) is the accelerator of Text: the character after the first
+// single "&" ("&&" stands for a literal ampersand).
+bool IsAccelChar(QChar Key, const String& Text);
+
+// A push button's face and frame in R: filled with the button colour, a dark line round it
+// when Framed (the default or focused button), then raised edges, or flat dark ones when
+// Pressed. R becomes the area inside the frame.
+void DrawPushButtonFrame(TCanvas* Canvas, TRect& R, bool Framed, bool Pressed);
+// A push button's focus rectangle, two pixels inside R (the area inside its frame).
+void DrawPushButtonFocus(TCanvas* Canvas, const TRect& R);
 
 // The members every standard control publishes (position, alignment, look, hints and the
 // mouse events); windowed controls add their tab stop and keys.

@@ -202,17 +202,7 @@ void TCustomUpDown::KeyDown(Word& Key, TShiftState Shift) {
 }
 
 void TCustomUpDown::Dispatch(TMessage& Message) {
-    switch (Message.Msg) {
-    case WM_GETDLGCODE:
-        Message.Result = DLGC_WANTARROWS;
-        return;
-    case CM_ENABLEDCHANGED:
-        FPressed = -1;
-        FRepeat.Stop();
-        break;
-    default:
-        break;
-    }
+    if (platform::detail::DispatchHeldButton(Message, FPressed, FRepeat)) return;
     TCustomControl::Dispatch(Message);
 }
 

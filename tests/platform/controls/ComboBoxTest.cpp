@@ -22,10 +22,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 // A dialog that offers a choice of lines in a drop-down list.
 class TChoiceDialog : public TForm {
     ORVO_CLASS(TChoiceDialog, TForm)

@@ -62,6 +62,31 @@ QString shiftText(TShiftState s) {
     if (s.Contains(ssDouble)) t += u'D';
     return t;
 }
+
+// The log lines of a control's mouse handlers, the same for windowed and graphic controls.
+QString downText(const String& Name, TMouseButton Button, TShiftState Shift, int X, int Y) {
+    return QStringLiteral("%1.Down %2 %3,%4 %5")
+        .arg(Name)
+        .arg(int(Button))
+        .arg(X)
+        .arg(Y)
+        .arg(shiftText(Shift));
+}
+
+QString moveText(const String& Name, int X, int Y) {
+    return QStringLiteral("%1.Move %2,%3").arg(Name).arg(X).arg(Y);
+}
+
+// Logs "Name.Enter" and "Name.Leave" when the mouse enters or leaves the control itself.
+void logHover(TControl* Self, const TMessage& Message) {
+    if (reinterpret_cast<TControl*>(Message.LParam) != Self) return;
+    if (Message.Msg == CM_MOUSEENTER) Log() << Self->Name() + QStringLiteral(".Enter");
+    if (Message.Msg == CM_MOUSELEAVE) Log() << Self->Name() + QStringLiteral(".Leave");
+}
+
+QString upText(const String& Name, int X, int Y) {
+    return QStringLiteral("%1.Up %2,%3").arg(Name).arg(X).arg(Y);
+}
 } // namespace
 
 TTestBox::TTestBox(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -81,10 +106,8 @@ void TTestBox::Dispatch(TMessage& Message) {
         }
         break;
     case CM_MOUSEENTER:
-        if (reinterpret_cast<TControl*>(Message.LParam) == this) Log() << Name() + QStringLiteral(".Enter");
-        break;
     case CM_MOUSELEAVE:
-        if (reinterpret_cast<TControl*>(Message.LParam) == this) Log() << Name() + QStringLiteral(".Leave");
+        logHover(this, Message);
         break;
     case WM_USER + 100:
         Log() << QStringLiteral("%1.User %2").arg(Name()).arg(Message.WParam);
@@ -96,22 +119,17 @@ void TTestBox::Dispatch(TMessage& Message) {
 }
 
 void TTestBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    Log() << QStringLiteral("%1.Down %2 %3,%4 %5")
-                 .arg(Name())
-                 .arg(int(Button))
-                 .arg(X)
-                 .arg(Y)
-                 .arg(shiftText(Shift));
+    Log() << downText(Name(), Button, Shift, X, Y);
     TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TTestBox::MouseMove(TShiftState Shift, int X, int Y) {
-    Log() << QStringLiteral("%1.Move %2,%3").arg(Name()).arg(X).arg(Y);
+    Log() << moveText(Name(), X, Y);
     TCustomControl::MouseMove(Shift, X, Y);
 }
 
 void TTestBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    Log() << QStringLiteral("%1.Up %2,%3").arg(Name()).arg(X).arg(Y);
+    Log() << upText(Name(), X, Y);
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
@@ -150,30 +168,22 @@ void TTestButton::Dispatch(TMessage& Message) {
 TTestSpot::TTestSpot(TComponent* AOwner) : TGraphicControl(AOwner) {}
 
 void TTestSpot::Dispatch(TMessage& Message) {
-    if (Message.Msg == CM_MOUSEENTER && reinterpret_cast<TControl*>(Message.LParam) == this)
-        Log() << Name() + QStringLiteral(".Enter");
-    if (Message.Msg == CM_MOUSELEAVE && reinterpret_cast<TControl*>(Message.LParam) == this)
-        Log() << Name() + QStringLiteral(".Leave");
+    logHover(this, Message);
     TGraphicControl::Dispatch(Message);
 }
 
 void TTestSpot::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    Log() << QStringLiteral("%1.Down %2 %3,%4 %5")
-                 .arg(Name())
-                 .arg(int(Button))
-                 .arg(X)
-                 .arg(Y)
-                 .arg(shiftText(Shift));
+    Log() << downText(Name(), Button, Shift, X, Y);
     TGraphicControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TTestSpot::MouseMove(TShiftState Shift, int X, int Y) {
-    Log() << QStringLiteral("%1.Move %2,%3").arg(Name()).arg(X).arg(Y);
+    Log() << moveText(Name(), X, Y);
     TGraphicControl::MouseMove(Shift, X, Y);
 }
 
 void TTestSpot::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    Log() << QStringLiteral("%1.Up %2,%3").arg(Name()).arg(X).arg(Y);
+    Log() << upText(Name(), X, Y);
     TGraphicControl::MouseUp(Button, Shift, X, Y);
 }
 

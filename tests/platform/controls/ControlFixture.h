@@ -16,6 +16,11 @@ class QWidget;
 // Everything the fixture controls log, in order.
 QStringList& Log();
 
+// Frees a form or control through FreeObject: the deleter of the tests' std::unique_ptr.
+struct Free {
+    void operator()(TObject* o) const { FreeObject(o); }
+};
+
 class TTestBox : public TCustomControl {
     ORVO_CLASS(TTestBox, TCustomControl)
 public:

@@ -93,8 +93,9 @@ TEST(CommonDialogs, ShowAndCloseEventsBracketTheDialogEvenWhenItFails) {
         DialogHook hook([](TCommonDialog*) -> bool { throw EPrinter(QStringLiteral("no printer")); });
         EXPECT_THROW(dlg.Execute(), EPrinter);
     }
-    EXPECT_EQ(events, (std::vector<String>{QStringLiteral("show"), QStringLiteral("run"), QStringLiteral("close"),
-                                           QStringLiteral("show"), QStringLiteral("close")}));
+    EXPECT_EQ(events,
+              (std::vector<String>{QStringLiteral("show"), QStringLiteral("run"), QStringLiteral("close"),
+                                   QStringLiteral("show"), QStringLiteral("close")}));
 }
 
 TEST(CommonDialogs, FilterSplitsIntoDescriptionAndMaskPairs) {
@@ -114,7 +115,8 @@ TEST(CommonDialogs, DialogsAreRegisteredWithTheirPublishedOptions) {
     TClass cls = GetClass(QStringLiteral("TSaveDialog"));
     ASSERT_EQ(cls, TSaveDialog::StaticClass());
     std::unique_ptr<TObject> obj(cls->CreateComponent(nullptr));
-    SetSetProp(obj.get(), QStringLiteral("Options"), QStringLiteral("[ofOverwritePrompt,ofHideReadOnly,ofEnableSizing]"));
+    SetSetProp(obj.get(), QStringLiteral("Options"),
+               QStringLiteral("[ofOverwritePrompt,ofHideReadOnly,ofEnableSizing]"));
     auto* dlg = static_cast<TSaveDialog*>(obj.get());
     EXPECT_EQ(dlg->Options(), (TOpenOptions{ofOverwritePrompt, ofHideReadOnly, ofEnableSizing}));
     EXPECT_EQ(GetSetProp(dlg, QStringLiteral("Options"), true),

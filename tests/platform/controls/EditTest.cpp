@@ -10,10 +10,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 struct EditFixture : ::testing::Test {
     std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
     int changes = 0;

@@ -24,10 +24,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 class TNoResourceForm : public TForm {
     ORVO_CLASS(TNoResourceForm, TForm)
 public:

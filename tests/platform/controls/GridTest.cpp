@@ -11,10 +11,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 struct GridFixture : ::testing::Test {
     std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
     TStringGrid* grid = nullptr;

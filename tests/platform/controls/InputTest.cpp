@@ -16,10 +16,6 @@
 #include <vector>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 // A shown form with a windowed box and a window-less spot on it.
 struct MouseFixture : ::testing::Test {
     std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};

@@ -14,10 +14,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 struct ListFixture : ::testing::Test {
     std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
     int clicks = 0;

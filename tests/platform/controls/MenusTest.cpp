@@ -17,10 +17,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 class TMenuForm : public TForm {
     ORVO_CLASS(TMenuForm, TForm)
 public:

@@ -12,9 +12,6 @@
 #include <thread>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
 struct Shown : ::testing::Test {
     std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
     TTestBox* box = nullptr;

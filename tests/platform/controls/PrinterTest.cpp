@@ -35,7 +35,7 @@ TEST_F(PrinterTest, PrintsPagesIntoThePdfOfTheSelectedPrinter) {
     UsePrinters({{QStringLiteral("First"), Pdf("a.pdf")}, {QStringLiteral("Second"), Pdf("b.pdf")}});
     ASSERT_EQ(printer->Printers()->Count(), 2);
     EXPECT_EQ(printer->Printers()->Strings(1), QStringLiteral("Second"));
-    EXPECT_EQ(printer->PrinterIndex(), 0);  // -1 selects the first one
+    EXPECT_EQ(printer->PrinterIndex(), 0); // -1 selects the first one
     printer->SetPrinterIndex(1);
     printer->SetTitle(QStringLiteral("Curves"));
 

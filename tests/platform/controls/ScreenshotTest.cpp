@@ -23,8 +23,8 @@
 #include "platform/controls/ScrollBox.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/SpeedButton.h"
-#include "platform/controls/TabControl.h"
 #include "platform/controls/StatusBar.h"
+#include "platform/controls/TabControl.h"
 #include "platform/controls/TrackBar.h"
 #include "platform/controls/UpDown.h"
 #include "platform/graphics/Bitmap.h"
@@ -40,10 +40,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 template <class C> C* place(TWinControl* parent, int x, int y, int w, int h) {
     auto* c = new C(parent->Owner() ? parent->Owner() : parent);
     c->SetParent(parent);

@@ -24,10 +24,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 struct SmallControls : ::testing::Test {
     std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
     QStringList log;

@@ -11,10 +11,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 struct SplitterCase {
     TAlign Align;
     TResizeStyle Style;

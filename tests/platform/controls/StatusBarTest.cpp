@@ -11,10 +11,6 @@
 #include <memory>
 
 namespace {
-struct Free {
-    void operator()(TObject* o) const { FreeObject(o); }
-};
-
 TRect partRect(TStatusWindow* S, int Part) {
     TRect r;
     EXPECT_EQ(S->Perform(SB_GETRECT, WPARAM(Part), reinterpret_cast<LPARAM>(&r)), TRUE);
