@@ -1,5 +1,6 @@
 #include "storage/support/XcStrUtils.h"
 
+#include "platform/controls/Messages.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Gdi.h"
 #include "platform/rtl/Exception.h"
@@ -107,4 +108,9 @@ int DrawTextOnCanvas(TCanvas* Canvas, const String& Text, int Count, TRect& Rect
 
 BOOL DoBitBlt(HDC DstDC, int X, int Y, int Width, int Height, HDC SrcDC, int SrcX, int SrcY, DWORD Rop) {
     return BitBlt(DstDC, X, Y, Width, Height, SrcDC, SrcX, SrcY, Rop);
+}
+
+void DiscardQueuedMessage(HWND Wnd, UINT Msg) {
+    MSG m;
+    if (PeekMessage(&m, Wnd, Msg, Msg, PM_REMOVE) && m.message == WM_QUIT) PostQuitMessage(int(m.wParam));
 }

@@ -5,6 +5,7 @@
 #include "platform/graphics/GdiTypes.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Types.h"
+#include "platform/win/WinTypes.h"
 
 class TCanvas;
 
@@ -54,5 +55,8 @@ template <class C> String ShortenTextToWidth(const String& Text, C* Canvas, int 
 // DT_CALCRECT Rect receives the text's extent. DT_MODIFYSTRING is dropped: the text is
 // never written to. Answers the height of the text.
 int DrawTextOnCanvas(TCanvas* Canvas, const String& Text, int Count, TRect& Rect, UINT Format);
+// Removes one queued message Msg of the window Wnd; a removed WM_QUIT is posted again with
+// its exit code, so the quit request is not lost.
+void DiscardQueuedMessage(HWND Wnd, UINT Msg);
 // BitBlt with the same arguments, and its result.
 BOOL DoBitBlt(HDC DstDC, int X, int Y, int Width, int Height, HDC SrcDC, int SrcX, int SrcY, DWORD Rop);

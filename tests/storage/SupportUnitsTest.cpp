@@ -1,4 +1,6 @@
 #include "platform/classes/StringList.h"
+#include "platform/controls/CustomForm.h"
+#include "platform/controls/Messages.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/win/Process.h"
@@ -153,3 +155,23 @@ TEST(XcPersistentProperty, NestedUpdatesFireOnce) {
 }
 
 } // namespace
+
+// One queued message of the given id is removed; a removed quit request is queued again.
+TEST(QueuedMessages, DiscardRemovesOneAndKeepsQuit) {
+    auto* form = new TForm(nullptr, 0);
+    HWND wnd = form->Handle();
+    const UINT msg = WM_USER + 7;
+    ASSERT_TRUE(PostMessage(wnd, msg, 1, 0));
+    ASSERT_TRUE(PostMessage(wnd, msg, 2, 0));
+    DiscardQueuedMessage(wnd, msg);
+    MSG m;
+    ASSERT_TRUE(PeekMessage(&m, wnd, msg, msg, PM_REMOVE));
+    EXPECT_EQ(m.wParam, 2u);
+    EXPECT_FALSE(PeekMessage(&m, wnd, msg, msg, PM_NOREMOVE));
+
+    PostQuitMessage(3);
+    DiscardQueuedMessage(nullptr, WM_QUIT);
+    ASSERT_TRUE(PeekMessage(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(m.wParam, 3u);
+    FreeObject(form);
+}
