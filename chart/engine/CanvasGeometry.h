@@ -73,6 +73,11 @@ const TTypeInfo* TypeInfoOf(TGradientDirection*);
 inline int RoundPx(double v) {
     return CheckedInt(Round(v));
 }
+// RoundPx(v) moved by a whole-pixel offset, held to the int range instead of overflowing
+// when the rounded position is already at a limit.
+inline int RoundPx(double v, int offset) {
+    return CheckedInt(Int64(RoundPx(v)) + Int64(offset));
+}
 
 // ---- builders and tests ----------------------------------------------------------------
 

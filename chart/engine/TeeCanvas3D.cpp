@@ -280,8 +280,8 @@ void TTeeCanvas3D::Projection(int MaxDepth, const TRect&, const TRect& Rect) {
 
 void TTeeCanvas3D::Calc3DPos(int& x, int& y, int z) const {
     if (FIsOrthogonal) {
-        x = RoundPx((z * IOrthoX + (x - FXCenter)) * IZoomFactor) + XCenterOffset;
-        y = RoundPx(((y - FYCenter) - z * IOrthoY) * IZoomFactor) + YCenterOffset;
+        x = RoundPx((z * IOrthoX + (x - FXCenter)) * IZoomFactor, XCenterOffset);
+        y = RoundPx(((y - FYCenter) - z * IOrthoY) * IZoomFactor, YCenterOffset);
         return;
     }
     if (!FIs3D) return;
@@ -294,18 +294,18 @@ void TTeeCanvas3D::Calc3DPos(int& x, int& y, int z) const {
     }
     if (IHasTilt) {
         const double u = double(dx * c2 + dz * s2), w = double(dy * c1 - s1 * t);
-        x = RoundPx(double((c3 * u - s3 * w) * f)) + XCenterOffset;
-        y = RoundPx(double((c3 * w + s3 * u) * f)) + YCenterOffset;
+        x = RoundPx(double((c3 * u - s3 * w) * f), XCenterOffset);
+        y = RoundPx(double((c3 * w + s3 * u) * f), YCenterOffset);
     } else {
-        x = RoundPx(double((dx * c2 + dz * s2) * f)) + XCenterOffset;
-        y = RoundPx(double((dy * c1 - s1 * t) * f)) + YCenterOffset;
+        x = RoundPx(double((dx * c2 + dz * s2) * f), XCenterOffset);
+        y = RoundPx(double((dy * c1 - s1 * t) * f), YCenterOffset);
     }
 }
 
 void TTeeCanvas3D::Calc3DPoint(TPoint& P, double x, double y, int z) const {
     if (FIsOrthogonal) {
-        P.X = RoundPx((z * IOrthoX + (x - FXCenter)) * IZoomFactor) + XCenterOffset;
-        P.Y = RoundPx(((y - FYCenter) - z * IOrthoY) * IZoomFactor) + YCenterOffset;
+        P.X = RoundPx((z * IOrthoX + (x - FXCenter)) * IZoomFactor, XCenterOffset);
+        P.Y = RoundPx(((y - FYCenter) - z * IOrthoY) * IZoomFactor, YCenterOffset);
         return;
     }
     if (!FIs3D) {
@@ -318,8 +318,8 @@ void TTeeCanvas3D::Calc3DPoint(TPoint& P, double x, double y, int z) const {
     if (IHasPerspec)
         f = IZoomFactor / std::max(double((c1 * t + s1 * dy) * IZoomPerspec + 1), kMinPerspectiveDivisor);
     const double u = double(dx * c2 + dz * s2), w = double(dy * c1 - s1 * t);
-    P.X = RoundPx(double((c3 * u - s3 * w) * f)) + XCenterOffset;
-    P.Y = RoundPx(double((c3 * w + s3 * u) * f)) + YCenterOffset;
+    P.X = RoundPx(double((c3 * u - s3 * w) * f), XCenterOffset);
+    P.Y = RoundPx(double((c3 * w + s3 * u) * f), YCenterOffset);
 }
 
 TPoint TTeeCanvas3D::Calculate3DPosition(int x, int y, int z) {

@@ -1,5 +1,6 @@
 #include "platform/classes/Component.h"
 
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/StrUtils.h"
 
 #include <algorithm>
@@ -124,7 +125,18 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
     if (!AComponent || AComponent->FOwner != this) return;
     ValidateRename(AComponent, AComponent->FName, String());
     Notification(AComponent, opRemove);
+    ClearReference(AComponent);
     Remove(AComponent);
+}
+
+// A named component leaving its owner (freed or re-owned) is no longer reachable through
+// the owner's published field of its name; a field pointing elsewhere is left alone.
+void TComponent::ClearReference(TComponent* AComponent) {
+    const String& name = AComponent->FName;
+    if (name.isEmpty()) return;
+    bool found = false;
+    TObject* field = GetPublishedField(this, name, &found);
+    if (found && field == AComponent) SetPublishedField(this, name, nullptr);
 }
 
 void TComponent::Insert(TComponent* AComponent) {

@@ -132,6 +132,7 @@ protected:
 private:
     void Insert(TComponent* AComponent);
     void Remove(TComponent* AComponent);
+    void ClearReference(TComponent* AComponent);
     void RemoveNotification(TComponent* AComponent);
     void RemoveFreeNotifications();
 

@@ -72,6 +72,9 @@ void TWinControl::HandleNeeded() {
         FParent->HandleNeeded();
     else if (!FParentWindow && !IsTopLevel())
         throw EInvalidOperation(QStringLiteral("Control '%1' has no parent window").arg(Name()));
+    // Making the parent's window makes those of its visible children, this one among them:
+    // a second window would replace (and lose) that one.
+    if (FHandle) return;
     CreateWnd();
 }
 

@@ -17,6 +17,7 @@ DeviceContext::DeviceContext() {
     st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    Hold(st);
     SelectBitmap(defaultBitmap_);
 }
 
@@ -24,18 +25,54 @@ DeviceContext::DeviceContext(QImage* image) : image_(image), device_(image) {
     st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    Hold(st);
 }
 
 DeviceContext::DeviceContext(QPaintDevice* device) : device_(device) {
     st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    Hold(st);
 }
 
 DeviceContext::~DeviceContext() {
     ReleasePainter();
+    // The DC lets go of its selected objects; those deleted meanwhile are destroyed now.
+    Drop(st);
+    for (const State& s : saved)
+        Drop(s);
     if (bitmap_) bitmap_->selectedInto = nullptr;
     delete defaultBitmap_;
+}
+
+void DeviceContext::Hold(const State& s) {
+    RetainSelection(s.pen);
+    RetainSelection(s.brush);
+    RetainSelection(s.font);
+}
+
+void DeviceContext::Drop(const State& s) {
+    ReleaseSelection(s.pen);
+    ReleaseSelection(s.brush);
+    ReleaseSelection(s.font);
+}
+
+template <class T> T* DeviceContext::Reselect(T*& slot, T* object) {
+    T* old = slot;
+    RetainSelection(object);
+    slot = object;
+    ReleaseSelection(old);
+    return old;
+}
+
+HPEN DeviceContext::SelectPen(HPEN pen) {
+    return Reselect(st.pen, pen);
+}
+HBRUSH DeviceContext::SelectBrush(HBRUSH brush) {
+    return Reselect(st.brush, brush);
+}
+HFONT DeviceContext::SelectFont(HFONT font) {
+    return Reselect(st.font, font);
 }
 
 QSize DeviceContext::DeviceSize() const {
@@ -57,6 +94,29 @@ HBITMAP DeviceContext::SelectBitmap(HBITMAP bitmap) {
     device_ = image_;
     if (bitmap) bitmap->selectedInto = this;
     return old == defaultBitmap_ ? nullptr : old;
+}
+
+int DeviceContext::Save() {
+    // The saved state holds its own selection of the objects.
+    saved.push_back(st);
+    Hold(saved.back());
+    return int(saved.size());
+}
+
+bool DeviceContext::Restore(int level) {
+    const int n = int(saved.size());
+    if (level < 0) level = n + 1 + level;
+    if (level < 1 || level > n) return false;
+    // The restored state's holds pass to the current state; the current state's and those
+    // of the levels above it are let go (which destroys objects deleted while selected).
+    const State current = st;
+    st = saved[std::size_t(level - 1)];
+    Drop(current);
+    for (int i = level; i < n; ++i)
+        Drop(saved[std::size_t(i)]);
+    saved.resize(std::size_t(level - 1));
+    Invalidate(dAll);
+    return true;
 }
 
 void DeviceContext::SetTarget(QImage* image) {
@@ -280,23 +340,18 @@ HGDIOBJ SelectObject(HDC DC, HGDIOBJ Object) {
     if (!valid(DC) || !Object) return nullptr;
     switch (Object->kind) {
     case GdiObject::Pen: {
-        HGDIOBJ old = DC->st.pen;
-        DC->st.pen = static_cast<HPEN>(Object);
+        HGDIOBJ old = DC->SelectPen(static_cast<HPEN>(Object));
         // Always rebuilt: a new object may sit at the address of a deleted one.
         DC->Invalidate(DeviceContext::dPen);
         return old;
     }
     case GdiObject::Brush: {
-        HGDIOBJ old = DC->st.brush;
-        DC->st.brush = static_cast<HBRUSH>(Object);
+        HGDIOBJ old = DC->SelectBrush(static_cast<HBRUSH>(Object));
         DC->Invalidate(DeviceContext::dBrush);
         return old;
     }
-    case GdiObject::Font: {
-        HGDIOBJ old = DC->st.font;
-        DC->st.font = static_cast<HFONT>(Object);
-        return old;
-    }
+    case GdiObject::Font:
+        return DC->SelectFont(static_cast<HFONT>(Object));
     case GdiObject::Bitmap:
         return DC->SelectBitmap(static_cast<HBITMAP>(Object));
     case GdiObject::Region: {
@@ -358,19 +413,12 @@ BOOL DeleteDC(HDC DC) {
 
 int SaveDC(HDC DC) {
     if (!valid(DC)) return 0;
-    DC->saved.push_back(DC->st);
-    return int(DC->saved.size());
+    return DC->Save();
 }
 
 BOOL RestoreDC(HDC DC, int SavedDC) {
     if (!valid(DC) || SavedDC == 0) return FALSE;
-    const int n = int(DC->saved.size());
-    const int level = SavedDC < 0 ? n + 1 + SavedDC : SavedDC;
-    if (level < 1 || level > n) return FALSE;
-    DC->st = DC->saved[std::size_t(level - 1)];
-    DC->saved.resize(std::size_t(level - 1));
-    DC->Invalidate(DeviceContext::dAll);
-    return TRUE;
+    return DC->Restore(SavedDC) ? TRUE : FALSE;
 }
 
 int GetDeviceCaps(HDC DC, int Index) {

@@ -64,6 +64,14 @@ public:
     // Selects a bitmap into a memory DC; answers the previous one.
     HBITMAP SelectBitmap(HBITMAP bitmap);
     HBITMAP SelectedBitmap() const { return bitmap_; }
+    // Selects a pen, brush or font: the DC holds the new one and lets go of the previous
+    // one (destroying it if it was deleted while selected); answers the previous one.
+    HPEN SelectPen(HPEN pen);
+    HBRUSH SelectBrush(HBRUSH brush);
+    HFONT SelectFont(HFONT font);
+    // SaveDC and RestoreDC: a saved state holds its objects as the current state does.
+    int Save();
+    bool Restore(int level);
     // Points the DC at another image (a control whose backing image was resized).
     void SetTarget(QImage* image);
     // Ends painting so that the target can be replaced or read by other means.
@@ -116,9 +124,11 @@ public:
     bool pathOpen = false;
     std::optional<QPainterPath> path;
 
-    std::vector<State> saved;
-
 private:
+    std::vector<State> saved; // SaveDC stack
+    static void Hold(const State& s);
+    static void Drop(const State& s);
+    template <class T> static T* Reselect(T*& slot, T* object);
     bool Begin();
     void Apply(unsigned mask);
     void UpdateTransform();

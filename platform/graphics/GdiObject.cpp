@@ -345,9 +345,19 @@ HGDIOBJ GetStockObject(int Index) {
     }
 }
 
+void platform::detail::ReleaseSelection(GdiObject* obj) {
+    if (!obj || obj->selections <= 0) return;
+    if (--obj->selections == 0 && obj->deletePending && !obj->stock) delete obj;
+}
+
 BOOL DeleteObject(HGDIOBJ Object) {
     if (!Object) return FALSE;
     if (Object->stock) return TRUE;
+    if (Object->selections > 0) {
+        // Still selected into a DC: destroyed when the last DC deselects it.
+        Object->deletePending = true;
+        return TRUE;
+    }
     delete Object;
     return TRUE;
 }

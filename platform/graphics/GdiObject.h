@@ -1,7 +1,10 @@
 // The objects behind the drawing handles: pens, brushes, fonts, regions and bitmaps,
 // each holding its Windows description and the Qt value it draws with. Objects are
 // immutable once made (as handles were), so a device context may cache what it built
-// from one; stock objects are never deleted.
+// from one; stock objects are never deleted. A pen, brush or font counts the device
+// contexts (current and saved states) that select it: DeleteObject on a selected one
+// only marks it, and it is destroyed when the last of them lets it go, so that a DC
+// never draws with a freed object.
 #pragma once
 
 #include "platform/graphics/GdiTypes.h"
@@ -24,6 +27,8 @@ struct GdiObject {
     GdiObject& operator=(const GdiObject&) = delete;
     const Kind kind;
     bool stock = false;
+    int selections = 0;         // DC states holding this object selected
+    bool deletePending = false; // deleted while selected: destroyed on the last release
 };
 
 struct GdiPen : GdiObject {
@@ -79,6 +84,12 @@ struct GdiBitmap : GdiObject {
 };
 
 namespace platform::detail {
+// A DC state starts or stops holding an object; the last release of an object deleted
+// meanwhile destroys it. Null and stock objects are accepted and never destroyed.
+inline void RetainSelection(GdiObject* obj) {
+    if (obj) ++obj->selections;
+}
+void ReleaseSelection(GdiObject* obj);
 // The Qt colour of a COLORREF (palette-relative bit ignored).
 inline QColor ToQColor(COLORREF c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));

@@ -3,6 +3,7 @@
 
 #include "platform/classes/ClassRegistry.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -371,6 +372,53 @@ TEST_F(Streaming, ATruncatedStreamRaisesAReadError) {
         TFxForm target(nullptr);
         EXPECT_THROW(ReadRoot(bin.left(n), &target), EFilerError) << n;
         EXPECT_EQ(target.Panel1 == nullptr || target.Panel1->Name() == "Panel1", true);
+    }
+}
+
+// A named component that leaves its owner, freed or taken by another owner, clears the
+// owner's published field of its name; a field that points to another component stays.
+TEST_F(Streaming, AComponentLeavingItsOwnerClearsTheFieldOfItsName) {
+    // Each way of leaving answers the component still to be freed, if any.
+    using Leave = std::function<TComponent*(TFxControl * panel, TComponent & elsewhere)>;
+    struct Case {
+        const char* what;
+        bool fieldPointsToPanel;
+        Leave leave;
+        bool cleared;
+    };
+    const Leave freed = [](TFxControl* p, TComponent&) -> TComponent* {
+        FreeObject(p);
+        return nullptr;
+    };
+    const Case cases[] = {
+        {"freed", true, freed, true},
+        {"re-owned", true,
+         [](TFxControl* p, TComponent& other) -> TComponent* {
+             other.InsertComponent(p);
+             return nullptr;
+         },
+         true},
+        {"removed", true,
+         [](TFxControl* p, TComponent&) -> TComponent* {
+             p->Owner()->RemoveComponent(p);
+             return p;
+         },
+         true},
+        {"field elsewhere", false, freed, false},
+    };
+    for (const Case& c : cases) {
+        TComponent elsewhere(nullptr);
+        TFxForm form(nullptr);
+        build(form);
+        TFxControl* kept = button;
+        form.Panel1 = c.fieldPointsToPanel ? panel : kept;
+        TComponent* left = c.leave(panel, elsewhere);
+        if (c.cleared)
+            EXPECT_EQ(form.Panel1, nullptr) << c.what;
+        else
+            EXPECT_EQ(form.Panel1, kept) << c.what;
+        EXPECT_EQ(form.FindComponent("Panel1"), nullptr) << c.what;
+        FreeObject(left);
     }
 }
 

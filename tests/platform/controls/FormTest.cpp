@@ -249,6 +249,26 @@ TEST(Form, ParentedControlLivesInTheWindowGivenAndDiesWithItsParent) {
     EXPECT_THROW(TWinControl::CreateParented(TComponent::StaticClass(), nullptr), EInvalidOperation);
 }
 
+// A child asked for its window before its parent has one: making the parent's window makes
+// the child's too, and that is the window the child keeps (no second one beside it).
+TEST(Form, AChildAskedForItsWindowFirstKeepsTheOneItsParentMade) {
+    std::unique_ptr<TForm, Free> form(new TForm(nullptr, 0));
+    auto* outer = new TTestBox(form.get());
+    outer->SetParent(form.get());
+    auto* inner = new TTestBox(form.get());
+    inner->SetParent(outer);
+    HWND h = inner->Handle();
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(inner->Handle(), h);
+    EXPECT_EQ(GetParent(h), outer->Handle());
+    // One window each under the form's: the outer box's, holding the inner box's.
+    const QList<QWidget*> windows = form->Widget()->findChildren<QWidget*>();
+    ASSERT_EQ(windows.size(), 2);
+    EXPECT_TRUE(windows.contains(outer->Widget()));
+    EXPECT_TRUE(windows.contains(inner->Widget()));
+    EXPECT_EQ(inner->Widget()->parentWidget(), outer->Widget());
+}
+
 // The close query and the two change queries are one C++ type: they report one type name,
 // and each still reads its handler from the resource and writes it back.
 TEST(Form, RefusingEventsShareOneTypeAndStreamTheirHandlers) {

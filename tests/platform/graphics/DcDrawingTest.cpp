@@ -3,6 +3,7 @@
 #include "GraphicsTestSupport.h"
 
 #include "platform/graphics/Gdi.h"
+#include "platform/graphics/GdiObject.h"
 
 namespace {
 TColor Rgb(TColor c) {
@@ -282,4 +283,54 @@ TEST(DcDrawing, MonochromePatternAndHatchedBrushesTakeTheDcColours) {
         EXPECT_EQ(other, 0) << mode;
         DeleteObject(hatch);
     }
+}
+
+// An object deleted while selected is not destroyed under the DC: it keeps drawing until
+// every state that selects it (the current one and those SaveDC keeps) lets it go, by
+// SelectObject, RestoreDC or the DC's deletion. Stock objects survive DeleteObject.
+TEST(DcDrawing, AnObjectDeletedWhileSelectedLivesUntilTheDcLetsItGo) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP target = CreateCompatibleBitmap(nullptr, 20, 20);
+    SelectObject(dc, target);
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    HGDIOBJ original = SelectObject(dc, red);
+    EXPECT_TRUE(DeleteObject(red)); // selected: only marked
+    Rectangle(dc, 0, 0, 11, 11);
+    const int level = SaveDC(dc);
+    SelectObject(dc, GetStockObject(BLACK_BRUSH)); // the saved state still holds red
+    Rectangle(dc, 10, 0, 21, 11);
+    ASSERT_TRUE(RestoreDC(dc, level)); // red is current again
+    Rectangle(dc, 0, 10, 11, 21);
+    EXPECT_EQ(SelectObject(dc, original), red); // the last hold: red is destroyed now
+
+    // Stock objects are never destroyed, selected or not.
+    EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_BRUSH)));
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_BRUSH)));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    Rectangle(dc, 10, 10, 21, 21);
+
+    // A DC deleted with a deleted object selected, current or saved, destroys it.
+    HDC other = CreateCompatibleDC(nullptr);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 255, 0));
+    LOGFONTW lf;
+    lf.lfHeight = -12;
+    HFONT font = CreateFontIndirectW(&lf);
+    SelectObject(other, pen);
+    SaveDC(other);
+    SelectObject(other, font);
+    SelectObject(other, GetStockObject(BLACK_PEN));
+    EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_TRUE(DeleteObject(font));
+    EXPECT_TRUE(DeleteDC(other));
+
+    EXPECT_TRUE(DeleteDC(dc));
+    const QImage& img = target->image;
+    EXPECT_EQ(img.pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(15, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(5, 15), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(15, 15), qRgb(0, 0, 0));
+    DeleteObject(target);
 }

@@ -1,8 +1,13 @@
 // Fonts, pens and brushes: change notification, size and height, handles.
+#include "GraphicsTestSupport.h"
+
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Gdi.h"
 #include "platform/graphics/GdiObject.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 TEST(DrawingObjects, ChangesAreAnnouncedOncePerRealChange) {
     TPen pen;
@@ -138,5 +143,74 @@ TEST(DrawingObjects, PublishedPropertiesReadAndWriteByName) {
         ASSERT_NE(info, nullptr) << d.name;
         EXPECT_EQ(GetOrdProp(d.object, info), info->Default)
             << d.object->ClassName().toStdString() << "." << d.name;
+    }
+}
+
+// A pen, brush or font changed between two drawing calls on the same canvas: the change
+// deletes the handle the canvas's DC still has selected, and calls that work on the DC
+// before the canvas selects the new handle (text, clipping) must not touch a freed
+// object; the first call keeps its colour and the second one draws in the new colour.
+TEST(DrawingObjects, AnObjectChangedBetweenTwoCallsDrawsTheSecondInItsNewColour) {
+    using Set = std::function<void(TCanvas*, TColor)>;
+    using Draw = std::function<void(TCanvas*, int top)>; // draws within rows [top, top + 20)
+    const Draw line = [](TCanvas* c, int top) {
+        c->MoveTo(2, top + 10);
+        c->LineTo(50, top + 10);
+    };
+    const Draw fill = [](TCanvas* c, int top) { c->FillRect(Rect(4, top + 2, 40, top + 18)); };
+    const Draw text = [](TCanvas* c, int top) { c->TextOut(2, top, QStringLiteral("WHW")); };
+    struct Case {
+        const char* what;
+        Set set;
+        Draw draw;
+    };
+    const Case cases[] = {
+        {"pen colour", [](TCanvas* c, TColor v) { c->Pen()->SetColor(v); }, line},
+        {"pen colour and width",
+         [](TCanvas* c, TColor v) {
+             c->Pen()->SetColor(v);
+             c->Pen()->SetWidth(v == clRed ? 3 : 5);
+         },
+         line},
+        {"brush colour", [](TCanvas* c, TColor v) { c->Brush()->SetColor(v); }, fill},
+        {"brush colour and style",
+         [](TCanvas* c, TColor v) {
+             c->Brush()->SetColor(v);
+             c->Brush()->SetStyle(v == clRed ? bsSolid : bsCross);
+         },
+         fill},
+        {"font colour", [](TCanvas* c, TColor v) { c->Font()->SetColor(v); }, text},
+        {"font colour and height",
+         [](TCanvas* c, TColor v) {
+             c->Font()->SetColor(v);
+             c->Font()->SetHeight(v == clRed ? -16 : -18);
+         },
+         text},
+    };
+    for (const Case& c : cases) {
+        DrawingSurface s(60, 60);
+        TCanvas* canvas = s.C();
+        canvas->Font()->SetStyle({fsBold});
+        HDC dc = s.DC();
+        c.set(canvas, clRed);
+        c.draw(canvas, 0);
+        c.set(canvas, clBlue);
+        // Straight on the DC, with whatever it has selected: text (which leaves the
+        // painter's pen and brush stale) and clipping (which brings them up to date).
+        SetBkMode(dc, TRANSPARENT);
+        TextOut(dc, 2, 44, QStringLiteral("x"));
+        IntersectClipRect(dc, 0, 0, 60, 60);
+        c.draw(canvas, 20);
+        auto count = [&](int top, TColor colour) {
+            int n = 0;
+            for (int y = top; y < top + 20; ++y)
+                for (int x = 0; x < 60; ++x)
+                    n += s.At(x, y) == colour;
+            return n;
+        };
+        EXPECT_GT(count(0, clRed), 0) << c.what;
+        EXPECT_EQ(count(0, clBlue), 0) << c.what;
+        EXPECT_GT(count(20, clBlue), 0) << c.what;
+        EXPECT_EQ(count(20, clRed), 0) << c.what;
     }
 }
