@@ -121,3 +121,8 @@ String GuidToText(const TGUID& Guid) {
 void ZeroFill(void* P, NativeInt Size) {
     if (P && Size > 0) std::memset(P, 0, std::size_t(Size));
 }
+
+void FreeModuleHandle(HMODULE& Module) {
+    if (Module) FreeLibrary(Module);
+    Module = nullptr;
+}

@@ -3,6 +3,8 @@
 // filling.
 #pragma once
 
+#include "platform/win/DynamicLibrary.h"
+
 #include "platform/classes/Interfaces.h"
 #include "platform/classes/SyncObjs.h"
 #include "storage/support/SclBase.h"
@@ -47,3 +49,5 @@ bool ReleaseSharedBlock(void*& p);
 String GuidToText(const TGUID& Guid);
 // Fills Size bytes with 0; nothing for Size <= 0.
 void ZeroFill(void* P, NativeInt Size);
+// Frees a loaded library when Module is not 0, then sets Module to 0.
+void FreeModuleHandle(HMODULE& Module);

@@ -143,6 +143,16 @@ TEST(SclSysUtils, GuidTextAndZeroFill) {
     EXPECT_EQ(QByteArray(b, 4), QByteArray("\0\0\0\4", 4));
 }
 
+TEST(SclSysUtils, FreeModuleHandleEmptiesTheHandle) {
+    HMODULE none = nullptr;
+    FreeModuleHandle(none);
+    EXPECT_EQ(none, nullptr);
+    HMODULE lib = LoadLibraryA("gdi32.dll");
+    ASSERT_NE(lib, nullptr);
+    FreeModuleHandle(lib);
+    EXPECT_EQ(lib, nullptr);
+}
+
 // ---- Bits
 
 TEST(SclLogic, BitsOfWordBuffer) {
