@@ -1,6 +1,7 @@
 #include "i18n/FileLocator.h"
 
 #include "i18n/MoFile.h"
+#include "i18n/Utf8.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/SyncObjs.h"
@@ -111,9 +112,8 @@ void TFileLocator::AnalyzeFile(const String& ProgramFile, UInt64 TablePosition) 
 }
 
 String TFileLocator::EmbeddedName(const String& Filename) const {
-    if (FBaseDirectory.isEmpty() || Filename.size() < FBaseDirectory.size()) return String();
-    if (Filename.left(FBaseDirectory.size()).compare(FBaseDirectory, Qt::CaseInsensitive) != 0)
-        return String();
+    // Only ASCII letters fold: other letters of the folder's name must match exactly.
+    if (FBaseDirectory.isEmpty() || !StartsWithIgnoringAsciiCase(Filename, FBaseDirectory)) return String();
     String rest = Filename.mid(FBaseDirectory.size());
     rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
     int index;

@@ -3,8 +3,10 @@
 #include <QStringList>
 
 namespace {
-Int64 absolute(Int64 n) {
-    return n < 0 ? -n : n;
+// The magnitude of Number, computed without overflow: the most negative Int64 has no
+// positive counterpart, and negating it would leave a negative "absolute" value.
+UInt64 absolute(Int64 n) {
+    return n < 0 ? UInt64(0) - UInt64(n) : UInt64(n);
 }
 } // namespace
 
@@ -21,26 +23,26 @@ int GetPluralForm1France(Int64 Number) {
 }
 
 int GetPluralForm3LV(Int64 Number) {
-    const Int64 n = absolute(Number);
+    const UInt64 n = absolute(Number);
     if (n % 10 == 1 && n % 100 != 11) return 0;
     return n != 0 ? 1 : 2;
 }
 
 int GetPluralForm3GA(Int64 Number) {
-    const Int64 n = absolute(Number);
+    const UInt64 n = absolute(Number);
     if (n == 1) return 0;
     return n == 2 ? 1 : 2;
 }
 
 int GetPluralForm3LT(Int64 Number) {
-    const Int64 n = absolute(Number), a = n % 10, b = n % 100;
+    const UInt64 n = absolute(Number), a = n % 10, b = n % 100;
     if (a == 1 && b != 11) return 0;
     if (a >= 2 && (b < 10 || b >= 20)) return 1;
     return 2;
 }
 
 int GetPluralForm3RU(Int64 Number) {
-    const Int64 n = absolute(Number), a = n % 10, b = n % 100;
+    const UInt64 n = absolute(Number), a = n % 10, b = n % 100;
     if (a == 1 && b != 11) return 0;
     if (a >= 2 && a <= 4 && (b < 10 || b >= 20)) return 1;
     return 2;
@@ -49,14 +51,14 @@ int GetPluralForm3RU(Int64 Number) {
 // The rule Polish catalogues declare: one for 1 only; "few" for 2..4 in the last digit
 // except 12..14; "many" for everything else (0, 5..21, 25..31, ...).
 int GetPluralForm3PL(Int64 Number) {
-    const Int64 n = absolute(Number), a = n % 10, b = n % 100;
+    const UInt64 n = absolute(Number), a = n % 10, b = n % 100;
     if (n == 1) return 0;
     if (a >= 2 && a <= 4 && (b < 10 || b >= 20)) return 1;
     return 2;
 }
 
 int GetPluralForm4SL(Int64 Number) {
-    const Int64 b = absolute(Number) % 100;
+    const UInt64 b = absolute(Number) % 100;
     if (b == 1) return 0;
     if (b == 2) return 1;
     return (b == 3 || b == 4) ? 2 : 3;

@@ -7,6 +7,7 @@
 #include "platform/win/MessageBox.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 // ---- a small form-like tree -------------------------------------------------------------------
@@ -274,6 +275,96 @@ TEST_F(ComponentTranslationTest, FailedPropertyStopsTheRunAndLeavesNoMarker) {
     t.UseLanguage(QStringLiteral("fr"));
     t.RetranslateComponent(form);
     EXPECT_EQ(button->Caption, QStringLiteral("Envoyer"));
+}
+
+// A catalogue that cannot be loaded stops the run with the loader's reason wrapped; the
+// domain is then marked failed, so a second run leaves the design texts.
+TEST_F(ComponentTranslationTest, CatalogueErrorsReachTheCallerWrapped) {
+    fixture::PutCatalogue(dir.path(), QStringLiteral("xx"), std::vector<Byte>(40, 0x11));
+    t.UseLanguage(QStringLiteral("xx"));
+    try {
+        t.TranslateComponent(form);
+        FAIL() << "no exception";
+    } catch (const EGGComponentError& e) {
+        EXPECT_EQ(e.Message,
+                  QStringLiteral("Property cannot be translated.\r\nAdd TP_GlobalIgnoreClassProperty("
+                                 "TTestControl, 'Caption') to your source code or use\r\nTP_Ignore "
+                                 "(self, '.Caption') to prevent this message.\r\nReason: This file is "
+                                 "not a valid GNU gettext mo file: ") +
+                      dir.path() + QStringLiteral("/xx/LC_MESSAGES/default.mo"));
+    }
+    EXPECT_EQ(form->FindComponent(QStringLiteral("GettextMarker")), nullptr);
+    t.TranslateComponent(form);
+    EXPECT_EQ(form->Caption, QStringLiteral("Main window"));
+    EXPECT_EQ(button->Caption, QStringLiteral("Send"));
+    EXPECT_NE(form->FindComponent(QStringLiteral("GettextMarker")), nullptr);
+}
+
+// A component of another class under the marker's name is a type-cast error.
+TEST_F(ComponentTranslationTest, ForeignComponentUnderTheMarkerNameIsACastError) {
+    (new TTestControl(form))->SetName(QStringLiteral("GettextMarker"));
+    EXPECT_THROW(t.TranslateComponent(form), EInvalidCast);
+    EXPECT_THROW(t.RetranslateComponent(form), EInvalidCast);
+    EXPECT_EQ(form->Caption, QStringLiteral("Main window"));
+}
+
+// The engine's texts for misuse, word for word.
+TEST_F(ComponentTranslationTest, MisuseMessagesAreExact) {
+    t.TranslateComponent(form);
+    t.UseLanguage(QStringLiteral("fr"));
+    t.TranslateComponent(form);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0],
+              QStringLiteral("Error: This application tried to switch the language, but in an incorrect "
+                             "way. The programmer needs to replace a call to TranslateComponent with a "
+                             "call to RetranslateComponent(). The programmer should see the changelog of "
+                             "gettext for more information."));
+    auto message = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const EGGProgrammingError& e) {
+            return e.Message;
+        }
+        return QStringLiteral("<no EGGProgrammingError>");
+    };
+    t.TP_GlobalHandleClass(TTestButton::StaticClass(), TTranslator([](TObject*) {}));
+    t.TP_IgnoreClass(TTestOption::StaticClass());
+    const struct {
+        std::function<void()> call;
+        const char* text;
+    } cases[] = {
+        {[&] { t.RetranslateComponent(panel); },
+         "Retranslate was called on an object that has not been translated before. Please use "
+         "TranslateComponent() before RetranslateComponent()."},
+        {[&] { t.TP_GlobalIgnoreClass(TComponent::StaticClass()); },
+         "You cannot add a class to the ignore List that is already on that List: TComponent. You should "
+         "keep "
+         "all TP_Global functions in one place in your source code."},
+        {[&] { t.TP_IgnoreClass(TTestOption::StaticClass()); },
+         "You cannot add a class to the ignore List that is already on that List: TTestOption."},
+        {[&] { t.TP_GlobalHandleClass(TCollection::StaticClass(), TTranslator()); },
+         "You cannot set a handler for a class that has already been assigned otherwise."},
+        {[&] { t.TP_GlobalIgnoreClassProperty(TTestButton::StaticClass(), QStringLiteral("Hint")); },
+         "You cannot ignore a class property for a class that has a handler set."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(message(c.call), QString::fromLatin1(c.text));
+}
+
+// A run in a named domain translates from that domain, and so does the retranslation.
+TEST_F(ComponentTranslationTest, NamedDomainIsKeptForRetranslation) {
+    fixture::PutCatalogue(dir.path(), QStringLiteral("de"), fixture::BuildMo({{"Send", "Abschicken"}}),
+                          QStringLiteral("extra"));
+    fixture::PutCatalogue(dir.path(), QStringLiteral("fr"), fixture::BuildMo({{"Send", "Expedier"}}),
+                          QStringLiteral("extra"));
+    t.bindtextdomain(QStringLiteral("extra"), dir.path());
+    t.TranslateComponent(form, QStringLiteral("extra"));
+    EXPECT_EQ(button->Caption, QStringLiteral("Abschicken"));
+    EXPECT_EQ(form->Caption, QStringLiteral("Main window"));
+    t.UseLanguage(QStringLiteral("fr"));
+    t.RetranslateComponent(form);
+    EXPECT_EQ(button->Caption, QStringLiteral("Expedier"));
+    EXPECT_EQ(form->Other.Strings(0), QStringLiteral("Expedier"));
 }
 
 } // namespace

@@ -11,9 +11,13 @@
 #include "platform/win/Process.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
+#include <thread>
 
 using fixture::BuildMo;
 
@@ -93,6 +97,190 @@ TEST_F(EngineTest, LanguageComesFromLangThenTheLocale) {
     instance->UseLanguage(QStringLiteral("de.x"));
     EXPECT_EQ(instance->GetCurrentLanguage(), QStringLiteral("de.x"));
     EXPECT_EQ(instance->DefaultDomainDirectory(), localeDir());
+}
+
+// UseLanguage with an empty code asks the environment again each time: LANG (cut at "."),
+// then the user's locale (LC_ALL, LC_MESSAGES, the system locale).
+TEST_F(EngineTest, EmptyCodeAsksTheEnvironmentEveryTime) {
+    const struct {
+        const char* lang;
+        const char* lcAll;
+        const char* lcMessages;
+        const char* system;
+        const char* expected;
+    } cases[] = {
+        {"de_DE.UTF-8", "fr_FR.UTF-8", "it_IT", "pl_PL", "de_DE"},
+        {"", "sv_SE.ISO-8859-1", "it_IT.UTF-8", "pl_PL", "sv_SE"},
+        {"", "", "it_IT.UTF-8", "pl_PL", "it_IT"},
+        {"", "", "", "pl_PL", "pl_PL"},
+        {"", "", "", "el_GR", "el_GR"},
+        {"pt_BR", "", "", "C", "pt_BR"},
+        {"", "", "", "C", "C"},
+    };
+    TGettextInstance* t = make();
+    for (const auto& c : cases) {
+        t->UseLanguage(QStringLiteral("xx"));
+        locale.env.clear();
+        locale.env["LANG"] = QString::fromLatin1(c.lang);
+        locale.env["LC_ALL"] = QString::fromLatin1(c.lcAll);
+        locale.env["LC_MESSAGES"] = QString::fromLatin1(c.lcMessages);
+        locale.system = QString::fromLatin1(c.system);
+        t->UseLanguage(String());
+        EXPECT_EQ(t->GetCurrentLanguage(), QString::fromLatin1(c.expected)) << c.expected;
+    }
+}
+
+// The three notifications come after the change they report, with its values.
+TEST_F(EngineTest, DescendantsAreToldOfLanguageDomainAndFolderChanges) {
+    class TRecordingInstance : public TGettextInstance {
+    public:
+        std::vector<String> calls;
+
+    protected:
+        void LanguageChanged(const String& LanguageCode) override {
+            calls.push_back(QStringLiteral("language ") + LanguageCode + QLatin1Char(' ') +
+                            GetCurrentLanguage());
+        }
+        void DomainChanged(const String& TextDomain) override {
+            calls.push_back(QStringLiteral("domain ") + TextDomain + QLatin1Char(' ') +
+                            getcurrenttextdomain());
+        }
+        void DomainDirectoryChanged(const String& TextDomain, const String& Directory) override {
+            calls.push_back(QStringLiteral("folder ") + TextDomain + QLatin1Char(' ') + Directory);
+        }
+    };
+    TRecordingInstance t;
+    t.calls.clear();
+    locale.env["LANG"] = QStringLiteral("nl_NL.UTF-8");
+    t.UseLanguage(String());
+    t.UseLanguage(QStringLiteral("de"));
+    t.textdomain(QStringLiteral("extra"));
+    t.bindtextdomain(QStringLiteral("extra"), QStringLiteral("/opt/x"));
+    t.bindtextdomainToFile(QStringLiteral("extra"), QStringLiteral("/opt/x/extra.mo"));
+    EXPECT_EQ(t.calls, (std::vector<String>{
+                           QStringLiteral("language nl_NL nl_NL"), QStringLiteral("language de de"),
+                           QStringLiteral("domain extra extra"), QStringLiteral("folder extra /opt/x")}));
+    EXPECT_EQ(t.DomainByName(QStringLiteral("extra"), String(), String())->Directory(), String());
+}
+
+// 8-bit ids: the system's code page (UTF-8) by default, else the design-time code page; a
+// code page that cannot convert raises with the text.
+TEST_F(EngineTest, EightBitIdsFollowTheDesignTimeCodePage) {
+    fixture::PutCatalogue(localeDir(), QStringLiteral("de"),
+                          BuildMo({{"Gr\xC3\xBC\xC3\x9F"
+                                    "e",
+                                    "Greetings"}}));
+    TGettextInstance* t = make();
+    t->UseLanguage(QStringLiteral("de"));
+    EXPECT_EQ(t->gettext(AnsiString("Gr\xC3\xBC\xC3\x9F"
+                                    "e")),
+              QStringLiteral("Greetings"));
+    t->DesignTimeCodePage = 1252;
+    EXPECT_EQ(t->ansi2wide("Gr\xFC\xDF"
+                           "e"),
+              QStringLiteral("Gr\u00fc\u00dfe"));
+    EXPECT_EQ(t->gettext(AnsiString("Gr\xFC\xDF"
+                                    "e")),
+              QStringLiteral("Greetings"));
+    EXPECT_EQ(t->ngettext(AnsiString("Gr\xFC\xDF"
+                                     "e"),
+                          AnsiString("x"), 1),
+              QStringLiteral("Gr\u00fc\u00dfe"));
+    t->DesignTimeCodePage = 12345;
+    EXPECT_EQ(t->ansi2wide(AnsiString()), String());
+    try {
+        t->gettext(AnsiString("abc"));
+        ADD_FAILURE() << "no exception";
+    } catch (const EGGAnsi2WideConvError& e) {
+        EXPECT_EQ(e.Message, QStringLiteral("Cannot convert AnsiString to UnicodeString:\r\nabc"));
+    }
+}
+
+// The debug log collects lines in memory until a file is named, then writes to the file;
+// the handler may drop lines, pausing drops them all, and a memory log that grows too much
+// ends with a notice.
+TEST_F(EngineTest, DebugLogGoesToMemoryThenToItsFile) {
+    auto readLog = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<missing>");
+    };
+    const QString path = dir.filePath(QStringLiteral("debug.log"));
+    TGettextInstance* t = make();
+    t->WriteDebugLine("one");
+    t->OnDebugLine = TOnDebugLine([](TObject*, const AnsiString& line, bool& discard) {
+        if (line.rfind("keep", 0) == 0) discard = false;
+    });
+    t->WriteDebugLine("keep two");
+    t->WriteDebugLine("dropped by the handler");
+    t->OnDebugLine = TOnDebugLine();
+    t->DebugLogPause(true);
+    t->WriteDebugLine("dropped while paused");
+    t->DebugLogPause(false);
+    t->DebugLogToFile(path, false);
+    t->WriteDebugLine("three");
+    delete instance;
+    instance = nullptr;
+    EXPECT_EQ(readLog(path), "one\r\nkeep two\r\nthree\r\n");
+
+    // Appending sets the new log apart from the old one with a rule; not appending starts afresh.
+    t = make();
+    t->WriteDebugLine("four");
+    t->DebugLogToFile(path, true);
+    t->WriteDebugLine("five");
+    delete instance;
+    instance = nullptr;
+    EXPECT_EQ(readLog(path),
+              "one\r\nkeep two\r\nthree\r\n\r\n" + std::string(75, '=') + "\r\nfour\r\nfive\r\n");
+    t = make();
+    t->DebugLogToFile(path, false);
+    t->WriteDebugLine("six");
+    delete instance;
+    instance = nullptr;
+    EXPECT_EQ(readLog(path), "six\r\n");
+
+    t = make();
+    const AnsiString line(998, 'x'); // 1000 bytes with CR LF
+    for (int i = 0; i < 1002; ++i)
+        t->WriteDebugLine(line);
+    t->WriteDebugLine("after the notice");
+    t->DebugLogToFile(path, false);
+    delete instance;
+    instance = nullptr;
+    const std::string log = readLog(path);
+    EXPECT_EQ(log.size() - log.find("\r\n\r\nThe debug log was halted"),
+              std::string("\r\n\r\nThe debug log was halted because its memory use grew too much.\r\n"
+                          "Give a file name with DebugLogToFile to keep the whole log.\r\n\r\n")
+                  .size());
+    EXPECT_EQ(log.find("after the notice"), std::string::npos);
+    EXPECT_EQ(log.rfind(line + "\r\n", 0), 0u);
+}
+
+// Lookups on a worker thread while the user interface switches the language see one of the
+// languages' texts, never a half-changed domain.
+TEST_F(EngineTest, WorkerLookupsRaceLanguageChangesSafely) {
+    copyCatalogue(QStringLiteral("de"), QStringLiteral("de"));
+    copyCatalogue(QStringLiteral("fr"), QStringLiteral("fr"));
+    copyCatalogue(QStringLiteral("ru"), QStringLiteral("ru"));
+    TGettextInstance* t = make();
+    std::atomic<bool> stop{false};
+    std::atomic<int> wrong{0}, lookups{0};
+    std::thread worker([&] {
+        const QStringList hello{QStringLiteral("Hello"), QStringLiteral("Hallo"), QStringLiteral("Bonjour")};
+        const QStringList files{QStringLiteral("%d files"), QStringLiteral("%d Dateien"),
+                                QString::fromUtf8("%d файлов"), QStringLiteral("%d fichiers")};
+        while (!stop.load()) {
+            if (!hello.contains(t->gettext(QStringLiteral("Hello")))) ++wrong;
+            if (!files.contains(t->ngettext(QStringLiteral("%d file"), QStringLiteral("%d files"), 5)))
+                ++wrong;
+            ++lookups;
+        }
+    });
+    const char* langs[] = {"de", "fr", "ru", "xx"};
+    for (int i = 0; i < 400 || lookups.load() < 100; ++i)
+        t->UseLanguage(QString::fromLatin1(langs[i % 4]));
+    stop = true;
+    worker.join();
+    EXPECT_EQ(wrong.load(), 0);
 }
 
 TEST_F(EngineTest, TranslatesFromTheLocaleFolderAndSwitchesLanguage) {
@@ -276,6 +464,44 @@ TEST(PluralRules, TableMatchesTheStandardRules) {
     }
 }
 
+// Every code of the table picks its row's rule, by its first two letters in any case (the
+// whole code for pt_BR); the magnitude of the most negative count is taken without overflow.
+TEST(PluralRules, LanguageCodesPickTheirRows) {
+    const Int64 most = std::numeric_limits<Int64>::min(); // magnitude ends in ...808
+    const struct {
+        const char* code;
+        std::vector<std::pair<Int64, int>> forms;
+    } cases[] = {
+        {"en", {{1, 0}, {0, 1}, {2, 1}, {-1, 0}, {most, 1}}},
+        {"xx_YY", {{1, 0}, {0, 1}, {21, 1}}},
+        {"de_AT", {{1, 0}, {11, 1}}},
+        {"hu", {{1, 0}, {2, 0}, {most, 0}}},
+        {"ko", {{5, 0}}},
+        {"zh_TW", {{5, 0}}},
+        {"ja", {{5, 0}}},
+        {"TR", {{5, 0}}},
+        {"fr_CA", {{0, 0}, {1, 0}, {2, 1}, {-1, 0}, {most, 1}}},
+        {"fa", {{0, 0}, {1, 0}, {2, 1}}},
+        {"PT_br", {{0, 0}, {1, 0}, {2, 1}}},
+        {"pt", {{0, 1}, {1, 0}, {2, 1}}},
+        {"lv", {{0, 2}, {1, 0}, {11, 1}, {21, 0}, {2, 1}}},
+        {"ga", {{1, 0}, {2, 1}, {3, 2}, {0, 2}}},
+        {"lt", {{1, 0}, {21, 0}, {11, 2}, {2, 1}, {9, 1}, {10, 2}, {12, 2}, {22, 1}, {most, 1}}},
+        {"cs", {{1, 0}, {3, 1}, {5, 2}}},
+        {"sk", {{1, 0}, {3, 1}, {5, 2}}},
+        {"uk_UA", {{21, 0}, {23, 1}, {13, 2}}},
+        {"hr", {{1, 0}, {4, 1}, {14, 2}}},
+        {"ru", {{1, 0}, {most, 2}}},
+        {"Pl_PL", {{1, 0}, {21, 2}, {22, 1}, {12, 2}, {most, 2}}},
+        {"sl", {{1, 0}, {101, 0}, {2, 1}, {3, 2}, {104, 2}, {5, 3}, {0, 3}, {11, 3}, {most, 3}}},
+    };
+    for (const auto& c : cases) {
+        const TGetPluralForm rule = PluralRuleForLanguage(QString::fromLatin1(c.code));
+        for (const auto& [n, form] : c.forms)
+            EXPECT_EQ(rule(n), form) << c.code << " " << n;
+    }
+}
+
 TEST_F(EngineTest, AFormBeyondTheLastGivesTheLastForm) {
     fixture::PutCatalogue(localeDir(), QStringLiteral("ru"),
                           BuildMo({{std::string("%d file\0%d files", 16), std::string("one\0two", 7)}}));
@@ -299,6 +525,10 @@ TEST_F(EngineTest, WrongCharsetDisablesTheDomainWithOneBox) {
     EXPECT_TRUE(boxes.boxes[0].text.endsWith(QStringLiteral(
         "cs/LC_MESSAGES/default.mo) does not have charset=utf-8 in its Content-Type. Translations are "
         "turned off.")));
+    EXPECT_EQ(boxes.boxes[0].text,
+              QStringLiteral("The translation for the language code cs (in ") + localeDir() +
+                  QStringLiteral("/cs/LC_MESSAGES/default.mo) does not have charset=utf-8 in "
+                                 "its Content-Type. Translations are turned off."));
     // A disabled domain stays disabled, even in another language.
     t->UseLanguage(QStringLiteral("cs"));
     EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
@@ -404,6 +634,28 @@ TEST_F(EngineTest, DamagedEmbeddedTableKeepsTheRecordsBefore) {
     TFileLocator beyond;
     beyond.AnalyzeFile(programFile, 1u << 30);
     EXPECT_TRUE(beyond.EmbeddedNames().isEmpty());
+}
+
+// The program's folder is compared with ASCII letters folded and every other letter exact.
+TEST_F(EngineTest, EmbeddedNamesFoldOnlyAsciiLettersOfTheProgramFolder) {
+    const QString folder = dir.filePath(QStringLiteral("\u00dcbung"));
+    std::vector<Byte> program(16, 0);
+    const std::string name = "locale/de/LC_MESSAGES/default.mo";
+    const UInt64 table = program.size();
+    for (UInt64 v : {table + 24 + name.size(), UInt64(0), UInt64(16)})
+        for (int i = 0; i < 8; ++i)
+            program.push_back(Byte(v >> (8 * i)));
+    program.insert(program.end(), name.begin(), name.end());
+    for (int i = 0; i < 8; ++i)
+        program.push_back(0);
+    fixture::WriteFile(folder + QStringLiteral("/orvo-tuning"), program);
+    TFileLocator locator;
+    locator.AnalyzeFile(folder + QStringLiteral("/orvo-tuning"), table);
+    const QString rest = QStringLiteral("/\u00dcbung/LOCALE/De/LC_MESSAGES/default.mo");
+    EXPECT_TRUE(locator.FileExists(dir.path() + rest));
+    EXPECT_TRUE(locator.FileExists(dir.path().toUpper() + rest));
+    EXPECT_FALSE(
+        locator.FileExists(dir.path() + QStringLiteral("/\u00fcbung/locale/de/LC_MESSAGES/default.mo")));
 }
 
 TEST(GnuGettext, DefaultTranslatorServesTheFreeFunctions) {

@@ -36,6 +36,31 @@ TEST(MoFile, MsgfmtCatalogueAndBigEndianCopyTranslateAlike) {
     EXPECT_FALSE(bytes.empty());
 }
 
+// msgfmt writes either byte order on request: every id of each test catalogue, read from the
+// native file's own id table, translates alike in the big-endian file.
+TEST(MoFile, MsgfmtBigEndianCatalogueTranslatesAsTheNativeOne) {
+    for (const char* lang : {"de", "fr", "pl", "ru", "sl"}) {
+        const QString machineFile = fixture::TestCatalogue(QString::fromLatin1(lang));
+        const QString bigEndian = QStringLiteral(ORVO_TEST_LOCALE_BE "/") + QString::fromLatin1(lang) +
+                                  QStringLiteral("/LC_MESSAGES/default.mo");
+        const auto bytes = fixture::ReadFile(machineFile);
+        TMoFile machine(machineFile);
+        TMoFile big(bigEndian);
+        EXPECT_FALSE(big.isSwappedArchitecture()) << lang;
+        ASSERT_EQ(machine.StringCount(), big.StringCount()) << lang;
+        for (Cardinal i = 0; i < machine.StringCount(); ++i) {
+            const Cardinal entry = machine.ReadCardinal(12) + 8 * i;
+            const std::string id(reinterpret_cast<const char*>(bytes.data()) +
+                                     machine.ReadCardinal(entry + 4),
+                                 machine.ReadCardinal(entry));
+            bool foundMachine = false, foundBig = false;
+            const std::string expected = lookup(machine, id, foundMachine);
+            EXPECT_EQ(lookup(big, id, foundBig), expected) << lang << " " << id;
+            EXPECT_TRUE(foundMachine && foundBig) << lang << " " << id;
+        }
+    }
+}
+
 // Every id of catalogues of several sizes is found, every gap is not: the binary search
 // covers each position.
 TEST(MoFile, FindsEveryIdAndNoGapForEverySize) {
