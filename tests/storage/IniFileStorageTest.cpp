@@ -1,6 +1,12 @@
 #include "platform/classes/MemIniFile.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/win/Folders.h"
+#include "platform/win/Process.h"
 #include "storage/XcAppIniFileStorage.h"
+#include "storage/support/SclPaths.h"
+#include "storage/support/XcTranslateString.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,6 +122,133 @@ TEST(IniFileStorage, EmptyCustomNameHasNoFileAndMissingFileEmptiesTheIni) {
     s.SetFileName(dir.path() + QStringLiteral("/none.ini"));
     EXPECT_FALSE(s.IniFile()->SectionExists("A"));
     s.SetFlushOnDestroy(false);
+}
+
+TEST(IniFileStorage, LocationDecidesTheFolderOfTheFile) {
+    QTemporaryDir dir;
+    const struct {
+        TFileLocation location;
+        String given;
+        String expected;
+    } cases[] = {
+        // Only the file part counts in a fixed folder; the user folder keeps sub-folders.
+        {flExeFile, "sub/name.ini", AppendPathDelimiter(ProgramFolder()) + "name.ini"},
+        {flTemp, "sub/name.ini", AppendPathDelimiter(TempFolder()) + "name.ini"},
+        {flUserFolder, "sub/name.ini", AppendPathDelimiter(UserAppDataFolder()) + "sub/name.ini"},
+        {flUserFolder, dir.path() + "/abs/name.ini", AppendPathDelimiter(UserAppDataFolder()) + "name.ini"},
+        {flCustom, dir.path() + "/50%off.ini", dir.path() + "/50%off.ini"}, // an unterminated macro stays
+        {flCustom, "", ""},
+        {flExeFile, "", ""},
+    };
+    for (const auto& c : cases) {
+        TXcAppIniFileStorage s(nullptr);
+        s.SetFlushOnDestroy(false);
+        s.SetLocation(c.location);
+        s.SetFileName(c.given);
+        EXPECT_EQ(s.FullFileName(), c.expected) << c.given.toStdString() << " at " << int(c.location);
+    }
+}
+
+TEST(IniFileStorage, DestroyingWritesTheFileEvenWhenNothingChanged) {
+    QTemporaryDir dir;
+    const String file = dir.path() + QStringLiteral("/unchanged.ini");
+    { MakeStorage(file); }
+    EXPECT_TRUE(FileExists(file));
+    const String other = dir.path() + QStringLiteral("/kept.ini");
+    {
+        auto s = MakeStorage(other);
+        s->SetFlushOnDestroy(false);
+    }
+    EXPECT_FALSE(FileExists(other));
+}
+
+TEST(IniFileStorage, DateTimeFormatsApplyOnlySeparatorsTheEngineHasSet) {
+    auto previous = SetFormatSettingsSource([] {
+        TFormatSettings f = TFormatSettings::Invariant();
+        f.DateSeparator = u'/';
+        f.TimeSeparator = u':';
+        return f;
+    });
+    const struct {
+        const char* dateFormat;
+        char16_t dateSeparator; // set by hand when not 0
+        QChar expectedDate;
+        QChar expectedTime;
+        bool roundTrips; // the separators match the formats' own
+    } cases[] = {
+        {"", 0, u'/', u':', false},          // nothing set: the locale's separators
+        {"dd.mm.yyyy", 0, u'.', u':', true}, // taken from the format
+        {"yyyy-mm-dd", u'_', u'_', u':', false},
+    };
+    for (const auto& c : cases) {
+        TXcAppIniFileStorage s(nullptr);
+        s.SetFlushOnDestroy(false);
+        TXcTranslateString* engine = s.ActiveTranslateStringEngine();
+        if (c.dateSeparator) engine->SetDateSeparator(c.dateSeparator);
+        if (*c.dateFormat) engine->SetDateFormat(c.dateFormat);
+        if (c.roundTrips) engine->SetTimeFormat("hh:nn:ss");
+        const TFormatSettings& f = s.StorageFormatSettings();
+        EXPECT_EQ(f.DateSeparator, c.expectedDate) << c.dateFormat;
+        EXPECT_EQ(f.TimeSeparator, c.expectedTime) << c.dateFormat;
+        if (!c.roundTrips) continue;
+        s.StorageOptions()->SetUseTranslateStringEngineDateTimeFormats(true);
+        s.StorageOptions()->SetDateTimeAsString(true);
+        const TDateTime when = EncodeDate(2024, 3, 9) + 0.5;
+        s.WriteDateTime("D\\when", when);
+        EXPECT_EQ(s.IniFile()->ReadString("D", "when", ""), "09.03.2024 12:00:00");
+        EXPECT_NEAR(s.ReadDateTime("D\\when", 0), when, 1e-6) << c.dateFormat;
+    }
+    SetFormatSettingsSource(previous);
+}
+
+TEST(IniFileStorage, SetsOfCharactersAndNumbersInFolderForm) {
+    // Element types built by hand: the platform's own sets are of enumerations only.
+    TTypeInfo digit{tkChar, "TDigitChar", {}};
+    digit.Data.OrdType = otUByte;
+    digit.Data.MinValue = '0';
+    digit.Data.MaxValue = '9';
+    TTypeInfo digits{tkSet, "TDigitChars", {}};
+    digits.Data.CompType = &digit;
+    TTypeInfo small{tkInteger, "TSmall", {}};
+    small.Data.OrdType = otUByte;
+    small.Data.MinValue = 3;
+    small.Data.MaxValue = 7;
+    TTypeInfo smalls{tkSet, "TSmalls", {}};
+    smalls.Data.CompType = &small;
+
+    const struct {
+        PTypeInfo type;
+        UInt64 value;
+        const char* inName;
+        const char* outName;
+    } cases[] = {
+        {&digits, (UInt64(1) << '1') | (UInt64(1) << '5'), "Char_5", "Char_2"},
+        {&smalls, (UInt64(1) << 3) | (UInt64(1) << 7), "Int_7", "Int_4"},
+    };
+    for (const auto& c : cases) {
+        TXcAppIniFileStorage s(nullptr);
+        s.SetFlushOnDestroy(false);
+        s.WriteSet("S\\set", c.type, &c.value);
+        EXPECT_EQ(s.IniFile()->ReadString("S\\set", c.inName, ""), "TRUE") << c.type->Name.toStdString();
+        EXPECT_EQ(s.IniFile()->ReadString("S\\set", c.outName, ""), "FALSE") << c.type->Name.toStdString();
+        const UInt64 none = 0;
+        UInt64 back = ~UInt64(0);
+        s.ReadSet("S\\set", c.type, &none, &back);
+        EXPECT_EQ(back, c.value) << c.type->Name.toStdString();
+    }
+
+    TTypeInfo real{tkFloat, "Double", {}};
+    TTypeInfo reals{tkSet, "TReals", {}};
+    reals.Data.CompType = &real;
+    TXcAppIniFileStorage s(nullptr);
+    s.SetFlushOnDestroy(false);
+    const UInt64 v = 0;
+    try {
+        s.WriteSet("S\\bad", &reals, &v);
+        FAIL();
+    } catch (const EXCLAppStorageError& e) {
+        EXPECT_EQ(e.Message, "Unknown base type for given set");
+    }
 }
 
 TEST(IniFileStorage, PathsMapToSectionsAndKeys) {

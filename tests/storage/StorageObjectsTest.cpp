@@ -268,6 +268,39 @@ TEST_F(StorageObjects, PropertyStoreLoadsStoresAndKeepsStoringAfterItsOwnStore) 
     EXPECT_EQ(st->Speed, 1);
 }
 
+TEST_F(StorageObjects, DisabledStoreNeitherLoadsNorStores) {
+    TSettings st(nullptr);
+    st.SetAppStoragePath("Settings");
+    st.SetAppStorage(s.get());
+    s->WriteInteger("Settings\\Speed", 300);
+    st.SetEnabled(false);
+    st.LoadProperties();
+    EXPECT_EQ(st.Speed, 0);
+    st.Speed = 9600;
+    st.StoreProperties();
+    EXPECT_EQ(s->ReadInteger("Settings\\Speed", 0), 300);
+    st.SetEnabled(true);
+    st.LoadProperties();
+    EXPECT_EQ(st.Speed, 300);
+    st.SetAppStorage(nullptr);
+}
+
+TEST(SclRTTI, SubrangeSetKeepsItsBitsInTheFirstByte) {
+    TTypeInfo small{tkInteger, "TSmall", {}};
+    small.Data.OrdType = otUByte;
+    small.Data.MinValue = 3;
+    small.Data.MaxValue = 7;
+    TTypeInfo smalls{tkSet, "TSmalls", {}};
+    smalls.Data.CompType = &small;
+    UInt64 v = ~UInt64(0);
+    SclTextToSet(&smalls, &v, QStringLiteral("[3, 7]"));
+    // The whole first byte is cleared, bits 3 and 7 set, the bytes after it untouched.
+    EXPECT_EQ(v & 0xFF, (UInt64(1) << 3) | (UInt64(1) << 7));
+    EXPECT_EQ(v >> 8, ~UInt64(0) >> 8);
+    v = (UInt64(1) << 3) | (UInt64(1) << 4) | (UInt64(1) << 7);
+    EXPECT_EQ(SclSetToText(&smalls, &v, true, false), "[3, 4, 7]");
+}
+
 TEST(PropertyStore, CaptionsAndCombinedIgnoreList) {
     TSettings st(nullptr);
     EXPECT_EQ(st.EditIntf_TranslatePropertyName("my_value.Text"), "my value Text");

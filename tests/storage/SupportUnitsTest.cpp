@@ -24,6 +24,7 @@ TEST(StoragePaths, NormalizeAndResolve) {
     EXPECT_EQ(NormalizePaths({"X", "\\Y\\.\\Z"}), "Y\\Z");
     EXPECT_EQ(NormalizePaths({"A", "...", "X"}), "X");
     EXPECT_EQ(NormalizePaths({"\\\\A\\\\B\\"}), "A\\B");
+    EXPECT_EQ(NormalizePaths({"."}), "");
 
     TXcAppIniFileStorage owner(nullptr), sub(nullptr);
     owner.SetFlushOnDestroy(false);
@@ -42,6 +43,54 @@ TEST(StoragePaths, NormalizeAndResolve) {
     owner.SetPath("P");
     EXPECT_EQ(owner.AbsolutePath("Q"), "P\\Q");
     EXPECT_EQ(owner.AbsolutePath("\\Q"), "Q");
+}
+
+TEST(StoragePaths, CurrentPathAndTheLongestLinkDecideTheTarget) {
+    TXcAppIniFileStorage owner(nullptr), ab(nullptr), a(nullptr);
+    for (TXcAppIniFileStorage* s : {&owner, &ab, &a})
+        s->SetFlushOnDestroy(false);
+    TXcCustomAppStorage* store = nullptr;
+    String path;
+    owner.SetPath("P");
+    owner.ResolvePath("Q", store, path);
+    EXPECT_EQ(store, &owner);
+    EXPECT_EQ(path, "\\P\\Q");
+    owner.SetPath("");
+
+    owner.SubStorages()->Add("A\\B", &ab);
+    owner.SubStorages()->Add("A", &a);
+    const struct {
+        const char* path;
+        TXcCustomAppStorage* store;
+        const char* target;
+    } cases[] = {
+        {"A\\B\\X", &ab, "\\X"},
+        {"A\\C", &a, "\\C"},
+        {"A\\BX\\Y", &a, "\\BX\\Y"},
+        {"Z", &owner, "\\Z"},
+    };
+    for (const auto& c : cases) {
+        owner.ResolvePath(c.path, store, path);
+        EXPECT_EQ(store, c.store) << c.path;
+        EXPECT_EQ(path, c.target) << c.path;
+    }
+    try {
+        a.SubStorages()->Add("X", &owner);
+        FAIL();
+    } catch (const EXCLAppStorageError& e) {
+        EXPECT_EQ(e.Message, "Circular reference of storages");
+    }
+}
+
+TEST(StoragePaths, EndUpdateWithoutBeginLeavesNoUpdateOpen) {
+    TXcAppIniFileStorage s(nullptr);
+    s.SetFlushOnDestroy(false);
+    s.EndUpdate();
+    EXPECT_FALSE(s.IsUpdating());
+    s.BeginUpdate();
+    EXPECT_TRUE(s.IsUpdating());
+    s.EndUpdate();
+    EXPECT_FALSE(s.IsUpdating());
 }
 
 TEST(StorageOptions, BooleanStringsControlBooleanAsString) {
@@ -122,8 +171,34 @@ TEST(TranslateString, MacrosAndSeparators) {
     EXPECT_EQ(t.TranslateString("%FILEVERSION%"), "1.2.0.16");
     EXPECT_EQ(t.TranslateString("%APPL_NAME%"), "ORVO Tuning");
     EXPECT_TRUE(QRegularExpression("^\\d\\d_\\d\\d_\\d{4}$").match(t.TranslateString("%DATE%")).hasMatch());
-    t.SetDateFormat("dd.mm.yyyy");
-    EXPECT_EQ(t.DateSeparator(), QChar(u'.'));
+}
+
+TEST(TranslateString, SeparatorsComeFromTheFirstNonAlphanumericCharacterUntilSet) {
+    const struct {
+        const char* format;
+        char16_t preset; // a separator set before the format, or none
+        QChar expected;
+    } cases[] = {
+        {"dd.mm.yyyy", 0, u'.'},    {"yyyy-mm-dd", 0, u'-'},
+        {"dd_mm_yyyy", 0, u'_'},    {"ddmmyyyy", 0, QChar(TXcTranslateString::NoSeparator)},
+        {"dd.mm.yyyy", u'/', u'/'},
+    };
+    for (const auto& c : cases) {
+        TXcTranslateString date(nullptr), time(nullptr);
+        EXPECT_EQ(date.DateSeparator(), QChar(TXcTranslateString::NoSeparator));
+        if (c.preset) {
+            date.SetDateSeparator(c.preset);
+            time.SetTimeSeparator(c.preset);
+        }
+        date.SetDateFormat(c.format);
+        time.SetTimeFormat(c.format);
+        EXPECT_EQ(date.DateSeparator(), c.expected) << c.format;
+        EXPECT_EQ(time.TimeSeparator(), c.expected) << c.format;
+    }
+    TXcTranslateString t(nullptr);
+    t.SetDateTimeFormat("dd.mm.yyyy hh:nn");
+    EXPECT_EQ(t.DateSeparator(), QChar(TXcTranslateString::NoSeparator));
+    EXPECT_EQ(t.TimeSeparator(), QChar(TXcTranslateString::NoSeparator));
 }
 
 TEST(VersionInfo, ProgramBlockIsParsed) {
