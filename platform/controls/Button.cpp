@@ -2,6 +2,7 @@
 
 #include "platform/controls/CustomForm.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/win/KeyState.h"
 
 ORVO_IMPLEMENT_CLASS(TButtonControl, TCustomControl)
@@ -103,9 +104,14 @@ void TButtonControl::Dispatch(TMessage& Message) {
 
 // ---- TButton -----------------------------------------------------------------------------------
 
-TButton::TButton(TComponent* AOwner) : TButtonControl(AOwner) {
+TButton::TButton(TComponent* AOwner)
+    : TButtonControl(AOwner), FImageChangeLink(std::make_unique<TChangeLink>()) {
     SetBounds(0, 0, 75, 25);
+    FImageChangeLink->OnChange = TNotifyEvent([this](TObject*) { Invalidate(); });
 }
+
+// The change link leaves its list as it goes.
+TButton::~TButton() = default;
 
 void TButton::Click() {
     // The form's result first: an OnClick handler may read or change it.
@@ -122,6 +128,26 @@ void TButton::SetDefault(bool Value) {
 void TButton::SetImageIndex(int Value) {
     FImageIndex = Value;
     Invalidate();
+}
+
+void TButton::SetImages(TCustomImageList* Value) {
+    if (Value == FImages) return;
+    if (FImages) FImages->UnRegisterChanges(FImageChangeLink.get());
+    FImages = Value;
+    if (FImages) {
+        FImages->RegisterChanges(FImageChangeLink.get());
+        FImages->FreeNotification(this);
+    }
+    Invalidate();
+}
+
+void TButton::Notification(TComponent* AComponent, TOperation Operation) {
+    TButtonControl::Notification(AComponent, Operation);
+    // A list being destroyed has already let go of the change link.
+    if (Operation == opRemove && AComponent == FImages) {
+        FImages = nullptr;
+        Invalidate();
+    }
 }
 
 void TButton::Dispatch(TMessage& Message) {
@@ -153,7 +179,11 @@ void TButton::Paint() {
     c->Brush()->SetStyle(bsClear);
     TRect text = r;
     if (Pressed()) text = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
-    DrawControlText(c, text, Caption(), taCenter, tlCenter, false);
+    if (FImages && FImageIndex >= 0 && FImageIndex < FImages->Count())
+        FImages->Draw(c, text.Left + (text.Width() - FImages->Width()) / 2,
+                      text.Top + (text.Height() - FImages->Height()) / 2, FImageIndex, Enabled());
+    else
+        DrawControlText(c, text, Caption(), taCenter, tlCenter, false);
     if (Focused()) DrawPushButtonFocus(c, r);
 }
 
@@ -163,6 +193,7 @@ ORVO_PUBLISHED(TButton) {
     P.Property("Caption", &TButton::Caption, &TButton::SetCaption);
     P.Property("Default", &TButton::Default, &TButton::SetDefault).Default(false);
     P.Property("ImageIndex", &TButton::ImageIndex, &TButton::SetImageIndex).Default(-1);
+    P.Property("Images", &TButton::Images, &TButton::SetImages);
     P.Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(0);
     P.Property("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
 }

@@ -1,10 +1,16 @@
 // TButton: a push button. A click sets the form's ModalResult to the button's own when it
 // has one; Enter clicks the form's Default button and Escape its Cancel button (the
-// CM_DIALOGKEY the form passes round).
+// CM_DIALOGKEY the form passes round). With Images and an ImageIndex inside the list the
+// button shows that picture centred instead of its caption.
 #pragma once
 
 #include "platform/controls/CustomControl.h"
 #include "platform/controls/StdControlTypes.h"
+
+#include <memory>
+
+class TCustomImageList;
+class TChangeLink;
 
 class TButtonControl : public TCustomControl {
     ORVO_CLASS(TButtonControl, TCustomControl)
@@ -34,6 +40,7 @@ class TButton : public TButtonControl {
     ORVO_CLASS(TButton, TButtonControl)
 public:
     explicit TButton(TComponent* AOwner);
+    ~TButton() override;
 
     void Click() override;
     bool Default() const { return FDefault; }
@@ -44,14 +51,19 @@ public:
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
     int ImageIndex() const { return FImageIndex; }
     void SetImageIndex(int Value);
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
 
 protected:
     void Paint() override;
     void Dispatch(TMessage& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     bool FDefault = false;
     bool FCancel = false;
     TModalResult FModalResult = mrNone;
     int FImageIndex = -1;
+    TCustomImageList* FImages = nullptr;
+    std::unique_ptr<TChangeLink> FImageChangeLink;
 };
