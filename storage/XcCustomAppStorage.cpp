@@ -784,13 +784,18 @@ const TFormatSettings& TXcCustomAppStorage::StorageFormatSettings() {
         CachedFormatSettings.ShortDateFormat = engine->DateFormat();
         CachedFormatSettings.LongDateFormat = engine->DateFormat();
     }
-    // A separator the engine has not set leaves the locale's.
-    if (engine->DateSeparator() != notSet) CachedFormatSettings.DateSeparator = engine->DateSeparator();
+    // A separator the engine has not set is the one its format writes, so that a date-time
+    // written in the engine's formats reads back.
+    QChar dateSeparator = engine->DateSeparator();
+    if (dateSeparator == notSet) dateSeparator = TXcTranslateString::SeparatorOf(engine->DateFormat());
+    if (dateSeparator != notSet) CachedFormatSettings.DateSeparator = dateSeparator;
     if (!engine->TimeFormat().isEmpty()) {
         CachedFormatSettings.ShortTimeFormat = engine->TimeFormat();
         CachedFormatSettings.LongTimeFormat = engine->TimeFormat();
     }
-    if (engine->TimeSeparator() != notSet) CachedFormatSettings.TimeSeparator = engine->TimeSeparator();
+    QChar timeSeparator = engine->TimeSeparator();
+    if (timeSeparator == notSet) timeSeparator = TXcTranslateString::SeparatorOf(engine->TimeFormat());
+    if (timeSeparator != notSet) CachedFormatSettings.TimeSeparator = timeSeparator;
     return CachedFormatSettings;
 }
 

@@ -25,14 +25,6 @@ ORVO_PUBLISHED(TXcTranslateString) {
 }
 
 namespace {
-// The first character of a date or time format that can separate its fields: neither a
-// letter nor a digit ("dd.mm.yyyy" gives ".").
-QChar SeparatorOf(const String& Format) {
-    for (QChar c : Format)
-        if (!c.isLetterOrNumber()) return c;
-    return QChar(TXcTranslateString::NoSeparator);
-}
-
 String ProgramBaseName() {
     return ChangeFileExt(ExtractFileName(ProgramFileName()), String());
 }
@@ -43,6 +35,12 @@ String SizeText(const QRect& r) {
 } // namespace
 
 TXcTranslateString::TXcTranslateString(TComponent* AOwner) : TXcComponent(AOwner) {}
+
+QChar TXcTranslateString::SeparatorOf(const String& Format) {
+    for (QChar c : Format)
+        if (!c.isLetterOrNumber()) return c;
+    return QChar(NoSeparator);
+}
 
 void TXcTranslateString::SetDateFormat(const String& Value) {
     FDateFormat = Value;

@@ -14,6 +14,9 @@ class TXcTranslateString : public TXcComponent {
 public:
     // A separator that is not set.
     static constexpr char16_t NoSeparator = 255;
+    // The first character of a date or time format that can separate its fields: neither a
+    // letter nor a digit ("dd.mm.yyyy" gives "."); NoSeparator when there is none.
+    static QChar SeparatorOf(const String& Format);
 
     explicit TXcTranslateString(TComponent* AOwner);
 

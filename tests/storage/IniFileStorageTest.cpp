@@ -162,7 +162,7 @@ TEST(IniFileStorage, DestroyingWritesTheFileEvenWhenNothingChanged) {
     EXPECT_FALSE(FileExists(other));
 }
 
-TEST(IniFileStorage, DateTimeFormatsApplyOnlySeparatorsTheEngineHasSet) {
+TEST(IniFileStorage, DateTimeFormatsUseTheEnginesSeparatorsOrTheirOwn) {
     auto previous = SetFormatSettingsSource([] {
         TFormatSettings f = TFormatSettings::Invariant();
         f.DateSeparator = u'/';
@@ -170,15 +170,18 @@ TEST(IniFileStorage, DateTimeFormatsApplyOnlySeparatorsTheEngineHasSet) {
         return f;
     });
     const struct {
-        const char* dateFormat;
+        const char* dateFormat; // "" keeps the engine's default
+        const char* timeFormat;
         char16_t dateSeparator; // set by hand when not 0
         QChar expectedDate;
         QChar expectedTime;
-        bool roundTrips; // the separators match the formats' own
+        const char* written; // the stored text when it reads back, else ""
     } cases[] = {
-        {"", 0, u'/', u':', false},          // nothing set: the locale's separators
-        {"dd.mm.yyyy", 0, u'.', u':', true}, // taken from the format
-        {"yyyy-mm-dd", u'_', u'_', u':', false},
+        // The engine's default formats write "_": reading takes the same separator.
+        {"", "", 0, u'_', u'_', "09_03_2024 12_00_00"},
+        {"dd.mm.yyyy", "hh:nn:ss", 0, u'.', u':', "09.03.2024 12:00:00"},
+        // A separator set by hand wins, even where the format writes another one.
+        {"yyyy-mm-dd", "", u'_', u'_', u'_', ""},
     };
     for (const auto& c : cases) {
         TXcAppIniFileStorage s(nullptr);
@@ -186,16 +189,16 @@ TEST(IniFileStorage, DateTimeFormatsApplyOnlySeparatorsTheEngineHasSet) {
         TXcTranslateString* engine = s.ActiveTranslateStringEngine();
         if (c.dateSeparator) engine->SetDateSeparator(c.dateSeparator);
         if (*c.dateFormat) engine->SetDateFormat(c.dateFormat);
-        if (c.roundTrips) engine->SetTimeFormat("hh:nn:ss");
+        if (*c.timeFormat) engine->SetTimeFormat(c.timeFormat);
         const TFormatSettings& f = s.StorageFormatSettings();
         EXPECT_EQ(f.DateSeparator, c.expectedDate) << c.dateFormat;
         EXPECT_EQ(f.TimeSeparator, c.expectedTime) << c.dateFormat;
-        if (!c.roundTrips) continue;
+        if (!*c.written) continue;
         s.StorageOptions()->SetUseTranslateStringEngineDateTimeFormats(true);
         s.StorageOptions()->SetDateTimeAsString(true);
         const TDateTime when = EncodeDate(2024, 3, 9) + 0.5;
         s.WriteDateTime("D\\when", when);
-        EXPECT_EQ(s.IniFile()->ReadString("D", "when", ""), "09.03.2024 12:00:00");
+        EXPECT_EQ(s.IniFile()->ReadString("D", "when", ""), c.written);
         EXPECT_NEAR(s.ReadDateTime("D\\when", 0), when, 1e-6) << c.dateFormat;
     }
     SetFormatSettingsSource(previous);
