@@ -155,6 +155,42 @@ TEST_F(BtDeviceTest, SecondAttemptRescuesALostReply) {
     EXPECT_EQ(Device().readFailures, 0);
 }
 
+// With retry the second attempt follows any failure, and its result is the call's; the count of
+// failed reads follows the last frame read or missed.
+TEST_F(BtDeviceTest, RetriedCallGivesTheResultOfItsLastAttempt) {
+    sim::FaultAction badSum;
+    badSum.badChecksum = true;
+    const sim::FaultAction ok;
+    struct Case {
+        const char* name;
+        sim::FaultAction first, second;
+        int result;
+        int readFailures;
+    };
+    const std::vector<Case> cases = {
+        {"no frame, then refused", badSum, Status(0x45), -2, 0},
+        {"refused, then no frame", Status(0x45), badSum, -3, 1},
+        {"no frame twice", badSum, badSum, -3, 2},
+        {"no frame, then success", badSum, ok, 0, 0},
+        {"unknown command, then success", Status(0x3F), ok, 0, 0},
+        {"invalid frame, then unknown status", Status(0xFF), Status(0x77), -2, 0},
+    };
+    Box().SetTuningOff(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Box().ClearFaults();
+        Box().ClearLog();
+        Device().readFailures = 0;
+        FaultAt(1, c.first);
+        FaultAt(2, c.second);
+        Bytes reply{9};
+        EXPECT_EQ(Device().Transact(0x05, {}, &reply, true), c.result);
+        EXPECT_EQ(CountRequests(0x05), 2u);
+        EXPECT_EQ(Device().readFailures, c.readFailures);
+        EXPECT_EQ(reply, c.result == 0 ? Bytes{1} : Bytes{9});
+    }
+}
+
 TEST_F(BtDeviceTest, TwoFailedReadsRefuseEveryCommandUntilTheNextOpen) {
     TOrvoTuningBtDevice& dev = Device();
     Fault(std::nullopt, Silent());

@@ -38,14 +38,37 @@ private:
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
-// A port that records the device names it was asked to open.
+// A port that records the device names it was asked to open and the time-outs each port had
+// when it was closed, and can be told to refuse its n-th open or its line set-up.
 class TRecordingSerial : public CSerial {
 public:
     long Open(const char* device, unsigned long inQueue, unsigned long outQueue, bool overlapped) override {
         opened.push_back(device);
+        if (refuseOpen == opened.size()) {
+            lastError = ERROR_ACCESS_DENIED;
+            return long(lastError);
+        }
         return CSerial::Open(device, inQueue, outQueue, overlapped);
     }
+    long Setup(EBaudrate baudrate, EDataBits dataBits, EParity parity, EStopBits stopBits) override {
+        if (refuseSetup) {
+            lastError = ERROR_INVALID_PARAMETER;
+            return long(lastError);
+        }
+        return CSerial::Setup(baudrate, dataBits, parity, stopBits);
+    }
+    long Close() override {
+        if (portHandle) {
+            COMMTIMEOUTS t;
+            GetCommTimeouts(portHandle, &t);
+            closedWith.push_back(t);
+        }
+        return CSerial::Close();
+    }
     std::vector<std::string> opened;
+    std::vector<COMMTIMEOUTS> closedWith;
+    std::size_t refuseOpen = 0; // 1-based number of the open to refuse; 0: none
+    bool refuseSetup = false;
 };
 
 // One declared Bluetooth device: a simulated box served on its own pseudo-terminal.

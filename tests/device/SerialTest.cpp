@@ -2,6 +2,8 @@
 #include "DeviceTestSupport.h"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <thread>
@@ -53,7 +55,10 @@ TEST(SerialClosed, OperationsReportInvalidHandleAndTheirFailureValues) {
         {"GetEventChar", [](CSerial& s) { return long(s.GetEventChar()); }, 0},
         {"GetError", [](CSerial& s) { return long(s.GetError()); }, 0},
         {"GetCTS", [](CSerial& s) { return long(s.GetCTS()); }, 0},
+        {"GetDSR", [](CSerial& s) { return long(s.GetDSR()); }, 0},
+        {"GetRing", [](CSerial& s) { return long(s.GetRing()); }, 0},
         {"GetRLSD", [](CSerial& s) { return long(s.GetRLSD()); }, 0},
+        {"Write data", [](CSerial& s) { return s.Write("xy", 2, nullptr, nullptr, INFINITE); }, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -185,6 +190,96 @@ TEST_F(SerialTest, EventCharAndEventTypes) {
     EXPECT_EQ(serial.GetEventType(), 0u); // cleared by reading it
 }
 
+TEST_F(SerialTest, EventMaskChangesOnlyWhenAsked) {
+    ASSERT_EQ(serial.SetMask(EV_RXCHAR), 0);
+    EXPECT_EQ(serial.GetEventMask(), static_cast<unsigned long>(EV_RXCHAR));
+    ASSERT_EQ(serial.SetEventChar('\n', false), 0);
+    EXPECT_EQ(serial.GetEventChar(), '\n');
+    EXPECT_EQ(serial.GetEventMask(), static_cast<unsigned long>(EV_RXCHAR));
+    // Events outside the mask are not reported.
+    serial.lastEvent = EV_RXCHAR | EV_BREAK;
+    EXPECT_EQ(serial.GetEventType(), static_cast<unsigned long>(EV_RXCHAR));
+    EXPECT_EQ(serial.lastEvent, 0u);
+}
+
+// DTR and RTS as asked, every kind of flow control off.
+TEST_F(SerialTest, DtrRtsLinesTurnFlowControlOff) {
+    ASSERT_EQ(serial.SetupHandshaking(CSerial::EHandshakeHardware), 0);
+    struct Case {
+        bool dtr, rts;
+        DWORD dtrControl, rtsControl;
+    };
+    for (const Case& c : {Case{true, false, DTR_CONTROL_ENABLE, RTS_CONTROL_DISABLE},
+                          Case{false, true, DTR_CONTROL_DISABLE, RTS_CONTROL_ENABLE}}) {
+        SCOPED_TRACE(c.dtr);
+        ASSERT_EQ(serial.SetDtrRts(c.dtr, c.rts), 0);
+        DCB dcb;
+        ASSERT_TRUE(GetCommState(serial.portHandle, &dcb));
+        EXPECT_EQ(dcb.fDtrControl, c.dtrControl);
+        EXPECT_EQ(dcb.fRtsControl, c.rtsControl);
+        EXPECT_EQ(dcb.fOutxCtsFlow, 0u);
+        EXPECT_EQ(dcb.fOutxDsrFlow, 0u);
+        EXPECT_EQ(dcb.fOutX, 0u);
+        EXPECT_EQ(dcb.fInX, 0u);
+        EXPECT_EQ(serial.GetHandshaking(), CSerial::EHandshakeOff);
+    }
+}
+
+TEST_F(SerialTest, LineErrorsOfAQuietPortAreNone) {
+    serial.lastError = 99;
+    EXPECT_EQ(serial.GetError(), 0u);
+    EXPECT_EQ(serial.lastError, 0u);
+}
+
+TEST_F(SerialTest, NullTextWritesNothing) {
+    unsigned long written = 99;
+    EXPECT_EQ(serial.Write(static_cast<const char*>(nullptr), &written, nullptr, INFINITE), 0);
+    EXPECT_EQ(written, 0u);
+}
+
+// Overlapped records and time-outs other than INFINITE have no place in this build: the
+// caller is told so in an error box and the process ends with 0x0FFFFFFF.
+TEST(SerialMisuse, OverlappedRecordOrTimeoutEndsTheProcess) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::vector<std::pair<const char*, std::function<void(CSerial&)>>> cases = {
+        {"Write with a time-out", [](CSerial& s) { s.Write("x", 1, nullptr, nullptr, 1000); }},
+        {"Write text with an overlapped record",
+         [](CSerial& s) {
+             char record[32];
+             s.Write("x", nullptr, record, INFINITE);
+         }},
+        {"Read with a time-out",
+         [](CSerial& s) {
+             char c;
+             s.Read(&c, 1, nullptr, nullptr, 0);
+         }},
+        {"WaitEvent with an overlapped record",
+         [](CSerial& s) {
+             char record[32];
+             s.WaitEvent(record, INFINITE);
+         }},
+    };
+    for (const auto& [name, call] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EXIT(
+            {
+                SetMessageBoxHook([](void*, const String& text, const String& caption, unsigned flags) {
+                    std::fprintf(stderr, "[%s|%s|%u]\n", text.toUtf8().constData(),
+                                 caption.toUtf8().constData(), flags);
+                    return IDOK;
+                });
+                CSerial serial;
+                call(serial);
+                std::fprintf(stderr, "returned\n");
+                std::_Exit(0);
+            },
+            ::testing::ExitedWithCode(0x0FFFFFFF & 0xFF),
+            "\\[Overlapped I/O and time-outs are not supported, when overlapped I/O is disabled\\.\\|"
+            "Serial library\\|" +
+                std::to_string(MB_TASKMODAL | MB_ICONERROR) + "\\]");
+    }
+}
+
 TEST_F(SerialTest, BreakWaitsOnTheClock) {
     TFakeClock clock(0);
     TClockOverride use(&clock);
@@ -224,6 +319,7 @@ TEST(SerialOpen, CheckPortTellsPresentMissingAndInUse) {
     sim::PtyPair pty;
     EXPECT_EQ(CSerial::CheckPort(pty.SlavePath().c_str()), 0);
     EXPECT_EQ(CSerial::CheckPort("/dev/no-such-port-here"), 1);
+    EXPECT_EQ(CSerial::CheckPort(""), -1); // neither missing nor in use
     CSerial holder;
     ASSERT_EQ(holder.Open(pty.SlavePath().c_str(), 0, 0, false), 0);
     EXPECT_EQ(CSerial::CheckPort(pty.SlavePath().c_str()), 2);
