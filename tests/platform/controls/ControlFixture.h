@@ -8,8 +8,12 @@
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/GraphicControl.h"
 
+#include <QEvent>
 #include <QStringList>
 #include <Qt>
+#include <gtest/gtest.h>
+
+#include <memory>
 
 class QWidget;
 
@@ -125,3 +129,23 @@ void PostMouse(TWinControl* Target, int Type, int X, int Y);
 void SendWheel(TWinControl* Target, int X, int Y, int Delta);
 void SendKey(TWinControl* Target, int QtKey, Qt::KeyboardModifiers Mods = Qt::NoModifier,
              const QString& Text = QString());
+
+// A shown form of Width x Height on which a test places controls and clicks them.
+template <int Width, int Height> struct ShownFormTest : ::testing::Test {
+    std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
+    QStringList log;
+    void SetUp() override {
+        form->SetClientSize(Width, Height);
+        form->Show();
+    }
+    template <class C> C* make(int x, int y, int w, int h, TWinControl* parent = nullptr) {
+        auto* c = new C(form.get());
+        c->SetParent(parent ? parent : form.get());
+        c->SetBounds(x, y, w, h);
+        return c;
+    }
+    static void click(TWinControl* target, int x, int y) {
+        SendMouse(target, QEvent::MouseButtonPress, x, y);
+        SendMouse(target, QEvent::MouseButtonRelease, x, y);
+    }
+};

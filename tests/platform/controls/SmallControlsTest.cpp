@@ -24,24 +24,7 @@
 #include <memory>
 
 namespace {
-struct SmallControls : ::testing::Test {
-    std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
-    QStringList log;
-    void SetUp() override {
-        form->SetClientSize(320, 240);
-        form->Show();
-    }
-    template <class C> C* make(int x, int y, int w, int h, TWinControl* parent = nullptr) {
-        auto* c = new C(form.get());
-        c->SetParent(parent ? parent : form.get());
-        c->SetBounds(x, y, w, h);
-        return c;
-    }
-    static void click(TWinControl* target, int x, int y) {
-        SendMouse(target, QEvent::MouseButtonPress, x, y);
-        SendMouse(target, QEvent::MouseButtonRelease, x, y);
-    }
-};
+struct SmallControls : ShownFormTest<320, 240> {};
 
 // A parent that records the scroll notifications it gets.
 class TScrollWatcher : public TTestBox {

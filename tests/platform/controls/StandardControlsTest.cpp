@@ -21,23 +21,7 @@
 #include <memory>
 
 namespace {
-struct StdControls : ::testing::Test {
-    std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
-    QStringList log;
-    void SetUp() override {
-        form->SetClientSize(400, 300);
-        form->Show();
-    }
-    template <class C> C* make(int x, int y, int w, int h, TWinControl* parent = nullptr) {
-        auto* c = new C(form.get());
-        c->SetParent(parent ? parent : form.get());
-        c->SetBounds(x, y, w, h);
-        return c;
-    }
-    static void click(TWinControl* target, int x, int y) {
-        SendMouse(target, QEvent::MouseButtonPress, x, y);
-        SendMouse(target, QEvent::MouseButtonRelease, x, y);
-    }
+struct StdControls : ShownFormTest<400, 300> {
     TTabSheet* sheet(TPageControl* pc, const char* caption) {
         auto* s = new TTabSheet(form.get());
         s->SetCaption(QString::fromLatin1(caption));
