@@ -7,6 +7,7 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/IntText.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/SysError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +17,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -109,31 +109,9 @@ struct IniSection {
     }
 };
 
-// Splits text at CR LF, LF and CR.
-std::vector<String> splitLines(const String& text) {
-    std::vector<String> lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.push_back(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n) lines.push_back(text.mid(start));
-    return lines;
-}
-
-String errnoText(int err) {
-    char buf[256];
-    return QString::fromLocal8Bit(strerror_r(err, buf, sizeof buf));
-}
-
 [[noreturn]] void raiseCreateError(const String& fileName, int err) {
     const String shown = fileName.isEmpty() ? fileName : QFileInfo(fileName).absoluteFilePath();
-    throw EFCreateError::CreateResFmt(&SFCreateErrorEx, {shown, errnoText(err)});
+    throw EFCreateError::CreateResFmt(&SFCreateErrorEx, {shown, platform::detail::ErrnoText(err)});
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -178,11 +156,11 @@ struct TMemIniFile::Data {
         Sections.clear();
         Index.clear();
     }
-    void Parse(const std::vector<String>& lines) {
+    void Parse(const TStrings& lines) {
         Clear();
         std::size_t current = SIZE_MAX;
-        for (const String& line : lines) {
-            const String s = Trim(line);
+        for (int i = 0; i < lines.Count(); ++i) {
+            const String s = Trim(lines.Strings(i));
             if (s.isEmpty() || s[0] == u';') continue;
             if (s.size() >= 2 && s[0] == u'[' && s[s.size() - 1] == u']') {
                 current = FindOrAdd(s.mid(1, s.size() - 2));
@@ -225,7 +203,10 @@ void TMemIniFile::LoadValues() {
     QByteArray bytes(static_cast<qsizetype>(file.Size()), '\0');
     file.ReadBuffer(bytes.data(), static_cast<int>(bytes.size()));
     qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    d_->Parse(splitLines(QString::fromUtf8(bytes.constData() + skip, bytes.size() - skip)));
+    // TStrings splits the text at CR LF, LF and CR.
+    TStringList lines;
+    lines.SetText(QString::fromUtf8(bytes.constData() + skip, bytes.size() - skip));
+    d_->Parse(lines);
 }
 
 void TMemIniFile::Clear() {
@@ -249,11 +230,7 @@ void TMemIniFile::GetStrings(TStrings* List) const {
 }
 
 void TMemIniFile::SetStrings(TStrings* List) {
-    std::vector<String> lines;
-    lines.reserve(static_cast<std::size_t>(List->Count()));
-    for (int i = 0; i < List->Count(); ++i)
-        lines.push_back(List->Strings(i));
-    d_->Parse(lines);
+    d_->Parse(*List);
 }
 
 bool TMemIniFile::SectionExists(const String& Section) {

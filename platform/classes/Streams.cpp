@@ -1,5 +1,7 @@
 #include "platform/classes/Streams.h"
 
+#include "platform/rtl/SysError.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,14 +18,9 @@ ORVO_IMPLEMENT_CLASS(TFileStream, THandleStream)
 ORVO_IMPLEMENT_CLASS(TCustomMemoryStream, TStream)
 ORVO_IMPLEMENT_CLASS(TMemoryStream, TCustomMemoryStream)
 
-namespace {
-String errnoText(int err) {
-    char buf[256];
-    // The GNU strerror_r returns the text, which may or may not be in buf.
-    const char* text = strerror_r(err, buf, sizeof buf);
-    return QString::fromLocal8Bit(text);
-}
+using platform::detail::ErrnoText;
 
+namespace {
 String fullName(const String& name) {
     return name.isEmpty() ? name : QFileInfo(name).absoluteFilePath();
 }
@@ -104,7 +101,7 @@ Int64 THandleStream::Seek(Int64 Offset, TSeekOrigin Origin) {
 void THandleStream::SetSize(Int64 NewSize) {
     if (::ftruncate(handle_, static_cast<off_t>(NewSize)) != 0) {
         const int err = errno;
-        EOSError e(QStringLiteral("System Error.  Code: %1.\n%2").arg(err).arg(errnoText(err)));
+        EOSError e(QStringLiteral("System Error.  Code: %1.\n%2").arg(err).arg(ErrnoText(err)));
         e.ErrorCode = static_cast<DWORD>(err);
         throw e;
     }
@@ -131,7 +128,7 @@ TFileStream::TFileStream(const String& AFileName, Word Mode) : THandleStream(-1)
             flags |= O_RDWR;
             break;
         default:
-            throw EFOpenError::CreateResFmt(&SFOpenErrorEx, {fullName(AFileName), errnoText(EINVAL)});
+            throw EFOpenError::CreateResFmt(&SFOpenErrorEx, {fullName(AFileName), ErrnoText(EINVAL)});
         }
     }
     int err = 0;
@@ -154,8 +151,8 @@ TFileStream::TFileStream(const String& AFileName, Word Mode) : THandleStream(-1)
     }
     if (handle_ < 0) {
         if (create)
-            throw EFCreateError::CreateResFmt(&SFCreateErrorEx, {fullName(AFileName), errnoText(err)});
-        throw EFOpenError::CreateResFmt(&SFOpenErrorEx, {fullName(AFileName), errnoText(err)});
+            throw EFCreateError::CreateResFmt(&SFCreateErrorEx, {fullName(AFileName), ErrnoText(err)});
+        throw EFOpenError::CreateResFmt(&SFOpenErrorEx, {fullName(AFileName), ErrnoText(err)});
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/classes/SyncObjs.h"
 
+#include "platform/rtl/SysError.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QFile>
@@ -196,7 +198,7 @@ QByteArray lockBaseName(const String& name) {
 [[noreturn]] void raiseOSError(int err, const String& name) {
     EOSError e(QStringLiteral("System Error.  Code: %1.\n%2 (mutex \"%3\")")
                    .arg(err)
-                   .arg(QString::fromLocal8Bit(std::strerror(err)), name));
+                   .arg(platform::detail::ErrnoText(err), name));
     e.ErrorCode = static_cast<DWORD>(err);
     throw e;
 }

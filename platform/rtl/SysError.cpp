@@ -5,6 +5,7 @@
 #include "platform/rtl/ResStrings.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace platform::detail {
 
@@ -67,6 +68,12 @@ const char* OSErrorText(DWORD ErrorCode) {
     for (const Entry& e : kTexts)
         if (e.code == ErrorCode) return e.text;
     return nullptr;
+}
+
+String ErrnoText(int Errno) {
+    char buf[256];
+    // The GNU strerror_r returns the text, which may or may not be in buf.
+    return QString::fromLocal8Bit(strerror_r(Errno, buf, sizeof buf));
 }
 
 } // namespace platform::detail

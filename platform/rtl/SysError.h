@@ -31,4 +31,7 @@ DWORD OSErrorFromErrno(int Errno);
 // nullptr for a code the layer does not produce. The one table of texts, for SysErrorMessage
 // and for the Windows services' FormatMessageA.
 const char* OSErrorText(DWORD ErrorCode);
+
+// The C library's own text for an errno value, in the locale's language (thread-safe).
+String ErrnoText(int Errno);
 } // namespace platform::detail
