@@ -118,23 +118,11 @@ TColor ColorToRGB(TColor Color) {
 }
 
 bool ColorToIdent(int Color, String& Ident) {
-    for (const auto& e : kColorIdents) {
-        if (e.Value == Color) {
-            Ident = QString::fromLatin1(e.Name);
-            return true;
-        }
-    }
-    return false;
+    return IntToIdent(Color, Ident, kColorIdents);
 }
 
 bool IdentToColor(const String& Ident, int& Color) {
-    for (const auto& e : kColorIdents) {
-        if (Ident.compare(QLatin1String(e.Name), Qt::CaseInsensitive) == 0) {
-            Color = e.Value;
-            return true;
-        }
-    }
-    return false;
+    return IdentToInt(Ident, Color, kColorIdents);
 }
 
 String ColorToString(TColor Color) {

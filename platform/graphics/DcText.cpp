@@ -38,13 +38,14 @@ int widthOf(HDC DC, GdiFont* f, const QString& s) {
 }
 
 // Draws one run of text with its cell's top-left corner at local (dx, dy) of a frame whose
-// origin is the logical point (x, y), rotated by the font's escapement.
-void drawRun(HDC DC, GdiFont* f, int x, int y, qreal dx, qreal dy, const QString& s, const int* advances,
-             bool opaque, const QRectF* clipLocal = nullptr) {
+// origin is the logical point (x, y), rotated by the font's escapement. The callers have
+// measured the run already: fb is the font's box and width the run's width, which an
+// opaque background fills.
+void drawRun(HDC DC, GdiFont* f, const FontBox& fb, int x, int y, qreal dx, qreal dy, const QString& s,
+             int width, const int* advances, bool opaque, const QRectF* clipLocal = nullptr) {
     if (s.isEmpty()) return;
     QPainter* p = DC->TextPainter(f);
     if (!p) return;
-    const FontBox fb = boxOf(f);
     const bool rotated = f->lf.lfEscapement % 3600 != 0;
     // Unrotated text is placed by offsets under the DC's own transform; rotated text gets
     // a frame turned about the reference point.
@@ -57,13 +58,7 @@ void drawRun(HDC DC, GdiFont* f, int x, int y, qreal dx, qreal dy, const QString
         dy += y;
     }
     if (clipLocal) p->setClipRect(*clipLocal, Qt::IntersectClip);
-    if (opaque) {
-        int total = advances ? 0 : widthOf(DC, f, s);
-        if (advances)
-            for (int i = 0; i < s.size(); ++i)
-                total += advances[i];
-        p->fillRect(QRectF(dx, dy, total, fb.Height()), ToQColor(DC->st.bkColor));
-    }
+    if (opaque) p->fillRect(QRectF(dx, dy, width, fb.Height()), ToQColor(DC->st.bkColor));
     if (advances) {
         qreal cx = dx;
         for (int i = 0; i < s.size(); ++i) {
@@ -96,13 +91,15 @@ BOOL textOut(HDC DC, int X, int Y, UINT Options, const TRect* R, const QString& 
     GdiFont* f = fontOf(DC);
     const FontBox fb = boxOf(f);
     const UINT align = DC->st.textAlign;
-    // Measuring is the costly part of text output: only when the anchor or the current
-    // position needs the width.
+    // A cell of the background colour behind the text, unless the rectangle is filled.
+    const bool opaqueCell = DC->st.bkMode == OPAQUE && !(Options & ETO_OPAQUE);
+    // Measuring is the costly part of text output: only when the anchor, the current
+    // position or the background cell needs the width.
     int width = 0;
     if (Dx) {
         for (int i = 0; i < Text.size(); ++i)
             width += Dx[i];
-    } else if ((align & (TA_RIGHT | TA_CENTER | TA_UPDATECP)) || DC->pathOpen) {
+    } else if ((align & (TA_RIGHT | TA_CENTER | TA_UPDATECP)) || DC->pathOpen || opaqueCell) {
         width = widthOf(DC, f, Text);
     }
     const bool updateCP = align & TA_UPDATECP;
@@ -125,8 +122,7 @@ BOOL textOut(HDC DC, int X, int Y, UINT Options, const TRect* R, const QString& 
         QRectF clip;
         const bool clipped = R && (Options & ETO_CLIPPED);
         if (clipped) clip = QRectF(R->Left - X, R->Top - Y, R->Width(), R->Height());
-        drawRun(DC, f, X, Y, off.x(), off.y(), Text, Dx, DC->st.bkMode == OPAQUE && !(Options & ETO_OPAQUE),
-                clipped ? &clip : nullptr);
+        drawRun(DC, f, fb, X, Y, off.x(), off.y(), Text, width, Dx, opaqueCell, clipped ? &clip : nullptr);
     }
     if (updateCP) {
         if ((align & TA_CENTER) == TA_CENTER) {
@@ -271,11 +267,11 @@ int DrawTextW(HDC DC, const String& Text, int Count, TRect* R, UINT Format) {
 
     const int lh = fb.Height();
     const int total = lh * int(lines.size());
-    int maxWidth = 0;
-    for (const Line& l : lines)
-        maxWidth = std::max(maxWidth, widthOf(DC, f, l.text));
 
     if (Format & DT_CALCRECT) {
+        int maxWidth = 0;
+        for (const Line& l : lines)
+            maxWidth = std::max(maxWidth, widthOf(DC, f, l.text));
         R->Right = R->Left + maxWidth;
         R->Bottom = R->Top + total;
         return total;
@@ -300,9 +296,8 @@ int DrawTextW(HDC DC, const String& Text, int Count, TRect* R, UINT Format) {
         else if (Format & DT_RIGHT)
             x = R->Right - w;
         // The run is placed relative to the rectangle's corner so that the clip is too.
-        const QRectF local = clipRect;
-        drawRun(DC, f, R->Left, R->Top, x - R->Left, y - R->Top, l.text, nullptr, DC->st.bkMode == OPAQUE,
-                clip ? &local : nullptr);
+        drawRun(DC, f, fb, R->Left, R->Top, x - R->Left, y - R->Top, l.text, w, nullptr,
+                DC->st.bkMode == OPAQUE, clip ? &clipRect : nullptr);
         if (l.underline >= 0) {
             QPainter* p = DC->ShapePainter();
             if (p) {

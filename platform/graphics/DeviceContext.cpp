@@ -14,21 +14,19 @@ using namespace platform::detail;
 
 DeviceContext::DeviceContext() {
     defaultBitmap_ = CreateBitmap(1, 1, 1, 1, nullptr);
-    st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    Hold(st);
+    SelectStockObjects();
     SelectBitmap(defaultBitmap_);
 }
 
 DeviceContext::DeviceContext(QImage* image) : image_(image), device_(image) {
-    st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    Hold(st);
+    SelectStockObjects();
 }
 
 DeviceContext::DeviceContext(QPaintDevice* device) : device_(device) {
+    SelectStockObjects();
+}
+
+void DeviceContext::SelectStockObjects() {
     st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     st.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
@@ -302,12 +300,6 @@ namespace {
 
 inline bool valid(HDC dc) {
     return dc != nullptr;
-}
-
-QRect boxOf(int l, int t, int r, int b) {
-    if (r < l) std::swap(l, r);
-    if (b < t) std::swap(t, b);
-    return QRect(l, t, r - l, b - t); // [l, r) x [t, b)
 }
 
 // Adds a figure to the DC's open path.
@@ -790,7 +782,7 @@ ArcSpan arcSpan(HDC DC, const QRectF& r, int xs, int ys, int xe, int ye) {
 
 BOOL Rectangle(HDC DC, int Left, int Top, int Right, int Bottom) {
     if (!valid(DC)) return FALSE;
-    const QRect box = boxOf(Left, Top, Right, Bottom);
+    const QRect box = NormalRect(Left, Top, Right, Bottom);
     if (box.width() < 2 || box.height() < 2) return TRUE;
     if (DC->pathOpen) {
         QPainterPath f;
@@ -808,7 +800,7 @@ BOOL Rectangle(HDC DC, int Left, int Top, int Right, int Bottom) {
 
 BOOL RoundRect(HDC DC, int Left, int Top, int Right, int Bottom, int Width, int Height) {
     if (!valid(DC)) return FALSE;
-    const QRect box = boxOf(Left, Top, Right, Bottom);
+    const QRect box = NormalRect(Left, Top, Right, Bottom);
     if (box.width() < 2 || box.height() < 2) return TRUE;
     const qreal rx = std::min(std::abs(Width), box.width()) / 2.0,
                 ry = std::min(std::abs(Height), box.height()) / 2.0;
@@ -880,7 +872,7 @@ void drawEllipse(HDC DC, QPainter* p, const QRect& box) {
 
 BOOL Ellipse(HDC DC, int Left, int Top, int Right, int Bottom) {
     if (!valid(DC)) return FALSE;
-    const QRect box = boxOf(Left, Top, Right, Bottom);
+    const QRect box = NormalRect(Left, Top, Right, Bottom);
     if (box.width() < 2 || box.height() < 2) return TRUE;
     if (DC->pathOpen) {
         QPainterPath f;
@@ -896,7 +888,7 @@ enum class ArcKind { Arc, Pie, Chord };
 BOOL arcShape(HDC DC, ArcKind kind, int Left, int Top, int Right, int Bottom, int xs, int ys, int xe,
               int ye) {
     if (!valid(DC)) return FALSE;
-    const QRect box = boxOf(Left, Top, Right, Bottom);
+    const QRect box = NormalRect(Left, Top, Right, Bottom);
     if (box.width() < 2 || box.height() < 2) return TRUE;
     const QRectF r = outlineRect(box);
     const ArcSpan span = arcSpan(DC, r, xs, ys, xe, ye);
@@ -940,7 +932,7 @@ BOOL Chord(HDC DC, int Left, int Top, int Right, int Bottom, int XStart, int YSt
 
 BOOL ArcTo(HDC DC, int Left, int Top, int Right, int Bottom, int XStart, int YStart, int XEnd, int YEnd) {
     if (!valid(DC)) return FALSE;
-    const QRect box = boxOf(Left, Top, Right, Bottom);
+    const QRect box = NormalRect(Left, Top, Right, Bottom);
     const QRectF r = outlineRect(box);
     const ArcSpan span = arcSpan(DC, r, XStart, YStart, XEnd, YEnd);
     QPainterPath f;
@@ -957,7 +949,7 @@ int FillRect(HDC DC, const TRect* R, HBRUSH Brush) {
     if (!valid(DC) || !R || !Brush) return FALSE;
     QPainter* p = DC->ShapePainter();
     if (!p) return FALSE;
-    const QRect box = boxOf(R->Left, R->Top, R->Right, R->Bottom);
+    const QRect box = NormalRect(R->Left, R->Top, R->Right, R->Bottom);
     if (box.isEmpty()) return TRUE;
     // Filling copies the brush whatever the pen's raster operation.
     if (GetROP2(DC) != R2_COPYPEN) {
@@ -986,7 +978,7 @@ BOOL InvertRect(HDC DC, const TRect* R) {
     QPainter* p = DC->ShapePainter();
     if (!p) return FALSE;
     p->setCompositionMode(QPainter::RasterOp_NotDestination);
-    p->fillRect(boxOf(R->Left, R->Top, R->Right, R->Bottom), Qt::black);
+    p->fillRect(NormalRect(R->Left, R->Top, R->Right, R->Bottom), Qt::black);
     DC->Invalidate(DeviceContext::dRop);
     return TRUE;
 }
@@ -994,7 +986,7 @@ BOOL InvertRect(HDC DC, const TRect* R) {
 BOOL DrawFocusRect(HDC DC, const TRect* R) {
     if (!valid(DC) || !R) return FALSE;
     // Every other pixel of the frame inverted: drawing the same rectangle again erases it.
-    const QRect box = boxOf(R->Left, R->Top, R->Right, R->Bottom);
+    const QRect box = NormalRect(R->Left, R->Top, R->Right, R->Bottom);
     if (box.width() < 1 || box.height() < 1) return TRUE;
     QPainterPath dots;
     for (int x = box.left(); x <= box.right(); x += 2) {

@@ -126,6 +126,8 @@ public:
 
 private:
     std::vector<State> saved; // SaveDC stack
+    // A new DC starts with the black pen, the white brush and the system font.
+    void SelectStockObjects();
     static void Hold(const State& s);
     static void Drop(const State& s);
     template <class T> static T* Reselect(T*& slot, T* object);

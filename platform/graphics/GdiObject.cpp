@@ -25,8 +25,8 @@ QPen GdiPen::MakeQPen(COLORREF c) const {
     const DWORD s = style & PS_STYLE_MASK;
     if (s == PS_NULL) return QPen(Qt::NoPen);
     QPen pen(ToQColor(c));
-    const bool cosmetic = !Geometric() && width <= 1;
-    if (cosmetic || (Geometric() && width <= 1)) {
+    // A pen no wider than a pixel, of either type, draws one device pixel wide.
+    if (width <= 1) {
         pen.setWidth(0);
         pen.setCapStyle(Qt::FlatCap);
         pen.setJoinStyle(Qt::MiterJoin);

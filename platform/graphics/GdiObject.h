@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 struct GdiObject {
@@ -99,6 +100,12 @@ inline QRgb ToQRgb(COLORREF c) {
 }
 inline COLORREF FromQRgb(QRgb c) {
     return COLORREF(qRed(c)) | (COLORREF(qGreen(c)) << 8) | (COLORREF(qBlue(c)) << 16);
+}
+// The rectangle [l, r) x [t, b) of two corners given in any order.
+inline QRect NormalRect(int l, int t, int r, int b) {
+    if (r < l) std::swap(l, r);
+    if (b < t) std::swap(t, b);
+    return QRect(l, t, r - l, b - t);
 }
 // Builds the font object of a LOGFONT (family alias, pixel height).
 void BuildQFont(GdiFont& font);

@@ -116,19 +116,24 @@ QImage sourcePixels(HDC Dest, HDC Src, const QRect& srcDev) {
     return s;
 }
 
+// Fills r with the DC's brush; a hatch or pattern on an opaque background first gets the
+// background colour under its gaps.
+void fillWithBrush(HDC DC, QPainter* p, const QRect& r) {
+    const QBrush b = DC->CurrentQBrush();
+    if (b.style() == Qt::NoBrush) return;
+    if (b.style() != Qt::SolidPattern && DC->st.bkMode == OPAQUE) p->fillRect(r, ToQColor(DC->st.bkColor));
+    p->fillRect(r, b);
+}
+
 QImage patternPixels(HDC DC, const QRect& dev) {
     QImage pat(dev.size(), QImage::Format_RGB32);
     pat.fill(Qt::black);
     QPainter p(&pat);
-    QBrush b = DC->CurrentQBrush();
-    if (b.style() == Qt::NoBrush) return pat;
     // The pattern keeps its phase with the DC's brush origin in device units.
     p.setBrushOrigin(DC->st.brushOrg - dev.topLeft());
     p.setBackgroundMode(DC->st.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
     p.setBackground(ToQColor(DC->st.bkColor));
-    if (b.style() != Qt::SolidPattern && DC->st.bkMode == OPAQUE)
-        p.fillRect(pat.rect(), ToQColor(DC->st.bkColor));
-    p.fillRect(pat.rect(), b);
+    fillWithBrush(DC, &p, pat.rect());
     return pat;
 }
 
@@ -188,12 +193,7 @@ BOOL PatBlt(HDC DC, int X, int Y, int Width, int Height, DWORD Rop) {
         const DevRect d = toDevice(DC, X, Y, Width, Height);
         if (d.rect.isEmpty()) return TRUE;
         if (QPainter* p = DC->DevicePainter()) {
-            QBrush b = DC->CurrentQBrush();
-            if (b.style() != Qt::NoBrush) {
-                if (b.style() != Qt::SolidPattern && DC->st.bkMode == OPAQUE)
-                    p->fillRect(d.rect, ToQColor(DC->st.bkColor));
-                p->fillRect(d.rect, b);
-            }
+            fillWithBrush(DC, p, d.rect);
             DC->EndDevicePainting();
         }
         return TRUE;

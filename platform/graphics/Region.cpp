@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace platform::detail;
+
 namespace {
 
 HRGN newRegion(const QRegion& r) {
@@ -18,12 +20,6 @@ HRGN newRegion(const QRegion& r) {
 int complexity(const QRegion& r) {
     if (r.isEmpty()) return NULLREGION;
     return r.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
-}
-
-QRect normRect(int l, int t, int r, int b) {
-    if (r < l) std::swap(l, r);
-    if (b < t) std::swap(t, b);
-    return QRect(l, t, r - l, b - t);
 }
 
 QRegion combine(const QRegion& a, const QRegion& b, int mode) {
@@ -61,7 +57,7 @@ QRect logicalToDevice(HDC DC, const QRect& r) {
 } // namespace
 
 HRGN CreateRectRgn(int Left, int Top, int Right, int Bottom) {
-    return newRegion(QRegion(normRect(Left, Top, Right, Bottom)));
+    return newRegion(QRegion(NormalRect(Left, Top, Right, Bottom)));
 }
 
 HRGN CreateRectRgnIndirect(const TRect* R) {
@@ -69,14 +65,14 @@ HRGN CreateRectRgnIndirect(const TRect* R) {
 }
 
 HRGN CreateRoundRectRgn(int Left, int Top, int Right, int Bottom, int WidthEllipse, int HeightEllipse) {
-    const QRect r = normRect(Left, Top, Right, Bottom);
+    const QRect r = NormalRect(Left, Top, Right, Bottom);
     QPainterPath path;
     path.addRoundedRect(QRectF(r), std::abs(WidthEllipse) / 2.0, std::abs(HeightEllipse) / 2.0);
     return newRegion(QRegion(path.toFillPolygon().toPolygon()));
 }
 
 HRGN CreateEllipticRgn(int Left, int Top, int Right, int Bottom) {
-    return newRegion(QRegion(normRect(Left, Top, Right, Bottom), QRegion::Ellipse));
+    return newRegion(QRegion(NormalRect(Left, Top, Right, Bottom), QRegion::Ellipse));
 }
 
 HRGN CreateEllipticRgnIndirect(const TRect* R) {
@@ -139,7 +135,7 @@ int SelectClipRgn(HDC DC, HRGN Rgn) {
 
 int ExtSelectClipRgn(HDC DC, HRGN Rgn, int Mode) {
     if (!DC) return ERROR;
-    if (Mode == RGN_COPY || (!Rgn && Mode == RGN_COPY)) return SelectClipRgn(DC, Rgn);
+    if (Mode == RGN_COPY) return SelectClipRgn(DC, Rgn);
     if (!Rgn) return ERROR;
     const QRegion r = combine(currentArea(DC), Rgn->rgn, Mode);
     setClip(DC, r);
@@ -164,14 +160,14 @@ int GetClipBox(HDC DC, TRect* R) {
 
 int IntersectClipRect(HDC DC, int Left, int Top, int Right, int Bottom) {
     if (!DC) return ERROR;
-    const QRegion r = currentArea(DC).intersected(logicalToDevice(DC, normRect(Left, Top, Right, Bottom)));
+    const QRegion r = currentArea(DC).intersected(logicalToDevice(DC, NormalRect(Left, Top, Right, Bottom)));
     setClip(DC, r);
     return complexity(r);
 }
 
 int ExcludeClipRect(HDC DC, int Left, int Top, int Right, int Bottom) {
     if (!DC) return ERROR;
-    const QRegion r = currentArea(DC).subtracted(logicalToDevice(DC, normRect(Left, Top, Right, Bottom)));
+    const QRegion r = currentArea(DC).subtracted(logicalToDevice(DC, NormalRect(Left, Top, Right, Bottom)));
     setClip(DC, r);
     return complexity(r);
 }
@@ -193,5 +189,5 @@ BOOL PtVisible(HDC DC, int X, int Y) {
 
 BOOL RectVisible(HDC DC, const TRect* R) {
     if (!DC || !R) return FALSE;
-    return currentArea(DC).intersects(logicalToDevice(DC, normRect(R->Left, R->Top, R->Right, R->Bottom)));
+    return currentArea(DC).intersects(logicalToDevice(DC, NormalRect(R->Left, R->Top, R->Right, R->Bottom)));
 }
