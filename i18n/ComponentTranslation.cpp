@@ -291,20 +291,18 @@ void TGettextInstance::TranslateLines(TStrings* sl, const String& TextDomain) {
     if (sl->Count() == 0) return;
     sl->BeginUpdate();
     try {
+        // Lists of these classes are translated in a copy that replaces them as a whole.
+        TStringList copy;
+        TStrings* target = sl;
         if (copiesLines(sl)) {
-            TStringList copy;
             copy.Assign(sl);
-            for (int i = 0; i < copy.Count(); ++i) {
-                const String line = copy.Strings(i);
-                if (!line.isEmpty()) copy.SetStrings(i, dgettext(TextDomain, line));
-            }
-            sl->Assign(&copy);
-        } else {
-            for (int i = 0; i < sl->Count(); ++i) {
-                const String line = sl->Strings(i);
-                if (!line.isEmpty()) sl->SetStrings(i, dgettext(TextDomain, line));
-            }
+            target = &copy;
         }
+        for (int i = 0; i < target->Count(); ++i) {
+            const String line = target->Strings(i);
+            if (!line.isEmpty()) target->SetStrings(i, dgettext(TextDomain, line));
+        }
+        if (target != sl) sl->Assign(&copy);
     } catch (...) {
         sl->EndUpdate();
         throw;

@@ -4,6 +4,7 @@
 #include "i18n/Utf8.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/win/MessageBox.h"
 
 #include <QDir>
@@ -156,9 +157,8 @@ String TDomain::GetTranslationProperty(const String& PropertyName) {
     const String prefix = PropertyName + QStringLiteral(": ");
     const QStringList lines = header.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
     for (const QString& line : lines) {
-        if (!StartsWithIgnoringAsciiCase(line, prefix)) continue;
-        const AnsiString value = Utf8EncodeText(line.mid(prefix.size()));
-        return Utf8DecodeText(TrimUtf8(value, 1, int(value.size())));
+        // The value without blanks and control characters (up to U+0020) at either end.
+        if (StartsWithIgnoringAsciiCase(line, prefix)) return Trim(line.mid(prefix.size()));
     }
     return String();
 }

@@ -5,6 +5,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/SyncObjs.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/win/Process.h"
 
 #include <cassert>
@@ -33,13 +34,9 @@ UInt64 readUInt64(TStream& s) {
     return v;
 }
 
-String trimmedName(const QByteArray& bytes) {
-    qsizetype first = 0, last = bytes.size() - 1;
-    while (first <= last && static_cast<unsigned char>(bytes[first]) <= 32)
-        ++first;
-    while (last >= first && static_cast<unsigned char>(bytes[last]) <= 32)
-        --last;
-    String name = String::fromUtf8(bytes.mid(first, last - first + 1));
+String trimmedName(const AnsiString& bytes) {
+    const AnsiString trimmed = Trim(bytes);
+    String name = String::fromUtf8(trimmed.data(), qsizetype(trimmed.size()));
     // Names are written with the other platform's delimiter.
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return name;
@@ -93,7 +90,7 @@ void TFileLocator::AnalyzeFile(const String& ProgramFile, UInt64 TablePosition) 
             const UInt64 nameStart = position + 24;
             if (next <= nameStart || next - nameStart > kMaxNameLength || next > fileSize) break;
             if (offset > fileSize || size > fileSize - offset) break;
-            QByteArray bytes(qsizetype(next - nameStart), '\0');
+            AnsiString bytes(std::size_t(next - nameStart), '\0');
             file.ReadBuffer(bytes.data(), int(bytes.size()));
             auto* info = new TEmbeddedFileInfo();
             info->Offset = Int64(offset);

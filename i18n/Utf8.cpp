@@ -1,6 +1,7 @@
 #include "i18n/Utf8.h"
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/StrUtils.h"
 
 #include <algorithm>
 
@@ -138,18 +139,9 @@ AnsiString LfToCrLf(const AnsiString& Bytes) {
 }
 
 AnsiString TrimUtf8(const AnsiString& Bytes, int Start, int Length) {
-    if (Start < 1) Start = 1;
-    const long long size = static_cast<long long>(Bytes.size());
-    long long first = Start - 1;
-    if (first >= size || Length <= 0) return AnsiString();
-    long long last = std::min<long long>(size, first + Length) - 1;
-    auto blank = [&](long long i) { return static_cast<unsigned char>(Bytes[std::size_t(i)]) <= 32; };
-    while (first <= last && blank(first))
-        ++first;
-    while (last >= first && blank(last))
-        --last;
-    if (first > last) return AnsiString();
-    return Bytes.substr(std::size_t(first), std::size_t(last - first + 1));
+    const std::size_t first = std::size_t(std::max(Start, 1) - 1);
+    if (first >= Bytes.size() || Length <= 0) return AnsiString();
+    return Trim(Bytes.substr(first, std::size_t(Length)));
 }
 
 bool StartsWithExact(const String& Text, const String& Part) {
