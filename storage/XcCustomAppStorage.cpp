@@ -315,6 +315,13 @@ void TXcCustomAppStorage::ResolvePath(const String& InPath, TXcCustomAppStorage*
     }
 }
 
+TXcCustomAppStorage* TXcCustomAppStorage::ResolvedStore(const String& Path) {
+    TXcCustomAppStorage* store = nullptr;
+    String target;
+    ResolvePath(Path, store, target);
+    return store;
+}
+
 bool TXcCustomAppStorage::IsListItemName(const String& Name) {
     const String last = Name.mid(Name.lastIndexOf(u'\\') + 1);
     return last.size() >= 5 && last.left(4).compare(QStringLiteral("Item"), Qt::CaseInsensitive) == 0 &&
@@ -907,9 +914,7 @@ void TXcCustomAppStorage::WriteList(const String& Path, TObject* List, int ItemC
                                     const TXcAppStorageListItemEvent& OnWriteItem,
                                     const TXcAppStorageListDeleteEvent& OnDeleteItems,
                                     const String& ItemName) {
-    TXcCustomAppStorage* store = nullptr;
-    String target;
-    ResolvePath(ConcatPaths({Path, QStringLiteral("*")}), store, target);
+    TXcCustomAppStorage* store = ResolvedStore(ConcatPaths({Path, QStringLiteral("*")}));
     if (store->ReadOnly()) return;
     const int old = ReadListCount(Path, ItemName);
     if (OnWriteItem)
@@ -933,8 +938,8 @@ void TXcCustomAppStorage::WriteStringListItem(TXcCustomAppStorage*, const String
         WriteString(ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)}), sl->Strings(Index));
 }
 
-void TXcCustomAppStorage::DeleteStringListItems(TXcCustomAppStorage*, const String& Path, TObject*, int First,
-                                                int Last, const String& ItemName) {
+void TXcCustomAppStorage::DeleteListItems(TXcCustomAppStorage*, const String& Path, TObject*, int First,
+                                          int Last, const String& ItemName) {
     for (int i = First; i <= Last; ++i)
         DeleteValue(ConcatPaths({Path, ItemNameIndexPath(ItemName, i)}));
 }
@@ -960,7 +965,7 @@ void TXcCustomAppStorage::WriteStringList(const String& Path, TStrings* SL, cons
     }
     WriteList(Path, SL, SL->Count(),
               TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteStringListItem),
-              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteStringListItems), ItemName);
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteListItems), ItemName);
     WritePersistent(Path, SL, true);
 }
 
@@ -1017,6 +1022,13 @@ TPersistent* TXcCustomAppStorage::DefaultObjectListItemCreate(const String& Path
     return p;
 }
 
+TPersistent* TXcCustomAppStorage::CreateListItemObject(const String& Entry, const String& ObjectPath,
+                                                       int Index) {
+    TXcCustomAppStorage* store = ResolvedStore(Entry);
+    return store->FCurrentInstanceCreateEvent ? store->FCurrentInstanceCreateEvent(this, ObjectPath, Index)
+                                              : DefaultObjectListItemCreate(ObjectPath);
+}
+
 namespace {
 // Swaps a store's entry creator for the time of a list read.
 class TCreatorScope {
@@ -1041,12 +1053,7 @@ void TXcCustomAppStorage::ReadObjectListItem(TXcCustomAppStorage*, const String&
     auto* list = dynamic_cast<TList*>(List);
     if (!list) return;
     const String entry = ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)});
-    TXcCustomAppStorage* store = nullptr;
-    String target;
-    ResolvePath(entry, store, target);
-    TPersistent* obj = store->FCurrentInstanceCreateEvent
-                           ? store->FCurrentInstanceCreateEvent(this, entry, Index)
-                           : DefaultObjectListItemCreate(entry);
+    TPersistent* obj = CreateListItemObject(entry, entry, Index);
     list->Add(obj);
     ReadPersistent(entry, obj, true, true);
 }
@@ -1057,12 +1064,6 @@ void TXcCustomAppStorage::WriteObjectListItem(TXcCustomAppStorage*, const String
     if (!list) return;
     if (auto* obj = dynamic_cast<TPersistent*>(static_cast<TObject*>(list->Items(Index))))
         WritePersistent(ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)}), obj, true);
-}
-
-void TXcCustomAppStorage::DeleteObjectListItems(TXcCustomAppStorage*, const String& Path, TObject*, int First,
-                                                int Last, const String& ItemName) {
-    for (int i = First; i <= Last; ++i)
-        DeleteValue(ConcatPaths({Path, ItemNameIndexPath(ItemName, i)}));
 }
 
 int TXcCustomAppStorage::ReadObjectList(const String& Path, TList* List, bool ClearFirst,
@@ -1076,9 +1077,7 @@ int TXcCustomAppStorage::ReadObjectList(const String& Path, TList* List,
     if (!ListStored(Path, ItemName) && StorageOptions()->DefaultIfValueNotExists()) return List->Count();
     // A list that owns its objects frees them as it is cleared; a plain list only forgets them.
     if (ClearFirst) List->Clear();
-    TXcCustomAppStorage* store = nullptr;
-    String target;
-    ResolvePath(ConcatPaths({Path, QStringLiteral("*")}), store, target);
+    TXcCustomAppStorage* store = ResolvedStore(ConcatPaths({Path, QStringLiteral("*")}));
     TCreatorScope creator(store->FCurrentInstanceCreateEvent, ItemCreator);
     return ReadList(Path, List, TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::ReadObjectListItem),
                     ItemName);
@@ -1087,7 +1086,7 @@ int TXcCustomAppStorage::ReadObjectList(const String& Path, TList* List,
 void TXcCustomAppStorage::WriteObjectList(const String& Path, TList* List, const String& ItemName) {
     WriteList(Path, List, List->Count(),
               TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteObjectListItem),
-              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteObjectListItems), ItemName);
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteListItems), ItemName);
 }
 
 // Strings with objects.
@@ -1098,12 +1097,7 @@ void TXcCustomAppStorage::ReadStringObjectListItem(TXcCustomAppStorage*, const S
     if (!sl) return;
     const String entry = ConcatPaths({Path, ItemNameIndexPath(ItemName, Index)});
     const String objectPath = ConcatPaths({entry, QStringLiteral("Object")});
-    TXcCustomAppStorage* store = nullptr;
-    String target;
-    ResolvePath(entry, store, target);
-    TPersistent* obj = store->FCurrentInstanceCreateEvent
-                           ? store->FCurrentInstanceCreateEvent(this, objectPath, Index)
-                           : DefaultObjectListItemCreate(objectPath);
+    TPersistent* obj = CreateListItemObject(entry, objectPath, Index);
     sl->AddObject(ReadString(ConcatPaths({entry, QStringLiteral("Itemname")}), String()), obj);
     ReadPersistent(objectPath, obj, true, true, CombinedIgnoreListOf(obj));
 }
@@ -1123,12 +1117,6 @@ void TXcCustomAppStorage::WriteStringObjectListItem(TXcCustomAppStorage*, const 
     }
 }
 
-void TXcCustomAppStorage::DeleteStringObjectListItems(TXcCustomAppStorage*, const String& Path, TObject*,
-                                                      int First, int Last, const String& ItemName) {
-    for (int i = First; i <= Last; ++i)
-        DeleteValue(ConcatPaths({Path, ItemNameIndexPath(ItemName, i)}));
-}
-
 int TXcCustomAppStorage::ReadStringObjectList(const String& Path, TStrings* SL, bool ClearFirst,
                                               const String& ItemName) {
     return ReadStringObjectList(Path, SL, nullptr, ClearFirst, ItemName);
@@ -1139,9 +1127,7 @@ int TXcCustomAppStorage::ReadStringObjectList(const String& Path, TStrings* SL,
                                               bool ClearFirst, const String& ItemName) {
     if (!ListStored(Path, ItemName) && StorageOptions()->DefaultIfValueNotExists()) return SL->Count();
     TUpdateScope<TStrings> update(SL);
-    TXcCustomAppStorage* store = nullptr;
-    String target;
-    ResolvePath(ConcatPaths({Path, QStringLiteral("*")}), store, target);
+    TXcCustomAppStorage* store = ResolvedStore(ConcatPaths({Path, QStringLiteral("*")}));
     if (ClearFirst) SL->Clear();
     ReadPersistent(Path, SL, true, false);
     TCreatorScope creator(store->FCurrentInstanceCreateEvent, ItemCreator);
@@ -1152,8 +1138,7 @@ int TXcCustomAppStorage::ReadStringObjectList(const String& Path, TStrings* SL,
 void TXcCustomAppStorage::WriteStringObjectList(const String& Path, TStrings* SL, const String& ItemName) {
     WriteList(Path, SL, SL->Count(),
               TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteStringObjectListItem),
-              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteStringObjectListItems),
-              ItemName);
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteListItems), ItemName);
     WritePersistent(Path, SL, true);
 }
 
@@ -1182,12 +1167,6 @@ void TXcCustomAppStorage::WriteCollectionItem(TXcCustomAppStorage*, const String
     }
 }
 
-void TXcCustomAppStorage::DeleteCollectionItems(TXcCustomAppStorage*, const String& Path, TObject*, int First,
-                                                int Last, const String& ItemName) {
-    for (int i = First; i <= Last; ++i)
-        DeleteValue(ConcatPaths({Path, ItemNameIndexPath(ItemName, i)}));
-}
-
 int TXcCustomAppStorage::ReadCollection(const String& Path, TCollection* List, bool ClearFirst,
                                         const String& ItemName) {
     if (!ListStored(Path, ItemName) && StorageOptions()->DefaultIfValueNotExists()) return List->Count();
@@ -1201,7 +1180,7 @@ int TXcCustomAppStorage::ReadCollection(const String& Path, TCollection* List, b
 void TXcCustomAppStorage::WriteCollection(const String& Path, TCollection* List, const String& ItemName) {
     WriteList(Path, List, List->Count(),
               TXcAppStorageListItemEvent(this, &TXcCustomAppStorage::WriteCollectionItem),
-              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteCollectionItems), ItemName);
+              TXcAppStorageListDeleteEvent(this, &TXcCustomAppStorage::DeleteListItems), ItemName);
     WritePersistent(Path, List, true);
 }
 
@@ -1459,9 +1438,7 @@ void TXcCustomAppStorage::GetStoredValues(const String& Path, TStrings* Strings,
 void TXcCustomAppStorage::CheckDeletePathByVersion(const String& Path, int VersionNumber,
                                                    bool DeleteIfNotEqual, bool WriteVersionNumber,
                                                    const String& VersionName) {
-    TXcCustomAppStorage* store = nullptr;
-    String target;
-    ResolvePath(Path, store, target);
+    TXcCustomAppStorage* store = ResolvedStore(Path);
     if (store->ReadOnly() || VersionName.isEmpty()) return;
     store->BeginUpdate();
     try {

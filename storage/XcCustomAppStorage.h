@@ -321,13 +321,19 @@ protected:
     bool Designing() const { return ComponentState().Contains(csDesigning); }
 
 private:
+    // The store that holds Path: this one or the sub-storage mounted over it.
+    TXcCustomAppStorage* ResolvedStore(const String& Path);
     TPersistent* DefaultObjectListItemCreate(const String& Path);
+    // The object of a list entry: made by the creator that Entry's store holds for the list
+    // being read, else from the class name stored at ObjectPath.
+    TPersistent* CreateListItemObject(const String& Entry, const String& ObjectPath, int Index);
+    // Deletes the entries First..Last of a list whose entries are named by ItemNameIndexPath.
+    void DeleteListItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int First, int Last,
+                         const String& ItemName);
     void ReadStringListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
                             const String& ItemName);
     void WriteStringListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
                              const String& ItemName);
-    void DeleteStringListItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int First,
-                               int Last, const String& ItemName);
     void ReadWideStringListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
                                 const String& ItemName);
     void WriteWideStringListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
@@ -338,20 +344,14 @@ private:
                             const String& ItemName);
     void WriteObjectListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
                              const String& ItemName);
-    void DeleteObjectListItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int First,
-                               int Last, const String& ItemName);
     void ReadStringObjectListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
                                   const String& ItemName);
     void WriteStringObjectListItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
                                    const String& ItemName);
-    void DeleteStringObjectListItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List,
-                                     int First, int Last, const String& ItemName);
     void ReadCollectionItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
                             const String& ItemName);
     void WriteCollectionItem(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int Index,
                              const String& ItemName);
-    void DeleteCollectionItems(TXcCustomAppStorage* Sender, const String& Path, TObject* List, int First,
-                               int Last, const String& ItemName);
     void CollectStoredValues(const String& Prefix, const String& SearchPath, TStrings* Strings,
                              TXcAppStorageEnumOptions Options);
 

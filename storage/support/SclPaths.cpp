@@ -5,10 +5,6 @@
 #include "platform/win/Process.h"
 
 namespace {
-bool IsDelimiter(QChar c) {
-    return c == u'/' || c == u'\\';
-}
-
 bool IsServerChar(QChar c) {
     return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'-' || c == u'.' || c == u'_';
 }
@@ -27,13 +23,11 @@ bool IsShareName(const String& s, int from) {
 } // namespace
 
 String AppendPathDelimiter(const String& Path) {
-    if (!Path.isEmpty() && IsDelimiter(Path.back())) return Path;
-    return Path + QChar(PathDelim);
+    return IncludeTrailingPathDelimiter(Path);
 }
 
 String DropPathDelimiter(const String& Path) {
-    if (!Path.isEmpty() && IsDelimiter(Path.back())) return Path.left(Path.size() - 1);
-    return Path;
+    return ExcludeTrailingPathDelimiter(Path);
 }
 
 String AddFileExtension(const String& Path, const String& Ext) {

@@ -14,7 +14,7 @@ const TUnitRevisionNote note(UnitVersioning);
 
 constexpr int kUnits = 65536;
 
-// Both tables, built once, one code unit at a time, and only read afterwards.
+// Both tables, built once on first use, one code unit at a time, and only read afterwards.
 struct CharTables {
     Word types[kUnits];
     char16_t cases[3 * kUnits];
@@ -41,10 +41,6 @@ const CharTables& Tables() {
     static const std::unique_ptr<CharTables> tables = std::make_unique<CharTables>();
     return *tables;
 }
-
-// Built while the program starts, as the library did; Tables() also builds them on first
-// use by another unit's start-up.
-const CharTables& startupTables = Tables();
 
 int IndexIn(const String& S, QChar C, int from) {
     return int(S.indexOf(C, from));

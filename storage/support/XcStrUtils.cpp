@@ -11,7 +11,7 @@ void FillWithChar(String& Text, int Count, QChar Ch) {
 }
 
 String RepeatChar(QChar Ch, int N) {
-    return N <= 0 ? String() : String(N, Ch);
+    return StringOfChar(Ch, N);
 }
 
 String BufferToHexText(const void* Buf, int Count) {
@@ -50,17 +50,7 @@ int HexTextToBuffer(const String& Text, void* Buf, int BufSize) {
 }
 
 String ReplaceAllText(const String& S, const String& Old, const String& New) {
-    if (Old.isEmpty()) return S;
-    String out;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = S.indexOf(Old, from);
-        if (at < 0) break;
-        out += S.mid(from, at - from);
-        out += New;
-        from = at + Old.size();
-    }
-    return out + S.mid(from);
+    return StringReplace(S, Old, New, {rfReplaceAll});
 }
 
 String StripChar(const String& S, QChar Ch) {
