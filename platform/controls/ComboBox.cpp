@@ -337,26 +337,12 @@ void TCustomCombo::SetEditText(const String& Value) {
     if (Focused()) FAnchor = 0;
 }
 
-int TCustomCombo::FindPrefix(const String& Prefix, int After) const {
-    const int n = int(FItemList.size());
-    for (int k = 1; k <= n; ++k) {
-        const int i = (After + k + n) % n;
-        if (FItemList[std::size_t(i)].Text.startsWith(Prefix, Qt::CaseInsensitive)) return i;
-    }
-    return -1;
-}
-
 void TCustomCombo::SetTextValue(const String& Value) {
     if (ComponentState().Contains(csLoading)) {
         FEditText = Value;
         return;
     }
-    int match = -1;
-    for (std::size_t i = 0; i < FItemList.size(); ++i)
-        if (FItemList[i].Text.compare(Value, Qt::CaseInsensitive) == 0) {
-            match = int(i);
-            break;
-        }
+    const int match = FItems->IndexOf(Value);
     if (Editable()) {
         SetEditText(Value);
         FItemIndex = match;
@@ -422,12 +408,7 @@ void TCustomCombo::UserSelect(int Index) {
 void TCustomCombo::UserEdit(const String& NewText, int Caret) {
     FEditText = NewText;
     FCaret = FAnchor = std::clamp(Caret, 0, int(NewText.size()));
-    FItemIndex = -1;
-    for (std::size_t i = 0; i < FItemList.size(); ++i)
-        if (FItemList[i].Text.compare(NewText, Qt::CaseInsensitive) == 0) {
-            FItemIndex = int(i);
-            break;
-        }
+    FItemIndex = FItems->IndexOf(NewText);
     Invalidate();
     Change();
 }
@@ -688,7 +669,7 @@ void TCustomCombo::KeyPress(QChar& Key) {
     const ushort ch = Key.unicode();
     if (!Editable()) {
         if (ch >= 32) {
-            const int i = FindPrefix(String(Key), FItemIndex);
+            const int i = platform::detail::FindItemPrefix(FItemList, String(Key), FItemIndex);
             if (i >= 0) UserSelect(i);
         }
         return;

@@ -120,7 +120,6 @@ private:
     void CloseList(bool Accept);
     // The edit part's text as the user changed it.
     void UserEdit(const String& NewText, int Caret);
-    int FindPrefix(const String& Prefix, int After) const;
     void SetEditText(const String& Value);
     int CaretAt(int X);
     // Paints the dropped list's rows on Target.

@@ -1,5 +1,6 @@
 // The order of the items of combo and list boxes: by text, ignoring case, stable for equal
-// texts. Shared by the controls that keep their own item lists.
+// texts; and the search of an item by its first characters. Shared by the controls that
+// keep their own item lists.
 #pragma once
 
 #include "platform/rtl/Types.h"
@@ -41,6 +42,17 @@ template <class ItemT> std::vector<int> SortItemList(std::vector<ItemT>& Items) 
 inline int SortedPosition(const std::vector<int>& Order, int Old) {
     const auto it = std::find(Order.begin(), Order.end(), Old);
     return it == Order.end() ? -1 : int(it - Order.begin());
+}
+
+// The first item after After, wrapping round (After itself last), whose text starts with
+// Prefix, ignoring case; -1 when none does.
+template <class ItemT> int FindItemPrefix(const std::vector<ItemT>& Items, const String& Prefix, int After) {
+    const int n = int(Items.size());
+    for (int k = 1; k <= n; ++k) {
+        const int i = (After + k + n) % n;
+        if (Items[std::size_t(i)].Text.startsWith(Prefix, Qt::CaseInsensitive)) return i;
+    }
+    return -1;
 }
 
 } // namespace platform::detail

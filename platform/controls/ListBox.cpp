@@ -512,13 +512,8 @@ void TCustomListBox::KeyPress(QChar& Key) {
     if (Key.unicode() < 32) return;
     // A typed character moves to the next item starting with it.
     const int from = FMultiSelect ? FCaret : FItemIndex;
-    for (int k = 1; k <= Count(); ++k) {
-        const int i = (from + k + Count()) % Count();
-        if (FItemList[std::size_t(i)].Text.startsWith(String(Key), Qt::CaseInsensitive)) {
-            UserMoveTo(i, {});
-            return;
-        }
-    }
+    const int i = platform::detail::FindItemPrefix(FItemList, String(Key), from);
+    if (i >= 0) UserMoveTo(i, {});
 }
 
 bool TCustomListBox::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
