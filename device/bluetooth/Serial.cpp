@@ -71,7 +71,6 @@ long CSerial::Open(const char* device, unsigned long inQueue, unsigned long outQ
     HANDLE h = CreateFileA(device, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                            overlapped ? FILE_FLAG_OVERLAPPED : 0, nullptr);
     if (h == INVALID_HANDLE_VALUE || h == nullptr) {
-        portHandle = nullptr;
         Fail(GetLastError());
         DebugTrace(Sprintf("CSerial::Open - Unable to open port [%s]: %u", device ? device : "", lastError));
         return Result();

@@ -1,5 +1,7 @@
 #include "platform/win/BluetoothLookup.h"
 
+#include "platform/rtl/IntText.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -56,7 +58,7 @@ TBlueZLookup& SystemLookup() {
 String AddressText(const TBdAddr& a) {
     String s;
     for (int i = 5; i >= 0; --i)
-        s += QStringLiteral("%1").arg(a.b[i], 2, 16, QLatin1Char('0')).toUpper();
+        s += IntToHex(a.b[i], 2);
     return s;
 }
 

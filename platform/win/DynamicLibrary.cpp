@@ -1,5 +1,6 @@
 #include "platform/win/DynamicLibrary.h"
 
+#include "platform/rtl/FileUtils.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Shell.h"
 
@@ -43,7 +44,7 @@ std::atomic<UINT> g_errorMode{0};
 
 // The table index of a library name ("C:\Windows\System32\GDI32.DLL" -> gdi32), or -1.
 int LibraryIndex(const String& fileName) {
-    String name = fileName.section(u'/', -1).section(u'\\', -1).toLower();
+    String name = ExtractFileName(fileName).toLower();
     if (name.endsWith(QLatin1String(".dll"))) name.chop(4);
     for (int i = 0; i < int(kLibraryCount); ++i)
         if (name == QLatin1String(kLibraries[i].name)) return i;

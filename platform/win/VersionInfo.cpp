@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <cstring>
+#include <string>
 #include <utility>
 
 namespace platform::detail {
@@ -32,12 +33,10 @@ public:
         PutWord(0);
         PutWord(valueLength);
         PutWord(type);
-        for (const char16_t* k = key; *k; ++k)
-            PutWord(*k);
-        PutWord(0);
-        Align();
+        PutText(key);
         return start;
     }
+    // A NUL-terminated UTF-16 text, padded to 32 bits.
     void PutText(const char16_t* text) {
         for (const char16_t* t = text; *t; ++t)
             PutWord(*t);
@@ -65,13 +64,6 @@ private:
             bytes.push_back(0);
     }
 };
-
-std::size_t Length16(const char16_t* s) {
-    std::size_t n = 0;
-    while (s[n])
-        ++n;
-    return n;
-}
 
 std::vector<Byte> BuildProgramBlock() {
     TBlockWriter w;
@@ -101,7 +93,7 @@ std::vector<Byte> BuildProgramBlock() {
     tableKey[8] = 0;
     std::size_t table = w.Begin(tableKey, 0, 1);
     for (const auto& s : kStrings) {
-        std::size_t str = w.Begin(s[0], Word(Length16(s[1]) + 1), 1);
+        std::size_t str = w.Begin(s[0], Word(std::char_traits<char16_t>::length(s[1]) + 1), 1);
         w.PutText(s[1]);
         w.End(str);
     }
