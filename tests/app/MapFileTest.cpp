@@ -1,0 +1,168 @@
+// Map files byte for byte, both readers, the files they refuse, and saving that never leaves a
+// half-written file.
+#include "app/MapFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+CurvePoints NeutralCurve() {
+    CurvePoints c(CurveLength, CurveNoPoint);
+    c.front() = 0;
+    c.back() = 4095;
+    return c;
+}
+
+CurvePoints RampCurve() {
+    CurvePoints c(CurveLength);
+    for (int i = 0; i < CurveLength; ++i)
+        c[std::size_t(i)] = i % 5 == 0 ? CurveNoPoint : std::uint16_t(i * 8);
+    return c;
+}
+
+std::vector<unsigned char> Word(unsigned w) {
+    return {std::uint8_t(w & 0xFF), std::uint8_t(w >> 8)};
+}
+std::vector<unsigned char> Count(unsigned n) {
+    return {std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(n >> 16), std::uint8_t(n >> 24)};
+}
+std::vector<unsigned char> Entries(const CurvePoints& c) {
+    std::vector<unsigned char> out;
+    for (std::uint16_t e : c) {
+        const auto w = Word(e);
+        out.insert(out.end(), w.begin(), w.end());
+    }
+    return out;
+}
+std::vector<unsigned char> Join(std::initializer_list<std::vector<unsigned char>> parts) {
+    std::vector<unsigned char> out;
+    for (const auto& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+QByteArray FileBytes(const String& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(MapFile, TheFileOfAResetChannelIs1030Bytes) {
+    std::vector<unsigned char> expected = {0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00};
+    for (int i = 1; i < 511; ++i) {
+        expected.push_back(0xFF);
+        expected.push_back(0xFF);
+    }
+    expected.push_back(0xFF);
+    expected.push_back(0x0F);
+    EXPECT_EQ(MapFileBytes({NeutralCurve()}), expected);
+    EXPECT_EQ(expected.size(), 1030u);
+}
+
+TEST(MapFile, BothChannelsMakeAFormatOneFileOf2058Bytes) {
+    const auto bytes = MapFileBytes({NeutralCurve(), RampCurve()});
+    EXPECT_EQ(bytes, Join({Word(1), Count(512), Entries(NeutralCurve()), Count(512), Entries(RampCurve())}));
+    EXPECT_EQ(bytes.size(), 2058u);
+    EXPECT_THROW(MapFileBytes({}), std::invalid_argument);
+    EXPECT_THROW(MapFileBytes({NeutralCurve(), NeutralCurve(), NeutralCurve()}), std::invalid_argument);
+}
+
+TEST(MapFile, ReadersTakeTheCurvesTheyNeed) {
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> bytes;
+        TMapFileScope scope;
+        std::vector<CurvePoints> curves;
+    };
+    const auto one = MapFileBytes({RampCurve()});
+    const auto two = MapFileBytes({RampCurve(), NeutralCurve()});
+    const Case cases[] = {
+        {"format 0, first curve", one, TMapFileScope::FirstCurve, {RampCurve()}},
+        {"format 0, all curves", one, TMapFileScope::AllCurves, {RampCurve()}},
+        {"format 1, first curve only", two, TMapFileScope::FirstCurve, {RampCurve()}},
+        {"format 1, both curves", two, TMapFileScope::AllCurves, {RampCurve(), NeutralCurve()}},
+        {"format 1 without its second curve, first curve only",
+         std::vector<unsigned char>(two.begin(), two.begin() + 1030),
+         TMapFileScope::FirstCurve,
+         {RampCurve()}},
+        {"format word 7, first curve",
+         Join({Word(7), Count(512), Entries(RampCurve())}),
+         TMapFileScope::FirstCurve,
+         {RampCurve()}},
+        {"trailing bytes", Join({one, {1, 2, 3}}), TMapFileScope::AllCurves, {RampCurve()}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<CurvePoints> curves;
+        EXPECT_TRUE(ParseMapFile(c.bytes.data(), c.bytes.size(), c.scope, curves));
+        EXPECT_EQ(curves, c.curves);
+    }
+}
+
+TEST(MapFile, FilesWithoutWholeValidCurvesAreRefusedAndChangeNothing) {
+    const auto ramp = Entries(RampCurve());
+    CurvePoints badCode = RampCurve();
+    badCode[300] = 4096;
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> bytes;
+        TMapFileScope scope;
+    };
+    const Case cases[] = {
+        {"empty", {}, TMapFileScope::FirstCurve},
+        {"format word only", Word(0), TMapFileScope::FirstCurve},
+        {"short count", Join({Word(0), {0x00, 0x02}}), TMapFileScope::FirstCurve},
+        {"short curve", Join({Word(0), Count(512), std::vector<unsigned char>(ramp.begin(), ramp.end() - 1)}),
+         TMapFileScope::FirstCurve},
+        {"count 0", Join({Word(0), Count(0)}), TMapFileScope::FirstCurve},
+        {"count 511", Join({Word(0), Count(511), ramp}), TMapFileScope::FirstCurve},
+        {"count 513", Join({Word(0), Count(513), ramp, Word(0)}), TMapFileScope::FirstCurve},
+        {"count 2^32 - 1", Join({Word(0), Count(0xFFFFFFFF), ramp}), TMapFileScope::FirstCurve},
+        {"count 512 + 2^16", Join({Word(0), Count(512 + 65536), ramp}), TMapFileScope::FirstCurve},
+        {"code above 4095", Join({Word(0), Count(512), Entries(badCode)}), TMapFileScope::FirstCurve},
+        {"format word 2", Join({Word(2), Count(512), ramp}), TMapFileScope::AllCurves},
+        {"format word 7", Join({Word(7), Count(512), ramp}), TMapFileScope::AllCurves},
+        {"second count 600", Join({Word(1), Count(512), ramp, Count(600), ramp}), TMapFileScope::AllCurves},
+        {"second curve missing", Join({Word(1), Count(512), ramp}), TMapFileScope::AllCurves},
+        {"second curve with a bad code", Join({Word(1), Count(512), ramp, Count(512), Entries(badCode)}),
+         TMapFileScope::AllCurves},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<CurvePoints> curves = {NeutralCurve()};
+        EXPECT_FALSE(ParseMapFile(c.bytes.data(), c.bytes.size(), c.scope, curves));
+        EXPECT_EQ(curves, std::vector<CurvePoints>{NeutralCurve()});
+    }
+}
+
+TEST(MapFile, SavedFilesLoadBackAndReplaceTheOldFileWhole) {
+    QTemporaryDir dir;
+    const String name = dir.path() + "/both.map";
+    ASSERT_TRUE(SaveMapFile(name, {NeutralCurve()}));
+    EXPECT_EQ(FileBytes(name).size(), 1030);
+    ASSERT_TRUE(SaveMapFile(name, {RampCurve(), NeutralCurve()}));
+    EXPECT_EQ(FileBytes(name).size(), 2058);
+    std::vector<CurvePoints> curves;
+    ASSERT_TRUE(LoadMapFile(name, TMapFileScope::AllCurves, curves));
+    EXPECT_EQ(curves, (std::vector<CurvePoints>{RampCurve(), NeutralCurve()}));
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("both.map")});
+}
+
+TEST(MapFile, FilesThatCannotBeWrittenOrReadReportFailure) {
+    QTemporaryDir dir;
+    std::vector<CurvePoints> curves = {RampCurve()};
+    EXPECT_FALSE(LoadMapFile(dir.path() + "/missing.map", TMapFileScope::FirstCurve, curves));
+    EXPECT_FALSE(LoadMapFile(dir.path(), TMapFileScope::FirstCurve, curves));
+    EXPECT_EQ(curves, std::vector<CurvePoints>{RampCurve()});
+
+    EXPECT_FALSE(SaveMapFile(dir.path() + "/no/such/folder/a.map", {RampCurve()}));
+    // A folder in the file's place stays as it is.
+    QDir(dir.path()).mkdir(QStringLiteral("taken.map"));
+    EXPECT_FALSE(SaveMapFile(dir.path() + "/taken.map", {RampCurve()}));
+    EXPECT_TRUE(QFileInfo(dir.path() + "/taken.map").isDir());
+}
+
+} // namespace
