@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QStringTokenizer>
 #include <string>
 
 ORVO_IMPLEMENT_CLASS(TDomain, TObject)
@@ -74,7 +75,7 @@ String TDomain::CatalogueFile(const String& Lang) const {
 
 void TDomain::LoadCatalogue() {
     if (moFile || FOpenHasFailedBefore || !FEnabled) return;
-    TextCache.clear();
+    ForgetTexts();
     String filename = SpecificFilename;
     if (filename.isEmpty()) {
         filename = CatalogueFile(curlang);
@@ -116,7 +117,12 @@ void TDomain::UnloadCatalogue() {
     if (moFile && FileLocator) FileLocator->ReleaseMoFile(moFile);
     moFile = nullptr;
     FOpenHasFailedBefore = false;
+    ForgetTexts();
+}
+
+void TDomain::ForgetTexts() {
     TextCache.clear();
+    PluralCache.clear();
 }
 
 AnsiString TDomain::gettext(const AnsiString& msgid, bool& Found) {
@@ -133,6 +139,36 @@ String TDomain::TranslateText(const String& szMsgId, bool& Found) {
         Found = cached->Found;
         return cached->Text;
     }
+    const String text = TranslateUncached(szMsgId, Found);
+    if (TextCache.size() >= kMaxCachedTexts) TextCache.clear();
+    TextCache.insert(szMsgId, TCachedText{text, Found});
+    return text;
+}
+
+const TDomain::TPluralForms& TDomain::TranslatePlural(const String& singular, const String& plural) {
+    // Looked up by the singular alone, so that a call makes no new string; the plural is
+    // compared after.
+    const auto cached = PluralCache.constFind(singular);
+    if (cached != PluralCache.cend() && cached->Plural == plural) return *cached;
+    // The catalogue keys a plural entry by both ids joined by NUL, and holds its forms
+    // joined the same way.
+    TPluralForms forms;
+    forms.Plural = plural;
+    const String joined = TranslateUncached(singular + QChar(u'\0') + plural, forms.Found);
+    for (const QStringView form : QStringTokenizer(joined, QChar(u'\0')))
+        forms.Forms.push_back(form.toString());
+    if (forms.Forms.empty()) forms.Forms.emplace_back();
+    // A lookup that threw above remembered nothing, as for TranslateText. Another plural for
+    // a singular already remembered is answered without replacing the first.
+    if (cached != PluralCache.cend()) {
+        UncachedForms = std::move(forms);
+        return UncachedForms;
+    }
+    if (PluralCache.size() >= kMaxCachedTexts) PluralCache.clear();
+    return *PluralCache.insert(singular, std::move(forms));
+}
+
+String TDomain::TranslateUncached(const String& szMsgId, bool& Found) {
     // The id is looked up without CR and the result gets CR LF line ends, as
     // RemoveCarriageReturns and LfToCrLf give them, without copying texts that have nothing
     // to change. A lookup that throws (a damaged catalogue, a text that is not valid UTF-8)
@@ -141,10 +177,7 @@ String TDomain::TranslateText(const String& szMsgId, bool& Found) {
     std::erase(key, '\r');
     AnsiString raw = gettext(key, Found);
     if (raw.find('\n', 1) != AnsiString::npos) raw = LfToCrLf(raw);
-    const String text = Utf8DecodeText(raw);
-    if (TextCache.size() >= kMaxCachedTexts) TextCache.clear();
-    TextCache.insert(szMsgId, TCachedText{text, Found});
-    return text;
+    return Utf8DecodeText(raw);
 }
 
 AnsiString TDomain::gettext(const AnsiString& msgid) {

@@ -10,6 +10,7 @@
 #include "platform/classes/Object.h"
 
 #include <QHash>
+#include <vector>
 
 class TMoFile;
 class TStrings;
@@ -37,6 +38,16 @@ public:
     // lacks it. Found tells which. Results are remembered per text until the catalogue is
     // unloaded or reloaded, which every change of language, folder or file does first.
     String TranslateText(const String& szMsgId, bool& Found);
+    // The forms of the translation of singular and plural, normalised as TranslateText
+    // normalises: the catalogue's forms when it has the pair (Found true), else the two ids.
+    // The reference stays valid until the next call on this domain. Remembered like
+    // TranslateText's results, keyed by the singular.
+    struct TPluralForms {
+        String Plural;
+        std::vector<String> Forms;
+        bool Found = false;
+    };
+    const TPluralForms& TranslatePlural(const String& singular, const String& plural);
     // The value of one header line of the catalogue ("Content-Type"), "" when absent.
     String GetTranslationProperty(const String& PropertyName);
     // The codes (in lower case) of the languages for which this domain has a catalogue.
@@ -53,6 +64,9 @@ public:
     TDebugLogger DebugLogger;
 
 private:
+    // TranslateText without the remembered results.
+    String TranslateUncached(const String& szMsgId, bool& Found);
+    void ForgetTexts();
     // The catalogue file for Lang, or "" when neither the locator nor the disk has it.
     String CatalogueFile(const String& Lang) const;
 
@@ -69,4 +83,6 @@ private:
     bool FOpenHasFailedBefore = false;
     // Results of TranslateText by UTF-16 id; they depend only on the catalogue state above.
     QHash<String, TCachedText> TextCache;
+    QHash<String, TPluralForms> PluralCache;
+    TPluralForms UncachedForms;
 };

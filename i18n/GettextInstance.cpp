@@ -21,34 +21,8 @@ ORVO_IMPLEMENT_CLASS(TGettextInstance, TObject)
 
 namespace {
 
-// Holds a critical section for the life of a scope.
-class SectionLock {
-public:
-    explicit SectionLock(TCriticalSection* cs) : cs_(cs) { cs_->Enter(); }
-    ~SectionLock() { cs_->Leave(); }
-    SectionLock(const SectionLock&) = delete;
-    SectionLock& operator=(const SectionLock&) = delete;
-
-private:
-    TCriticalSection* cs_;
-};
-
 // Beyond this size the in-memory debug log stops growing.
 constexpr Int64 kMaxMemoryLog = 1000000;
-
-const QChar kNul(u'\0');
-
-// The part of r that is form index of a NUL-separated list, or the last form.
-String pluralForm(String r, int index) {
-    while (index > 0) {
-        const qsizetype nul = r.indexOf(kNul);
-        if (nul < 0) break;
-        r.remove(0, nul + 1);
-        --index;
-    }
-    const qsizetype nul = r.indexOf(kNul);
-    return nul < 0 ? r : r.left(nul);
-}
 
 } // namespace
 
@@ -92,7 +66,7 @@ TGettextInstance::~TGettextInstance() {
 // ---- lookups -------------------------------------------------------------------------------
 
 TDomain* TGettextInstance::DomainByName(const String& name, const String& directory, const String& language) {
-    SectionLock lock(DomainsCS);
+    TCriticalSectionLock lock(DomainsCS);
     return DomainByNameLocked(name, directory, language);
 }
 
@@ -116,12 +90,10 @@ TDomain* TGettextInstance::DomainByNameLocked(const String& name, const String& 
     return d;
 }
 
-String TGettextInstance::Lookup(const String* szDomain, const String& szMsgId, bool& Found,
-                                TGetPluralForm* Rule) {
+String TGettextInstance::Lookup(const String* szDomain, const String& szMsgId, bool& Found) {
     Found = false;
     if (!Enabled) return szMsgId;
-    SectionLock lock(DomainsCS);
-    if (Rule) *Rule = curGetPluralForm;
+    TCriticalSectionLock lock(DomainsCS);
     TDomain* domain =
         DomainByNameLocked(szDomain ? *szDomain : curmsgdomain, FDefaultDomainDirectory, curlang);
     return domain->TranslateText(szMsgId, Found);
@@ -129,12 +101,16 @@ String TGettextInstance::Lookup(const String* szDomain, const String& szMsgId, b
 
 String TGettextInstance::PluralLookup(const String* szDomain, const String& singular, const String& plural,
                                       Int64 Number) {
-    bool found;
-    TGetPluralForm rule = GetPluralForm2EN;
-    const String r = Lookup(szDomain, singular + kNul + plural, found, &rule);
-    // Only a translation found in the catalogue follows the language's rule; the id itself
-    // has the English forms.
-    return pluralForm(r, found ? rule(Number) : GetPluralForm2EN(Number));
+    if (!Enabled) return GetPluralForm2EN(Number) == 0 ? singular : plural;
+    TCriticalSectionLock lock(DomainsCS);
+    TDomain* domain =
+        DomainByNameLocked(szDomain ? *szDomain : curmsgdomain, FDefaultDomainDirectory, curlang);
+    const TDomain::TPluralForms& forms = domain->TranslatePlural(singular, plural);
+    // Only a translation found in the catalogue follows the language's rule; the ids
+    // themselves have the English forms. A form beyond the catalogue's gives its last one.
+    const int index = forms.Found ? curGetPluralForm(Number) : GetPluralForm2EN(Number);
+    const std::size_t i = index < 0 ? 0 : std::min(std::size_t(index), forms.Forms.size() - 1);
+    return forms.Forms[i];
 }
 
 String TGettextInstance::dgettext(const String& szDomain, const String& szMsgId) {
@@ -177,39 +153,44 @@ String TGettextInstance::ngettext(const AnsiString& singular, const AnsiString& 
 
 void TGettextInstance::textdomain(const String& szDomain) {
     {
-        SectionLock lock(DomainsCS);
+        TCriticalSectionLock lock(DomainsCS);
         curmsgdomain = szDomain;
     }
     DomainChanged(szDomain);
 }
 
 String TGettextInstance::getcurrenttextdomain() const {
-    SectionLock lock(DomainsCS);
+    TCriticalSectionLock lock(DomainsCS);
     return curmsgdomain;
 }
 
 void TGettextInstance::bindtextdomain(const String& szDomain, const String& szDirectory) {
     {
-        SectionLock lock(DomainsCS);
+        TCriticalSectionLock lock(DomainsCS);
         DomainByNameLocked(szDomain, FDefaultDomainDirectory, curlang)->SetDirectory(szDirectory);
     }
     DomainDirectoryChanged(szDomain, szDirectory);
 }
 
 void TGettextInstance::bindtextdomainToFile(const String& szDomain, const String& Filename) {
-    SectionLock lock(DomainsCS);
+    TCriticalSectionLock lock(DomainsCS);
     DomainByNameLocked(szDomain, FDefaultDomainDirectory, curlang)->SetFilename(Filename);
 }
 
 void TGettextInstance::UseLanguage(String LanguageCode) {
     if (LanguageCode.isEmpty()) {
-        LanguageCode = LanguageFromEnvironment();
+        // The user's choice for messages in the POSIX order: LC_ALL overrides everything,
+        // LC_MESSAGES the base that LANG gives; the system's locale when none is set.
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            LanguageCode = LocaleProvider().Environment(name);
+            if (!LanguageCode.isEmpty()) break;
+        }
         if (LanguageCode.isEmpty()) LanguageCode = LanguageFromLocale();
         const qsizetype dot = LanguageCode.indexOf(QLatin1Char('.'));
         if (dot >= 0) LanguageCode.truncate(dot);
     }
     {
-        SectionLock lock(DomainsCS);
+        TCriticalSectionLock lock(DomainsCS);
         curlang = LanguageCode;
         for (int i = 0; i < DomainList->Count(); ++i)
             static_cast<TDomain*>(DomainList->Objects(i))->SetLanguageCode(curlang);
@@ -219,12 +200,12 @@ void TGettextInstance::UseLanguage(String LanguageCode) {
 }
 
 String TGettextInstance::GetCurrentLanguage() const {
-    SectionLock lock(DomainsCS);
+    TCriticalSectionLock lock(DomainsCS);
     return curlang;
 }
 
 String TGettextInstance::GetTranslationProperty(const String& PropertyName) {
-    SectionLock lock(DomainsCS);
+    TCriticalSectionLock lock(DomainsCS);
     return DomainByNameLocked(curmsgdomain, FDefaultDomainDirectory, curlang)
         ->GetTranslationProperty(PropertyName);
 }
@@ -234,7 +215,7 @@ String TGettextInstance::GetTranslatorNameAndEmail() {
 }
 
 void TGettextInstance::GetListOfLanguages(const String& domain, TStrings* List) {
-    SectionLock lock(DomainsCS);
+    TCriticalSectionLock lock(DomainsCS);
     DomainByNameLocked(domain, FDefaultDomainDirectory, curlang)->GetListOfLanguages(List);
 }
 

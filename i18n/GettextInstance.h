@@ -56,7 +56,8 @@ public:
     void bindtextdomain(const String& szDomain, const String& szDirectory);
     // The domain reads exactly that file, whatever the language.
     void bindtextdomainToFile(const String& szDomain, const String& Filename);
-    // An empty code takes LANG (cut at "."), else the user's locale.
+    // An empty code takes LC_ALL, else LC_MESSAGES, else LANG (cut at "."), else the
+    // system's locale.
     void UseLanguage(String LanguageCode);
     String GetCurrentLanguage() const;
     String GetTranslationProperty(const String& PropertyName);
@@ -108,11 +109,11 @@ protected:
 
 private:
     // The translation of szMsgId in the domain szDomain (nullptr: the current domain);
-    // Found tells whether the catalogue had it. The domain, the lookup and (when Rule is
-    // given) the language's plural rule are taken under one hold of DomainsCS.
-    String Lookup(const String* szDomain, const String& szMsgId, bool& Found, TGetPluralForm* Rule = nullptr);
+    // Found tells whether the catalogue had it. Taken under one hold of DomainsCS.
+    String Lookup(const String* szDomain, const String& szMsgId, bool& Found);
     // The form for Number of the translation of singular/plural in szDomain (nullptr: the
-    // current domain).
+    // current domain); the domain, its forms and the language's plural rule are taken under
+    // one hold of DomainsCS.
     String PluralLookup(const String* szDomain, const String& singular, const String& plural, Int64 Number);
     // DomainByName for a caller that holds DomainsCS.
     TDomain* DomainByNameLocked(const String& name, const String& directory, const String& language);

@@ -1,6 +1,6 @@
 #include "i18n/ResourceTextTranslation.h"
 
-#include "i18n/GnuGettext.h"
+#include "i18n/Gettext.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/SyncObjs.h"
 #include "platform/classes/Thread.h"

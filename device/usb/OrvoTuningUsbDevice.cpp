@@ -3,7 +3,7 @@
 #include "device/AppMessage.h"
 #include "device/Utils.h"
 #include "device/usb/ChipTuningUsb.h"
-#include "i18n/GnuGettext.h"
+#include "i18n/Gettext.h"
 
 namespace {
 using Bytes = std::vector<unsigned char>;

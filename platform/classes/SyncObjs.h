@@ -38,6 +38,20 @@ private:
     std::recursive_mutex mutex_;
 };
 
+// Holds a critical section from its construction to the end of its scope, exceptions
+// included.
+class TCriticalSectionLock {
+public:
+    explicit TCriticalSectionLock(TCriticalSection& section) : section_(section) { section_.Enter(); }
+    explicit TCriticalSectionLock(TCriticalSection* section) : TCriticalSectionLock(*section) {}
+    ~TCriticalSectionLock() { section_.Leave(); }
+    TCriticalSectionLock(const TCriticalSectionLock&) = delete;
+    TCriticalSectionLock& operator=(const TCriticalSectionLock&) = delete;
+
+private:
+    TCriticalSection& section_;
+};
+
 // Many readers or one writer. The writing thread may enter again for writing and may read
 // while it writes; a reader may also ask to write, which lets its reads go while it waits
 // (BeginWrite then answers false when another writer got in meanwhile). A waiting writer

@@ -4,7 +4,7 @@
 #include "device/bluetooth/OrvoTuningBtDevice.h"
 #include "device/usb/ChipTuningUsb.h"
 #include "device/usb/OrvoTuningUsbDevice.h"
-#include "i18n/GnuGettext.h"
+#include "i18n/Gettext.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 #include "MoFixture.h"
 #include "i18n/Domain.h"
 #include "i18n/FileLocator.h"
+#include "i18n/Gettext.h"
 #include "i18n/GettextExceptions.h"
-#include "i18n/GnuGettext.h"
 #include "i18n/MoFile.h"
 #include "platform/classes/StringList.h"
 #include "platform/win/Locale.h"
@@ -85,48 +85,51 @@ protected:
     TGettextInstance* instance = nullptr;
 };
 
-TEST_F(EngineTest, LanguageComesFromLangThenTheLocale) {
+TEST_F(EngineTest, LanguageFolderIsBesideTheProgramAndAGivenCodeIsKept) {
     locale.env["LANG"] = QStringLiteral("de_DE.UTF-8");
     EXPECT_EQ(make()->GetCurrentLanguage(), QStringLiteral("de_DE"));
-    locale.env.clear();
-    locale.env["LC_MESSAGES"] = QStringLiteral("fr_CA.UTF-8");
-    EXPECT_EQ(make()->GetCurrentLanguage(), QStringLiteral("fr_CA"));
-    locale.env.clear();
-    EXPECT_EQ(make()->GetCurrentLanguage(), QStringLiteral("pl_PL"));
     // A code given by the caller is used unchanged.
     instance->UseLanguage(QStringLiteral("de.x"));
     EXPECT_EQ(instance->GetCurrentLanguage(), QStringLiteral("de.x"));
     EXPECT_EQ(instance->DefaultDomainDirectory(), localeDir());
 }
 
-// UseLanguage with an empty code asks the environment again each time: LANG (cut at "."),
-// then the user's locale (LC_ALL, LC_MESSAGES, the system locale).
-TEST_F(EngineTest, EmptyCodeAsksTheEnvironmentEveryTime) {
+// The language comes from the setting passed to UseLanguage; without one, from the
+// environment in the POSIX order for messages (LC_ALL, LC_MESSAGES, LANG, each cut at "."),
+// then from the system's locale. The environment is asked again each time.
+TEST_F(EngineTest, LanguageChoiceFollowsSettingThenPosixOrder) {
     const struct {
-        const char* lang;
+        const char* setting;
         const char* lcAll;
         const char* lcMessages;
+        const char* lang;
         const char* system;
         const char* expected;
     } cases[] = {
-        {"de_DE.UTF-8", "fr_FR.UTF-8", "it_IT", "pl_PL", "de_DE"},
-        {"", "sv_SE.ISO-8859-1", "it_IT.UTF-8", "pl_PL", "sv_SE"},
-        {"", "", "it_IT.UTF-8", "pl_PL", "it_IT"},
-        {"", "", "", "pl_PL", "pl_PL"},
-        {"", "", "", "el_GR", "el_GR"},
-        {"pt_BR", "", "", "C", "pt_BR"},
-        {"", "", "", "C", "C"},
+        {"fr", "sv_SE.UTF-8", "it_IT", "de_DE", "pl_PL", "fr"},
+        {"pt_BR.x", "", "", "", "pl_PL", "pt_BR.x"},
+        {"", "sv_SE.ISO-8859-1", "it_IT.UTF-8", "de_DE.UTF-8", "pl_PL", "sv_SE"},
+        {"", "sv_SE", "", "de_DE", "pl_PL", "sv_SE"},
+        {"", "sv_SE", "it_IT", "", "pl_PL", "sv_SE"},
+        {"", "", "pl_PL.UTF-8", "de_DE.UTF-8", "el_GR", "pl_PL"},
+        {"", "", "it_IT.UTF-8", "", "pl_PL", "it_IT"},
+        {"", "", "", "de_DE.UTF-8", "pl_PL", "de_DE"},
+        {"", "", "", "pt_BR", "C", "pt_BR"},
+        {"", "", "", "", "el_GR", "el_GR"},
+        {"", "", "", "", "C", "C"},
     };
     TGettextInstance* t = make();
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "setting '" << c.setting << "' LC_ALL '" << c.lcAll
+                                        << "' LC_MESSAGES '" << c.lcMessages << "' LANG '" << c.lang << "'");
         t->UseLanguage(QStringLiteral("xx"));
         locale.env.clear();
-        locale.env["LANG"] = QString::fromLatin1(c.lang);
         locale.env["LC_ALL"] = QString::fromLatin1(c.lcAll);
         locale.env["LC_MESSAGES"] = QString::fromLatin1(c.lcMessages);
+        locale.env["LANG"] = QString::fromLatin1(c.lang);
         locale.system = QString::fromLatin1(c.system);
-        t->UseLanguage(String());
-        EXPECT_EQ(t->GetCurrentLanguage(), QString::fromLatin1(c.expected)) << c.expected;
+        t->UseLanguage(QString::fromLatin1(c.setting));
+        EXPECT_EQ(t->GetCurrentLanguage(), QString::fromLatin1(c.expected));
     }
 }
 
@@ -658,7 +661,7 @@ TEST_F(EngineTest, EmbeddedNamesFoldOnlyAsciiLettersOfTheProgramFolder) {
         locator.FileExists(dir.path() + QStringLiteral("/\u00fcbung/locale/de/LC_MESSAGES/default.mo")));
 }
 
-TEST(GnuGettext, DefaultTranslatorServesTheFreeFunctions) {
+TEST(Gettext, DefaultTranslatorServesTheFreeFunctions) {
     ASSERT_NE(DefaultTranslator, nullptr);
     ASSERT_NE(FileLocator, nullptr);
     const String dirBefore =

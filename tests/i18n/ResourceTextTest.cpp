@@ -1,5 +1,5 @@
 #include "i18n/Domain.h"
-#include "i18n/GnuGettext.h"
+#include "i18n/Gettext.h"
 #include "i18n/ResourceTextTranslation.h"
 #include "platform/rtl/ResStrings.h"
 

@@ -1,4 +1,4 @@
-#include "i18n/GnuGettext.h"
+#include "i18n/Gettext.h"
 
 #include "i18n/FileLocator.h"
 #include "i18n/ResourceTextTranslation.h"
