@@ -3,8 +3,22 @@
 #include "platform/win/Clock.h"
 #include "platform/win/LastError.h"
 
+#include <atomic>
+
+namespace {
+std::atomic<TTraceSink> g_traceSink{nullptr};
+} // namespace
+
+TTraceSink SetTraceSink(TTraceSink sink) {
+    return g_traceSink.exchange(sink);
+}
+
+bool TraceKept() {
+    return g_traceSink.load(std::memory_order_relaxed) != nullptr;
+}
+
 void DebugTrace(const AnsiString& text) {
-    (void)text;
+    if (TTraceSink sink = g_traceSink.load(std::memory_order_relaxed)) sink(text);
 }
 
 AnsiString HexDump(const void* data, std::size_t count, char separator) {
@@ -21,6 +35,7 @@ AnsiString HexDump(const void* data, std::size_t count, char separator) {
 }
 
 void TraceSystemError(DWORD code, const AnsiString& prefix) {
+    if (!TraceKept()) return;
     char message[512] = {};
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, message,
                    sizeof message, nullptr);

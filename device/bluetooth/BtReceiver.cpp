@@ -37,7 +37,7 @@ std::vector<unsigned char> TBtReceiver::makePacket(Frame& frame) {
 int TBtReceiver::SendFrame(Frame& frame) {
     serial->Purge();
     std::vector<unsigned char> packet = makePacket(frame);
-    DebugTrace("TX: [" + HexDump(packet.data(), packet.size(), '$') + "]");
+    Trace([&] { return "TX: [" + HexDump(packet.data(), packet.size(), '$') + "]"; });
     const DWORD start = GetTickCount();
     std::size_t sent = 0;
     long error = 0;
@@ -49,8 +49,10 @@ int TBtReceiver::SendFrame(Frame& frame) {
         if (sent >= packet.size()) return 0;
         if (error != 0 || GetTickCount() - start >= SendTimeoutMs) break;
     }
-    DebugTrace(
-        Sprintf("TX incomplete: %u of %u bytes, error %ld", unsigned(sent), unsigned(packet.size()), error));
+    Trace([&] {
+        return Sprintf("TX incomplete: %u of %u bytes, error %ld", unsigned(sent), unsigned(packet.size()),
+                       error);
+    });
     return error != 0 ? 3 : 1;
 }
 
@@ -91,12 +93,12 @@ int TBtReceiver::ReadFrame(const Frame& request, Frame& reply) {
         if (!headerValid) {
             held += got;
             if (held < header.size()) continue;
-            DebugTrace("RX header block: [" + HexDump(header.data(), header.size(), '$') + "]");
+            Trace([&] { return "RX header block: [" + HexDump(header.data(), header.size(), '$') + "]"; });
             held = 0;
             if (header[0] != BtReplySync) continue;
             headerValid = true;
             bytesLeft = static_cast<std::uint16_t>((header[1] | (header[2] << 8)) - 4);
-            DebugTrace(Sprintf("RX header valid, %u bytes to come", unsigned(bytesLeft)));
+            Trace([&] { return Sprintf("RX header valid, %u bytes to come", unsigned(bytesLeft)); });
             body.assign(bytesLeft, 0);
             continue;
         }
@@ -106,7 +108,8 @@ int TBtReceiver::ReadFrame(const Frame& request, Frame& reply) {
         const unsigned char received = body[bytesLeft - 1];
         const unsigned char sum = Sum(body.data(), bytesLeft - 1u, Sum(header.data(), header.size()));
         if (sum != received) {
-            DebugTrace(Sprintf("RX checksum mismatch: computed %02X, received %02X", sum, received));
+            Trace(
+                [&] { return Sprintf("RX checksum mismatch: computed %02X, received %02X", sum, received); });
             result = 2;
             break;
         }
@@ -115,11 +118,15 @@ int TBtReceiver::ReadFrame(const Frame& request, Frame& reply) {
         reply.header.command = header[3];
         reply.data.assign(body.begin(), body.begin() + (bytesLeft - 1));
         reply.footer.checksum = received;
-        DebugTrace("RX: [" + HexDump(header.data(), header.size(), '$') +
-                   HexDump(body.data(), bytesLeft, '$') + "]");
+        Trace([&] {
+            return "RX: [" + HexDump(header.data(), header.size(), '$') +
+                   HexDump(body.data(), bytesLeft, '$') + "]";
+        });
         result = 0;
         break;
     }
-    DebugTrace(Sprintf("RX leaving: %u bytes held, %u expected", unsigned(held), unsigned(bytesLeft)));
+    Trace([&] {
+        return Sprintf("RX leaving: %u bytes held, %u expected", unsigned(held), unsigned(bytesLeft));
+    });
     return result;
 }

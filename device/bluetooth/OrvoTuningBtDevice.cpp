@@ -4,7 +4,7 @@
 #include "device/Utils.h"
 #include "device/bluetooth/BtReceiver.h"
 #include "device/bluetooth/Serial.h"
-#include "i18n/GnuGettext.h"
+#include "i18n/Gettext.h"
 #include "platform/classes/SyncObjs.h"
 #include "platform/classes/Thread.h"
 #include "platform/controls/ControlTypes.h"
@@ -23,15 +23,6 @@ constexpr int PortSpeed = 115200;
 constexpr unsigned long PortQueueBytes = 8192;
 
 std::atomic<IBtDeviceChoiceDialog*> g_choiceDialog{nullptr};
-
-// Holds BtTransactLock for a scope, exceptions included.
-class TBtLockScope {
-public:
-    TBtLockScope() { BtTransactLock().Enter(); }
-    ~TBtLockScope() { BtTransactLock().Leave(); }
-    TBtLockScope(const TBtLockScope&) = delete;
-    TBtLockScope& operator=(const TBtLockScope&) = delete;
-};
 
 unsigned char Cmd(ChipTuningCommand cmd) {
     return static_cast<unsigned char>(cmd);
@@ -64,7 +55,7 @@ bool DiscoverBtDevices(const String& name, std::vector<BTCOM>& out) {
         address.remove(u':').remove(u'(').remove(u')');
         String port;
         if (FindComPort(address, port) != 0) {
-            DebugTrace("Bluetooth device without a port skipped: " + StringToAnsi(address));
+            Trace([&] { return "Bluetooth device without a port skipped: " + StringToAnsi(address); });
             continue;
         }
         out.push_back({port, address, String()});
@@ -79,7 +70,7 @@ TOrvoTuningBtDevice::~TOrvoTuningBtDevice() {
 }
 
 int TOrvoTuningBtDevice::Transact(unsigned char cmd, Bytes request, Bytes* reply, bool retry) {
-    TBtLockScope guard;
+    TCriticalSectionLock guard(BtTransactLock());
     // Tested under the lock, so a call on another thread cannot see a count half-way through
     // an exchange.
     if (readFailures >= 2) {
@@ -95,19 +86,21 @@ int TOrvoTuningBtDevice::Transact(unsigned char cmd, Bytes request, Bytes* reply
         tx.data = request;
         CBtFrame rx;
         if (int r = receiver.SendFrame(tx); r != 0) {
-            DebugTrace(Sprintf("Command %02X not sent: %d", cmd, r));
+            Trace([&] { return Sprintf("Command %02X not sent: %d", cmd, r); });
             result = -1;
             continue;
         }
         if (int r = receiver.ReadFrame(tx, rx); r != 0) {
             ++readFailures;
-            DebugTrace(Sprintf("Command %02X: no valid reply (%d), %d failed reads", cmd, r, readFailures));
+            Trace([&] {
+                return Sprintf("Command %02X: no valid reply (%d), %d failed reads", cmd, r, readFailures);
+            });
             result = -3;
             continue;
         }
         readFailures = 0;
         if (rx.header.command != rsSuccess) {
-            DebugTrace(Sprintf("Command %02X refused with status %02X", cmd, rx.header.command));
+            Trace([&] { return Sprintf("Command %02X refused with status %02X", cmd, rx.header.command); });
             result = -2;
             continue;
         }
@@ -130,14 +123,16 @@ void TOrvoTuningBtDevice::DropPort() {
 
 bool TOrvoTuningBtDevice::OpenPort(const BTCOM& entry) {
     const AnsiString name = "\\\\.\\" + StringToAnsi(entry.port);
-    DebugTrace(Sprintf("Opening communication port: [%s] speed: [%d]", name.c_str(), PortSpeed));
+    Trace([&] { return Sprintf("Opening communication port: [%s] speed: [%d]", name.c_str(), PortSpeed); });
     if (long r = serial->Open(name.c_str(), PortQueueBytes, PortQueueBytes, false); r != 0) {
         TraceSystemError(DWORD(r), "Unable to open port [" + name + "]");
         return false;
     }
     if (long r = serial->Setup(CSerial::EBaud115200, CSerial::EData8, CSerial::EParNone, CSerial::EStop1);
         r != 0) {
-        DebugTrace(Sprintf("Unable to set up port: [%s] speed: [%d]: %ld", name.c_str(), PortSpeed, r));
+        Trace([&] {
+            return Sprintf("Unable to set up port: [%s] speed: [%d]: %ld", name.c_str(), PortSpeed, r);
+        });
         DropPort();
         return false;
     }
@@ -151,17 +146,17 @@ bool TOrvoTuningBtDevice::OpenPort(const BTCOM& entry) {
     timeouts.WriteTotalTimeoutMultiplier = 5;
     timeouts.WriteTotalTimeoutConstant = 0;
     if (!SetCommTimeouts(serial->portHandle, &timeouts)) {
-        DebugTrace(Sprintf("Unable to set the time-outs of port: [%s]", name.c_str()));
+        Trace([&] { return Sprintf("Unable to set the time-outs of port: [%s]", name.c_str()); });
         DropPort();
         return false;
     }
     {
         // A new box starts with a clean count: the failures of one silent box must not make
         // the next box, or this box reopened, refuse every command.
-        TBtLockScope guard;
+        TCriticalSectionLock guard(BtTransactLock());
         readFailures = 0;
     }
-    DebugTrace(Sprintf("Port opened: [%s] speed: [%d]", name.c_str(), PortSpeed));
+    Trace([&] { return Sprintf("Port opened: [%s] speed: [%d]", name.c_str(), PortSpeed); });
     return true;
 }
 
@@ -185,7 +180,7 @@ bool TOrvoTuningBtDevice::Open() {
     // A port left open by an earlier connection would make every open below fail.
     if (serial->portHandle) Close();
     {
-        TBtLockScope guard;
+        TCriticalSectionLock guard(BtTransactLock());
         readFailures = 0;
     }
     // Whatever leaves Open early by an exception leaves no port open behind it.
@@ -209,7 +204,7 @@ bool TOrvoTuningBtDevice::Open() {
         if (!OpenPort(entry)) continue;
         Bytes reply;
         if (Transact(Cmd(ChipTuningCommand::Identify), {}, &reply, true) != 0 || reply.empty()) {
-            DebugTrace("No identification from " + StringToAnsi(entry.port));
+            Trace([&] { return "No identification from " + StringToAnsi(entry.port); });
             DropPort();
             continue;
         }
@@ -262,7 +257,7 @@ void TOrvoTuningBtDevice::SetTuning(bool off) {
 
 int TOrvoTuningBtDevice::SendMap(unsigned char channel, unsigned char map, Bytes image) {
     if (image.size() != MapImageBytes) {
-        DebugTrace(Sprintf("Map image of %u bytes not sent", unsigned(image.size())));
+        Trace([&] { return Sprintf("Map image of %u bytes not sent", unsigned(image.size())); });
         return -1;
     }
     for (unsigned char k = 0; k < 4; ++k) {
@@ -286,7 +281,9 @@ int TOrvoTuningBtDevice::ReadMap(unsigned char channel, unsigned char map, Bytes
         if (int r = Transact(Cmd(ChipTuningCommand::ReadMapChunk), {map, channel, k}, &chunk, true); r != 0)
             return r;
         if (chunk.size() != MapChunkBytes) {
-            DebugTrace(Sprintf("Map chunk %u of %u bytes refused", unsigned(k), unsigned(chunk.size())));
+            Trace([&] {
+                return Sprintf("Map chunk %u of %u bytes refused", unsigned(k), unsigned(chunk.size()));
+            });
             return -3;
         }
         out->insert(out->end(), chunk.begin(), chunk.end());

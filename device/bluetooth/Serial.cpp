@@ -72,7 +72,9 @@ long CSerial::Open(const char* device, unsigned long inQueue, unsigned long outQ
                            overlapped ? FILE_FLAG_OVERLAPPED : 0, nullptr);
     if (h == INVALID_HANDLE_VALUE || h == nullptr) {
         Fail(GetLastError());
-        DebugTrace(Sprintf("CSerial::Open - Unable to open port [%s]: %u", device ? device : "", lastError));
+        Trace([&] {
+            return Sprintf("CSerial::Open - Unable to open port [%s]: %u", device ? device : "", lastError);
+        });
         return Result();
     }
     portHandle = h;
@@ -84,8 +86,12 @@ long CSerial::Open(const char* device, unsigned long inQueue, unsigned long outQ
             return Fail(code);
         }
     }
+    // Each of the two clears lastError first: keep a failed mask, which the time-outs that
+    // follow would otherwise hide.
     SetMask(EV_BREAK | EV_ERR | EV_RXCHAR);
+    const DWORD maskError = lastError;
     SetupReadTimeouts(EReadTimeoutNonblocking);
+    if (maskError != ERROR_SUCCESS) lastError = maskError;
 
     COMMCONFIG config; // zeroed, with its size field set
     DWORD size = sizeof config;

@@ -15,15 +15,6 @@ TCriticalSection& UsbTransactLock() {
     static TCriticalSection lock;
     return lock;
 }
-
-// Holds the lock for a scope, exceptions included.
-class TLockScope {
-public:
-    TLockScope() { UsbTransactLock().Enter(); }
-    ~TLockScope() { UsbTransactLock().Leave(); }
-    TLockScope(const TLockScope&) = delete;
-    TLockScope& operator=(const TLockScope&) = delete;
-};
 } // namespace
 
 void UsbInit() {
@@ -34,7 +25,7 @@ void UsbInit() {
 
 bool UsbOpen() {
     UsbInit();
-    TLockScope guard;
+    TCriticalSectionLock guard(UsbTransactLock());
     if (UsbDeviceHandle) {
         // Reopening over a live handle would leak it and keep the interface claimed.
         usb_close(UsbDeviceHandle);
@@ -69,7 +60,7 @@ bool UsbOpen() {
 }
 
 bool UsbClose() {
-    TLockScope guard;
+    TCriticalSectionLock guard(UsbTransactLock());
     if (!UsbDeviceHandle) return false;
     const int result = usb_close(UsbDeviceHandle);
     UsbDeviceHandle = nullptr;
@@ -77,9 +68,9 @@ bool UsbClose() {
 }
 
 int UsbTransact(unsigned char cmd, std::vector<unsigned char> request, std::vector<unsigned char>* reply) {
-    TLockScope guard;
+    TCriticalSectionLock guard(UsbTransactLock());
     if (!UsbDeviceHandle) {
-        DebugTrace(Sprintf("USB command %02X: no device open", cmd));
+        Trace([&] { return Sprintf("USB command %02X: no device open", cmd); });
         return -1;
     }
     TUsbReceiver receiver(UsbDeviceHandle);
@@ -88,11 +79,11 @@ int UsbTransact(unsigned char cmd, std::vector<unsigned char> request, std::vect
     tx.data = std::move(request);
     CUsbFrame rx;
     if (int r = receiver.SendFrame(tx); r != 0) {
-        DebugTrace(Sprintf("USB command %02X: send failed (%d)", cmd, r));
+        Trace([&] { return Sprintf("USB command %02X: send failed (%d)", cmd, r); });
         return -1;
     }
     if (int r = receiver.ReadFrame(tx, rx); r != 0) {
-        DebugTrace(Sprintf("USB command %02X: read failed (%d)", cmd, r));
+        Trace([&] { return Sprintf("USB command %02X: read failed (%d)", cmd, r); });
         return -1;
     }
     if (reply) *reply = std::move(rx.data);

@@ -20,7 +20,7 @@ std::vector<unsigned char> TUsbReceiver::makePacket(Frame& frame) {
 
 int TUsbReceiver::SendFrame(Frame& frame) {
     std::vector<unsigned char> packet = makePacket(frame);
-    DebugTrace("TX: [" + HexDump(packet.data(), packet.size(), '$') + "]");
+    Trace([&] { return "TX: [" + HexDump(packet.data(), packet.size(), '$') + "]"; });
     // libusb dereferences the handle: without an open box nothing can be sent.
     if (!handle) return -1;
     const int written = usb_bulk_write(handle, OutEndpoint, reinterpret_cast<const char*>(packet.data()),
@@ -34,7 +34,7 @@ int TUsbReceiver::ReadFrame(const Frame& request, Frame& reply) {
     unsigned char header[3];
     int got = usb_bulk_read(handle, InEndpoint, reinterpret_cast<char*>(header), 3, ReadTimeoutMs);
     if (got != 3) {
-        DebugTrace(Sprintf("USB header read failed: %d", got));
+        Trace([&] { return Sprintf("USB header read failed: %d", got); });
         usb_resetep(handle, InEndpoint);
         return -1;
     }
@@ -42,7 +42,7 @@ int TUsbReceiver::ReadFrame(const Frame& request, Frame& reply) {
     // In 16 bits, as on the wire: a length below 3 wraps to a large count.
     const std::uint16_t n = static_cast<std::uint16_t>(length - 3);
     if (n > MaxReplyData) {
-        DebugTrace(Sprintf("USB reply too long: %u data bytes", unsigned(n)));
+        Trace([&] { return Sprintf("USB reply too long: %u data bytes", unsigned(n)); });
         usb_resetep(handle, InEndpoint);
         return -2;
     }
@@ -50,12 +50,14 @@ int TUsbReceiver::ReadFrame(const Frame& request, Frame& reply) {
     if (n > 0) {
         got = usb_bulk_read(handle, InEndpoint, reinterpret_cast<char*>(data.data()), n, ReadTimeoutMs);
         if (got != n) {
-            DebugTrace(Sprintf("USB data read failed: %d of %u bytes", got, unsigned(n)));
+            Trace([&] { return Sprintf("USB data read failed: %d of %u bytes", got, unsigned(n)); });
             usb_resetep(handle, InEndpoint);
             return -2;
         }
     }
-    DebugTrace(Sprintf("RX: [%s%s]", HexDump(header, 3, '$').c_str(), HexDump(data.data(), n, '$').c_str()));
+    Trace([&] {
+        return Sprintf("RX: [%s%s]", HexDump(header, 3, '$').c_str(), HexDump(data.data(), n, '$').c_str());
+    });
     if (header[2] != rsSuccess) return -1;
     reply.data.assign(data.begin(), data.begin() + n);
     return 0;

@@ -294,25 +294,46 @@ TEST(SerialOpen, MissingDeviceFailsAndLeavesThePortClosed) {
     EXPECT_EQ(serial.lastError, ERROR_FILE_NOT_FOUND);
 }
 
-// A port whose read time-outs cannot be set is reported as failed; it must not stay open, or
-// every later Open would be refused as "already opened".
-TEST(SerialOpen, FailureAfterTheDeviceOpenedClosesThePort) {
-    class FailingTimeouts : public CSerial {
+// A port whose event mask or read time-outs cannot be set is reported as failed, with the
+// code of the first step that failed (the time-outs run after a failed mask and must not hide
+// it). It must not stay open, or every later Open would be refused as "already opened".
+TEST(SerialOpen, FailedMaskOrTimeoutsFailTheOpenAndClosePort) {
+    class FailingSetUp : public CSerial {
     public:
-        bool fail = true;
+        DWORD maskError = ERROR_SUCCESS;
+        DWORD timeoutError = ERROR_SUCCESS;
+        long SetMask(unsigned long mask) override {
+            if (maskError == ERROR_SUCCESS) return CSerial::SetMask(mask);
+            lastError = maskError;
+            return long(lastError);
+        }
         long SetupReadTimeouts(EReadTimeout mode) override {
-            if (!fail) return CSerial::SetupReadTimeouts(mode);
-            lastError = ERROR_GEN_FAILURE;
+            if (timeoutError == ERROR_SUCCESS) return CSerial::SetupReadTimeouts(mode);
+            lastError = timeoutError;
             return long(lastError);
         }
     };
+    const struct {
+        DWORD mask;
+        DWORD timeouts;
+        DWORD expected;
+    } cases[] = {
+        {ERROR_GEN_FAILURE, ERROR_SUCCESS, ERROR_GEN_FAILURE},
+        {ERROR_SUCCESS, ERROR_GEN_FAILURE, ERROR_GEN_FAILURE},
+        {ERROR_INVALID_PARAMETER, ERROR_GEN_FAILURE, ERROR_INVALID_PARAMETER},
+    };
     sim::PtyPair pty;
-    FailingTimeouts serial;
-    EXPECT_EQ(serial.Open(pty.SlavePath().c_str(), 8192, 8192, false), long(ERROR_GEN_FAILURE));
-    EXPECT_EQ(serial.portHandle, nullptr);
-    EXPECT_EQ(serial.lastError, ERROR_GEN_FAILURE);
-    serial.fail = false;
-    EXPECT_EQ(serial.Open(pty.SlavePath().c_str(), 8192, 8192, false), 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mask " << c.mask << ", time-outs " << c.timeouts);
+        FailingSetUp serial;
+        serial.maskError = c.mask;
+        serial.timeoutError = c.timeouts;
+        EXPECT_EQ(serial.Open(pty.SlavePath().c_str(), 8192, 8192, false), long(c.expected));
+        EXPECT_EQ(serial.portHandle, nullptr);
+        EXPECT_EQ(serial.lastError, c.expected);
+        serial.maskError = serial.timeoutError = ERROR_SUCCESS;
+        EXPECT_EQ(serial.Open(pty.SlavePath().c_str(), 8192, 8192, false), 0);
+    }
 }
 
 TEST(SerialOpen, CheckPortTellsPresentMissingAndInUse) {
