@@ -132,6 +132,14 @@ String TXcCustomAppIniStorage::SectionOfPath(const String& KeyPath) const {
     return section;
 }
 
+unsigned TXcCustomAppIniStorage::Encoding() const {
+    return FIniFile ? FIniFile->Encoding() : 0;
+}
+
+void TXcCustomAppIniStorage::SetEncoding(unsigned CodePage) {
+    if (FIniFile) FIniFile->SetEncoding(CodePage);
+}
+
 bool TXcCustomAppIniStorage::ValueExists(const String& Section, const String& Key) {
     return FIniFile && FIniFile->ValueExists(Section, Key);
 }

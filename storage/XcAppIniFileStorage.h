@@ -32,6 +32,11 @@ public:
     ~TXcCustomAppIniStorage() override;
 
     TMemIniFile* IniFile() const { return FIniFile; }
+    // The code page the file is read and written in (CP_ACP: the system's, the default;
+    // CP_UTF8; CP_WINDOWS_1252). With the system's, bytes of a hand-edited file that are not
+    // UTF-8 are written back unchanged. Another code page raises Exception.
+    unsigned Encoding() const;
+    void SetEncoding(unsigned CodePage);
     const String& DefaultSection() const { return FDefaultSection; }
     void SetDefaultSection(const String& Value) { FDefaultSection = Value; }
     TXcAppIniStorageOptions* StorageOptions() const {

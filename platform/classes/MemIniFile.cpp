@@ -17,7 +17,10 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -100,6 +103,9 @@ struct IniSection {
         auto it = Index.constFind(fold(name));
         return it == Index.cend() ? nullptr : &Keys[*it];
     }
+    // Whether Keys[i] is the key that reads of its name find (the first of that name); a
+    // later key of the same name is not written to the file.
+    bool IsRead(std::size_t i) const { return Index.value(fold(Keys[i].Name)) == i; }
     void Reindex() {
         Index.clear();
         for (std::size_t i = 0; i < Keys.size(); ++i) {
@@ -112,6 +118,151 @@ struct IniSection {
 [[noreturn]] void raiseCreateError(const String& fileName, int err) {
     const String shown = fileName.isEmpty() ? fileName : QFileInfo(fileName).absoluteFilePath();
     throw EFCreateError::CreateResFmt(&SFCreateErrorEx, {shown, platform::detail::ErrnoText(err)});
+}
+
+// A byte of the file that is not part of valid UTF-8 stands in memory for the character
+// U+DC00 + byte (U+DC80 to U+DCFF), which valid UTF-8 never gives, and goes back to the file
+// as that byte: a hand-edited file in an 8-bit code page keeps its bytes.
+constexpr char16_t kByteEscape = 0xDC00;
+
+bool isByteEscape(char16_t u) {
+    return u >= kByteEscape + 0x80 && u <= kByteEscape + 0xFF;
+}
+
+String decodeUtf8KeepingBytes(const char* p, qsizetype n) {
+    String out;
+    out.reserve(n);
+    qsizetype i = 0;
+    while (i < n) {
+        const auto b = static_cast<unsigned char>(p[i]);
+        if (b < 0x80) {
+            out.append(QChar(char16_t(b)));
+            ++i;
+            continue;
+        }
+        int length = 0;
+        char32_t cp = 0, least = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2, cp = b & 0x1F, least = 0x80;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3, cp = b & 0x0F, least = 0x800;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4, cp = b & 0x07, least = 0x10000;
+        }
+        bool ok = length > 0 && i + length <= n;
+        for (int k = 1; ok && k < length; ++k) {
+            const auto c = static_cast<unsigned char>(p[i + k]);
+            ok = (c & 0xC0) == 0x80;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        // Over-long forms, surrogates and values beyond U+10FFFF are not valid UTF-8.
+        ok = ok && cp >= least && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+        if (!ok) {
+            out.append(QChar(char16_t(kByteEscape + b)));
+            ++i;
+        } else if (cp >= 0x10000) {
+            out.append(QChar(QChar::highSurrogate(cp)));
+            out.append(QChar(QChar::lowSurrogate(cp)));
+            i += length;
+        } else {
+            out.append(QChar(char16_t(cp)));
+            i += length;
+        }
+    }
+    return out;
+}
+
+QByteArray encodeUtf8KeepingBytes(const String& s) {
+    QByteArray out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t u = s[i].unicode();
+        if (isByteEscape(char16_t(u))) {
+            out.append(char(u - kByteEscape));
+            continue;
+        }
+        if (QChar::isHighSurrogate(u) && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+            u = QChar::surrogateToUcs4(char16_t(u), s[i + 1].unicode());
+            ++i;
+        } else if (QChar::isSurrogate(u)) {
+            u = 0xFFFD; // a lone surrogate has no UTF-8 form
+        }
+        if (u < 0x80) {
+            out.append(char(u));
+        } else if (u < 0x800) {
+            out.append(char(0xC0 | (u >> 6)));
+            out.append(char(0x80 | (u & 0x3F)));
+        } else if (u < 0x10000) {
+            out.append(char(0xE0 | (u >> 12)));
+            out.append(char(0x80 | ((u >> 6) & 0x3F)));
+            out.append(char(0x80 | (u & 0x3F)));
+        } else {
+            out.append(char(0xF0 | (u >> 18)));
+            out.append(char(0x80 | ((u >> 12) & 0x3F)));
+            out.append(char(0x80 | ((u >> 6) & 0x3F)));
+            out.append(char(0x80 | (u & 0x3F)));
+        }
+    }
+    return out;
+}
+
+// The text in code page 1252, bytes kept as above; false when it holds a character that the
+// code page cannot hold.
+bool encodeCp1252KeepingBytes(const String& s, QByteArray& out) {
+    qsizetype runStart = 0;
+    auto flushRun = [&](qsizetype end) {
+        if (end == runStart) return true;
+        AnsiString part;
+        if (!TryStringToAnsi(s.mid(runStart, end - runStart), CP_WINDOWS_1252, part)) return false;
+        out.append(part.data(), qsizetype(part.size()));
+        return true;
+    };
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (!isByteEscape(s[i].unicode())) continue;
+        if (!flushRun(i)) return false;
+        out.append(char(s[i].unicode() - kByteEscape));
+        runStart = i + 1;
+    }
+    return flushRun(s.size());
+}
+
+// Whether name is base + ".tmp-" + process id + "-" + number, the name UpdateFile gives its
+// temporary file; Pid is the process id.
+bool isTemporaryOf(const char* name, const QByteArray& base, pid_t& Pid) {
+    const QByteArray prefix = base + ".tmp-";
+    if (std::strncmp(name, prefix.constData(), std::size_t(prefix.size())) != 0) return false;
+    const char* p = name + prefix.size();
+    long long pid = 0;
+    int digits = 0;
+    for (; *p >= '0' && *p <= '9' && digits < 10; ++p, ++digits)
+        pid = pid * 10 + (*p - '0');
+    if (digits == 0 || *p != '-' || pid <= 0 || pid > INT_MAX) return false;
+    ++p;
+    if (*p == '\0') return false;
+    for (; *p; ++p)
+        if (*p < '0' || *p > '9') return false;
+    Pid = pid_t(pid);
+    return true;
+}
+
+// Removes the temporary files of path that writers left when they died between writing and
+// renaming them. A file of a process that still runs may be a write in progress and stays;
+// so do those of this process (another thread may be writing) and every other name.
+void removeStaleTemporaries(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+    const QByteArray base = path.mid(slash + 1);
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        pid_t pid = 0;
+        if (!isTemporaryOf(entry->d_name, base, pid) || pid == ::getpid()) continue;
+        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        const QByteArray full = folder + '/' + entry->d_name;
+        struct stat st;
+        if (::lstat(full.constData(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(full.constData());
+    }
+    ::closedir(dir);
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -180,8 +331,8 @@ struct TMemIniFile::Data {
         String out;
         for (const IniSection& section : Sections) {
             out += u'[' + section.Name + QStringLiteral("]\n");
-            for (const IniKey& key : section.Keys)
-                out += key.Name + u'=' + key.Value + u'\n';
+            for (std::size_t i = 0; i < section.Keys.size(); ++i)
+                if (section.IsRead(i)) out += section.Keys[i].Name + u'=' + section.Keys[i].Value + u'\n';
             out += u'\n';
         }
         return out;
@@ -202,15 +353,26 @@ void TMemIniFile::LoadValues() {
     TFileStream file(fileName_, fmOpenRead | fmShareDenyWrite);
     QByteArray bytes(static_cast<qsizetype>(file.Size()), '\0');
     file.ReadBuffer(bytes.data(), static_cast<int>(bytes.size()));
-    qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    String text;
+    if (encoding_ == CP_WINDOWS_1252 && !bom)
+        TryAnsiToString(AnsiString(bytes.constData(), std::size_t(bytes.size())), CP_WINDOWS_1252, text);
+    else
+        text = decodeUtf8KeepingBytes(bytes.constData() + (bom ? 3 : 0), bytes.size() - (bom ? 3 : 0));
     // TStrings splits the text at CR LF, LF and CR.
     TStringList lines;
-    lines.SetText(QString::fromUtf8(bytes.constData() + skip, bytes.size() - skip));
+    lines.SetText(text);
     d_->Parse(lines);
 }
 
 void TMemIniFile::Clear() {
     d_->Clear();
+}
+
+void TMemIniFile::SetEncoding(unsigned CodePage) {
+    if (CodePage != CP_ACP && CodePage != CP_UTF8 && CodePage != CP_WINDOWS_1252)
+        throw Exception(QStringLiteral("Code page %1 is not supported for INI files").arg(CodePage));
+    encoding_ = CodePage;
 }
 
 void TMemIniFile::Rename(const String& FileName, bool Reload) {
@@ -222,8 +384,8 @@ void TMemIniFile::GetStrings(TStrings* List) const {
     List->BeginUpdate();
     for (const IniSection& section : d_->Sections) {
         List->Add(u'[' + section.Name + u']');
-        for (const IniKey& key : section.Keys)
-            List->Add(key.Name + u'=' + key.Value);
+        for (std::size_t i = 0; i < section.Keys.size(); ++i)
+            if (section.IsRead(i)) List->Add(section.Keys[i].Name + u'=' + section.Keys[i].Value);
         List->Add(String());
     }
     List->EndUpdate();
@@ -316,6 +478,13 @@ void TMemIniFile::UpdateFile() {
     // A file its owner may not write stays as it is, as it would when written in place.
     if (exists && !(st.st_mode & S_IWUSR)) raiseCreateError(fileName_, EACCES);
 
+    QByteArray bytes;
+    if (encoding_ == CP_WINDOWS_1252) {
+        if (!encodeCp1252KeepingBytes(d_->Text(), bytes)) raiseCreateError(fileName_, EILSEQ);
+    } else {
+        bytes = encodeUtf8KeepingBytes(d_->Text());
+    }
+
     static std::atomic<unsigned> serial{0};
     QByteArray temp;
     int fd = -1;
@@ -330,7 +499,7 @@ void TMemIniFile::UpdateFile() {
 
     int err = 0;
     if (exists) ::fchmod(fd, st.st_mode & 07777); // keep the permissions of the file it replaces
-    if (!writeAll(fd, d_->Text().toUtf8()) || ::fsync(fd) != 0) err = errno;
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err == 0 && ::rename(temp.constData(), path.constData()) != 0) err = errno;
     if (err != 0) {
@@ -345,4 +514,5 @@ void TMemIniFile::UpdateFile() {
         ::fsync(dirFd);
         ::close(dirFd);
     }
+    removeStaleTemporaries(path);
 }

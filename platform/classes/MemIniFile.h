@@ -49,9 +49,14 @@ protected:
 // lines that start with ";" are skipped; "[name]" starts a section; other lines are
 // name=value with the blanks around name and value removed. Lines before the first
 // section and lines without "=" are ignored. A key that appears twice in a section is
-// kept twice, and the first one is read and replaced. A section that appears twice is
-// read as one. The file is UTF-8 (a byte-order mark is skipped) with lines ended by
-// CR LF, LF or CR; it is written as UTF-8 with LF.
+// kept twice in memory, and the first one is read and replaced; the file gets one line per
+// key, the one that is read. A section that appears twice is read as one. Lines are ended by
+// CR LF, LF or CR; they are written with LF.
+//
+// The text is in the code page of Encoding. With the system's (CP_ACP, the default) or
+// CP_UTF8 the file is UTF-8, and bytes that are not valid UTF-8 (a hand-edited file in an
+// 8-bit code page) are kept as they are: each stands in memory for the character
+// U+DC00 + byte and is written back as that byte. A UTF-8 byte-order mark is skipped.
 class TMemIniFile : public TCustomIniFile {
     ORVO_CLASS(TMemIniFile, TCustomIniFile)
 public:
@@ -60,6 +65,10 @@ public:
     ~TMemIniFile() override;
 
     void Clear();
+    // The code page the file is read and written in: CP_ACP, CP_UTF8 or CP_WINDOWS_1252.
+    // Another code page raises Exception and keeps the current one.
+    unsigned Encoding() const { return encoding_; }
+    void SetEncoding(unsigned CodePage);
     // Takes FileName as the file; with Reload, replaces the contents by that file's (or
     // empties them when the file does not exist).
     void Rename(const String& FileName, bool Reload);
@@ -81,7 +90,9 @@ public:
     void DeleteKey(const String& Section, const String& Ident) override;
     // Writes the file. A temporary file in the same folder is written, flushed to disk and
     // renamed over the file, so a failure never leaves a half-written file in place of a
-    // good one. Failure raises EFCreateError; so does a file whose owner may not write it.
+    // good one. Failure raises EFCreateError; so does a file whose owner may not write it,
+    // and a text that the 8-bit Encoding cannot hold. After a successful write the temporary
+    // files that writers which died before their rename left beside the file are removed.
     void UpdateFile() override;
 
 private:
@@ -89,4 +100,5 @@ private:
     void LoadValues();
 
     std::unique_ptr<Data> d_;
+    unsigned encoding_ = 0;
 };

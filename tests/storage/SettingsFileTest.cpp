@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -306,6 +308,132 @@ TEST(SettingsFile, AnUnwritablePlaceReportsThroughTheErrorEvent) {
     quiet.Save();
     EXPECT_NO_THROW(quiet.End());
     EXPECT_TRUE(QFileInfo(folderInTheWay).isDir());
+}
+
+// The file exactly as a run of the program writes it, with Note as an extra key of Pressure.
+QByteArray CanonicalFile(const QByteArray& note) {
+    return "[Pressure]\nCoeffA0=1\nCoeffB0=0\nType0=0\nCoeffA1=1\nCoeffB1=0\nType1=0\nNote=" + note +
+           "\n\n[GUI]\nLanguage=en\n\n";
+}
+
+// A hand-edited file in an 8-bit code page, or with broken UTF-8, keeps its bytes through a
+// run with the default encoding; valid UTF-8 reads as text.
+TEST(SettingsFile, BytesThatAreNotUtf8SurviveARunWithTheDefaultEncoding) {
+    TDecimalSeparator point(u'.');
+    QTemporaryDir dir;
+    const String file = dir.path() + QStringLiteral("/Abcdef.ini");
+    // Latin-1 sharp s, valid UTF-8 e acute, a lone continuation byte, a cut sequence, an
+    // over-long slash, an encoded surrogate, a byte that never starts UTF-8.
+    const QByteArray note = "Stra\xDF"
+                            "e Caf\xC3\xA9 \x80 \xE2\x82 \xC0\xAF \xED\xA0\x80 \xFF";
+    for (unsigned encoding : {0u, 65001u}) {
+        PutFile(file, CanonicalFile(note));
+        TSettingsRun run(file);
+        run.Storage()->SetEncoding(encoding);
+        run.Load();
+        const String read = run.Storage()->IniFile()->ReadString("Pressure", "Note", String());
+        EXPECT_TRUE(read.startsWith(QStringLiteral("Stra") + QChar(0xDCDF) + QStringLiteral("e Caf\u00e9 ")))
+            << encoding;
+        run.Save();
+        run.End();
+        EXPECT_EQ(FileBytes(file), CanonicalFile(note)) << encoding;
+    }
+}
+
+// With code page 1252 the file reads and writes as that code page; a text it cannot hold is
+// reported and the file stays as it was.
+TEST(SettingsFile, Cp1252EncodingReadsAndWritesThatCodePage) {
+    TDecimalSeparator point(u'.');
+    QTemporaryDir dir;
+    const String file = dir.path() + QStringLiteral("/Abcdef.ini");
+    PutFile(file, CanonicalFile("Stra\xDF"
+                                "e \x80"));
+    String reported;
+    {
+        TSettingsRun run(file);
+        run.Storage()->SetEncoding(1252);
+        run.Storage()->Reload();
+        run.Storage()->OnError = TXcAppStorageErrorEvent([&](TObject*, const String& v) { reported = v; });
+        run.Load();
+        EXPECT_EQ(run.Storage()->IniFile()->ReadString("Pressure", "Note", String()),
+                  QStringLiteral("Stra\u00dfe \u20ac"));
+        run.Language = QStringLiteral("\u0142"); // not in code page 1252
+        run.Save();
+        run.Storage()->Flush();
+        EXPECT_FALSE(reported.isEmpty());
+        EXPECT_EQ(FileBytes(file), CanonicalFile("Stra\xDF"
+                                                 "e \x80"));
+        run.Language = QStringLiteral("\u00e9");
+        run.Save();
+    }
+    EXPECT_TRUE(FileBytes(file).contains("\nNote=Stra\xDF"
+                                         "e \x80\n"));
+    EXPECT_TRUE(FileBytes(file).contains("\nLanguage=\xE9\n"));
+
+    TXcAppIniFileStorage storage(nullptr);
+    EXPECT_THROW(storage.SetEncoding(1250), Exception);
+    EXPECT_EQ(storage.Encoding(), 0u);
+}
+
+// A key written twice by hand: the tool uses the first, and the file it writes holds that one
+// key once, so what the file shows is what the tool uses.
+TEST(SettingsFile, ADuplicateKeyIsWrittenOnce) {
+    TDecimalSeparator point(u'.');
+    QTemporaryDir dir;
+    const String file = dir.path() + QStringLiteral("/Abcdef.ini");
+    PutFile(file, "[GUI]\nLanguage=de\nLANGUAGE=fr\nTheme=dark\n");
+    TSettingsRun run(file);
+    run.Load();
+    EXPECT_EQ(run.Language, "de");
+    run.Language = QStringLiteral("pl");
+    run.Save();
+    EXPECT_EQ(run.Storage()->AsString().count(QStringLiteral("anguage=")), 1);
+    run.End();
+    const QByteArray written = FileBytes(file);
+    EXPECT_TRUE(written.startsWith("[GUI]\nLanguage=pl\nTheme=dark\n\n")) << written.toStdString();
+    EXPECT_FALSE(written.contains("fr"));
+}
+
+// A writer killed between writing its temporary file and renaming it leaves the file behind;
+// the next successful write removes such files of dead writers, and nothing else.
+TEST(SettingsFile, TheNextWriteRemovesTemporaryFilesOfDeadWriters) {
+    QTemporaryDir dir;
+    const String file = dir.path() + QStringLiteral("/Abcdef.ini");
+    const pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    ASSERT_GT(dead, 0);
+    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const QByteArray deadPid = QByteArray::number(dead);
+    const QByteArray ownPid = QByteArray::number(getpid());
+    const QByteArray parentPid = QByteArray::number(getppid());
+    const QList<QByteArray> stale = {"Abcdef.ini.tmp-" + deadPid + "-0", "Abcdef.ini.tmp-" + deadPid + "-17"};
+    const QList<QByteArray> kept = {
+        "Abcdef.ini.tmp-" + parentPid + "-3", // a writer that still runs
+        "Abcdef.ini.tmp-" + ownPid + "-99",   // this process may be writing in another thread
+        "Abcdef.ini.tmp-" + deadPid + "-x",
+        "Abcdef.ini.tmp-" + deadPid,
+        "Abcdef.ini.tmp--1",
+        "Other.ini.tmp-" + deadPid + "-0",
+        "Abcdef.ini.bak",
+        "xAbcdef.ini.tmp-" + deadPid + "-0",
+    };
+    for (const QByteArray& name : stale + kept)
+        PutFile(dir.path() + u'/' + QString::fromLatin1(name), "half");
+    // A folder of that name is not a temporary file.
+    const String folder =
+        dir.path() + QStringLiteral("/Abcdef.ini.tmp-") + QString::fromLatin1(deadPid) + QStringLiteral("-5");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    {
+        TSettingsRun run(file);
+        run.Load();
+        run.Save();
+    }
+    EXPECT_TRUE(FileExists(file));
+    for (const QByteArray& name : stale)
+        EXPECT_FALSE(QFileInfo::exists(dir.path() + u'/' + QString::fromLatin1(name))) << name.toStdString();
+    for (const QByteArray& name : kept)
+        EXPECT_TRUE(QFileInfo::exists(dir.path() + u'/' + QString::fromLatin1(name))) << name.toStdString();
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 } // namespace
