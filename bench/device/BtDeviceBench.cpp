@@ -5,7 +5,9 @@
 // link's own cost. The "Paced" benchmarks run the box's line at the pace of a real 115200-baud
 // line in both directions, so that their x_wire is the wire time plus what the device's handling
 // adds (the goal: at most 1.2); they take the bytes on the wire from the box's count of what it
-// received and sent.
+// received and sent. The "ReaderCpu" benchmarks give the processor time the device and its
+// reader spend per map transfer, with traces discarded (the default) and kept.
+#include "device/Utils.h"
 #include "device/bluetooth/OrvoTuningBtDevice.h"
 #include "platform/win/BluetoothLookup.h"
 #include "tests/sim/PtyBox.h"
@@ -14,6 +16,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 
 namespace {
 
@@ -121,6 +124,48 @@ void BM_BtDeviceMapReadPaced(benchmark::State& state) {
     RunAgainstPacedWire(state, link, [&] { return link.device.ReadMap(1, 2, &out); });
 }
 BENCHMARK(BM_BtDeviceMapReadPaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// Processor time of the calling thread, where the device formats its frames and the reader
+// collects the replies.
+double ThreadCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+// A sink that keeps every trace, as a diagnostic build would: each frame is then dumped in
+// hex as it was before traces were built only for a keeping sink.
+void KeepTrace(const AnsiString& text) {
+    benchmark::DoNotOptimize(text.data());
+}
+
+// The reader's processor time per map transfer ("cpu_us"), with the default discarding trace
+// sink (argument 0) and with a keeping one (argument 1), which shows the cost of the traces.
+template <class F> void RunReaderCpu(benchmark::State& state, F&& transfer) {
+    TBtLink link;
+    if (!link.ok) state.SkipWithError("no box");
+    const TTraceSink previous = SetTraceSink(state.range(0) ? &KeepTrace : nullptr);
+    double cpu = 0;
+    for (auto _ : state) {
+        const double start = ThreadCpuSeconds();
+        if (transfer(link) != 0) state.SkipWithError("transfer failed");
+        cpu += ThreadCpuSeconds() - start;
+    }
+    SetTraceSink(previous);
+    state.counters["cpu_us"] = state.iterations() ? cpu / double(state.iterations()) * 1e6 : 0.0;
+}
+
+void BM_BtReaderCpuMapWrite(benchmark::State& state) {
+    const Bytes image = TestImage();
+    RunReaderCpu(state, [&](TBtLink& link) { return link.device.SendMap(1, 2, image); });
+}
+BENCHMARK(BM_BtReaderCpuMapWrite)->ArgName("traces_kept")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_BtReaderCpuMapRead(benchmark::State& state) {
+    Bytes out;
+    RunReaderCpu(state, [&](TBtLink& link) { return link.device.ReadMap(1, 2, &out); });
+}
+BENCHMARK(BM_BtReaderCpuMapRead)->ArgName("traces_kept")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
