@@ -1,0 +1,3 @@
+#include "controls/XcExComCtrls.h"
+
+ORVO_IMPLEMENT_CLASS(TXcExTabControl, TTabControl)

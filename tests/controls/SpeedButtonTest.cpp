@@ -1,0 +1,191 @@
+// The speed button: group semantics, press-leave-release, Down set in code, repeat clicks
+// on the virtual clock, refused values, and the looks of its states.
+#include "XcTestSupport.h"
+
+#include "controls/XcSpeedButton.h"
+#include "platform/controls/Timer.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/win/Clock.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+std::string Colours(TBitmap& image) {
+    QStringList seen;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x) {
+            const QString c = QString::number(uint(image.Canvas()->Pixels(x, y)), 16);
+            if (!seen.contains(c)) seen << c;
+        }
+    return seen.join(u' ').toStdString();
+}
+struct SpeedButtons : ShownForm<400, 200> {
+    QStringList log;
+    void Clicked(TObject* Sender) { log << static_cast<TXcSpeedButton*>(Sender)->Name(); }
+    TXcSpeedButton* button(const char* name, int x, int group, bool allUp) {
+        auto* b = make<TXcSpeedButton>(x, 0, 75, 40);
+        b->SetName(QString::fromLatin1(name));
+        b->SetGroupIndex(group);
+        b->SetAllowAllUp(allUp);
+        b->OnClick = TNotifyEvent(this, &SpeedButtons::Clicked);
+        return b;
+    }
+    static TColor at(TXcSpeedButton* b, int x, int y) {
+        TBitmap image(b->Width(), b->Height());
+        b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(image.Canvas()->Handle()), 0);
+        return image.Canvas()->Pixels(x, y);
+    }
+};
+} // namespace
+
+TEST_F(SpeedButtons, MapButtonsActAsAGroupThatMayBeAllUp) {
+    TXcSpeedButton* m1 = button("btnMap1", 0, 2, true);
+    TXcSpeedButton* m2 = button("btnMap2", 80, 2, true);
+    m1->SetDown(true);
+    log.clear();
+    ClickAt(m2, 10, 10);
+    EXPECT_TRUE(m2->Down());
+    EXPECT_FALSE(m1->Down());
+    EXPECT_EQ(log, QStringList({"btnMap2"}));
+    // Clicking the down button releases it: none is down.
+    ClickAt(m2, 10, 10);
+    EXPECT_FALSE(m2->Down());
+    EXPECT_FALSE(m1->Down());
+    EXPECT_EQ(log, QStringList({"btnMap2", "btnMap2"}));
+    // Press, leave, release: nothing changes and nothing fires.
+    MouseDownAt(m1, 10, 10);
+    MouseMoveTo(m1, 200, 10);
+    MouseUpAt(m1, 200, 10);
+    EXPECT_FALSE(m1->Down());
+    EXPECT_EQ(log.size(), 2);
+    // Down set in code releases the other member without firing anything.
+    m1->SetDown(true);
+    m2->SetDown(true);
+    EXPECT_FALSE(m1->Down());
+    EXPECT_EQ(log.size(), 2);
+}
+
+TEST_F(SpeedButtons, GroupRulesWithoutAllUp) {
+    TXcSpeedButton* lone = button("lone", 0, 0, false);
+    lone->SetDown(true);
+    EXPECT_FALSE(lone->Down()) << "a button without a group cannot be down";
+    TXcSpeedButton* a = button("a", 80, 3, false);
+    TXcSpeedButton* b = button("b", 160, 3, false);
+    a->SetDown(true);
+    a->SetDown(false);
+    EXPECT_TRUE(a->Down());
+    ClickAt(a, 5, 5);
+    EXPECT_TRUE(a->Down());
+    EXPECT_EQ(log, QStringList({"a"}));
+    // AllowAllUp set on one member is shared by the group.
+    b->SetAllowAllUp(true);
+    EXPECT_TRUE(a->AllowAllUp());
+    a->SetDown(false);
+    EXPECT_FALSE(a->Down());
+}
+
+TEST_F(SpeedButtons, RefusedValues) {
+    TXcSpeedButton* b = button("b", 0, 0, false);
+    b->SetMargin(-2);
+    EXPECT_EQ(b->Margin(), -1);
+    b->SetMargin(4);
+    EXPECT_EQ(b->Margin(), 4);
+    b->SetNumGlyphs(7);
+    EXPECT_EQ(b->NumGlyphs(), 5);
+    // A strip as wide as three squares gives three glyphs.
+    TBitmap strip(48, 16);
+    b->SetGlyph(&strip);
+    EXPECT_EQ(b->NumGlyphs(), 3);
+}
+
+TEST_F(SpeedButtons, HeldButtonRepeatsOnTheVirtualClock) {
+    TFakeClock clock(1000);
+    TClockOverride use(&clock);
+    TXcSpeedButton* b = button("rep", 0, 0, false);
+    b->SetAllowTimer(true);
+    MouseDownAt(b, 10, 10);
+    auto advance = [&](int ms) {
+        clock.Advance(UInt64(ms));
+        CheckTimers();
+    };
+    advance(499);
+    EXPECT_TRUE(log.isEmpty());
+    advance(1);
+    EXPECT_EQ(log.size(), 1);
+    advance(100);
+    advance(100);
+    EXPECT_EQ(log.size(), 3);
+    MouseUpAt(b, 10, 10);
+    EXPECT_EQ(log.size(), 4) << "the release inside clicks once more";
+    advance(500);
+    EXPECT_EQ(log.size(), 4);
+}
+
+TEST_F(SpeedButtons, LooksOfUpDownHotAndDisabled) {
+    TXcSpeedButton* b = button("look", 0, 4, true);
+    b->SetCaption(QString());
+    const TColor up = at(b, 20, 20);
+    EXPECT_EQ(up, ColorToRGB(clBtnFace));
+    EXPECT_NE(at(b, 0, 0), ColorToRGB(clBtnFace)) << "the raised frame";
+    b->SetDown(true);
+    const TColor a = at(b, 20, 20), c = at(b, 21, 20);
+    EXPECT_NE(a, c) << "a down group button shows the checker pattern";
+    b->SetDown(false);
+    b->SetHotTrack(true);
+    b->HotTrackOptions()->SetEnabled(true);
+    b->HotTrackOptions()->SetColor(clAqua);
+    b->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(b));
+    EXPECT_TRUE(b->MouseOver());
+    EXPECT_EQ(at(b, 20, 20), clAqua);
+    b->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(b));
+    EXPECT_FALSE(b->MouseOver());
+    EXPECT_EQ(at(b, 20, 20), ColorToRGB(clBtnFace));
+    // Disabled, the caption is embossed.
+    b->SetCaption(QStringLiteral("MMMM"));
+    b->SetEnabled(false);
+    TBitmap image(b->Width(), b->Height());
+    b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(image.Canvas()->Handle()), 0);
+    // Text is smoothed: its darkest pixel is near the shadow colour, never the text colour,
+    // and the highlight copy shows inside the frame.
+    int darkest = 255;
+    bool highlight = false;
+    for (int y = 3; y < b->Height() - 3; ++y)
+        for (int x = 3; x < b->Width() - 3; ++x) {
+            const COLORREF px = ColorToRGB(image.Canvas()->Pixels(x, y));
+            darkest = std::min(darkest, int(px & 0xFF));
+            highlight |= px == ColorToRGB(clBtnHighlight);
+        }
+    const int shadow = int(ColorToRGB(clBtnShadow) & 0xFF);
+    EXPECT_GE(darkest, shadow - 8) << Colours(image);
+    EXPECT_LE(darkest, shadow + 16);
+    EXPECT_TRUE(highlight);
+    EXPECT_EQ(b->State(), rbsDisabled);
+}
+
+TEST_F(SpeedButtons, ReadFromAForm) {
+    ReadFromText(form.get(), "object Form1: TForm\n"
+                             "  object btnTuningOn: TXcSpeedButton\n"
+                             "    Left = 0\n"
+                             "    Top = 0\n"
+                             "    Width = 75\n"
+                             "    Height = 40\n"
+                             "    Caption = 'Tuning On'\n"
+                             "    GroupIndex = 1\n"
+                             "    AllowAllUp = True\n"
+                             "    Down = True\n"
+                             "    Tag = 3\n"
+                             "    HotTrackFont.Height = -11\n"
+                             "    HotTrackFont.Name = 'Tahoma'\n"
+                             "  end\n"
+                             "end\n");
+    auto* b = static_cast<TXcSpeedButton*>(form->FindComponent(QStringLiteral("btnTuningOn")));
+    ASSERT_NE(b, nullptr);
+    EXPECT_TRUE(b->Down());
+    EXPECT_TRUE(b->AllowAllUp());
+    EXPECT_EQ(b->Tag(), 3);
+    EXPECT_EQ(b->Caption(), QStringLiteral("Tuning On"));
+    EXPECT_EQ(b->HotTrackFont()->Height(), -11);
+}
