@@ -1,7 +1,9 @@
-// Finding tuning boxes over Bluetooth: the paired devices of a name and the serial port
-// (a terminal device path) bound to a device's address. The system lookup asks BlueZ over
-// the D-Bus system bus and the kernel's RFCOMM terminal list; tests install a fake that
-// declares boxes served on pseudo-terminals. Nothing here binds terminals itself.
+// Finding tuning boxes over Bluetooth: the paired devices of a name and the serial port of a
+// device's address. The system lookup asks BlueZ over the D-Bus system bus; the port is the
+// RFCOMM terminal bound to the address when there is one (`rfcomm bind`), else the device's
+// own link "rfcomm:<address>", which opening connects (platform/win/Rfcomm.h), so every paired
+// device has a port as it has on Windows. Tests install a fake that declares boxes served on
+// pseudo-terminals or sockets. Nothing here binds terminals itself.
 #pragma once
 
 #include "platform/rtl/Types.h"
@@ -21,7 +23,7 @@ public:
     // The paired devices whose name equals name exactly (case-sensitive).
     virtual std::vector<TBluetoothDevice> FindPairedDevices(const String& name) = 0;
     // The port of the device with the given address (twelve digits, any case); false when
-    // no terminal is bound to it.
+    // it has none.
     virtual bool FindPort(const String& address, String& port) = 0;
 };
 
@@ -35,7 +37,10 @@ IBluetoothLookup* SetBluetoothLookup(IBluetoothLookup* lookup);
 String NormalizeBluetoothAddress(const String& address);
 
 // BlueZ and the kernel's RFCOMM terminals. Without a system bus or BlueZ the lookup finds
-// nothing and traces why; the bus call gives up after timeoutMs, so it never holds up start-up.
+// nothing and traces why. The whole lookup, reaching the bus included, gives up after
+// timeoutMs, so a hung bus daemon never holds up the open (or the close waiting for it).
+// A device paired with several adapters is listed once. FindPort answers the bound terminal
+// when there is one, else "rfcomm:" and the address; false only for a malformed address.
 class TBlueZLookup : public IBluetoothLookup {
 public:
     explicit TBlueZLookup(int timeoutMs = 1500) : timeoutMs_(timeoutMs) {}

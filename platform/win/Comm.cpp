@@ -1,5 +1,7 @@
 #include "platform/win/Comm.h"
 
+#include "platform/win/Rfcomm.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -9,9 +11,11 @@
 #include <memory>
 #include <mutex>
 #include <poll.h>
+#include <set>
 #include <string>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -26,6 +30,10 @@ constexpr int kSliceMs = 20;
 struct TCommPort {
     int fd = -1;
     bool isTerminal = false;
+    // A Bluetooth link over a connected socket: no line settings, modem lines or terminal
+    // queues, and an end of stream when the device goes away.
+    bool isSocket = false;
+    std::string linkAddress;
     std::mutex lock; // guards the fields below
     DCB dcb;
     COMMTIMEOUTS timeouts;
@@ -35,7 +43,7 @@ struct TCommPort {
 
     ~TCommPort() {
         if (isTerminal) ::ioctl(fd, TIOCNXCL);
-        ::flock(fd, LOCK_UN);
+        if (!isSocket) ::flock(fd, LOCK_UN);
         ::close(fd);
     }
 };
@@ -44,6 +52,8 @@ using TPortPtr = std::shared_ptr<TCommPort>;
 
 std::mutex g_portsLock;
 std::unordered_map<std::uintptr_t, TPortPtr> g_ports;
+// The addresses of the Bluetooth links open in this process: a link is used by one port at a time.
+std::set<std::string> g_openLinks;
 // Handle values are never reused; they start well away from null and INVALID_HANDLE_VALUE.
 std::uintptr_t g_nextHandle = 0x10000;
 
@@ -54,6 +64,23 @@ BOOL Fail(DWORD code) {
 
 BOOL FailErrno() {
     return Fail(WinErrorFromErrno(errno));
+}
+
+// A link whose other side is gone fails as a terminal whose device went away does.
+DWORD LinkError(int err) {
+    switch (err) {
+    case ECONNRESET:
+    case ECONNABORTED:
+    case ENOTCONN:
+    case EPIPE:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+        return ERROR_GEN_FAILURE;
+    default:
+        return WinErrorFromErrno(err);
+    }
 }
 
 BOOL Succeed() {
@@ -101,6 +128,27 @@ bool SpeedOfRate(DWORD rate, speed_t& speed) {
     return false;
 }
 
+// The DCB of a link that has no line: 8 data bits, no parity, one stop bit, at the rate
+// Windows gives a new port.
+DCB LinkDcb() {
+    DCB dcb;
+    dcb.BaudRate = 9600;
+    dcb.ByteSize = 8;
+    dcb.fBinary = 1;
+    dcb.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb.fRtsControl = RTS_CONTROL_ENABLE;
+    return dcb;
+}
+
+// Whether the other side of a link has gone: it hung up, or reading it would end the stream.
+bool LinkGone(int fd) {
+    pollfd p{fd, POLLIN | POLLRDHUP, 0};
+    if (::poll(&p, 1, 0) <= 0) return false;
+    if (p.revents & (POLLHUP | POLLERR | POLLRDHUP)) return true;
+    char c;
+    return (p.revents & POLLIN) && ::recv(fd, &c, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+}
+
 DWORD RateOfSpeed(speed_t speed) {
     for (const TBaud& b : kBauds)
         if (b.speed == speed) return b.rate;
@@ -146,6 +194,47 @@ void ReadLineSettings(const termios& tio, DCB& dcb) {
     dcb.fBinary = 1;
 }
 
+HANDLE Register(TPortPtr port) {
+    std::lock_guard<std::mutex> guard(g_portsLock);
+    std::uintptr_t id = g_nextHandle++;
+    g_ports.emplace(id, std::move(port));
+    SetLastError(ERROR_SUCCESS);
+    return reinterpret_cast<HANDLE>(id);
+}
+
+// Opens "rfcomm:<address>": one connected link per address at a time, as a serial port is
+// opened by one user at a time. The connector may take seconds (it reaches the device).
+HANDLE OpenLink(const std::string& name) {
+    std::string address;
+    if (!RfcommAddressOfPort(name, address)) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+    {
+        std::lock_guard<std::mutex> guard(g_portsLock);
+        if (!g_openLinks.insert(address).second) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return INVALID_HANDLE_VALUE;
+        }
+    }
+    DWORD error = ERROR_FILE_NOT_FOUND;
+    const int fd = RfcommConnector().Connect(address, error);
+    if (fd < 0) {
+        std::lock_guard<std::mutex> guard(g_portsLock);
+        g_openLinks.erase(address);
+        SetLastError(error == ERROR_SUCCESS ? ERROR_FILE_NOT_FOUND : error);
+        return INVALID_HANDLE_VALUE;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    auto port = std::make_shared<TCommPort>();
+    port->fd = fd;
+    port->isSocket = true;
+    port->linkAddress = address;
+    port->dcb = LinkDcb();
+    return Register(std::move(port));
+}
+
 } // namespace
 
 int CommDescriptor(HANDLE handle) {
@@ -166,6 +255,7 @@ HANDLE CreateFileA(const char* fileName, DWORD desiredAccess, DWORD shareMode, v
     }
     std::string path = fileName;
     if (path.rfind("\\\\.\\", 0) == 0) path.erase(0, 4);
+    if (path.rfind(RfcommPortPrefix, 0) == 0) return OpenLink(path);
 
     int mode = O_RDONLY;
     if ((desiredAccess & GENERIC_READ) && (desiredAccess & GENERIC_WRITE))
@@ -203,11 +293,7 @@ HANDLE CreateFileA(const char* fileName, DWORD desiredAccess, DWORD shareMode, v
         port->dcb.fDtrControl = DTR_CONTROL_ENABLE;
         port->dcb.fRtsControl = RTS_CONTROL_ENABLE;
     }
-    std::lock_guard<std::mutex> guard(g_portsLock);
-    std::uintptr_t id = g_nextHandle++;
-    g_ports.emplace(id, std::move(port));
-    SetLastError(ERROR_SUCCESS);
-    return reinterpret_cast<HANDLE>(id);
+    return Register(std::move(port));
 }
 
 BOOL CloseHandle(HANDLE handle) {
@@ -218,15 +304,26 @@ BOOL CloseHandle(HANDLE handle) {
         if (it == g_ports.end()) return Fail(ERROR_INVALID_HANDLE);
         port = std::move(it->second);
         g_ports.erase(it);
+        if (port->isSocket) g_openLinks.erase(port->linkAddress);
     }
+    // A link ends now, not when the last reader lets go, so that the device is free for the
+    // next open at once.
+    if (port->isSocket) ::shutdown(port->fd, SHUT_RDWR);
     // A read or wait still running on another thread holds the port; it sees the flag
     // within one slice, and the descriptor is closed when the last user lets go.
     port->closed = true;
     return Succeed();
 }
 
-BOOL SetupComm(HANDLE handle, DWORD, DWORD) {
-    if (!Lookup(handle)) return FALSE;
+BOOL SetupComm(HANDLE handle, DWORD inQueue, DWORD outQueue) {
+    TPortPtr port = Lookup(handle);
+    if (!port) return FALSE;
+    // A link's queues are its socket buffers; a terminal driver keeps its own.
+    if (port->isSocket) {
+        int in = int(std::min<DWORD>(inQueue, 1u << 24)), out = int(std::min<DWORD>(outQueue, 1u << 24));
+        if (in > 0) ::setsockopt(port->fd, SOL_SOCKET, SO_RCVBUF, &in, sizeof in);
+        if (out > 0) ::setsockopt(port->fd, SOL_SOCKET, SO_SNDBUF, &out, sizeof out);
+    }
     return Succeed();
 }
 
@@ -234,6 +331,11 @@ BOOL GetCommState(HANDLE handle, DCB* dcb) {
     TPortPtr port = Lookup(handle);
     if (!port) return FALSE;
     if (!dcb) return Fail(ERROR_INVALID_PARAMETER);
+    if (port->isSocket) {
+        std::lock_guard<std::mutex> guard(port->lock);
+        *dcb = port->dcb;
+        return Succeed();
+    }
     termios tio{};
     if (::tcgetattr(port->fd, &tio) != 0) return FailErrno();
     std::lock_guard<std::mutex> guard(port->lock);
@@ -251,6 +353,13 @@ BOOL SetCommState(HANDLE handle, const DCB* dcb) {
     if (!SpeedOfRate(dcb->BaudRate, speed) || dcb->ByteSize < 5 || dcb->ByteSize > 8 ||
         dcb->Parity > SPACEPARITY || dcb->StopBits > TWOSTOPBITS || dcb->StopBits == ONE5STOPBITS)
         return Fail(ERROR_INVALID_PARAMETER);
+    if (port->isSocket) {
+        // A link has no line: its settings are kept for reading back and have no effect.
+        std::lock_guard<std::mutex> guard(port->lock);
+        port->dcb = *dcb;
+        port->dcb.DCBlength = sizeof(DCB);
+        return Succeed();
+    }
     termios tio{};
     if (::tcgetattr(port->fd, &tio) != 0) return FailErrno();
     cfsetispeed(&tio, speed);
@@ -318,6 +427,15 @@ BOOL PurgeComm(HANDLE handle, DWORD flags) {
         return Fail(ERROR_INVALID_PARAMETER);
     // Every operation here is synchronous, so the abort flags have nothing to abort.
     bool rx = flags & PURGE_RXCLEAR, tx = flags & PURGE_TXCLEAR;
+    if (port->isSocket) {
+        // What has been sent is on its way; what has arrived is read and dropped.
+        if (rx) {
+            char buffer[4096];
+            while (::recv(port->fd, buffer, sizeof buffer, MSG_DONTWAIT) > 0) {
+            }
+        }
+        return Succeed();
+    }
     if (rx || tx) {
         if (!port->isTerminal) return Fail(ERROR_INVALID_FUNCTION);
         if (::tcflush(port->fd, rx && tx ? TCIOFLUSH : rx ? TCIFLUSH : TCOFLUSH) != 0) return FailErrno();
@@ -366,6 +484,15 @@ BOOL ReadFile(HANDLE handle, void* buffer, DWORD toRead, DWORD* bytesRead, void*
             continue;
         }
         if (r < 0 && errno == EINTR) continue;
+        if (port->isSocket && r <= 0 && (r == 0 || errno != EAGAIN)) {
+            // The end of a link's stream: closed here, or the device went away. Bytes read
+            // before it are delivered first.
+            const int err = r == 0 ? EPIPE : errno;
+            *bytesRead = got;
+            if (port->closed) return Fail(ERROR_INVALID_HANDLE);
+            if (got > 0) break;
+            return Fail(LinkError(err));
+        }
         if (r < 0 && errno != EAGAIN) {
             *bytesRead = got;
             return FailErrno();
@@ -413,15 +540,19 @@ BOOL WriteFile(HANDLE handle, const void* buffer, DWORD toWrite, DWORD* bytesWri
     const auto* in = static_cast<const unsigned char*>(buffer);
     DWORD written = 0;
     while (written < toWrite) {
-        ssize_t r = ::write(port->fd, in + written, toWrite - written);
+        // A link whose device has gone must fail the write, not raise SIGPIPE.
+        ssize_t r = port->isSocket ? ::send(port->fd, in + written, toWrite - written, MSG_NOSIGNAL)
+                                   : ::write(port->fd, in + written, toWrite - written);
         if (r > 0) {
             written += DWORD(r);
             continue;
         }
         if (r < 0 && errno == EINTR) continue;
         if (r < 0 && errno != EAGAIN) {
+            const int err = errno;
             *bytesWritten = written;
-            return FailErrno();
+            if (port->isSocket) return Fail(port->closed ? ERROR_INVALID_HANDLE : LinkError(err));
+            return Fail(WinErrorFromErrno(err));
         }
         // The output queue is full: wait for room until the total time-out, which ends the
         // call successfully with what has been written so far.
@@ -457,6 +588,11 @@ BOOL ClearCommError(HANDLE handle, DWORD* errors, COMSTAT* stat) {
 BOOL EscapeCommFunction(HANDLE handle, DWORD function) {
     TPortPtr port = Lookup(handle);
     if (!port) return FALSE;
+    if (port->isSocket) {
+        // A link has no modem lines, flow control or break state to change.
+        if (function < SETXOFF || function > CLRBREAK) return Fail(ERROR_INVALID_PARAMETER);
+        return Succeed();
+    }
     int line = 0;
     int rc = 0;
     switch (function) {
@@ -551,6 +687,11 @@ BOOL GetCommModemStatus(HANDLE handle, DWORD* modemStat) {
     TPortPtr port = Lookup(handle);
     if (!port) return FALSE;
     if (!modemStat) return Fail(ERROR_INVALID_PARAMETER);
+    if (port->isSocket) {
+        // A connected link shows the lines of a modem that is present and ready.
+        *modemStat = LinkGone(port->fd) ? 0 : MS_CTS_ON | MS_DSR_ON | MS_RLSD_ON;
+        return Succeed();
+    }
     int lines = 0;
     if (::ioctl(port->fd, TIOCMGET, &lines) != 0) return FailErrno();
     DWORD s = 0;

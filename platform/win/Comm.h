@@ -3,6 +3,11 @@
 // the Windows way open the same device. Handles are opaque numbers that are never reused, so
 // a call on a closed handle fails with ERROR_INVALID_HANDLE instead of touching freed memory.
 // Every function sets the thread's last error (GetLastError) with the Windows code.
+// A name "rfcomm:<twelve address digits>" is a Bluetooth device's serial port without a
+// terminal: opening it connects a socket through the RFCOMM connector (platform/win/Rfcomm.h).
+// Such a port keeps the semantics callers rely on: read and write time-outs, purge, queue
+// sizes (the socket's buffers), one user at a time, and ERROR_GEN_FAILURE once the device has
+// gone; line settings, modem lines and breaks have no meaning on it and succeed.
 #pragma once
 
 #include "platform/win/LastError.h"

@@ -1,13 +1,16 @@
 // Fixtures of the Bluetooth device tests: simulated boxes on pseudo-terminals declared through
-// the fake Bluetooth lookup, a port that records what it opens, a clock that runs ten times
-// faster than real time (a read time-out of 2000 ms costs 200 ms), and Open run on a worker
-// thread while the test's thread serves the user-interface calls.
+// the fake Bluetooth lookup (or, when ORVO_BT_OVER_LINK is defined before this header, on
+// their own links: "rfcomm:" ports whose sockets the simulated boxes serve), a port that records what it
+// opens, a clock that runs ten times faster than real time (a read time-out of 2000 ms costs 200 ms), and
+// Open run on a worker thread while the test's thread serves the user-interface calls.
 #pragma once
 
 #include "DeviceTestSupport.h"
 #include "device/bluetooth/OrvoTuningBtDevice.h"
 #include "platform/classes/Thread.h"
 #include "platform/win/BluetoothLookup.h"
+#include "platform/win/Rfcomm.h"
+#include "tests/sim/SocketBox.h"
 
 #include <chrono>
 #include <deque>
@@ -71,13 +74,30 @@ public:
     bool refuseSetup = false;
 };
 
-// One declared Bluetooth device: a simulated box served on its own pseudo-terminal.
+#ifdef ORVO_BT_OVER_LINK
+using TBoxServer = sim::SocketBox;
+#else
+using TBoxServer = sim::PtyBox;
+#endif
+
+// One declared Bluetooth device: a simulated box served on its own pseudo-terminal, or on the
+// sockets of its own link.
 struct TDeclaredBox {
     sim::Box box;
-    std::unique_ptr<sim::PtyBox> server = std::make_unique<sim::PtyBox>(box);
+    std::unique_ptr<TBoxServer> server = std::make_unique<TBoxServer>(box);
     String address;
+    // The port the lookup answers for the box: the terminal's path, or "rfcomm:" + address.
+    std::string Path() const {
+#ifdef ORVO_BT_OVER_LINK
+        return RfcommPortPrefix + NormalizeBluetoothAddress(address).toStdString();
+#else
+        return server->Path();
+#endif
+    }
     // The name Open passes to the port (the Windows way: "\\.\" + path).
-    std::string PortName() const { return server->PortName(); }
+    std::string PortName() const {
+        return "\\\\.\\" + Path();
+    }
     // Identify answered by nothing (and every later command too).
     void Silence() {
         sim::FaultRule rule;
@@ -86,13 +106,36 @@ struct TDeclaredBox {
     }
 };
 
+// Connects the links of declared boxes to their simulated boxes.
+class TBoxConnector : public IRfcommConnector {
+public:
+    explicit TBoxConnector(std::deque<TDeclaredBox>& boxes) : boxes_(boxes) {}
+    int Connect(const std::string& address, DWORD& error) override {
+        error = ERROR_FILE_NOT_FOUND;
+#ifdef ORVO_BT_OVER_LINK
+        for (TDeclaredBox& b : boxes_)
+            if (NormalizeBluetoothAddress(b.address).toStdString() == address) return b.server->Connect();
+#else
+        (void)address;
+#endif
+        return -1;
+    }
+
+private:
+    std::deque<TDeclaredBox>& boxes_;
+};
+
 // Several boxes declared through the fake lookup, a device with a recording port, and the fast
 // clock.
 class BtBoxesFixture : public ::testing::Test {
 protected:
-    void SetUp() override { previousLookup_ = SetBluetoothLookup(&lookup); }
+    void SetUp() override {
+        previousLookup_ = SetBluetoothLookup(&lookup);
+        previousConnector_ = SetRfcommConnector(&connector);
+    }
     void TearDown() override {
         device.reset();
+        SetRfcommConnector(previousConnector_);
         SetBluetoothLookup(previousLookup_);
     }
 
@@ -101,7 +144,7 @@ protected:
         boxes.emplace_back();
         TDeclaredBox& b = boxes.back();
         b.address = QStringLiteral("00:11:22:AA:BB:%1").arg(boxes.size(), 2, 10, QLatin1Char('0'));
-        lookup.AddDevice(name, b.address, String::fromStdString(b.server->Path()));
+        lookup.AddDevice(name, b.address, String::fromStdString(b.Path()));
         return b;
     }
     // The device, made on first use with a recording port.
@@ -127,12 +170,12 @@ protected:
     }
     // The line a choice of boxes shows for a box: its port, its address and the label.
     static String Line(const TDeclaredBox& b, const char* label = "") {
-        return String::fromStdString(b.server->Path()) + ": " + NormalizeBluetoothAddress(b.address) + " " +
-               label;
+        return String::fromStdString(b.Path()) + ": " + NormalizeBluetoothAddress(b.address) + " " + label;
     }
 
     TFakeBluetoothLookup lookup;
     std::deque<TDeclaredBox> boxes;
+    TBoxConnector connector{boxes};
     TScaledClock clock;
     TClockOverride useClock{&clock};
     std::unique_ptr<TOrvoTuningBtDevice> device;
@@ -140,6 +183,7 @@ protected:
 
 private:
     IBluetoothLookup* previousLookup_ = nullptr;
+    IRfcommConnector* previousConnector_ = nullptr;
 };
 
 // Runs Open on a worker thread; the test's (user-interface) thread serves the synchronised
