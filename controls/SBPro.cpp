@@ -561,7 +561,8 @@ void TStatusBarPro::DrawPanel(TStatusPanelPro* Panel, const TRect& Rect) {
         x = Rect.Right - imgW - 1 - Panel->Indent();
         break;
     case taCenter:
-        x = rtl ? Rect.Left + (tw + imgW + Rect.Width()) / 2 - imgW : Rect.Left + (Rect.Width() - tw - imgW) / 2;
+        x = rtl ? Rect.Left + (tw + imgW + Rect.Width()) / 2 - imgW
+                : Rect.Left + (Rect.Width() - tw - imgW) / 2;
         break;
     }
     c->Brush()->SetStyle(bsSolid);
@@ -718,7 +719,8 @@ void TStatusBarPro::Notification(TComponent* AComponent, TOperation Operation) {
 // ---- published -----------------------------------------------------------------------------
 
 ORVO_PUBLISHED(TStatusPanelPro) {
-    P.Property("Alignment", &TStatusPanelPro::Alignment, &TStatusPanelPro::SetAlignment).Default(taLeftJustify);
+    P.Property("Alignment", &TStatusPanelPro::Alignment, &TStatusPanelPro::SetAlignment)
+        .Default(taLeftJustify);
     P.Property("AutoSize", &TStatusPanelPro::AutoSize, &TStatusPanelPro::SetAutoSize).Default(false);
     P.Property("AutoWidth", &TStatusPanelPro::AutoWidth, &TStatusPanelPro::SetAutoWidth).Default(false);
     P.Property("Bevel", &TStatusPanelPro::Bevel, &TStatusPanelPro::SetBevel).Default(pbLowered);
@@ -728,7 +730,9 @@ ORVO_PUBLISHED(TStatusPanelPro) {
         .Type(TypeInfoTColor())
         .Stored([](TStatusPanelPro* p) { return !p->ParentColor(); });
     P.Property("Control", &TStatusPanelPro::Control, &TStatusPanelPro::SetControl);
-    P.Property("Cursor", &TStatusPanelPro::Cursor, &TStatusPanelPro::SetCursor).Type(TypeInfoTCursor()).Default(0);
+    P.Property("Cursor", &TStatusPanelPro::Cursor, &TStatusPanelPro::SetCursor)
+        .Type(TypeInfoTCursor())
+        .Default(0);
     P.Property("Font", &TStatusPanelPro::Font, &TStatusPanelPro::SetFont).Stored([](TStatusPanelPro* p) {
         return !p->ParentFont();
     });
@@ -755,28 +759,36 @@ ORVO_PUBLISHED(TStatusPanelPro) {
 ORVO_PUBLISHED(TStatusBarPro) {
     PublishControlBasics(P);
     P.Property("Align", &TStatusBarPro::Align, &TStatusBarPro::SetAlign).Default(alBottom);
-    P.Property("Color", &TStatusBarPro::Color, &TStatusBarPro::SetColor).Type(TypeInfoTColor()).Default(clBtnFace);
+    P.Property("Color", &TStatusBarPro::Color, &TStatusBarPro::SetColor)
+        .Type(TypeInfoTColor())
+        .Default(clBtnFace);
     P.Property("ParentColor", &TStatusBarPro::ParentColor, &TStatusBarPro::SetParentColor).Default(false);
     P.Property("ParentFont", &TStatusBarPro::ParentFont, &TStatusBarPro::SetParentFont).Default(false);
     P.Property("Font", &TStatusBarPro::Font, &TStatusBarPro::SetFont).Stored([](TStatusBarPro* b) {
         return !b->UseSystemFont() && !b->ParentFont();
     });
     P.Property("BiDiMode", &TStatusBarPro::BiDiMode, &TStatusBarPro::SetBiDiMode);
-    P.Property("ParentBiDiMode", &TStatusBarPro::ParentBiDiMode, &TStatusBarPro::SetParentBiDiMode).Default(true);
+    P.Property("ParentBiDiMode", &TStatusBarPro::ParentBiDiMode, &TStatusBarPro::SetParentBiDiMode)
+        .Default(true);
     P.Property("BorderWidth", &TStatusBarPro::BorderWidth, &TStatusBarPro::SetBorderWidth).Default(0);
     P.Property("PopupMenu", &TStatusBarPro::PopupMenuComponent, &TStatusBarPro::SetPopupMenuComponent);
     P.Property("Panels", &TStatusBarPro::Panels, &TStatusBarPro::SetPanels);
     P.Property(
-        "Images", [](TStatusBarPro* b) -> TComponent* { return b->Images() ? AsComponent(b->Images()) : nullptr; },
+        "Images",
+        [](TStatusBarPro* b) -> TComponent* { return b->Images() ? AsComponent(b->Images()) : nullptr; },
         [](TStatusBarPro* b, TComponent* c) { b->SetImages(c ? AsImageList(c) : nullptr); });
     P.Property("SimplePanel", &TStatusBarPro::SimplePanel, &TStatusBarPro::SetSimplePanel);
     P.Property("SimpleText", &TStatusBarPro::SimpleText, &TStatusBarPro::SetSimpleText);
     P.Property("SizeGrip", &TStatusBarPro::SizeGrip, &TStatusBarPro::SetSizeGrip).Default(true);
-    P.Property("UseSystemFont", &TStatusBarPro::UseSystemFont, &TStatusBarPro::SetUseSystemFont).Default(true);
+    P.Property("UseSystemFont", &TStatusBarPro::UseSystemFont, &TStatusBarPro::SetUseSystemFont)
+        .Default(true);
     P.Property("AutoHint", &TStatusBarPro::AutoHint, &TStatusBarPro::SetAutoHint).Default(false);
-    P.Property("AutoHintPanelIndex", &TStatusBarPro::AutoHintPanelIndex, &TStatusBarPro::SetAutoHintPanelIndex)
+    P.Property("AutoHintPanelIndex", &TStatusBarPro::AutoHintPanelIndex,
+               &TStatusBarPro::SetAutoHintPanelIndex)
         .Default(0);
-    P.Property("Cursor", &TStatusBarPro::BarCursor, &TStatusBarPro::SetBarCursor).Type(TypeInfoTCursor()).Default(0);
+    P.Property("Cursor", &TStatusBarPro::BarCursor, &TStatusBarPro::SetBarCursor)
+        .Type(TypeInfoTCursor())
+        .Default(0);
     P.Property("OnDrawPanel", &TStatusBarPro::OnDrawPanel);
     P.Property("OnHint", &TStatusBarPro::OnHint);
     P.Property("OnContextPopup", &TStatusBarPro::OnContextPopup);

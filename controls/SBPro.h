@@ -118,7 +118,9 @@ class TStatusPanelsPro : public TCollection {
 public:
     explicit TStatusPanelsPro(TStatusBarPro* AStatusBar = nullptr);
     TStatusPanelPro* Add() { return static_cast<TStatusPanelPro*>(TCollection::Add()); }
-    TStatusPanelPro* Items(int Index) const { return static_cast<TStatusPanelPro*>(TCollection::Items(Index)); }
+    TStatusPanelPro* Items(int Index) const {
+        return static_cast<TStatusPanelPro*>(TCollection::Items(Index));
+    }
     TStatusPanelPro* GetItem(int Index) const { return Items(Index); }
     void SetItem(int Index, TStatusPanelPro* Value) { SetItems(Index, Value); }
     // The first panel whose Name is Name (letter case counts); null when none.

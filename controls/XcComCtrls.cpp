@@ -16,8 +16,8 @@ TXcTabControlPainter::~TXcTabControlPainter() {
         FClients.back()->SetTabPainter(nullptr);
 }
 
-void TXcTabControlPainter::PaintTab(TCustomTabControl*, TCanvas*, bool, bool, const TRect&, const String&, int,
-                                    TCustomImageList*) {}
+void TXcTabControlPainter::PaintTab(TCustomTabControl*, TCanvas*, bool, bool, const TRect&, const String&,
+                                    int, TCustomImageList*) {}
 
 void TXcTabControlPainter::RepaintClients() {
     for (TXcTabControl* c : FClients)
@@ -130,7 +130,9 @@ ORVO_PUBLISHED(TXcTabControl) {
     P.Property("HintColor", &TXcTabControl::HintColor, &TXcTabControl::SetHintColor)
         .Type(TypeInfoTColor())
         .Default(clDefault);
-    P.Property("Color", &TXcTabControl::Color, &TXcTabControl::SetColor).Type(TypeInfoTColor()).Default(clWindow);
+    P.Property("Color", &TXcTabControl::Color, &TXcTabControl::SetColor)
+        .Type(TypeInfoTColor())
+        .Default(clWindow);
     P.Property("OnChange", &TXcTabControl::OnChange);
     P.Property("OnChanging", &TXcTabControl::OnChanging);
     P.Property("OnDrawTab", &TXcTabControl::OnDrawTab);

@@ -215,8 +215,12 @@ protected:
     // Windowed wrappers only: told after the control moved or changed size.
     virtual void HandleBoundsChange() {}
     virtual void HandleDialogCodes(TXcDialogCodes& Codes) { (void)Codes; }
-    virtual void HandleSetFocus(HWND FocusedWnd) { Inherited(WM_SETFOCUS, reinterpret_cast<WPARAM>(FocusedWnd)); }
-    virtual void HandleKillFocus(HWND FocusedWnd) { Inherited(WM_KILLFOCUS, reinterpret_cast<WPARAM>(FocusedWnd)); }
+    virtual void HandleSetFocus(HWND FocusedWnd) {
+        Inherited(WM_SETFOCUS, reinterpret_cast<WPARAM>(FocusedWnd));
+    }
+    virtual void HandleKillFocus(HWND FocusedWnd) {
+        Inherited(WM_KILLFOCUS, reinterpret_cast<WPARAM>(FocusedWnd));
+    }
     virtual bool HandleEraseBackground(TCanvas* Canvas, LPARAM Param) {
         return Inherited(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Canvas->Handle()), Param) != 0;
     }

@@ -197,8 +197,8 @@ TBitmap* TXcxButtonGlyph::GlyphImageForState(TXcButtonState State) {
 }
 
 void TXcxButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, TRect& TextBounds, TXcButtonState State,
-                           bool PopupMark, int Spacing, int Margin, TButtonLayout Layout, const String& Caption,
-                           TPoint Offset) {
+                           bool PopupMark, int Spacing, int Margin, TButtonLayout Layout,
+                           const String& Caption, TPoint Offset) {
     const int W = Client.Width(), H = Client.Height();
     TPoint g = GlyphSize();
     const bool vertical = Layout == blGlyphTop || Layout == blGlyphBottom;
@@ -207,7 +207,8 @@ void TXcxButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, TRect& TextBoun
     if (vertical)
         roomH = H - g.Y - (Margin != -1 ? Margin : 0) - (Spacing != -1 ? Spacing : 0);
     else
-        roomW = W - g.X - (Margin != -1 ? Margin : 0) - (Spacing != -1 ? Spacing : 0) - (PopupMark ? kPopupMarkRoom : 0);
+        roomW = W - g.X - (Margin != -1 ? Margin : 0) - (Spacing != -1 ? Spacing : 0) -
+                (PopupMark ? kPopupMarkRoom : 0);
     roomW = std::max(0, roomW);
     roomH = std::max(0, roomH);
     // 2. The caption, shortened line by line unless it wraps.
@@ -815,7 +816,9 @@ ORVO_PUBLISHED(TXcSpeedButton) {
     PublishControlBasics(P);
     P.Property("AboutXCL", &TXcSpeedButton::AboutXCL, &TXcSpeedButton::SetAboutXCL).Stored(false);
     P.Property("Caption", &TXcSpeedButton::Caption, &TXcSpeedButton::SetCaption);
-    P.Property("Color", &TXcSpeedButton::Color, &TXcSpeedButton::SetColor).Type(TypeInfoTColor()).Default(clBtnFace);
+    P.Property("Color", &TXcSpeedButton::Color, &TXcSpeedButton::SetColor)
+        .Type(TypeInfoTColor())
+        .Default(clBtnFace);
     P.Property("ParentColor", &TXcSpeedButton::ParentColor, &TXcSpeedButton::SetParentColor).Default(false);
     P.Property("ShowHint", &TXcSpeedButton::ShowHint, &TXcSpeedButton::SetShowHint).Default(true);
     P.Property("ParentShowHint", &TXcSpeedButton::ParentShowHint, &TXcSpeedButton::SetParentShowHint)
@@ -826,7 +829,8 @@ ORVO_PUBLISHED(TXcSpeedButton) {
     P.Property("AllowAllUp", &TXcSpeedButton::AllowAllUp, &TXcSpeedButton::SetAllowAllUp).Default(false);
     P.Property("AllowTimer", &TXcSpeedButton::AllowTimer, &TXcSpeedButton::SetAllowTimer).Default(false);
     P.Property("InitPause", &TXcSpeedButton::InitPause, &TXcSpeedButton::SetInitPause).Default(500);
-    P.Property("RepeatInterval", &TXcSpeedButton::RepeatInterval, &TXcSpeedButton::SetRepeatInterval).Default(100);
+    P.Property("RepeatInterval", &TXcSpeedButton::RepeatInterval, &TXcSpeedButton::SetRepeatInterval)
+        .Default(100);
     P.Property("Flat", &TXcSpeedButton::Flat, &TXcSpeedButton::SetFlat).Default(false);
     P.Property("Transparent", &TXcSpeedButton::Transparent, &TXcSpeedButton::SetTransparent).Default(false);
     P.Property("Style", &TXcSpeedButton::Style, &TXcSpeedButton::SetStyle).Default(bsAutoDetect);
@@ -844,7 +848,8 @@ ORVO_PUBLISHED(TXcSpeedButton) {
         .Default(true);
     P.Property("DropDownMenu", &TXcSpeedButton::DropDownMenu, &TXcSpeedButton::SetDropDownMenu);
     P.Property("MarkDropDown", &TXcSpeedButton::MarkDropDown, &TXcSpeedButton::SetMarkDropDown).Default(true);
-    P.Property("MenuPosition", &TXcSpeedButton::MenuPosition, &TXcSpeedButton::SetMenuPosition).Default(dmpBottom);
+    P.Property("MenuPosition", &TXcSpeedButton::MenuPosition, &TXcSpeedButton::SetMenuPosition)
+        .Default(dmpBottom);
     P.Property("ModalResult", &TXcSpeedButton::ModalResult, &TXcSpeedButton::SetModalResult).Default(0);
     P.Property("HotTrack", &TXcSpeedButton::HotTrack, &TXcSpeedButton::SetHotTrack).Default(false);
     P.Property("HotTrackFont", &TXcSpeedButton::HotTrackFont, &TXcSpeedButton::SetHotTrackFont);
@@ -857,7 +862,8 @@ ORVO_PUBLISHED(TXcSpeedButton) {
     P.Property("HintColor", &TXcSpeedButton::HintColor, &TXcSpeedButton::SetHintColor)
         .Type(TypeInfoTColor())
         .Default(clDefault);
-    P.Property("DoubleBuffered", &TXcSpeedButton::DoubleBuffered, &TXcSpeedButton::SetDoubleBuffered).Default(true);
+    P.Property("DoubleBuffered", &TXcSpeedButton::DoubleBuffered, &TXcSpeedButton::SetDoubleBuffered)
+        .Default(true);
     P.Property("OnMouseEnter", &TXcSpeedButton::OnMouseEnter);
     P.Property("OnMouseLeave", &TXcSpeedButton::OnMouseLeave);
     P.Property("OnParentColorChange", &TXcSpeedButton::OnParentColorChanged);

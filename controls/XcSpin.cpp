@@ -181,12 +181,12 @@ void TXcSpinButton::Paint() {
         up.Assign(FUpGlyph);
     else
         up.LoadFromResourceName(nullptr, FButtonStyle == sbsClassic ? QStringLiteral("XcSpinUPPOLE")
-                                                                     : QStringLiteral("XcSpinUP"));
+                                                                    : QStringLiteral("XcSpinUP"));
     if (!FDownGlyph->Empty())
         down.Assign(FDownGlyph);
     else
         down.LoadFromResourceName(nullptr, FButtonStyle == sbsClassic ? QStringLiteral("XcSpinDOWNPOLE")
-                                                                       : QStringLiteral("XcSpinDOWN"));
+                                                                      : QStringLiteral("XcSpinDOWN"));
     (void)custom;
     if (FButtonStyle == sbsClassic) {
         TRect top = Rect(0, 0, w, h / 2), bottom = Rect(0, h / 2, w, h);
@@ -342,7 +342,8 @@ Extended TXcCustomSpinEdit::ClampToLimits(Extended X) const {
 Extended TXcCustomSpinEdit::ValidateLimits(Extended X, bool RaiseOnError) const {
     const Extended result = ClampToLimits(X);
     if ((FCheckMinValue || FCheckMaxValue) && RaiseOnError && result != X)
-        throw ERangeError(Format(QStringLiteral("Value must be between %0:g and %1:g"), {FMinValue, FMaxValue}));
+        throw ERangeError(
+            Format(QStringLiteral("Value must be between %0:g and %1:g"), {FMinValue, FMaxValue}));
     return result;
 }
 
@@ -676,15 +677,16 @@ void TXcSpinEdit::SetValue(Extended NewValue) {
 
 ORVO_PUBLISHED(TXcSpinButton) {
     PublishControlBasics(P);
-    P.Property("ButtonStyle", &TXcSpinButton::ButtonStyle, &TXcSpinButton::SetButtonStyle).Default(sbsDefault);
+    P.Property("ButtonStyle", &TXcSpinButton::ButtonStyle, &TXcSpinButton::SetButtonStyle)
+        .Default(sbsDefault);
     P.Property("UpGlyph", &TXcSpinButton::UpGlyph, &TXcSpinButton::SetUpGlyph).Stored([](TXcSpinButton* b) {
         return !b->UpGlyph()->Empty();
     });
-    P.Property("DownGlyph", &TXcSpinButton::DownGlyph, &TXcSpinButton::SetDownGlyph).Stored([](TXcSpinButton* b) {
-        return !b->DownGlyph()->Empty();
-    });
+    P.Property("DownGlyph", &TXcSpinButton::DownGlyph, &TXcSpinButton::SetDownGlyph)
+        .Stored([](TXcSpinButton* b) { return !b->DownGlyph()->Empty(); });
     P.Property("FocusControl", &TXcSpinButton::FocusControl, &TXcSpinButton::SetFocusControl);
-    P.Property("InitRepeatPause", &TXcSpinButton::InitRepeatPause, &TXcSpinButton::SetInitRepeatPause).Default(400);
+    P.Property("InitRepeatPause", &TXcSpinButton::InitRepeatPause, &TXcSpinButton::SetInitRepeatPause)
+        .Default(400);
     P.Property("RepeatPause", &TXcSpinButton::RepeatPause, &TXcSpinButton::SetRepeatPause).Default(100);
     P.Property("OnTopClick", &TXcSpinButton::OnTopClick);
     P.Property("OnBottomClick", &TXcSpinButton::OnBottomClick);

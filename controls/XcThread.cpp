@@ -14,8 +14,8 @@ ORVO_IMPLEMENT_CLASS(TXcBaseThread, TXcPausableThread)
 ORVO_IMPLEMENT_CLASS(TXcCustomThreadDialogOptions, TPersistent)
 ORVO_IMPLEMENT_CLASS(TXcCustomThreadDialog, TXcComponent)
 ORVO_IMPLEMENT_CLASS(TXcThread, TXcComponent)
-ORVO_IMPLEMENT_ENUM_TYPE(TThreadPriority, "tpIdle", "tpLowest", "tpLower", "tpNormal", "tpHigher", "tpHighest",
-                         "tpTimeCritical")
+ORVO_IMPLEMENT_ENUM_TYPE(TThreadPriority, "tpIdle", "tpLowest", "tpLower", "tpNormal", "tpHigher",
+                         "tpHighest", "tpTimeCritical")
 
 // ---- TXcPausableThread ---------------------------------------------------------------------
 
@@ -65,6 +65,7 @@ void TXcBaseThread::ResumeThread() {
 }
 
 void TXcBaseThread::Execute() {
+    FStarted = true;
     FExecuteIsActive = true;
     try {
         NameThread(ThreadName().toStdString(), 0xFFFFFFFFu);
@@ -334,7 +335,8 @@ TXcThreadHandle TXcThread::ExecuteThreadAndWait(void* P) {
 }
 
 TXcThreadHandle TXcThread::ExecuteWithDialog(void* P) {
-    if (FThreadDialog && FThreadDialog->DialogOptions()->ShowDialog() && FThreadDialog->DialogOptions()->ShowModal())
+    if (FThreadDialog && FThreadDialog->DialogOptions()->ShowDialog() &&
+        FThreadDialog->DialogOptions()->ShowModal())
         return ExecuteAndWait(P);
     return Execute(P);
 }
@@ -348,13 +350,13 @@ void TXcThread::TerminateWaitFor(bool iRemoveZombies) {
 void TXcThread::Terminate() {
     {
         std::lock_guard lock(FListLock);
-        // A thread that has not started yet is told through its own flag: the thread
-        // class would skip Execute for it, and the job is meant to run and see the flag.
-        for (TXcBaseThread* t : FThreads)
-            if (t->FOnResumeDone)
-                t->Terminate();
-            else
-                t->FInternalTerminate = true;
+        // A thread whose Execute has not begun is told through its own flag (it terminates
+        // itself as it starts): the thread class would skip Execute for it, and the job is
+        // meant to run and see the flag.
+        for (TXcBaseThread* t : FThreads) {
+            t->FInternalTerminate = true;
+            if (t->FStarted) t->Terminate();
+        }
     }
     Resume();
 }
@@ -517,18 +519,22 @@ void TXcThread::CloseDialogForm() {
 // ---- published -----------------------------------------------------------------------------
 
 ORVO_PUBLISHED(TXcCustomThreadDialogOptions) {
-    P.Property("ShowDelay", &TXcCustomThreadDialogOptions::ShowDelay, &TXcCustomThreadDialogOptions::SetShowDelay)
+    P.Property("ShowDelay", &TXcCustomThreadDialogOptions::ShowDelay,
+               &TXcCustomThreadDialogOptions::SetShowDelay)
         .Default(0);
     P.Property("ShowDialog", &TXcCustomThreadDialogOptions::ShowDialog,
                &TXcCustomThreadDialogOptions::SetShowDialog)
         .Default(false);
-    P.Property("ShowModal", &TXcCustomThreadDialogOptions::ShowModal, &TXcCustomThreadDialogOptions::SetShowModal)
+    P.Property("ShowModal", &TXcCustomThreadDialogOptions::ShowModal,
+               &TXcCustomThreadDialogOptions::SetShowModal)
         .Default(true);
 }
 
 ORVO_PUBLISHED(TXcCustomThreadDialog) {
-    P.Property("AboutXCL", &TXcCustomThreadDialog::AboutXCL, &TXcCustomThreadDialog::SetAboutXCL).Stored(false);
-    P.Property("DialogOptions", &TXcCustomThreadDialog::DialogOptions, &TXcCustomThreadDialog::SetDialogOptions);
+    P.Property("AboutXCL", &TXcCustomThreadDialog::AboutXCL, &TXcCustomThreadDialog::SetAboutXCL)
+        .Stored(false);
+    P.Property("DialogOptions", &TXcCustomThreadDialog::DialogOptions,
+               &TXcCustomThreadDialog::SetDialogOptions);
     P.Property("OnPressCancel", &TXcCustomThreadDialog::OnPressCancel);
 }
 

@@ -104,6 +104,7 @@ private:
     std::exception_ptr FException;
     String FExceptionMessage;
     std::atomic<bool> FInternalTerminate{false};
+    std::atomic<bool> FStarted{false};
     TXcNotifyParamsEvent FExecuteEvent;
     bool FOnResumeDone = false;
     std::atomic<bool> FExecuteIsActive{false};

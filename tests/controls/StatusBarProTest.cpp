@@ -30,7 +30,9 @@ struct StatusBarPro : ShownForm<827, 200> {
         p->SetWidth(width);
         return p;
     }
-    void PanelClick(TObject* Sender) { log << QStringLiteral("panel ") + static_cast<TStatusPanelPro*>(Sender)->Name(); }
+    void PanelClick(TObject* Sender) {
+        log << QStringLiteral("panel ") + static_cast<TStatusPanelPro*>(Sender)->Name();
+    }
     void BarClick(TObject* Sender) { log << (Sender == bar ? QStringLiteral("bar") : QStringLiteral("?")); }
 };
 } // namespace
@@ -147,7 +149,8 @@ TEST_F(StatusBarPro, ReadsTheMainWindowsBarFromItsForm) {
     auto* loaded = static_cast<TStatusBarPro*>(form->FindComponent(QStringLiteral("StatusBarPro1")));
     ASSERT_NE(loaded, nullptr);
     ASSERT_EQ(loaded->Panels()->Count(), 2);
-    EXPECT_EQ(loaded->Panels()->GetByName(QStringLiteral("PanelStatus"))->Text(), QStringLiteral("Disconnected"));
+    EXPECT_EQ(loaded->Panels()->GetByName(QStringLiteral("PanelStatus"))->Text(),
+              QStringLiteral("Disconnected"));
     TStatusPanelPro* msgs = loaded->Panels()->GetByName(QStringLiteral("PanelMsgs"));
     EXPECT_EQ(msgs->Color(), clRed);
     EXPECT_FALSE(msgs->ParentColor());
