@@ -185,3 +185,16 @@ void TCanvas3D::StretchDraw(const TRect& Rect, TGraphic* Graphic, int Pos, TCanv
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
 }
+
+void TCanvas3D::CalcPieAngles(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4,
+                              double& StartAngle, double& EndAngle) {
+    const int cx = X1 + (X2 - X1) / 2, cy = Y1 + (Y2 - Y1) / 2;
+    constexpr double twoPi = 2 * 3.14159265358979323846;
+    StartAngle = std::atan2(double(cy - Y3), double(X3 - cx));
+    if (StartAngle < 0) StartAngle += twoPi;
+    EndAngle = std::atan2(double(cy - Y4), double(X4 - cx));
+    if (EndAngle < 0) EndAngle += twoPi;
+    StartAngle *= 57.29577951308232;
+    EndAngle *= 57.29577951308232;
+    if (EndAngle == 0) EndAngle = 360;
+}

@@ -115,6 +115,11 @@ public:
     void StretchDraw(const TRect& Rect, TGraphic* Graphic, int Pos, TCanvas3DPlane Plane);
     using TTeeCanvas::StretchDraw;
 
+    // The start and end angles, in degrees, of a pie given as for the Pie slot: the
+    // bounding box, then the start and end points. An end angle of 0 is 360.
+    void CalcPieAngles(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4, double& StartAngle,
+                       double& EndAngle);
+
     TView3DOptions* View3DOptions() const { return F3DOptions; }
     void SetView3DOptions(TView3DOptions* Value) { F3DOptions = Value; }
     bool Supports3DText() { return GetSupports3DText(); }

@@ -12,6 +12,10 @@
 
 ORVO_IMPLEMENT_CLASS(TTeeCanvas, TObject)
 
+TTeeCanvas::TTeeCanvas() = default;
+
+TTeeCanvas::~TTeeCanvas() = default;
+
 // ---- device set-up ----------------------------------------------------------------------
 
 void TTeeCanvas::SetCanvas(TCanvas* Value) {
@@ -51,7 +55,16 @@ void TTeeCanvas::ResetState() {
 void TTeeCanvas::AssignBrush(TChartBrush* ABrush, TColor AColor, TColor ABackColor) {
     if (GetMonochrome()) AColor = clWhite;
     TBitmap* pattern = nullptr;
-    if (ABrush->HasImage()) pattern = dynamic_cast<TBitmap*>(ABrush->Image()->Graphic());
+    if (ABrush->HasImage()) {
+        TGraphic* g = ABrush->Image()->Graphic();
+        pattern = dynamic_cast<TBitmap*>(g);
+        if (!pattern && g && !g->Empty()) {
+            // Pictures of other formats pattern the brush through a bitmap copy.
+            if (!IPatternBitmap) IPatternBitmap = std::make_unique<TBitmap>();
+            IPatternBitmap->Assign(g);
+            pattern = IPatternBitmap.get();
+        }
+    }
     if (!pattern) pattern = ABrush->Bitmap();
     if (pattern) {
         FBrush->SetStyle(bsClear);
@@ -77,8 +90,8 @@ void TTeeCanvas::AssignBrush(TChartBrush* ABrush) {
     AssignBrush(ABrush, ABrush->Color(), ABrush->BackColor());
 }
 
-void TTeeCanvas::AssignBrush(TChartBrush* ABrush, TColor AColor) {
-    AssignBrush(ABrush, AColor, ABrush->BackColor());
+void TTeeCanvas::AssignBrush(TChartBrush* ABrush, TColor ABackColor) {
+    AssignBrush(ABrush, ABrush->Color(), ABackColor);
 }
 
 void TTeeCanvas::InternalDark(TColor Color, Byte Quantity) {

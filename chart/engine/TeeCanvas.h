@@ -9,11 +9,14 @@
 #include "chart/engine/CanvasGeometry.h"
 #include "platform/classes/Object.h"
 
+#include <memory>
+
 class TCanvas;
 class TPen;
 class TBrush;
 class TFont;
 class TGraphic;
+class TBitmap;
 class TChartPen;
 class TChartBrush;
 class TTeeFont;
@@ -23,7 +26,8 @@ class TCustomTeeGradient;
 class TTeeCanvas : public TObject {
     ORVO_CLASS(TTeeCanvas, TObject)
 public:
-    TTeeCanvas() = default;
+    TTeeCanvas();
+    ~TTeeCanvas() override;
 
     // ---- virtual operations, in slot order --------------------------------------------
     virtual TColor GetBackColor() = 0;
@@ -117,7 +121,8 @@ public:
     }
     // The brush in its own colours: Color as the fill, BackColor behind hatch lines.
     void AssignBrush(TChartBrush* ABrush);
-    void AssignBrush(TChartBrush* ABrush, TColor AColor);
+    // The brush's Color as the fill, ABackColor behind hatch lines.
+    void AssignBrush(TChartBrush* ABrush, TColor ABackColor);
     // Darkens the fill (or, for hatched brushes, the background) by Quantity.
     void InternalDark(TColor Color, Byte Quantity);
 
@@ -150,6 +155,9 @@ protected:
     TTeeFont* IFont = nullptr;
     // The device pen holds a handle made here (geometric or dotted), not one TPen made.
     bool ICustomPen = false;
+    // A brush picture of another format (a JPEG), turned into the bitmap the device
+    // brush patterns with; the device brush does not own its pattern.
+    std::unique_ptr<TBitmap> IPatternBitmap;
 
     void TeeSetTeePen(TPen* FPen, TChartPen* APen, TColor AColor, HDC DC);
     // The device pen := APen in AColor, touching only what differs.

@@ -5,6 +5,7 @@
 #include "chart/engine/TeeGradient.h"
 #include "chart/engine/TeeShadow.h"
 #include "chart/engine/View3DOptions.h"
+#include "chart/engine/pictures/TeeFilters.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Gdi.h"
 
@@ -123,10 +124,6 @@ void TTeeCanvas3D::ClipRectangle(const TRect& Rect) {
 }
 void TTeeCanvas3D::UnClipRectangle() {
     UnClipCanvas(FCanvas);
-}
-
-void TTeeCanvas3D::Donut(int, int, int, int, double, double, double) {
-    // Ring segments belong to the curved solids, drawn by their own unit.
 }
 
 void TTeeCanvas3D::PolygonFour() {
@@ -258,8 +255,9 @@ void TTeeCanvas3D::CalcTrigValues() {
 void TTeeCanvas3D::CalcPerspective(const TRect& Rect) {
     IHasPerspec = F3DOptions && F3DOptions->Perspective() > 0;
     if (!IHasPerspec) return;
-    const int w = Rect.Right - Rect.Left;
-    IZoomPerspec = w > 0 ? F3DOptions->Perspective() * IZoomFactor / 150.0 / w : 1;
+    // A chart without width is taken as one pixel wide.
+    const int w = std::max(1, Rect.Right - Rect.Left);
+    IZoomPerspec = F3DOptions->Perspective() * IZoomFactor / 150.0 / w;
 }
 
 void TTeeCanvas3D::Projection(int MaxDepth, const TRect&, const TRect& Rect) {
@@ -481,14 +479,7 @@ void TTeeCanvas3D::Cube(int Left, int Right, int Top, int Bottom, int Z0, int Z1
     }
 }
 
-void TTeeCanvas3D::Cone(bool, int, int, int, int, int, int, bool, int) {
-    // Cones, cylinders, pyramids and pies belong to the curved solids, drawn by their own unit.
-}
-void TTeeCanvas3D::Cylinder(bool, int, int, int, int, int, int, bool) {}
-void TTeeCanvas3D::Pyramid(bool, int, int, int, int, int, int, bool) {}
-void TTeeCanvas3D::PyramidTrunc(const TRect&, int, int, int, int) {}
-void TTeeCanvas3D::Pie3D(int, int, int, int, int, int, double, double, bool, bool, int, TCustomTeeGradient*) {
-}
+// Pies, donuts, cylinders, cones and pyramids: TeeCanvas3DSolids.cpp.
 
 void TTeeCanvas3D::GetCirclePoints(TCirclePoints& P, int X1, int Y1, int X2, int Y2, int Z) const {
     const int cx = (X1 + X2) / 2, cy = (Y1 + Y2) / 2;
@@ -598,7 +589,34 @@ void TTeeCanvas3D::ShadowText(int X, int Y, const String& Text, int& TextX, int&
     const COLORREF old = ::SetTextColor(dc, COLORREF(ColorToRGB(sh->Color())));
     ::TextOutW(dc, sx, sy, Text);
     ::SetTextColor(dc, old);
+    if (sh->Smooth() && sh->SmoothBlur() > 0 && FBitmap && FCanvas == FBitmap->Canvas())
+        BlurShadowText(sx, sy, Text, sh->SmoothBlur());
     if (blend) EndBlending(blend);
+}
+
+void TTeeCanvas3D::BlurShadowText(int X, int Y, const String& Text, int Steps) {
+    HDC dc = GetHandle();
+    const int w = FCanvas->TextWidth(Text), h = FCanvas->TextHeight(Text);
+    const UINT align = ::GetTextAlign(dc) & TA_CENTER;
+    if (align == TA_RIGHT)
+        X -= w;
+    else if (align == TA_CENTER)
+        X -= w / 2;
+    const TRect r{std::max(0, X - 1), std::max(0, Y), std::min(FBitmap->Width() - 1, X + w),
+                  std::min(FBitmap->Height() - 1, Y + h - 1)};
+    const int rw = r.Right - r.Left + 1, rh = r.Bottom - r.Top + 1;
+    if (rw < 3 || rh < 3) return;
+    // The blur works on a 24-bit copy of the area, so that the off-screen image keeps its
+    // format and its device state while the frame is drawn.
+    TBitmap area;
+    area.SetPixelFormat(pf24bit);
+    area.SetSize(rw, rh);
+    BitBlt(area.Canvas()->Handle(), 0, 0, rw, rh, dc, r.Left, r.Top, SRCCOPY);
+    TBlurFilter blur(nullptr);
+    blur.SetSteps(Steps);
+    blur.Apply(&area, TRect{0, 0, rw - 1, rh - 1});
+    BitBlt(dc, r.Left, r.Top, rw, rh, area.Canvas()->Handle(), 0, 0, SRCCOPY);
+    SetBackMode(cbmTransparent);
 }
 
 void TTeeCanvas3D::TextOut(int X, int Y, const String& Text) {
@@ -852,7 +870,7 @@ void TTeeCanvas3D::GradientFill(const TRect& Rect, TColor StartColor, TColor End
         const int hh = bottom - r.Top + 1;
         const int d = w + hh;
         const int steps = std::max(1, std::min(255, d - 1));
-        const GradientColours col(StartColor, EndColor, steps, 50);
+        const GradientColours col(StartColor, EndColor, steps, Balance);
         HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
         const int oldRop = SetROP2(dc, R2_COPYPEN);
         for (int k = 0; k < d; ++k) {

@@ -176,6 +176,10 @@ protected:
 private:
     // The darkening base of a solid: the fill colour, or the background of hatched faces.
     TColor BaseColor();
+    void InternalCylinder(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0, int Z1,
+                          bool Dark3D, int ConePercent);
     void TextOutWithEffects(int X, int Y, const String& Text);
     void ShadowText(int X, int Y, const String& Text, int& TextX, int& TextY);
+    // Blurs the shadow text just written at (X, Y) into the off-screen image.
+    void BlurShadowText(int X, int Y, const String& Text, int Steps);
 };

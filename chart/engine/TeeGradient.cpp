@@ -127,7 +127,7 @@ TColor grey(TColor c) {
 
 void TCustomTeeGradient::Draw(TTeeCanvas* Canvas, const TRect& Rect, int RoundRectSize) {
     if (FAngle != 0) {
-        DrawRotated(Canvas, Rect);
+        DrawRotated(Canvas, Rect, RoundRectSize);
         return;
     }
     TColor start = FStartColor, mid = FMidColor, end = FEndColor;
@@ -248,7 +248,7 @@ void TCustomTeeGradient::DrawRadial(TTeeCanvas* Canvas, const TRect& Rect) {
     if (FSub && FSub->Visible()) DrawSubGradient(Canvas, Rect, 0);
 }
 
-void TCustomTeeGradient::DrawRotated(TTeeCanvas* Canvas, const TRect& Rect) {
+void TCustomTeeGradient::DrawRotated(TTeeCanvas* Canvas, const TRect& Rect, int RoundRectSize) {
     const int angle = FAngle;
     struct Restore {
         TCustomTeeGradient* g;
@@ -257,8 +257,9 @@ void TCustomTeeGradient::DrawRotated(TTeeCanvas* Canvas, const TRect& Rect) {
     } restore{this, angle};
     FAngle = 0;
     if (!TeeGradientRotate) {
-        // Nothing can rotate the bands yet: draw them unrotated rather than not at all.
-        Draw(Canvas, Rect, 0);
+        // Nothing can rotate the bands yet: draw them unrotated rather than not at all,
+        // in the same rounded rectangle.
+        Draw(Canvas, Rect, RoundRectSize);
         return;
     }
     const int w = Rect.Right - Rect.Left, h = Rect.Bottom - Rect.Top;

@@ -25,7 +25,7 @@ public:
     void Draw(TTeeCanvas* Canvas, const TFourPoints& P);
     void Draw(TCanvas3D* Canvas, const TFourPoints& P, int Z);
     void DrawRadial(TTeeCanvas* Canvas, const TRect& Rect);
-    void DrawRotated(TTeeCanvas* Canvas, const TRect& Rect);
+    void DrawRotated(TTeeCanvas* Canvas, const TRect& Rect, int RoundRectSize = 0);
     void DrawSubGradient(TTeeCanvas* Canvas, const TRect& Rect, int RoundRectSize);
 
     int Angle() const { return FAngle; }
