@@ -1,13 +1,29 @@
-// Shared pieces of the application model's tests: an environment variable set for a test's
-// lifetime, and a curve series that records what the channel does to it.
+// Shared pieces of the application model's tests: file contents, an environment variable set
+// for a test's lifetime, and a curve series that records what the channel does to it.
 #pragma once
 
 #include "app/ChipTuningChannel.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <string>
 #include <utility>
 #include <vector>
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray FileBytes(const String& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes a file, making its folder.
+inline bool PutFile(const String& name, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(name).absolutePath());
+    QFile f(name);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
 
 // Sets (or, with an empty value, removes) an environment variable until destroyed.
 class TEnvOverride {

@@ -21,18 +21,6 @@
 
 namespace {
 
-QByteArray FileBytes(const String& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void PutFile(const String& name, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 // Number formats with "," as decimal separator (and "." for thousands) for a test's lifetime.
 class TCommaLocale {
 public:
@@ -139,29 +127,31 @@ TEST_F(ApplicationSettingsTest, ChangedValuesSurviveTheNextRunAndKeepTheirAddres
 }
 
 TEST_F(ApplicationSettingsTest, HandEditedValuesReadAsNumbersOrFallBackToTheirDefaults) {
-    PutFile(SettingsFile(), "[Pressure]\n"
-                            "CoeffA0=abc\n"
-                            "CoeffB0=2,5\n"
-                            "Type0=\n"
-                            "CoeffA1= 1.5e2 \n"
-                            "CoeffB1=inf\n"
-                            "Type1=0x1\n"
-                            "[GUI]\n"
-                            "Language=de\n");
-    TApplicationSettings s;
-    s.LoadSettings();
-    EXPECT_EQ(s.Coeffs()[0].CoeffA, 1.0); // not a number
-    EXPECT_EQ(s.Coeffs()[0].CoeffB, 2.5); // a comma decimal
-    EXPECT_EQ(s.Coeffs()[0].Type, 0);     // empty
-    EXPECT_EQ(s.Coeffs()[1].CoeffA, 150.0);
-    EXPECT_EQ(s.Coeffs()[1].CoeffB, 0.0); // not finite
-    EXPECT_EQ(s.Coeffs()[1].Type, 1);     // hexadecimal
-    EXPECT_EQ(s.Language, "de");
-    s.SaveSettings();
+    ASSERT_TRUE(PutFile(SettingsFile(), "[Pressure]\n"
+                                        "CoeffA0=abc\n"
+                                        "CoeffB0=2,5\n"
+                                        "Type0=\n"
+                                        "CoeffA1= 1.5e2 \n"
+                                        "CoeffB1=inf\n"
+                                        "Type1=0x1\n"
+                                        "[GUI]\n"
+                                        "Language=de\n"));
+    Run([](TApplicationSettings& s) {
+        EXPECT_EQ(s.Coeffs()[0].CoeffA, 1.0); // not a number
+        EXPECT_EQ(s.Coeffs()[0].CoeffB, 2.5); // a comma decimal
+        EXPECT_EQ(s.Coeffs()[0].Type, 0);     // empty
+        EXPECT_EQ(s.Coeffs()[1].CoeffA, 150.0);
+        EXPECT_EQ(s.Coeffs()[1].CoeffB, 0.0); // not finite
+        EXPECT_EQ(s.Coeffs()[1].Type, 1);     // hexadecimal
+        EXPECT_EQ(s.Language, "de");
+    });
+    // Written back as read: the unconvertible value as its default.
+    EXPECT_TRUE(
+        FileBytes(SettingsFile()).startsWith("[Pressure]\nCoeffA0=1\nCoeffB0=2.5\nType0=0\nCoeffA1=150\n"));
 }
 
 TEST_F(ApplicationSettingsTest, MissingPressureSectionGivesTheDefaultScalingAndKeepsTheLanguage) {
-    PutFile(SettingsFile(), "[GUI]\nLanguage=de\n");
+    ASSERT_TRUE(PutFile(SettingsFile(), "[GUI]\nLanguage=de\n"));
     Run([](TApplicationSettings& s) {
         EXPECT_EQ(s.Coeffs()[0].CoeffA, 1.0);
         EXPECT_EQ(s.Coeffs()[1].CoeffB, 0.0);
@@ -242,7 +232,7 @@ TEST_F(ApplicationSettingsTest, WithoutAConfigurationFolderTheSettingsStayInMemo
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PutFile(c.blocker, "not a folder");
+        ASSERT_TRUE(PutFile(c.blocker, "not a folder"));
         TEnvOverride xdg("XDG_CONFIG_HOME", QFile::encodeName(c.configDir));
         TMessageBoxes boxes;
         {

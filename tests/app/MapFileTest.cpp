@@ -1,6 +1,7 @@
 // Map files byte for byte, both readers, the files they refuse, and saving that never leaves a
 // half-written file.
 #include "app/MapFile.h"
+#include "AppTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,11 +43,6 @@ std::vector<unsigned char> Join(std::initializer_list<std::vector<unsigned char>
     for (const auto& p : parts)
         out.insert(out.end(), p.begin(), p.end());
     return out;
-}
-
-QByteArray FileBytes(const String& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 TEST(MapFile, TheFileOfAResetChannelIs1030Bytes) {
