@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace platform::detail {
@@ -12,8 +13,6 @@ namespace {
 
 constexpr int kFileHeader = 14;
 constexpr int kInfoHeader = 40;
-// Larger than any image the tool makes; guards the allocation of a damaged header.
-constexpr qint64 kMaxPixels = qint64(1) << 28;
 
 quint16 u16(const Byte* p) {
     return quint16(p[0] | (p[1] << 8));
@@ -62,7 +61,7 @@ std::vector<Byte> decodeRle(const std::vector<Byte>& d, int w, int h, bool four)
     std::size_t i = 0;
     auto put = [&](Byte v) {
         if (x < w && y < h) out[std::size_t(y) * std::size_t(w) + std::size_t(x)] = v;
-        ++x;
+        if (x <= w) ++x; // past the row's end the column no longer matters
     };
     while (i + 1 < d.size() && y < h) {
         const Byte n = d[i], v = d[i + 1];
@@ -77,7 +76,7 @@ std::vector<Byte> decodeRle(const std::vector<Byte>& d, int w, int h, bool four)
             break;
         } else if (v == 2) {
             if (i + 1 >= d.size()) break;
-            x += d[i];
+            x = std::min(x + d[i], w + 1);
             y += d[i + 1];
             i += 2;
         } else {
@@ -93,9 +92,57 @@ std::vector<Byte> decodeRle(const std::vector<Byte>& d, int w, int h, bool four)
     return out;
 }
 
-} // namespace
+// The header forms: the 12-byte core header (16-bit sizes, 3-byte palette entries), the
+// OS/2 2.x header (16 to 64 bytes, fields past its end are zero; its compressions 3 and 4
+// mean Huffman and RLE24, which are not read), and the Windows information headers (40
+// bytes and the longer versions that add colour masks at byte 40).
+struct BmpHeader {
+    qint64 width = 0, height = 0;
+    int bpp = 0;
+    quint32 compression = 0, colorsUsed = 0;
+    bool core = false, os2 = false;
+};
 
-QImage ReadBmp(TStream* Stream, TPixelFormat& Format) {
+BmpHeader parseHeader(const std::vector<Byte>& ih) {
+    const std::size_t n = ih.size();
+    BmpHeader hd;
+    if (n == 12) {
+        hd.core = true;
+        hd.width = u16(&ih[4]);
+        hd.height = u16(&ih[6]);
+        hd.bpp = u16(&ih[10]);
+        return hd;
+    }
+    if (n < 16) bad();
+    hd.os2 = (n < 52 && n != 40) || n == 64;
+    hd.width = qint32(u32(&ih[4]));
+    hd.height = qint32(u32(&ih[8]));
+    hd.bpp = u16(&ih[14]);
+    if (n >= 20) hd.compression = u32(&ih[16]);
+    if (n >= 36) hd.colorsUsed = u32(&ih[32]);
+    return hd;
+}
+
+// Only the depths and compressions the format has, in the combinations it allows.
+bool depthAllowed(const BmpHeader& hd) {
+    const int bpp = hd.bpp;
+    if (hd.core) return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24;
+    switch (hd.compression) {
+    case 0:
+        return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+    case 1:
+        return bpp == 8;
+    case 2:
+        return bpp == 4;
+    case 3:
+    case 6:
+        return !hd.os2 && (bpp == 16 || bpp == 32);
+    default:
+        return false;
+    }
+}
+
+QImage readBmp(TStream* Stream, TPixelFormat& Format) {
     const Int64 start = Stream->Position();
     Byte fh[kFileHeader];
     if (Stream->Read(fh, kFileHeader) != kFileHeader || fh[0] != 'B' || fh[1] != 'M') bad();
@@ -108,23 +155,17 @@ QImage ReadBmp(TStream* Stream, TPixelFormat& Format) {
     std::memcpy(ih.data(), sizeBuf, 4);
     Stream->ReadBuffer(ih.data() + 4, int(hsize - 4));
 
-    int w, h, bpp;
-    quint32 compression = 0, colorsUsed = 0;
-    if (hsize == 12) {
-        w = u16(&ih[4]);
-        h = qint16(u16(&ih[6]));
-        bpp = u16(&ih[10]);
-    } else {
-        w = qint32(u32(&ih[4]));
-        h = qint32(u32(&ih[8]));
-        bpp = u16(&ih[14]);
-        compression = u32(&ih[16]);
-        colorsUsed = u32(&ih[32]);
-    }
-    const bool topDown = h < 0;
-    h = std::abs(h);
-    if (w <= 0 || h <= 0 || qint64(w) * h > kMaxPixels) bad();
+    const BmpHeader hd = parseHeader(ih);
+    if (!depthAllowed(hd)) bad();
+    const int bpp = hd.bpp;
+    const quint32 compression = hd.compression;
+    const bool topDown = hd.height < 0;
+    const qint64 w64 = hd.width, h64 = topDown ? -hd.height : hd.height;
+    if (w64 <= 0 || h64 <= 0 || !PictureSizeAllowed(w64, h64)) bad();
+    const int w = int(w64), h = int(h64);
+
     quint32 rMask = 0, gMask = 0, bMask = 0, aMask = 0;
+    int maskBytes = 0;
     if (compression == 3 || compression == 6) {
         if (hsize >= 52) {
             rMask = u32(&ih[40]);
@@ -132,11 +173,14 @@ QImage ReadBmp(TStream* Stream, TPixelFormat& Format) {
             bMask = u32(&ih[48]);
             if (hsize >= 56) aMask = u32(&ih[52]);
         } else {
-            Byte m[12];
-            Stream->ReadBuffer(m, 12);
+            // The masks follow a 40-byte header: three, or four with alpha.
+            maskBytes = compression == 6 ? 16 : 12;
+            Byte m[16];
+            Stream->ReadBuffer(m, maskBytes);
             rMask = u32(m);
             gMask = u32(m + 4);
             bMask = u32(m + 8);
+            if (compression == 6) aMask = u32(m + 12);
         }
     } else if (bpp == 16) {
         rMask = 0x7C00;
@@ -150,9 +194,9 @@ QImage ReadBmp(TStream* Stream, TPixelFormat& Format) {
 
     std::vector<QRgb> palette;
     if (bpp <= 8) {
-        const int entries = colorsUsed ? int(std::min<quint32>(colorsUsed, 256)) : (1 << bpp);
-        const int entrySize = hsize == 12 ? 3 : 4;
-        Stream->SetPosition(start + kFileHeader + hsize + ((compression == 3) && hsize < 52 ? 12 : 0));
+        const int entries = hd.colorsUsed ? int(std::min<quint32>(hd.colorsUsed, 1u << bpp)) : (1 << bpp);
+        const int entrySize = hd.core ? 3 : 4;
+        Stream->SetPosition(start + kFileHeader + hsize + maskBytes);
         std::vector<Byte> pal(std::size_t(entries * entrySize));
         Stream->ReadBuffer(pal.data(), int(pal.size()));
         for (int i = 0; i < entries; ++i) {
@@ -160,18 +204,20 @@ QImage ReadBmp(TStream* Stream, TPixelFormat& Format) {
             palette.push_back(qRgb(e[2], e[1], e[0]));
         }
     }
+    // The pixels must be in the stream before their buffer is made.
+    const Int64 remain = Stream->Size() - (start + Int64(offBits));
+    if (remain <= 0) bad();
     Stream->SetPosition(start + offBits);
-    const int stride = ((w * bpp + 31) / 32) * 4;
+    const int stride = int(((qint64(w) * bpp + 31) / 32) * 4);
     std::vector<Byte> data;
     if (compression == 1 || compression == 2) {
-        const Int64 remain = Stream->Size() - Stream->Position();
-        data.resize(std::size_t(std::max<Int64>(0, remain)));
-        if (!data.empty()) Stream->ReadBuffer(data.data(), int(data.size()));
-    } else if (compression == 0 || compression == 3 || compression == 6) {
-        data.resize(std::size_t(stride) * std::size_t(h));
+        data.resize(std::size_t(std::min<Int64>(remain, std::numeric_limits<int>::max())));
         Stream->ReadBuffer(data.data(), int(data.size()));
     } else {
-        bad();
+        const qint64 need = qint64(stride) * h;
+        if (need > remain) bad();
+        data.resize(std::size_t(need));
+        Stream->ReadBuffer(data.data(), int(data.size()));
     }
 
     auto lookup = [&](int idx) {
@@ -260,6 +306,16 @@ QImage ReadBmp(TStream* Stream, TPixelFormat& Format) {
         break;
     }
     return img;
+}
+
+} // namespace
+
+QImage ReadBmp(TStream* Stream, TPixelFormat& Format) {
+    try {
+        return readBmp(Stream, Format);
+    } catch (const EReadError&) {
+        bad(); // a file that ends inside its headers, palette or pixels
+    }
 }
 
 void WriteBmp(TStream* Stream, const QImage& Image, TPixelFormat Format) {

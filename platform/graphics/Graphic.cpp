@@ -57,6 +57,11 @@ QByteArray platform::detail::ReadRemainingBytes(TStream* Stream) {
     return data;
 }
 
+bool platform::detail::PictureSizeAllowed(long long Width, long long Height) {
+    return Width >= 0 && Height >= 0 && Width <= kMaxPictureSide && Height <= kMaxPictureSide &&
+           Width * Height <= kMaxPicturePixels;
+}
+
 void TGraphic::SetTransparent(bool Value) {
     if (Value == transparent_) return;
     transparent_ = Value;

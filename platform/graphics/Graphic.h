@@ -16,6 +16,12 @@ ORVO_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception)
 namespace platform::detail {
 // The bytes from the stream's position to its end: what a picture format loads from.
 QByteArray ReadRemainingBytes(TStream* Stream);
+// The largest picture the tool loads: 16384 pixels a side and 2^28 pixels in all. Every
+// loader refuses a bigger size, and one its data cannot hold, before it allocates.
+constexpr long long kMaxPictureSide = 16384;
+constexpr long long kMaxPicturePixels = 1LL << 28;
+// Width and height each 0 or more and within the limits above.
+bool PictureSizeAllowed(long long Width, long long Height);
 } // namespace platform::detail
 
 class TGraphic : public TPersistent {

@@ -4,6 +4,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/GdiObject.h"
+#include "platform/graphics/PngImage.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -44,15 +45,26 @@ void put32(QByteArray& b, std::uint32_t v) {
 
 constexpr int kMaxIconSide = 1024;
 
+// A directory entry's side: 0 stands for 256 or more (some writers put 0 for any size).
+bool sideMatches(int entrySide, int side) {
+    return entrySide == 0 ? side > 0 && side <= kMaxIconSide : side == entrySide;
+}
+
 // One image of an icon file: a PNG stream or a device-independent bitmap whose height
-// counts the colour rows and the mask rows. Every length is checked against the data.
-QImage decodeImage(const uchar* p, std::size_t n, int& bpp) {
+// counts the colour rows and the mask rows. Every length is checked against the data; a
+// PNG's own header must give the entry's size before it is decoded.
+QImage decodeImage(const uchar* p, std::size_t n, TSize entrySize, int& bpp) {
     static constexpr uchar png[] = {0x89, 'P', 'N', 'G'};
     if (n >= 8 && std::memcmp(p, png, 4) == 0) {
         bpp = 32;
+        int w = 0, h = 0;
+        if (!PngHeaderAcceptable(p, n, w, h) || !sideMatches(entrySize.cx, w) ||
+            !sideMatches(entrySize.cy, h))
+            return {};
         QImage img;
         img.loadFromData(p, int(n), "PNG");
-        return img.isNull() ? img : img.convertToFormat(QImage::Format_ARGB32);
+        if (img.width() != w || img.height() != h) return {};
+        return img.convertToFormat(QImage::Format_ARGB32);
     }
     if (n < 40) return {};
     const std::uint32_t hdr = le32(p);
@@ -157,7 +169,7 @@ QImage ReadIconFile(const QByteArray& Data, TSize Want, bool& IsCursor, TPoint& 
         const std::uint32_t size = le32(e + 8), offset = le32(e + 12);
         if (offset > n || size > n - offset) continue;
         int bpp = 0;
-        QImage img = decodeImage(p + offset, size, bpp);
+        QImage img = decodeImage(p + offset, size, {int(e[0]), int(e[1])}, bpp);
         if (img.isNull()) continue;
         const int score = std::abs(img.width() - Want.cx) + std::abs(img.height() - Want.cy);
         if (best.isNull() || score < bestScore || (score == bestScore && bpp > bestBpp)) {

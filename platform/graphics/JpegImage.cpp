@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 ORVO_IMPLEMENT_CLASS(TJPEGImage, TGraphic)
 
@@ -23,13 +25,31 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
-void onError(j_common_ptr cinfo) {
+[[noreturn]] void onError(j_common_ptr cinfo) {
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
     (*cinfo->err->format_message)(cinfo, err->message);
     std::longjmp(err->jump, 1);
 }
 
 void onMessage(j_common_ptr) {}
+
+// Warnings are ignored, except the one for data that ends before the picture does: the
+// library would fill the rest with grey and call the picture loaded.
+void onEmit(j_common_ptr cinfo, int level) {
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) onError(cinfo);
+}
+
+// Huffman-coded data spends at least one bit on every 8 x 8 block of every component, so
+// a size the data cannot hold is refused before the picture is allocated.
+bool sizeFitsData(const jpeg_decompress_struct& cinfo, unsigned long dataSize) {
+    if (!platform::detail::PictureSizeAllowed(cinfo.image_width, cinfo.image_height)) return false;
+    if (cinfo.arith_code) return true;
+    unsigned long long blocks = 0;
+    for (int c = 0; c < cinfo.num_components; ++c)
+        blocks += static_cast<unsigned long long>(cinfo.comp_info[c].width_in_blocks) *
+                  cinfo.comp_info[c].height_in_blocks;
+    return blocks <= static_cast<unsigned long long>(dataSize) * 8;
+}
 
 } // namespace
 
@@ -84,8 +104,15 @@ bool decodeJpeg(const unsigned char* data, unsigned long size, QImage* out, Erro
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    err->mgr.emit_message = onEmit;
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
+    if (!sizeFitsData(cinfo, size)) {
+        std::snprintf(err->message, sizeof err->message, "image size %ux%u is not allowed",
+                      unsigned(cinfo.image_width), unsigned(cinfo.image_height));
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     *out = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB888);

@@ -72,7 +72,6 @@ namespace {
 // A metafile stream: the frame's width and height (32-bit little-endian), then the
 // recording in Qt's picture format.
 constexpr int kHeaderSize = 8;
-constexpr qint32 kMaxFrame = 1 << 20;
 
 qint32 readInt(const QByteArray& b, int at) {
     const auto* p = reinterpret_cast<const uchar*>(b.constData()) + at;
@@ -90,7 +89,7 @@ void TMetafile::LoadFromStream(TStream* Stream) {
     bool ok = data.size() > kHeaderSize;
     if (ok) {
         const qint32 w = readInt(data, 0), h = readInt(data, 4);
-        ok = w >= 0 && h >= 0 && w <= kMaxFrame && h <= kMaxFrame;
+        ok = platform::detail::PictureSizeAllowed(w, h);
         m->frame = QSize(w, h);
         QByteArray pic = data.mid(kHeaderSize);
         QBuffer buf(&pic);

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <cstring>
+
 ORVO_IMPLEMENT_CLASS(TPngImage, TGraphic)
 
 TPngImage::TPngImage() : bitmap_(std::make_unique<TBitmap>()) {
@@ -37,9 +39,54 @@ void TPngImage::AssignTo(TPersistent* Dest) {
     TGraphic::AssignTo(Dest);
 }
 
+namespace {
+quint32 be32(const unsigned char* p) {
+    return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
+}
+} // namespace
+
+bool platform::detail::PngHeaderAcceptable(const unsigned char* Data, std::size_t Size, int& Width,
+                                           int& Height) {
+    // Signature (8 bytes), then the header chunk: length 13, "IHDR", width, height, bit
+    // depth, colour type, compression, filter, interlace, CRC.
+    static constexpr unsigned char head[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A,
+                                             0,    0,   0,   13,  'I',  'H',  'D',  'R'};
+    constexpr std::size_t kHeadBytes = 33;
+    if (Size < kHeadBytes || std::memcmp(Data, head, sizeof head) != 0) return false;
+    const quint32 w = be32(Data + 16), h = be32(Data + 20);
+    const int depth = Data[24], type = Data[25];
+    int channels = 0;
+    switch (type) {
+    case 0:
+        channels = depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16 ? 1 : 0;
+        break;
+    case 3:
+        channels = depth == 1 || depth == 2 || depth == 4 || depth == 8 ? 1 : 0;
+        break;
+    case 2:
+    case 4:
+    case 6:
+        channels = depth == 8 || depth == 16 ? (type == 2 ? 3 : type == 4 ? 2 : 4) : 0;
+        break;
+    default:
+        break;
+    }
+    if (channels == 0 || w == 0 || h == 0 || !PictureSizeAllowed(w, h)) return false;
+    // Deflate turns at most 1032 bytes into one; every row starts with its filter byte.
+    const unsigned long long raw = (1 + (static_cast<unsigned long long>(w) * channels * depth + 7) / 8) * h;
+    if (raw / 1032 > Size - kHeadBytes) return false;
+    Width = int(w);
+    Height = int(h);
+    return true;
+}
+
 void TPngImage::LoadFromStream(TStream* Stream) {
+    const QByteArray data = platform::detail::ReadRemainingBytes(Stream);
+    int w = 0, h = 0;
     QImage img;
-    if (!img.loadFromData(platform::detail::ReadRemainingBytes(Stream), "PNG"))
+    if (!platform::detail::PngHeaderAcceptable(reinterpret_cast<const unsigned char*>(data.constData()),
+                                               std::size_t(data.size()), w, h) ||
+        !img.loadFromData(data, "PNG") || img.width() != w || img.height() != h)
         throw EInvalidGraphic(QStringLiteral("The PNG image is not valid"));
     bitmap_->SetImage(img.convertToFormat(QImage::Format_ARGB32), pf32bit);
     Changed(this);

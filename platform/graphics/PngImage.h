@@ -3,7 +3,14 @@
 
 #include "platform/graphics/Bitmap.h"
 
+#include <cstddef>
 #include <memory>
+
+namespace platform::detail {
+// Checks a PNG stream's signature and header chunk: a size within the picture limits that
+// Size bytes of compressed data can hold. Gives the size in Width and Height.
+bool PngHeaderAcceptable(const unsigned char* Data, std::size_t Size, int& Width, int& Height);
+} // namespace platform::detail
 
 class TPngImage : public TGraphic {
     ORVO_CLASS(TPngImage, TGraphic)
