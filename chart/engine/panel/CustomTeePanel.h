@@ -25,6 +25,7 @@ class TChartHiddenPen;
 class TChartPen;
 class TGraphic;
 class TMetafile;
+class TTeeCanvas;
 class TTeeShadow;
 class TView3DOptions;
 class TCustomTeePanel;
@@ -289,6 +290,7 @@ protected:
     void Paint() override;
     void Resize() override;
     void WndProc(TMessage& Message) override;
+    void EraseBackground(HDC DC) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -330,8 +332,6 @@ protected:
 
 private:
     void ReadBorderStyle(TReader* Reader);
-    void WriteBorderStyle(TWriter* Writer);
-    void View3DRepaint(TObject* Sender);
 };
 
 // Horizontal size divided by vertical size of the canvas's device in millimetres; 0 when
