@@ -16,6 +16,7 @@
 
 #include <QStringList>
 #include <cstring>
+#include <limits>
 
 ORVO_IMPLEMENT_CLASS(TXcAppSubStorage, TCollectionItem)
 ORVO_IMPLEMENT_CLASS(TXcAppSubStorages, TOwnedCollection)
@@ -901,9 +902,33 @@ String TXcCustomAppStorage::ItemNameIndexPath(const String& ItemName, int Index)
     return ItemName + u'[' + QString::number(Index) + u']';
 }
 
+int TXcCustomAppStorage::HeldListCount(const String& Path, const String& ItemName) {
+    TXcCustomAppStorage* store = nullptr;
+    String target;
+    ResolvePath(Path, store, target);
+    TStringList names, folders;
+    store->StoreEnumValues(target, &names, false);
+    store->StoreEnumFolders(target, &folders, false);
+    names.AddStrings(&folders);
+    // Entries are named ItemName0 or ItemName[0] (values, or folders of objects); a gap
+    // below the highest index reads as a default entry.
+    int held = 0;
+    for (int i = 0; i < names.Count(); ++i) {
+        const String& name = names.Strings(i);
+        if (!name.startsWith(ItemName, Qt::CaseInsensitive)) continue;
+        String index = name.mid(ItemName.size());
+        if (index.startsWith(u'[') && index.endsWith(u']')) index = index.mid(1, index.size() - 2);
+        bool ok = false;
+        const int at = index.toInt(&ok);
+        if (ok && at >= 0 && at < std::numeric_limits<int>::max() && !index.startsWith(u'+'))
+            held = std::max(held, at + 1);
+    }
+    return std::clamp(ReadListCount(Path, ItemName), 0, held);
+}
+
 int TXcCustomAppStorage::ReadList(const String& Path, TObject* List,
                                   const TXcAppStorageListItemEvent& OnReadItem, const String& ItemName) {
-    const int n = ReadListCount(Path, ItemName);
+    const int n = HeldListCount(Path, ItemName);
     if (OnReadItem)
         for (int i = 0; i < n; ++i)
             OnReadItem(this, Path, List, i, ItemName);
@@ -916,7 +941,7 @@ void TXcCustomAppStorage::WriteList(const String& Path, TObject* List, int ItemC
                                     const String& ItemName) {
     TXcCustomAppStorage* store = ResolvedStore(ConcatPaths({Path, QStringLiteral("*")}));
     if (store->ReadOnly()) return;
-    const int old = ReadListCount(Path, ItemName);
+    const int old = HeldListCount(Path, ItemName);
     if (OnWriteItem)
         for (int i = 0; i < ItemCount; ++i)
             OnWriteItem(this, Path, List, i, ItemName);

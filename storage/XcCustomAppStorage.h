@@ -208,6 +208,9 @@ public:
     const TFormatSettings& StorageFormatSettings();
 
     virtual int ReadListCount(const String& Path, const String& ItemName = QStringLiteral("Item"));
+    // The stored count, bounded by the entries the list's folder really holds (values and
+    // sub-folders): a damaged file's count costs no more than its entries.
+    int HeldListCount(const String& Path, const String& ItemName);
     virtual void WriteListCount(const String& Path, int ItemCount,
                                 const String& ItemName = QStringLiteral("Item"));
 
