@@ -115,11 +115,11 @@ bool CDLLVersion::FromFile(const AnsiString& path, int& major, int& minor, int& 
 int CDLLVersion::GetVersionInfo(const AnsiString& name, int& major, int& minor, int& build) {
     if (FromModuleExport(name, major, minor, build)) return 1;
     // The running program's folder comes first, so that the program's own file is found
-    // wherever it was started from; an empty folder stands for the root.
-    const String folders[] = {ProgramFolder(), WindowsFolder(), CurrentFolder(), String()};
+    // wherever it was started from. A folder that cannot be obtained is passed over.
+    const String folders[] = {ProgramFolder(), WindowsFolder(), CurrentFolder(), QStringLiteral("/")};
     for (const String& folder : folders) {
-        if (folder.isEmpty() && &folder != &folders[3]) continue; // a folder that cannot be obtained
-        const AnsiString path = ExcludeTrailingPathDelimiter(folder).toStdString() + '/' + name;
+        if (folder.isEmpty()) continue;
+        const AnsiString path = IncludeTrailingPathDelimiter(folder).toStdString() + name;
         if (FromFile(path, major, minor, build)) return 1;
     }
     return 0;
