@@ -3,6 +3,7 @@
 #include "platform/win/Clock.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -22,6 +23,35 @@ TEST(DeviceUtils, HexDumpWritesSeparatorAndTwoUpperCaseDigitsPerByte) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(HexDump(c.bytes.data(), c.bytes.size(), c.separator), c.text);
     }
+}
+
+std::vector<AnsiString> g_kept;
+
+void keep(const AnsiString& text) {
+    g_kept.push_back(text);
+}
+
+// A trace is built only while a sink keeps traces; the default sink discards them unbuilt.
+TEST(DeviceUtils, TracesAreBuiltOnlyForAKeepingSink) {
+    g_kept.clear();
+    int built = 0;
+    auto make = [&] {
+        ++built;
+        return AnsiString("RX:") + HexDump("\x01", 1, '$');
+    };
+    EXPECT_FALSE(TraceKept());
+    Trace(make);
+    TraceSystemError(2, "open");
+    EXPECT_EQ(built, 0);
+
+    const TTraceSink previous = SetTraceSink(&keep);
+    EXPECT_TRUE(TraceKept());
+    Trace(make);
+    DebugTrace("plain");
+    EXPECT_EQ(SetTraceSink(previous), &keep);
+    Trace(make);
+    EXPECT_EQ(built, 1);
+    EXPECT_EQ(g_kept, (std::vector<AnsiString>{"RX:$01", "plain"}));
 }
 
 TEST(DeviceUtils, HighAndLowByteTakeBitsEightToFifteenAndZeroToSeven) {

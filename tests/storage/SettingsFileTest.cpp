@@ -323,9 +323,11 @@ TEST(SettingsFile, BytesThatAreNotUtf8SurviveARunWithTheDefaultEncoding) {
     QTemporaryDir dir;
     const String file = dir.path() + QStringLiteral("/Abcdef.ini");
     // Latin-1 sharp s, valid UTF-8 e acute, a lone continuation byte, a cut sequence, an
-    // over-long slash, an encoded surrogate, a byte that never starts UTF-8.
-    const QByteArray note = "Stra\xDF"
-                            "e Caf\xC3\xA9 \x80 \xE2\x82 \xC0\xAF \xED\xA0\x80 \xFF";
+    // over-long slash, an encoded surrogate, a byte that never starts UTF-8, a valid four-byte
+    // character and a four-byte value beyond U+10FFFF.
+    const QByteArray note =
+        "Stra\xDF"
+        "e Caf\xC3\xA9 \x80 \xE2\x82 \xC0\xAF \xED\xA0\x80 \xFF \xF0\x9F\x98\x80 \xF4\x90\x80\x80";
     for (unsigned encoding : {0u, 65001u}) {
         PutFile(file, CanonicalFile(note));
         TSettingsRun run(file);
@@ -334,6 +336,7 @@ TEST(SettingsFile, BytesThatAreNotUtf8SurviveARunWithTheDefaultEncoding) {
         const String read = run.Storage()->IniFile()->ReadString("Pressure", "Note", String());
         EXPECT_TRUE(read.startsWith(QStringLiteral("Stra") + QChar(0xDCDF) + QStringLiteral("e Caf\u00e9 ")))
             << encoding;
+        EXPECT_TRUE(read.contains(QStringLiteral(" \U0001F600 "))) << encoding;
         run.Save();
         run.End();
         EXPECT_EQ(FileBytes(file), CanonicalFile(note)) << encoding;

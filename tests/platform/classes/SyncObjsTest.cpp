@@ -46,6 +46,22 @@ TEST(CriticalSection, OwnerReentersAndOthersWaitUntilEveryEnterIsLeft) {
     EXPECT_TRUE(tryEnterElsewhere(cs));
 }
 
+TEST(CriticalSection, ScopedLockHoldsUntilItsScopeEndsExceptionsIncluded) {
+    Watchdog dog;
+    TCriticalSection cs;
+    {
+        TCriticalSectionLock lock(cs);
+        EXPECT_FALSE(tryEnterElsewhere(cs));
+    }
+    EXPECT_TRUE(tryEnterElsewhere(cs));
+    try {
+        TCriticalSectionLock lock(&cs);
+        throw 1;
+    } catch (int) {
+    }
+    EXPECT_TRUE(tryEnterElsewhere(cs));
+}
+
 TEST(MultiReadExclusiveWrite, WriterReentersAndReadsInsideItsWrite) {
     Watchdog dog;
     TMultiReadExclusiveWriteSynchronizer lock;
