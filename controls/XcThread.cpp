@@ -301,7 +301,7 @@ void TXcThread::WaitFor() {
         Application->HandleMessage();
 }
 
-TXcThreadHandle TXcThread::ExecuteAndWait(void* P) {
+TXcThreadHandle TXcThread::ExecuteRunning(void* P) {
     const bool saved = FRunOnCreate;
     FRunOnCreate = true;
     TXcThreadHandle handle;
@@ -312,21 +312,17 @@ TXcThreadHandle TXcThread::ExecuteAndWait(void* P) {
         throw;
     }
     FRunOnCreate = saved;
+    return handle;
+}
+
+TXcThreadHandle TXcThread::ExecuteAndWait(void* P) {
+    TXcThreadHandle handle = ExecuteRunning(P);
     if (handle) WaitFor();
     return handle;
 }
 
 TXcThreadHandle TXcThread::ExecuteThreadAndWait(void* P) {
-    const bool saved = FRunOnCreate;
-    FRunOnCreate = true;
-    TXcThreadHandle handle;
-    try {
-        handle = Execute(P);
-    } catch (...) {
-        FRunOnCreate = saved;
-        throw;
-    }
-    FRunOnCreate = saved;
+    TXcThreadHandle handle = ExecuteRunning(P);
     // Waits on the flag the handle shares with the thread, never on the thread object,
     // which may already be gone.
     while (handle && !handle.Finished())

@@ -250,6 +250,8 @@ private:
     friend class TXcBaseThread;
     // The finish handler: OnTerminate of every thread, on the user-interface thread.
     void ThreadTerminated(TObject* Sender);
+    // Execute with RunOnCreate set for the call.
+    TXcThreadHandle ExecuteRunning(void* P);
     void PrepareDialogForm();
     void ShowDialogForm();
     void CloseDialogForm();

@@ -53,6 +53,13 @@ inline void ReadFromText(TComponent* Root, const char* Text) {
     reader.ReadRootComponent(Root);
 }
 
+// A form text that must be refused with an exception (a bad value is the stream's error,
+// never a crash).
+inline void ExpectFormRefused(const char* Text) {
+    std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
+    EXPECT_ANY_THROW(ReadFromText(form.get(), Text)) << Text;
+}
+
 // A shown form on which a test places controls.
 template <int Width, int Height> struct ShownForm : ::testing::Test {
     std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
