@@ -295,33 +295,23 @@ void TCustomTeePanel::SetInternalCanvas(TCanvas3D* NewCanvas) {
 }
 
 void TCustomTeePanel::SetStringProperty(String& Variable, const String& Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Invalidate();
+    if (StoreIfChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetDoubleProperty(double& Variable, double Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Invalidate();
+    if (StoreIfChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetColorProperty(TColor& Variable, TColor Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Invalidate();
+    if (StoreIfChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetBooleanProperty(bool& Variable, bool Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Invalidate();
+    if (StoreIfChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetIntegerProperty(int& Variable, int Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Invalidate();
+    if (StoreIfChanged(Variable, Value)) Invalidate();
 }
 
 void TCustomTeePanel::SetBrushCanvas(TColor AColor, TChartBrush* ABrush, TColor ABackColor) {

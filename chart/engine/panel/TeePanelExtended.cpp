@@ -19,6 +19,19 @@ ORVO_IMPLEMENT_ENUM_TYPE(TTeeBackImageMode, "pbmStretch", "pbmTile", "pbmCenter"
 ORVO_IMPLEMENT_ENUM_TYPE(TPanningMode, "pmNone", "pmHorizontal", "pmVertical", "pmBoth")
 ORVO_IMPLEMENT_EVENT_TYPE(TDraw3DPaintEvent)
 
+namespace {
+// Null frees Field; a value is copied into it, made by Make when missing.
+template <class T, class Make> void CopyOrFree(T*& Field, T* Value, Make MakeField) {
+    if (!Value) {
+        delete Field;
+        Field = nullptr;
+        return;
+    }
+    if (!Field) Field = MakeField();
+    Field->Assign(Value);
+}
+} // namespace
+
 // ---- zoom pen, brush and settings ------------------------------------------------------------
 
 TTeeZoomPen::TTeeZoomPen(TNotifyEvent OnChangeEvent) : TChartPen(OnChangeEvent) {
@@ -41,12 +54,7 @@ TTeeZoomBrush* TTeeZoom::Brush() {
 }
 
 void TTeeZoom::SetBrush(TTeeZoomBrush* Value) {
-    if (!Value) {
-        delete FBrush;
-        FBrush = nullptr;
-    } else {
-        Brush()->Assign(Value);
-    }
+    CopyOrFree(FBrush, Value, [this] { return Brush(); });
 }
 
 TTeeZoomPen* TTeeZoom::Pen() {
@@ -55,12 +63,7 @@ TTeeZoomPen* TTeeZoom::Pen() {
 }
 
 void TTeeZoom::SetPen(TTeeZoomPen* Value) {
-    if (!Value) {
-        delete FPen;
-        FPen = nullptr;
-    } else {
-        Pen()->Assign(Value);
-    }
+    CopyOrFree(FPen, Value, [this] { return Pen(); });
 }
 
 void TTeeZoom::Assign(TPersistent* Source) {
@@ -199,12 +202,7 @@ TTeeGradient* TCustomTeePanelExtended::Gradient() {
 }
 
 void TCustomTeePanelExtended::SetGradient(TTeeGradient* Value) {
-    if (!Value) {
-        delete FGradient;
-        FGradient = nullptr;
-    } else {
-        Gradient()->Assign(Value);
-    }
+    CopyOrFree(FGradient, Value, [this] { return Gradient(); });
 }
 
 TBackImage* TCustomTeePanelExtended::BackImage() {
@@ -217,13 +215,8 @@ TBackImage* TCustomTeePanelExtended::BackImage() {
 }
 
 void TCustomTeePanelExtended::SetBackImage(TBackImage* Value) {
-    if (!Value) {
-        delete FBackImage;
-        FBackImage = nullptr;
-        Invalidate();
-    } else {
-        BackImage()->Assign(Value);
-    }
+    CopyOrFree(FBackImage, Value, [this] { return BackImage(); });
+    if (!Value) Invalidate();
 }
 
 bool TCustomTeePanelExtended::HasBackImage() const {
