@@ -145,7 +145,9 @@ TEST(Bluetooth, SystemLookupFindsNothingQuicklyWithoutBlueZAndSaysSo) {
     lookup.SetPortOverride("00:11:22:AA:BB:CC", "/dev/ttyS9");
     EXPECT_TRUE(lookup.FindPort("001122AABBCC", port));
     EXPECT_EQ(port, "/dev/ttyS9");
-    EXPECT_FALSE(lookup.FindPort("0011220A0B0C", port)); // no terminal bound here
+    // No terminal is bound here: the device's own link.
+    EXPECT_TRUE(lookup.FindPort("0011220A0B0C", port));
+    EXPECT_EQ(port, "rfcomm:0011220A0B0C");
 }
 
 TEST(Locale, LanguageFromTheEnvironmentAndTheLocale) {
