@@ -23,17 +23,32 @@ ORVO_IMPLEMENT_CLASS(TTeeCustomShapeBrushPen, TPersistent)
 ORVO_IMPLEMENT_CLASS(TTeeCustomShape, TTeeCustomShapeBrushPen)
 ORVO_IMPLEMENT_CLASS(TTeeShape, TTeeCustomShape)
 
+namespace {
+// A new object of Class when it is T or a descendant with a plain constructor, else a T.
+template <class T> T* createOf(TClass Class) {
+    if (Class && Class->CreatePlain && Class->InheritsFrom(T::StaticClass()))
+        return static_cast<T*>(Class->CreatePlain());
+    return new T();
+}
+// The setter of an owned object made on first use: null frees it, a value is copied into
+// it (made through Get).
+template <class T, class G> void assignOwned(T*& Field, T* Value, G Get) {
+    if (!Value) {
+        delete Field;
+        Field = nullptr;
+    } else if (Value != Field) {
+        Get()->Assign(Value);
+    }
+}
+} // namespace
+
 // ---- TTeeCustomShapeBrushPen -----------------------------------------------------------
 
 TTeeCustomShapeBrushPen::TTeeCustomShapeBrushPen(TCustomTeePanel* Parent, TClass BrushClass)
     : FParent(Parent) {
     const TNotifyEvent changed = changedEvent();
-    if (BrushClass && BrushClass->CreatePlain && BrushClass->InheritsFrom(TChartBrush::StaticClass())) {
-        FBrush = static_cast<TChartBrush*>(BrushClass->CreatePlain());
-        FBrush->OnChange = changed;
-    } else {
-        FBrush = new TChartBrush(changed);
-    }
+    FBrush = createOf<TChartBrush>(BrushClass);
+    FBrush->OnChange = changed;
     FPen = new TChartPen(changed);
 }
 
@@ -162,23 +177,14 @@ void TTeeCustomShape::SetFont(TTeeFont* Value) {
 
 TTeeGradient* TTeeCustomShape::Gradient() {
     if (!FGradient) {
-        TClass cls = GetGradientClass();
-        if (cls && cls->CreatePlain && cls->InheritsFrom(TTeeGradient::StaticClass()))
-            FGradient = static_cast<TTeeGradient*>(cls->CreatePlain());
-        else
-            FGradient = new TTeeGradient();
+        FGradient = createOf<TTeeGradient>(GetGradientClass());
         FGradient->Changed = changedEvent();
     }
     return FGradient;
 }
 
 void TTeeCustomShape::SetGradient(TTeeGradient* Value) {
-    if (!Value) {
-        delete FGradient;
-        FGradient = nullptr;
-    } else if (Value != FGradient) {
-        Gradient()->Assign(Value);
-    }
+    assignOwned(FGradient, Value, [this] { return Gradient(); });
 }
 
 TBackImage* TTeeCustomShape::Picture() {
@@ -190,12 +196,7 @@ TBackImage* TTeeCustomShape::Picture() {
 }
 
 void TTeeCustomShape::SetPicture(TBackImage* Value) {
-    if (!Value) {
-        delete FPicture;
-        FPicture = nullptr;
-    } else if (Value != FPicture) {
-        Picture()->Assign(Value);
-    }
+    assignOwned(FPicture, Value, [this] { return Picture(); });
     Repaint();
 }
 

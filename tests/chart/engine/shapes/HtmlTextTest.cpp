@@ -62,24 +62,16 @@ TEST_F(HtmlText, PlainTextIsOneRun) {
 
 TEST_F(HtmlText, LinesAndRunsAlongALine) {
     const int fh = canvas.FontHeight();
-    const int wa = canvas.TextWidth(QStringLiteral("a"));
-    HtmlTextOut(&canvas, 5, 5, QStringLiteral("a<BR>b<P>c\r\nd ee\r\nf"));
-    ASSERT_EQ(canvas.runs.size(), 6u);
-    struct {
-        int x, y;
-        const char* text;
-    } const expected[] = {
-        {5, 5, "a"}, {5, 5 + fh, "b"}, {5, 5 + 2 * fh, "c"}, {5, 5 + 3 * fh, "d ee"}, {5, 5 + 4 * fh, "f"}};
-    // "a<BR>b<P>c\r\n" : the run "c" ends its line; "d ee\r\n" starts after a line feed.
-    std::vector<TRunCanvas::Run> runs = canvas.runs;
-    EXPECT_EQ(runs[0].text, QStringLiteral("a"));
-    EXPECT_EQ(runs[1].y, expected[1].y);
-    EXPECT_EQ(runs[2].text, QStringLiteral("c"));
-    EXPECT_EQ(runs[2].y, expected[2].y);
-    (void)wa;
-    // Runs after "c\r\n" start at x0 again.
-    for (std::size_t i = 0; i < runs.size(); ++i)
-        EXPECT_EQ(runs[i].x, 5) << i;
+    // A run ending in CR LF ends its line; a CR LF inside a run is part of it.
+    HtmlTextOut(&canvas, 5, 5, QStringLiteral("a<BR>b<P>c\r\n<B>d</B>e x\r\ny"));
+    ASSERT_EQ(canvas.runs.size(), 5u);
+    const int ys[] = {5, 5 + fh, 5 + 2 * fh, 5 + 3 * fh, 5 + 3 * fh};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(canvas.runs[i].x, 5) << i;
+        EXPECT_EQ(canvas.runs[i].y, ys[i]) << i;
+    }
+    EXPECT_EQ(canvas.runs[4].text, QStringLiteral("e x\r\ny"));
+    EXPECT_EQ(canvas.runs[4].y, ys[4]);
 }
 
 TEST_F(HtmlText, StylesAndTheStyleStack) {
@@ -124,7 +116,7 @@ TEST_F(HtmlText, FontTags) {
     HtmlTextOut(&canvas, 0, 0,
                 QStringLiteral("<H1>T</FONT><FONT size=+4>p</FONT><font size=8 color=#FF0000>r</FONT>"
                                "<FONT name=\"Courier New\" weight=underline, strike>c</FONT>"
-                               "<BIG>b</BIG><PRE>m</PRE>n<FONT color=blue>z</>o"));
+                               "<BIG>b</FONT><PRE>m</PRE>n<FONT color=blue>z</>o"));
     ASSERT_EQ(canvas.runs.size(), 9u);
     EXPECT_EQ(canvas.runs[0].size, 48);
     EXPECT_EQ(canvas.runs[1].size, 14);
