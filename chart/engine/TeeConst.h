@@ -4,7 +4,13 @@
 // one place; TeeSetEnglish puts the English set back.
 #pragma once
 
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/Types.h"
+
+// The exceptions the chart engine raises with the texts below.
+ORVO_DECLARE_EXCEPTION(ChartException, Exception)
+ORVO_DECLARE_EXCEPTION(AxisException, ChartException)
+ORVO_DECLARE_EXCEPTION(LegendException, ChartException)
 
 // The file extension of chart files.
 extern String TeeMsg_TeeExtension;
