@@ -1,15 +1,16 @@
-// Program entry. The main window is not built yet: the program starts the application
-// object, takes its title and exits with a message that says so.
-#include "platform/controls/Application.h"
+// Program entry: without a display the program says so in one line; otherwise it runs the
+// tool.
+#include "app/ChipTuning.h"
 
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    char problem[512];
+    if (!DisplayAvailable("orvo-tuning", problem, sizeof problem)) {
+        std::fprintf(stderr, "%s\n", problem);
+        return 1;
+    }
     QApplication qt(argc, argv);
-    Application->Initialize();
-    Application->SetTitle(QStringLiteral("ORVO Tuning"));
-    std::fprintf(stderr, "%s: the main window is not built yet; nothing to show.\n",
-                 Application->Title().toUtf8().constData());
-    return 1;
+    return WinMain();
 }
