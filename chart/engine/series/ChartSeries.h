@@ -14,8 +14,8 @@
 #include "platform/classes/TypInfo.h"
 #include "platform/controls/ControlTypes.h"
 #include "platform/graphics/Brush.h"
-#include "platform/graphics/Cursor.h"
 #include "platform/graphics/Color.h"
+#include "platform/graphics/Cursor.h"
 #include "platform/graphics/GdiTypes.h"
 
 #include <optional>
@@ -61,7 +61,15 @@ ORVO_DECLARE_SET_TYPE(TSeriesRecalcOptions)
 enum TValueEvent { veClear, veAdd, veDelete, veRefresh, veModify };
 
 // What the chart tells its listeners about a series.
-enum TChartSeriesEvent { seAdd, seRemove, seChangeTitle, seChangeColor, seSwap, seChangeActive, seDataChanged };
+enum TChartSeriesEvent {
+    seAdd,
+    seRemove,
+    seChangeTitle,
+    seChangeColor,
+    seSwap,
+    seChangeActive,
+    seDataChanged
+};
 
 // How a legend item's text is composed from a point.
 enum TLegendTextStyle {
@@ -477,6 +485,7 @@ public:
     int ZOrder() const;
     void SetZOrder(int Value);
     int CalculatedZOrder() const { return IZOrder; }
+    void SetCalculatedZOrder(int Value) { IZOrder = Value; }
     int Depth() const { return FDepth; }
     void SetDepth(int Value) { SetIntegerProperty(FDepth, Value); }
     bool FirstInZOrder();
@@ -649,6 +658,8 @@ private:
     void WriteCustomVertAxis(TWriter* Writer);
     void ReadDataStream(TStream* Stream);
     void WriteDataStream(TStream* Stream);
+    bool HasStoredData() const;
+    void DefineDataProperty(TFiler* Filer);
     // The chart is not being destroyed and the series is active and parented.
     bool CanRepaintAfterClear() const;
 };
