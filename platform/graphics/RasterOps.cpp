@@ -1,7 +1,8 @@
 // Blits: BitBlt, StretchBlt and PatBlt with ternary raster operations, AlphaBlend with a
-// constant alpha, GradientFill. Plain copies go through QPainter; every other raster code
-// is computed per pixel from the pattern (the DC's brush), the source and the destination,
-// then copied back under the clip region.
+// constant alpha, GradientFill. A plain copy between colour surfaces of one size moves the
+// source's scan lines straight to the destination; every other raster code is computed per
+// pixel from the pattern (the DC's brush), the source and the destination, then copied
+// back under the clip region.
 //
 // Monochrome conversions follow Windows: a 1-bit source on a colour destination takes the
 // destination's text colour for 0-bits and its background colour for 1-bits; a colour
@@ -12,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 
 using namespace platform::detail;
 
@@ -137,6 +140,50 @@ QImage patternPixels(HDC DC, const QRect& dev) {
     return pat;
 }
 
+// Formats whose pixels pass through 32-bit RGB unchanged: copying them directly gives what
+// reading, converting and writing back gives.
+bool opaqueColourFormat(QImage::Format f) {
+    return f == QImage::Format_RGB32 || f == QImage::Format_BGR888 || f == QImage::Format_RGB888;
+}
+
+// SRCCOPY of an unstretched, unmirrored colour source that lies wholly inside its image
+// onto another surface: the source pixels go straight to the destination under its clip
+// region, with no intermediate image. Answers false where the general path is needed
+// (monochrome on either side, a source with alpha, the source outside its image, a copy
+// within one image).
+bool plainCopy(HDC Dest, const DevRect& dst, HDC Src, const DevRect& src) {
+    if (dst.mirrorX != src.mirrorX || dst.mirrorY != src.mirrorY || src.rect.size() != dst.rect.size())
+        return false;
+    const QImage* from = Src->Image();
+    if (!from || from->isNull() || !opaqueColourFormat(from->format()) || !from->rect().contains(src.rect))
+        return false;
+    QImage* to = Dest->Image();
+    if (to == from || (to && (to->depth() == 1 || to->constBits() == from->constBits()))) return false;
+    const QPoint shift = src.rect.topLeft() - dst.rect.topLeft();
+    if (to && to->format() == from->format() && to->isDetached()) {
+        // Same layout: copy the scan lines of every visible band of the clip region.
+        const QRect area = dst.rect.intersected(to->rect());
+        if (area.isEmpty()) return true;
+        const QRegion visible = Dest->st.clip ? Dest->st.clip->intersected(area) : QRegion(area);
+        const int bpp = from->depth() / 8;
+        for (const QRect& r : visible) {
+            const std::size_t bytes = std::size_t(r.width()) * std::size_t(bpp);
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::memcpy(to->scanLine(y) + std::ptrdiff_t(r.left()) * bpp,
+                            from->constScanLine(y + shift.y()) + std::ptrdiff_t(r.left() + shift.x()) * bpp,
+                            bytes);
+        }
+        return true;
+    }
+    // Another layout or a device without pixels: the painter converts while it draws.
+    if (QPainter* p = Dest->DevicePainter()) {
+        p->setCompositionMode(QPainter::CompositionMode_Source);
+        p->drawImage(dst.rect.topLeft(), *from, src.rect);
+        Dest->EndDevicePainting();
+    }
+    return true;
+}
+
 BOOL blit(HDC Dest, int X, int Y, int W, int H, HDC Src, int XS, int YS, int WS, int HS, DWORD Rop) {
     if (!Dest) return FALSE;
     const bool needSrc = usesSource(Rop);
@@ -150,6 +197,7 @@ BOOL blit(HDC Dest, int X, int Y, int W, int H, HDC Src, int XS, int YS, int WS,
     if (needSrc) {
         const DevRect src = toDevice(Src, XS, YS, WS, HS);
         if (src.rect.isEmpty()) return TRUE;
+        if (Rop == SRCCOPY && plainCopy(Dest, dst, Src, src)) return TRUE;
         S = sourcePixels(Dest, Src, src.rect);
         const bool mx = dst.mirrorX != src.mirrorX, my = dst.mirrorY != src.mirrorY;
         if (mx || my) S = S.mirrored(mx, my);
