@@ -1,0 +1,46 @@
+// Test doubles for the series tests: a small chart (no walls, titles or legend, every colour
+// free) and a series type that records the points it is asked to draw.
+#pragma once
+
+#include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/chart/CustomAxisPanel.h"
+#include "chart/engine/series/ChartSeries.h"
+
+#include <vector>
+
+class TSeriesTestChart : public TCustomAxisPanel {
+public:
+    TSeriesTestChart() : TCustomAxisPanel(nullptr) {
+        SetBounds(0, 0, 400, 300);
+        SetView3D(false);
+    }
+    void CalcWallsRect() override {}
+    int CalcWallSize(TChartAxis*) override { return 0; }
+    void DrawTitlesAndLegend(bool) override {}
+    void DrawWalls() override {}
+    bool IsFreeSeriesColor(TColor, bool, TChartSeries*) override { return true; }
+
+    // Lays the plotting rectangle and gives Axis a fixed range over it.
+    void Place(TChartAxis* Axis, double Min, double Max, const TRect& R = {0, 0, 100, 100}) {
+        ChartRect = R;
+        Axis->SetMinMax(Min, Max);
+        Axis->InternalCalcPositions();
+    }
+};
+
+// Records the points it draws, in drawing order.
+class TRecordingSeries : public TChartSeries {
+public:
+    explicit TRecordingSeries(TComponent* AOwner = nullptr) : TChartSeries(AOwner) {}
+    void DrawValue(int ValueIndex) override { Drawn.push_back(ValueIndex); }
+    std::vector<int> Drawn;
+};
+
+// A series type with one more value list than the base.
+class TThreeListSeries : public TChartSeries {
+public:
+    explicit TThreeListSeries(TComponent* AOwner = nullptr) : TChartSeries(AOwner) {
+        Sizes = new TChartValueList(this, "Size");
+    }
+    TChartValueList* Sizes;
+};
