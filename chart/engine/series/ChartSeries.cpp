@@ -699,7 +699,8 @@ TColor TChartSeries::SeriesColor() const {
 void TChartSeries::SetSeriesColor(TColor AColor) {
     if (FColor == clTeeColor && AColor == ISeriesColor) return;
     SetColorProperty(FColor, AColor);
-    ISeriesColor = FColor;
+    // Going back to the automatic colour keeps the one the chart gave.
+    if (AColor != clTeeColor) ISeriesColor = AColor;
     BroadcastSeriesEvent(seChangeColor);
     RepaintDesigner();
 }

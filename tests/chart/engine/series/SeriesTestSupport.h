@@ -23,7 +23,9 @@ public:
     // Lays the plotting rectangle and gives Axis a fixed range over it.
     void Place(TChartAxis* Axis, double Min, double Max, const TRect& R = {0, 0, 100, 100}) {
         ChartRect = R;
+        ReCalcWidthHeight();
         Axis->SetMinMax(Min, Max);
+        Axis->AdjustMaxMin();
         Axis->InternalCalcPositions();
     }
 };
