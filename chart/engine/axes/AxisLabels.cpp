@@ -171,10 +171,10 @@ void TChartAxis::DrawAxisLabels() {
 }
 
 namespace {
-// A label value within a relative tolerance of 0 is 0, so that no "-0" label appears and an
-// accumulated rounding error does not move the label off zero.
-double SnapToZero(double Value, double Increment) {
-    return std::fabs(Value) < std::fabs(Increment) * 1e-9 ? 0.0 : Value;
+// A label value within rounding of 0 is 0, so that no "-0" label appears and a rounding
+// error does not move the label off zero.
+double SnapToZero(double Value, double Tolerance) {
+    return std::fabs(Value) <= Tolerance ? 0.0 : Value;
 }
 } // namespace
 
@@ -202,9 +202,18 @@ void TChartAxis::DrawValueLabels(double Increment, TDateTimeStep Step) {
         t = TeeRoundDate(IMaximum, Step);
     else if (FloatToStr(IMinimum) == FloatToStr(IMaximum) || !FRoundFirstLabel)
         t = IMaximum;
-    else
-        t = std::trunc(IMaximum / d) * d;
-    for (int guard = 0; t > IMaximum && guard < 10000; ++guard)
+    else {
+        // A quotient within rounding of a whole number is that number: 2 / 0.1 is 20, not
+        // 19.999..., so that the top label is not lost.
+        double q = IMaximum / d;
+        const double whole = std::round(q);
+        if (std::fabs(q - whole) <= 1e-9 * std::max(1.0, std::fabs(q))) q = whole;
+        t = std::trunc(q) * d;
+    }
+    // Rounding slack: a billionth of the step, or of the range when the step is larger.
+    const double tolerance = std::min(std::fabs(d), std::fabs(IRange)) * 1e-9;
+    const double above = dateSteps ? 0 : tolerance;
+    for (int guard = 0; t > IMaximum + above && guard < 10000; ++guard)
         t = dateSteps ? stepDown(t) : t - d;
 
     if (IRangeZero) {
@@ -235,9 +244,8 @@ void TChartAxis::DrawValueLabels(double Increment, TDateTimeStep Step) {
     // lowest label is not lost to accumulated rounding; the lower end is compared with a
     // tolerance relative to the step on either sign.
     const double t0 = t;
-    const double tolerance = std::fabs(d) * 1e-9;
     for (int k = 0; k < 10000; ++k) {
-        const double v = SnapToZero(t0 - k * d, d);
+        const double v = SnapToZero(t0 - k * d, tolerance);
         if (v < limit - tolerance) break;
         label(v);
     }
@@ -606,7 +614,7 @@ int TChartAxis::MaxLabelsWidth() {
         int result = 0;
         if (d != 0 && std::isfinite(first) && std::isfinite(last)) {
             for (int k = 0; k < 5000; ++k) {
-                const double v = SnapToZero(last - k * d, d);
+                const double v = SnapToZero(last - k * d, std::fabs(d) * 1e-9);
                 if (v < first - std::fabs(d) * 1e-9) break;
                 result = std::max(result, FParentChart->MultiLineTextWidth(LabelValue(v), lines));
             }
