@@ -717,9 +717,23 @@ void TTeeCanvas3D::RotateLabel(int x, int y, const String& St, double RotDegree)
         FFont->SetHeight(
             -RoundPx(std::max(1, RoundPx(FFont->Size() * IZoomFactor)) * FFont->PixelsPerInch() / 72.0));
     HDC dc = GetHandle();
-    const int oldMode = CharacterAngle != 0 ? SetGraphicsMode(dc, GM_ADVANCED) : 0;
-    TextOut(x, y, St);
-    if (CharacterAngle != 0) SetGraphicsMode(GetHandle(), oldMode);
+    if (CharacterAngle == 0) {
+        TextOut(x, y, St);
+    } else {
+        // Each character turns by CharacterAngle apart from the line's own angle: a copy
+        // of the font with that orientation, in the advanced graphics mode for the call.
+        LOGFONTW lf;
+        GetObject(FFont->Handle(), int(sizeof(lf)), &lf);
+        lf.lfOrientation = RoundPx(CharacterAngle * 10);
+        HFONT turned = CreateFontIndirectW(&lf);
+        HGDIOBJ oldFont = SelectObject(dc, turned);
+        const int oldMode = SetGraphicsMode(dc, GM_ADVANCED);
+        TextOut(x, y, St);
+        dc = GetHandle();
+        SetGraphicsMode(dc, oldMode);
+        SelectObject(dc, oldFont);
+        DeleteObject(turned);
+    }
     FFont->SetOrientation(oldOrientation);
     FFont->SetHeight(oldHeight);
     FFont->SetQuality(oldQuality);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 using namespace platform::detail;
 
@@ -47,9 +48,12 @@ void drawRun(HDC DC, GdiFont* f, const FontBox& fb, int x, int y, qreal dx, qrea
     QPainter* p = DC->TextPainter(f);
     if (!p) return;
     const bool rotated = f->lf.lfEscapement % 3600 != 0;
+    // In the advanced graphics mode a font whose orientation differs from its escapement
+    // turns every character by the difference about its own origin on the baseline.
+    const bool turned = DC->st.graphicsMode == GM_ADVANCED && f->lf.lfOrientation != f->lf.lfEscapement;
     // Unrotated text is placed by offsets under the DC's own transform; rotated text gets
     // a frame turned about the reference point.
-    if (rotated || clipLocal) {
+    if (rotated || clipLocal || turned) {
         QTransform t = QTransform::fromTranslate(x, y);
         if (rotated) t = QTransform().rotate(-f->lf.lfEscapement / 10.0) * t;
         p->setTransform(t * DC->Transform());
@@ -59,7 +63,21 @@ void drawRun(HDC DC, GdiFont* f, const FontBox& fb, int x, int y, qreal dx, qrea
     }
     if (clipLocal) p->setClipRect(*clipLocal, Qt::IntersectClip);
     if (opaque) p->fillRect(QRectF(dx, dy, width, fb.Height()), ToQColor(DC->st.bkColor));
-    if (advances) {
+    if (turned) {
+        const qreal turn = -(f->lf.lfOrientation - f->lf.lfEscapement) / 10.0;
+        for (int i = 0; i < s.size();) {
+            const int n = s[i].isHighSurrogate() && i + 1 < s.size() ? 2 : 1;
+            const qreal cx =
+                dx + (advances ? std::accumulate(advances, advances + i, qreal(0))
+                               : f->Metrics().horizontalAdvance(s.left(i)) + DC->st.charExtra * i);
+            p->save();
+            p->translate(cx, dy + fb.ascent);
+            p->rotate(turn);
+            p->drawText(QPointF(0, 0), s.mid(i, n));
+            p->restore();
+            i += n;
+        }
+    } else if (advances) {
         qreal cx = dx;
         for (int i = 0; i < s.size(); ++i) {
             p->drawText(QPointF(cx, dy + fb.ascent), QString(s[i]));
@@ -68,7 +86,7 @@ void drawRun(HDC DC, GdiFont* f, const FontBox& fb, int x, int y, qreal dx, qrea
     } else {
         p->drawText(QPointF(dx, dy + fb.ascent), s);
     }
-    if (rotated || clipLocal)
+    if (rotated || clipLocal || turned)
         DC->Invalidate(DeviceContext::dTransform | (clipLocal ? DeviceContext::dClip : 0u));
 }
 

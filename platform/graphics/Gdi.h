@@ -42,6 +42,7 @@ BOOL DeleteObject(HBRUSH Object);
 BOOL DeleteObject(HFONT Object);
 BOOL DeleteObject(HBITMAP Object);
 BOOL DeleteObject(HRGN Object);
+int GetObject(HFONT Object, int Size, void* Buffer);
 HGDIOBJ GetCurrentObject(HDC DC, UINT Type);
 inline constexpr UINT OBJ_PEN = 1;
 inline constexpr UINT OBJ_BRUSH = 2;

@@ -453,3 +453,6 @@ BOOL DeleteObject(HBITMAP Object) {
 BOOL DeleteObject(HRGN Object) {
     return DeleteObject(static_cast<HGDIOBJ>(Object));
 }
+int GetObject(HFONT Object, int Size, void* Buffer) {
+    return GetObject(static_cast<HGDIOBJ>(Object), Size, Buffer);
+}

@@ -1,5 +1,7 @@
 #include "chart/engine/panel/PanelFunctions.h"
 
+#include "chart/engine/panel/CustomTeePanel.h"
+#include "chart/engine/pictures/BitmapFilters.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Registry.h"
 #include "platform/controls/Control.h"
@@ -180,6 +182,16 @@ bool TeeGetBitmapEditor(TObject* Object, TBitmap* Bitmap) {
     if (!Object) return false;
     const TClass parent = Object->ClassParent();
     return TeeLoadBitmap(Bitmap, Object->ClassName(), parent ? parent->ClassName() : String());
+}
+
+TBitmap* TeeAntiAlias(TCustomTeePanel* Panel, bool Flag) {
+    (void)Flag;
+    std::unique_ptr<TBitmap> bitmap(Panel->TeeCreateBitmap(
+        Panel->Color(), TRect{0, 0, Panel->ClientWidth(), Panel->ClientHeight()}, pf24bit));
+    bitmap->SetPixelFormat(pf24bit);
+    TSoftenFilter soften(nullptr);
+    soften.Apply(bitmap.get());
+    return bitmap.release();
 }
 
 void TeeDrawCheckBox(int X, int Y, TCanvas* Canvas, bool Checked, TColor Color, bool CheckBox) {

@@ -17,6 +17,7 @@ class TBitmap;
 class TCanvas;
 class TComponent;
 class TControl;
+class TCustomTeePanel;
 class TObject;
 
 // ---- text and names --------------------------------------------------------------------
@@ -71,6 +72,9 @@ void SetDefaultColorPalette();
 bool TeeLoadBitmap(TBitmap* Bitmap, const String& Name1, const String& Name2);
 // The editor icon of an object: the resource named after its class or its parent class.
 bool TeeGetBitmapEditor(TObject* Object, TBitmap* Bitmap);
+// The panel drawn into a new 24-bit bitmap of its client area's size on the panel colour,
+// smoothed once with the soften filter. Flag has no effect. The caller owns the bitmap.
+TBitmap* TeeAntiAlias(TCustomTeePanel* Panel, bool Flag = false);
 // A 13 x 13 check box (CheckBox) or radio button at (X, Y). Color has no effect.
 void TeeDrawCheckBox(int X, int Y, TCanvas* Canvas, bool Checked, TColor Color, bool CheckBox = true);
 // Opens a web link, mail link or file with the desktop's handler.

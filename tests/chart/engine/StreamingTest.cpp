@@ -6,6 +6,7 @@
 #include "chart/engine/TeeGradient.h"
 #include "chart/engine/TeeShadow.h"
 #include "chart/engine/View3DOptions.h"
+#include "tests/chart/engine/StreamingSupport.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Reader.h"
@@ -61,46 +62,6 @@ ORVO_PUBLISHED(TChartPartsHolder) {
     P.Property("Font", &H::Font);
     P.Property("Shadow", &H::Shadow);
     P.Property("View3D", &H::View3D);
-}
-
-QByteArray bytesOf(TMemoryStream& m) {
-    return QByteArray(static_cast<const char*>(m.Memory()), qsizetype(m.Size()));
-}
-
-void load(TMemoryStream& m, const QByteArray& bytes) {
-    m.Clear();
-    m.WriteBuffer(bytes.constData(), int(bytes.size()));
-    m.SetPosition(0);
-}
-
-QByteArray writeBinary(TComponent* root) {
-    TMemoryStream m;
-    {
-        TWriter w(&m);
-        w.WriteRootComponent(root);
-    }
-    return bytesOf(m);
-}
-
-QByteArray toText(const QByteArray& binary) {
-    TMemoryStream in, out;
-    load(in, binary);
-    ObjectBinaryToText(&in, &out);
-    return bytesOf(out);
-}
-
-QByteArray toBinary(const QByteArray& text) {
-    TMemoryStream in, out;
-    load(in, text);
-    ObjectTextToBinary(&in, &out);
-    return bytesOf(out);
-}
-
-void readBinary(const QByteArray& binary, TComponent* root) {
-    TMemoryStream m;
-    load(m, binary);
-    TReader r(&m);
-    r.ReadRootComponent(root);
 }
 
 // The text form with CR LF line ends, as a std::string so that a mismatch prints as text.

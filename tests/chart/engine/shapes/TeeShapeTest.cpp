@@ -11,6 +11,7 @@
 #include "chart/engine/TeeShadow.h"
 #include "chart/engine/panel/CustomTeePanel.h"
 #include "chart/engine/panel/TeePanelExtended.h"
+#include "tests/chart/engine/StreamingSupport.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Streams.h"
@@ -272,33 +273,6 @@ private:
 ORVO_IMPLEMENT_CLASS(TShapeHolder, TComponent)
 ORVO_PUBLISHED(TShapeHolder) {
     P.Property("Shape", &TShapeHolder::Shape);
-}
-
-QByteArray bytesOf(TMemoryStream& m) {
-    return QByteArray(static_cast<const char*>(m.Memory()), qsizetype(m.Size()));
-}
-void load(TMemoryStream& m, const QByteArray& bytes) {
-    m.Clear();
-    m.WriteBuffer(bytes.constData(), int(bytes.size()));
-    m.SetPosition(0);
-}
-QByteArray writeText(TComponent* root) {
-    TMemoryStream bin, text;
-    {
-        TWriter w(&bin);
-        w.WriteRootComponent(root);
-    }
-    bin.SetPosition(0);
-    ObjectBinaryToText(&bin, &text);
-    return bytesOf(text);
-}
-void readText(const QByteArray& text, TComponent* root) {
-    TMemoryStream in, bin;
-    load(in, text);
-    ObjectTextToBinary(&in, &bin);
-    bin.SetPosition(0);
-    TReader r(&bin);
-    r.ReadRootComponent(root);
 }
 
 TEST(ShapeStreaming, DefaultsAreLeftOutAndChangesComeBack) {

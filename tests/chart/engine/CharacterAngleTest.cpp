@@ -1,0 +1,60 @@
+// Rotated labels whose characters turn apart from the line (the canvas's CharacterAngle).
+#include "CanvasTestSupport.h"
+#include "chart/engine/TeeFont.h"
+#include "platform/graphics/Gdi.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Box {
+    int left = 1000, top = 1000, right = -1, bottom = -1;
+    int Width() const { return right - left + 1; }
+    int Height() const { return bottom - top + 1; }
+};
+
+// The label drawn at (60, 60) of a white 120 x 120 canvas, and the box of its ink.
+Box Label(const char* Text, double RotDegree, double CharacterAngle, int* graphicsModeAfter = nullptr) {
+    CanvasFixture f(120, 120);
+    TTeeFont font;
+    font.SetColor(clBlack);
+    font.SetSize(20);
+    f.canvas.AssignFont(&font);
+    f.canvas.CharacterAngle = CharacterAngle;
+    f.canvas.RotateLabel(60, 60, Text, RotDegree);
+    if (graphicsModeAfter) *graphicsModeAfter = GetGraphicsMode(f.canvas.Handle());
+    Box b;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (f.At(x, y) != clWhite) {
+                b.left = std::min(b.left, x);
+                b.right = std::max(b.right, x);
+                b.top = std::min(b.top, y);
+                b.bottom = std::max(b.bottom, y);
+            }
+    return b;
+}
+
+} // namespace
+
+TEST(CharacterAngle, TurnsEachCharacterButNotTheLine) {
+    // An upright "l" is a tall stroke; turned by 90 degrees it lies flat.
+    const Box upright = Label("l", 0, 0);
+    ASSERT_GT(upright.Height(), 2 * upright.Width());
+    int mode = 0;
+    const Box turned = Label("l", 0, 90, &mode);
+    EXPECT_GT(turned.Width(), 2 * turned.Height());
+    EXPECT_EQ(mode, GM_COMPATIBLE) << "the graphics mode is set back after the label";
+
+    // A line of turned characters still runs to the right: as wide as the upright line
+    // (each character keeps its advance) and no taller than one lying stroke.
+    const Box line = Label("llll", 0, 90);
+    const Box plainLine = Label("llll", 0, 0);
+    EXPECT_GE(line.Width(), plainLine.Width());
+    EXPECT_LT(line.Height(), upright.Height());
+
+    // The line's own angle still applies: turned by 90 degrees with characters at 90
+    // degrees, the characters stand along the line, as an unrotated line's do across it.
+    const Box vertical = Label("llll", 90, 90);
+    EXPECT_GT(vertical.Height(), vertical.Width());
+}
