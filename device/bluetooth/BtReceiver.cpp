@@ -57,6 +57,10 @@ int TBtReceiver::SendFrame(Frame& frame) {
 }
 
 int TBtReceiver::ReadFrame(const Frame& request, Frame& reply) {
+    return ReadFrameWithin(request, reply, ReadTimeoutMs);
+}
+
+int TBtReceiver::ReadFrameWithin(const Frame& request, Frame& reply, unsigned limitMs) {
     (void)request;
     std::array<unsigned char, 4> header{};
     bool headerValid = false;
@@ -67,7 +71,7 @@ int TBtReceiver::ReadFrame(const Frame& request, Frame& reply) {
     const DWORD start = GetTickCount();
     int result = 3;
     for (;;) {
-        if (GetTickCount() - start >= ReadTimeoutMs) break;
+        if (GetTickCount() - start >= limitMs) break;
         // Read no further than the current block needs, so nothing after the frame is taken.
         unsigned char* target;
         std::size_t want;
@@ -85,7 +89,12 @@ int TBtReceiver::ReadFrame(const Frame& request, Frame& reply) {
             want = bytesLeft - held;
         }
         unsigned long got = 0;
-        serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
+        const long error = serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
+        if (error != 0 && got == 0) {
+            // The port has gone (link dropped, device away): nothing more will come.
+            Trace([&] { return Sprintf("RX read error %ld", error); });
+            break;
+        }
         if (got == 0) {
             Sleep(IdleSleepMs);
             continue;

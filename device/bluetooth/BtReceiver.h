@@ -22,8 +22,11 @@ public:
     std::vector<unsigned char> makePacket(Frame& frame) override;
     // 0 success; 2 checksum mismatch; 3 no complete frame within 2000 ms of the start of the
     // read. The reply is searched in blocks of four bytes: a block that does not begin with the
-    // reply sync is dropped whole. The status byte is not judged here.
+    // reply sync is dropped whole. The status byte is not judged here. A port that reports a
+    // read error (its link is gone) ends the read at once with 3.
     int ReadFrame(const Frame& request, Frame& reply) override;
+    // ReadFrame with its own limit in milliseconds.
+    int ReadFrameWithin(const Frame& request, Frame& reply, unsigned limitMs);
     // Empties both queues of the port, then writes until every byte is out. 0 sent; 3 write
     // error; 1 not all bytes out within 5000 ms.
     int SendFrame(Frame& frame) override;

@@ -21,6 +21,10 @@ using Bytes = std::vector<unsigned char>;
 const char* const BoxName = "ChipTuning";
 constexpr int PortSpeed = 115200;
 constexpr unsigned long PortQueueBytes = 8192;
+// After a read that timed out, the reply to it may still come, after the retry's purge and
+// just before the retry's own reply (the box answers requests in order). The retry therefore
+// looks this long past the frame it read for a second one, and takes that one as its reply.
+constexpr unsigned LateReplySettleMs = 500;
 
 std::atomic<IBtDeviceChoiceDialog*> g_choiceDialog{nullptr};
 
@@ -80,6 +84,7 @@ int TOrvoTuningBtDevice::Transact(unsigned char cmd, Bytes request, Bytes* reply
     TBtReceiver receiver(serial);
     const int attempts = retry ? 2 : 1;
     int result = -1;
+    bool lateReplyOwed = false;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         CBtFrame tx;
         tx.header.command = cmd;
@@ -91,6 +96,7 @@ int TOrvoTuningBtDevice::Transact(unsigned char cmd, Bytes request, Bytes* reply
             continue;
         }
         if (int r = receiver.ReadFrame(tx, rx); r != 0) {
+            lateReplyOwed = lateReplyOwed || r == 3;
             ++readFailures;
             Trace([&] {
                 return Sprintf("Command %02X: no valid reply (%d), %d failed reads", cmd, r, readFailures);
@@ -99,6 +105,15 @@ int TOrvoTuningBtDevice::Transact(unsigned char cmd, Bytes request, Bytes* reply
             continue;
         }
         readFailures = 0;
+        if (lateReplyOwed) {
+            lateReplyOwed = false;
+            CBtFrame next;
+            if (receiver.ReadFrameWithin(tx, next, LateReplySettleMs) == 0) {
+                Trace(
+                    [&] { return Sprintf("Command %02X: late reply of the earlier attempt dropped", cmd); });
+                rx = std::move(next);
+            }
+        }
         if (rx.header.command != rsSuccess) {
             Trace([&] { return Sprintf("Command %02X refused with status %02X", cmd, rx.header.command); });
             result = -2;

@@ -1,8 +1,11 @@
 // The Bluetooth device's commands over a pseudo-terminal against the simulated box: results,
 // retries, refusal after failed reads, and the chunked map transfer.
 #include "BtDeviceTestSupport.h"
+#include "device/bluetooth/BtReceiver.h"
 
+#include <atomic>
 #include <functional>
+#include <thread>
 
 using devtest::Bytes;
 
@@ -145,8 +148,44 @@ TEST_F(BtDeviceTest, EmptyRepliesGiveTheGettersDefaults) {
     EXPECT_EQ(Device().GetTriggeredInput(), 0);
 }
 
+// A clock for a lost reply that does not depend on how fast the box and the device run. Time
+// moves only while the device rightly waits: from the moment the box has taken in the request
+// it will not answer until the device's read of that reply has run out, and again once the
+// second attempt's reply has been read. In between (the retry on its way to the box, its reply
+// on its way back) Sleep returns at once and the clock stands still, so the retry's reply is
+// never late however loaded the machine. Should a reply never come, time moves on after a long
+// real wait: the test then fails instead of hanging.
+class TLostReplyClock : public IClock {
+public:
+    TLostReplyClock(sim::Box& box, TOrvoTuningBtDevice& device, unsigned lostExchange)
+        : box_(box), device_(device), lostExchange_(lostExchange) {}
+    UInt64 Milliseconds() override { return now_; }
+    void Sleep(DWORD ms) override {
+        const unsigned taken = box_.Exchanges();
+        const bool waitingForLostReply = taken >= lostExchange_ && now_ < start_ + TBtReceiver::ReadTimeoutMs;
+        const bool retryAnswered = taken > lostExchange_ && device_.readFailures == 0;
+        const auto real = std::chrono::steady_clock::now();
+        if (waitingForLostReply || retryAnswered || real - stillSince_ > std::chrono::seconds(20)) {
+            now_ += ms == 0 ? 1 : ms;
+            stillSince_ = real;
+        } else {
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+    }
+
+private:
+    static constexpr UInt64 start_ = 1000000;
+    sim::Box& box_;
+    TOrvoTuningBtDevice& device_;
+    unsigned lostExchange_;
+    std::atomic<UInt64> now_{start_};
+    std::chrono::steady_clock::time_point stillSince_ = std::chrono::steady_clock::now();
+};
+
 TEST_F(BtDeviceTest, SecondAttemptRescuesALostReply) {
     Fault(0x04, Silent(), 1);
+    TLostReplyClock clock(Box(), Device(), Box().Exchanges() + 1);
+    TClockOverride useLostReplyClock(&clock);
     devtest::MessageCapture messages;
     Device().SetTuning(true);
     EXPECT_TRUE(Box().TuningOff());
@@ -320,6 +359,87 @@ TEST_F(BtDeviceTest, CloseAnswersWhetherAPortWasOpen) {
     Bytes out;
     EXPECT_EQ(fresh.ReadVoltages(&out), -1);
     EXPECT_EQ(fresh.readFailures, 0);
+}
+
+// The box's link goes away while it answers a setter: the read ends on the port's error, the
+// second attempt cannot be sent, and later commands fail at once; nothing waits out a limit.
+TEST_F(BtDeviceTest, LinkGoingAwayMidReplyFailsAtOnce) {
+    sim::FaultAction gone;
+    gone.cutAfter = 3;
+    gone.hangUp = true;
+    Fault(0x04, gone, 1);
+    devtest::MessageCapture messages;
+    const UInt64 start = clock.Milliseconds();
+    Device().SetTuning(true);
+    EXPECT_TRUE(Box().TuningOff()); // the request was carried out
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Failed to turn on/off tuning.");
+    EXPECT_EQ(Device().readFailures, 1);
+    EXPECT_FALSE(Device().GetTuning());
+    Bytes out{9};
+    EXPECT_EQ(Device().ReadVoltages(&out), -1);
+    EXPECT_EQ(out, Bytes{9});
+    EXPECT_EQ(CountRequests(0x04), 1u);
+    EXPECT_LT(clock.Milliseconds() - start, 2000u);
+}
+
+// The same between exchanges: the port is still held, every command fails as not sent.
+TEST_F(BtDeviceTest, LinkGoneBetweenExchangesFailsWithoutWaiting) {
+    target->server->HangUp();
+    const UInt64 start = clock.Milliseconds();
+    EXPECT_EQ(Device().GetActiveMap(), 1);
+    Bytes out{9};
+    EXPECT_EQ(Device().ReadMap(1, 1, &out), -1);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(Device().readFailures, 0);
+    EXPECT_TRUE(Box().Requests().empty());
+    EXPECT_LT(clock.Milliseconds() - start, 2000u);
+}
+
+// The first attempt's reply comes after its read gave up and after the retry's purge, just
+// ahead of the retry's own reply. The retry must answer with its own reply (the later reading),
+// and the next command must not find a stale reply either.
+TEST_F(BtDeviceTest, LateReplyOfTheFirstAttemptIsNotTakenByTheRetry) {
+    std::atomic<std::uint16_t> readings{0};
+    Box().SetLiveSource([&readings] {
+        const std::uint16_t n = ++readings;
+        return std::pair<std::uint16_t, std::uint16_t>{n, std::uint16_t(n + 100)};
+    });
+    sim::FaultAction late;
+    // The read's 2000 ms pass in 200 ms of real time on the fast clock.
+    late.delayMs = 2600 / devtest::TScaledClock::Factor;
+    FaultAt(1, late);
+    Bytes reply;
+    EXPECT_EQ(Device().Transact(0x03, {}, &reply, true), 0);
+    EXPECT_EQ(readings.load(), 2);
+    EXPECT_EQ(reply, (Bytes{2, 0, 102, 0}));
+    EXPECT_EQ(Device().readFailures, 0);
+
+    Box().SetActiveMap(3);
+    EXPECT_EQ(Device().GetActiveMap(), 3);
+}
+
+// Two threads use the device at once: each whole exchange keeps the port to itself, so every
+// reply is the answer to its own request.
+TEST_F(BtDeviceTest, TwoThreadsAtOnceEachGetTheirOwnReplies) {
+    Bytes image(1024);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<unsigned char>(i * 13 + 1);
+    Box().SetMap(2, 3, image);
+    Box().SetActiveMap(4);
+    std::atomic<int> wrongMaps{0}, wrongActive{0};
+    std::thread maps([&] {
+        for (int i = 0; i < 5; ++i) {
+            Bytes out;
+            if (Device().ReadMap(2, 3, &out) != 0 || out != image) ++wrongMaps;
+        }
+    });
+    for (int i = 0; i < 40; ++i)
+        if (Device().GetActiveMap() != 4) ++wrongActive;
+    maps.join();
+    EXPECT_EQ(wrongMaps.load(), 0);
+    EXPECT_EQ(wrongActive.load(), 0);
+    EXPECT_EQ(Device().readFailures, 0);
 }
 
 } // namespace

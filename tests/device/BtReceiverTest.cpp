@@ -2,7 +2,9 @@
 #include "device/bluetooth/BtReceiver.h"
 #include "DeviceTestSupport.h"
 
+#include <algorithm>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 using devtest::Bytes;
@@ -134,7 +136,7 @@ TEST_F(BtReceiverTest, IncompleteRepliesTimeOutWithThree) {
         a.stray = {0x00};
         cases.push_back({"one stray byte shifts every block", a});
     }
-    for (std::uint16_t length : {0, 3, 4}) {
+    for (std::uint16_t length : {0, 1, 2, 3, 4}) {
         sim::FaultAction a;
         a.length = length;
         cases.push_back({"length below five", a});
@@ -206,6 +208,71 @@ TEST_F(BtReceiverTest, SendOnAClosedPortIsAWriteError) {
     CBtFrame request;
     request.header.command = 0x05;
     EXPECT_EQ(receiver.SendFrame(request), 3);
+}
+
+// The link goes away while the box answers: before its reply, or after part of it. The port's
+// read error ends the read at once instead of leaving it to the 2000 ms limit, and the next
+// send is a write error.
+TEST_F(BtReceiverTest, PortGoingAwayEndsTheReadAtOnce) {
+    for (std::optional<std::size_t> cut : {std::optional<std::size_t>{}, std::optional<std::size_t>{6}}) {
+        SCOPED_TRACE(cut ? "part of the reply" : "no reply");
+        TearDown();
+        SetUp();
+        box.ClearFaults();
+        sim::FaultAction gone;
+        gone.noReply = !cut;
+        gone.cutAfter = cut;
+        gone.hangUp = true;
+        Fault(gone);
+        TBtReceiver receiver(&serial);
+        CBtFrame request;
+        request.header.command = 0x08;
+        request.data = {1, 1, 0};
+        ASSERT_EQ(receiver.SendFrame(request), 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+
+        TFakeClock clock(5000);
+        TClockOverride use(&clock);
+        CBtFrame reply;
+        reply.data = {9};
+        EXPECT_EQ(receiver.ReadFrame(request, reply), 3);
+        EXPECT_LT(clock.Milliseconds() - 5000, 100u);
+        EXPECT_EQ(reply.data, Bytes{9});
+        EXPECT_EQ(receiver.SendFrame(request), 3);
+    }
+}
+
+// A port whose write fails after part of the frame went out.
+class TBreakingSerial : public CSerial {
+public:
+    using CSerial::Write;
+    long Write(const void* data, unsigned int size, unsigned long* written, void* overlapped,
+               unsigned long timeout) override {
+        const unsigned int part = std::min(size, bytesBeforeError);
+        bytesBeforeError -= part;
+        const long r = CSerial::Write(data, part, written, overlapped, timeout);
+        if (r != 0 || part == size) return r;
+        lastError = ERROR_GEN_FAILURE;
+        return long(lastError);
+    }
+    unsigned int bytesBeforeError = 0;
+};
+
+TEST(BtReceiverSend, WriteErrorAfterPartOfAFrameIsThree) {
+    sim::Box box;
+    sim::PtyBox server(box);
+    TBreakingSerial serial;
+    ASSERT_EQ(devtest::OpenLikeBluetooth(serial, server.PortName()), 0);
+    for (unsigned int part : {0u, 3u, 5u}) {
+        SCOPED_TRACE(part);
+        serial.bytesBeforeError = part;
+        TBtReceiver receiver(&serial);
+        CBtFrame request;
+        request.header.command = 0x04;
+        request.data = {1, 0, 0};
+        EXPECT_EQ(receiver.SendFrame(request), 3);
+    }
+    serial.Close();
 }
 
 TEST(BtReceiverSend, NotAllBytesOutWithinFiveSecondsIsOne) {

@@ -262,3 +262,36 @@ TEST_F(UsbDeviceTest, SettersSendTheirByteAndShowOneMessageEachOnFailure) {
 }
 
 } // namespace
+
+namespace {
+
+// The box is pulled out while a map is on its way to the tool: the header came, the data never
+// will. The read fails at once with the endpoint reset, and every later call fails without
+// waiting, as on a bus the device has left.
+TEST_F(UsbDeviceTest, DeviceRemovedMidTransferFailsEveryCallAtOnce) {
+    sim::FaultRule removed;
+    removed.command = 0x02;
+    removed.action.cutAfter = 3; // the header transfer only
+    removed.action.hangUp = true;
+    box.AddFault(removed);
+    sim::FakeUsb::ClearCalls();
+
+    Bytes out{9};
+    EXPECT_EQ(device.ReadMap(1, 1, &out), -1);
+    EXPECT_EQ(out, Bytes{9});
+    const auto reads = sim::FakeUsb::Calls("usb_bulk_read");
+    ASSERT_EQ(reads.size(), 2u);
+    EXPECT_EQ(reads[0].arg, 3);
+    EXPECT_EQ(reads[1].arg, 1024);
+    EXPECT_EQ(sim::FakeUsb::Calls("usb_resetep").size(), 1u);
+
+    const auto exchanges = box.Exchanges();
+    EXPECT_EQ(device.GetActiveMap(), 1);
+    EXPECT_EQ(device.ReadVoltages(&out), -1);
+    device.SetTuning(true);
+    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(box.Exchanges(), exchanges);
+    EXPECT_FALSE(box.TuningOff());
+}
+
+} // namespace

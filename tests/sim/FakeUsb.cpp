@@ -32,6 +32,7 @@ struct State {
     std::vector<FakeUsbDevice*> flat;
     std::vector<std::unique_ptr<usb_dev_handle>> handles;
     std::vector<std::deque<Transfer>> queues; // per device index
+    std::vector<bool> unplugged;              // per device index
     std::vector<FakeUsbCall> calls;
 };
 
@@ -79,6 +80,12 @@ void Rebuild(State& s) {
         s.buses.push_back(std::move(bus));
     }
     s.queues.assign(s.flat.size(), {});
+    s.unplugged.assign(s.flat.size(), false);
+}
+
+// An unplugged device still delivers what was in flight, then answers nothing but -ENODEV.
+bool Gone(State& s, int index) {
+    return s.unplugged[std::size_t(index)] && s.queues[std::size_t(index)].empty();
 }
 
 int DeviceOf(State& s, usb_dev_handle* h) {
@@ -130,6 +137,12 @@ int FakeUsb::OpenHandles() {
     for (auto& h : s.handles)
         n += h->closed ? 0 : 1;
     return n;
+}
+
+void FakeUsb::Unplug(int device) {
+    State& s = S();
+    std::lock_guard<std::mutex> guard(s.lock);
+    if (device >= 0 && std::size_t(device) < s.unplugged.size()) s.unplugged[std::size_t(device)] = true;
 }
 
 std::size_t FakeUsb::PendingTransfers() {
@@ -220,7 +233,8 @@ int usb_resetep(usb_dev_handle* dev, unsigned int ep) {
     std::lock_guard<std::mutex> guard(s.lock);
     const int index = sim::DeviceOf(s, dev);
     sim::Log(s, "usb_resetep", index, int(ep));
-    return index < 0 ? -EINVAL : 0;
+    if (index < 0) return -EINVAL;
+    return sim::Gone(s, index) ? -ENODEV : 0;
 }
 
 int usb_bulk_write(usb_dev_handle* dev, int ep, const char* bytes, int size, int timeout) {
@@ -229,11 +243,13 @@ int usb_bulk_write(usb_dev_handle* dev, int ep, const char* bytes, int size, int
     const int index = sim::DeviceOf(s, dev);
     sim::Log(s, "usb_bulk_write", index, ep, timeout);
     if (index < 0) return -EINVAL;
+    if (sim::Gone(s, index)) return -ENODEV;
     if (ep != 0x02) return -EPIPE;
     sim::Box* box = s.flat[index]->box;
     if (!box) return -ETIMEDOUT;
     sim::ReplyPlan plan =
         box->Exchange(sim::Transport::Usb, reinterpret_cast<const std::uint8_t*>(bytes), std::size_t(size));
+    if (plan.hangUp) s.unplugged[std::size_t(index)] = true;
     if (plan.writeResult) return *plan.writeResult;
     for (sim::Piece& piece : plan.pieces) {
         sim::Transfer t;
@@ -254,6 +270,7 @@ int usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size, int timeou
     const int index = sim::DeviceOf(s, dev);
     sim::Log(s, "usb_bulk_read", index, size, timeout);
     if (index < 0) return -EINVAL;
+    if (sim::Gone(s, index)) return -ENODEV;
     if (ep != 0x81) return -EPIPE;
     auto& queue = s.queues[index];
     if (queue.empty()) return -ETIMEDOUT;

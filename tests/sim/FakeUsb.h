@@ -44,6 +44,10 @@ public:
     static int OpenHandles();
     // Reply transfers queued and not yet read.
     static std::size_t PendingTransfers();
+    // Removes a device (index in set-up order) from the bus, as when it is unplugged: once the
+    // transfers already queued for it are read, every call on its handles fails with -ENODEV
+    // (a fault with hangUp does the same after its reply). It stays listed until SetBuses.
+    static void Unplug(int device);
 };
 
 } // namespace sim

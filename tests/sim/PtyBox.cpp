@@ -61,6 +61,12 @@ void PtyPair::Write(const Bytes& bytes) {
     }
 }
 
+void PtyPair::HangUp() {
+    if (master_ < 0) return;
+    ::close(master_);
+    master_ = -1;
+}
+
 Bytes PtyPair::Read(int timeoutMs, int quietMs) {
     Bytes out;
     int wait = timeoutMs;
@@ -75,13 +81,30 @@ Bytes PtyPair::Read(int timeoutMs, int quietMs) {
     }
 }
 
-PtyBox::PtyBox(Box& box, WirePacing pacing) : box_(box), pacing_(pacing) {
+PtyBox::PtyBox(Box& box, WirePacing pacing, std::function<void()> onHangUp)
+    : box_(box), pacing_(pacing), onHangUp_(std::move(onHangUp)) {
     thread_ = std::thread([this] { Serve(); });
 }
 
 PtyBox::~PtyBox() {
     stop_ = true;
     thread_.join();
+}
+
+void PtyBox::HangUp() {
+    hangUpAsked_ = true;
+    while (hangUpAsked_ && !stop_)
+        ::poll(nullptr, 0, 1);
+}
+
+void PtyBox::LinkGone() {
+    if (onHangUp_) {
+        onHangUp_();
+    } else {
+        pty_.HangUp();
+        hungUp_ = true;
+    }
+    hangUpAsked_ = false;
 }
 
 bool PtyBox::Pause(int ms) {
@@ -187,9 +210,15 @@ void PtyBox::Serve() {
     const bool paced = pacing_.baud > 0;
     const auto answer = [this, paced](const Bytes& frame) {
         const ReplyPlan plan = box_.Exchange(Transport::Bt, frame.data(), frame.size());
-        return paced ? DeliverPaced(plan) : Deliver(plan);
+        const bool delivered = paced ? DeliverPaced(plan) : Deliver(plan);
+        if (delivered && plan.hangUp) LinkGone();
     };
-    while (!stop_) {
+    while (!stop_ && !hungUp_) {
+        if (hangUpAsked_) {
+            pending.clear();
+            LinkGone();
+            continue;
+        }
         if (paced) {
             if (Receive(pending)) lastByte = Clock::now();
         } else {
@@ -205,7 +234,7 @@ void PtyBox::Serve() {
             }
         }
         // Take every complete request out of the stream.
-        while (!pending.empty() && !stop_) {
+        while (!pending.empty() && !stop_ && !hungUp_) {
             const bool quiet = MsSince(lastByte) >= IncompleteFrameMs;
             bool malformed = pending[0] != 0xAA;
             std::size_t length = 0;

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -30,6 +31,8 @@ public:
     // Reads what the slave side has written, waiting up to timeoutMs for the first byte and
     // then taking whatever follows within quietMs.
     Bytes Read(int timeoutMs, int quietMs = 20);
+    // Closes the master side: the slave side is hung up, as a port whose device went away.
+    void HangUp();
 
 private:
     int master_ = -1;
@@ -50,9 +53,13 @@ struct WirePacing {
 // the byte stream: a frame that does not begin with the request sync, announces a length below
 // 5 or above 4096, or stays incomplete for 200 ms is answered with the invalid-frame status
 // and the bytes gathered are dropped.
+//
+// When the link goes away (HangUp, or a fault with hangUp), the box runs onHangUp when one is
+// given (a front end that owns the link closes it); otherwise it hangs the terminal up and
+// serves no more.
 class PtyBox {
 public:
-    explicit PtyBox(Box& box, WirePacing pacing = {});
+    explicit PtyBox(Box& box, WirePacing pacing = {}, std::function<void()> onHangUp = {});
     ~PtyBox();
     PtyBox(const PtyBox&) = delete;
     PtyBox& operator=(const PtyBox&) = delete;
@@ -64,6 +71,9 @@ public:
     void Inject(const Bytes& bytes) { pty_.Write(bytes); }
     // The bytes the box has taken in and sent out so far (Inject not included).
     std::uint64_t WireBytes() const { return wireBytes_; }
+    // The link goes away now, between exchanges or while a reply is on its way; returns once
+    // it has gone.
+    void HangUp();
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -88,10 +98,15 @@ private:
     bool DeliverPaced(const ReplyPlan& plan);
     // Paced line: waits until t, or until new input has come and been taken in, or the stop flag.
     void WaitUntil(Clock::time_point t);
+    // Takes the link away, on the serving thread.
+    void LinkGone();
 
     Box& box_;
     PtyPair pty_;
     const WirePacing pacing_;
+    const std::function<void()> onHangUp_;
+    std::atomic<bool> hangUpAsked_{false};
+    std::atomic<bool> hungUp_{false};
     std::deque<Arrival> inbound_;
     Clock::time_point inLineFree_{};
     Clock::time_point outLineFree_{};

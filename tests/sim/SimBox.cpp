@@ -157,6 +157,7 @@ ReplyPlan Box::Exchange(Transport transport, const std::uint8_t* frame, std::siz
     const std::optional<FaultAction> fault = TakeFault(command);
     const FaultAction action = fault.value_or(FaultAction{});
     ReplyPlan plan;
+    plan.hangUp = action.hangUp;
     if (action.writeResult) {
         plan.writeResult = action.writeResult;
         return plan;

@@ -45,6 +45,10 @@ struct FaultAction {
     bool oneTransfer = false;                       // USB: header and data in one transfer
     std::optional<int> writeResult;                 // USB: the bulk write returns this and the
                                                     // request is lost
+    bool hangUp = false;                            // the link goes away once the reply (cut by
+                                                    // cutAfter, none with noReply) is out: the
+                                                    // terminal hangs up, the socket is closed, the
+                                                    // USB device is removed
 };
 
 // When a fault applies: to a command, to the n-th exchange (1-based, counted by the box), or
@@ -66,6 +70,7 @@ struct Piece {
 struct ReplyPlan {
     std::vector<Piece> pieces;
     std::optional<int> writeResult;
+    bool hangUp = false; // the link goes away after the pieces
 };
 
 class Box {

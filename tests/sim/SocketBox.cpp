@@ -32,7 +32,7 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size, bool socket) {
 }
 } // namespace
 
-SocketBox::SocketBox(Box& box, WirePacing pacing) : pty_(box, pacing) {
+SocketBox::SocketBox(Box& box, WirePacing pacing) : pty_(box, pacing, [this] { Drop(); }) {
     line_ = ::open(pty_.Path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (line_ < 0) throw std::runtime_error("cannot open the box's pseudo-terminal");
     thread_ = std::thread([this] { Relay(); });

@@ -25,6 +25,9 @@ public:
     // Ends the current connection from the box's side, as a box that is switched off or out
     // of range; the code under test sees its link go away.
     void Drop();
+    // The same, done by the box's own serving thread between exchanges (as a hangUp fault
+    // does during one): the name the pseudo-terminal front end uses for it.
+    void HangUp() { pty_.HangUp(); }
     // Whether new connections are refused (ECONNREFUSED), as by a box that is out of range.
     void Refuse(bool refuse) { refuse_ = refuse; }
     // Connections made so far.
