@@ -2,7 +2,6 @@
 // retries, refusal after failed reads, and the chunked map transfer.
 #include "BtDeviceTestSupport.h"
 #include "device/bluetooth/BtReceiver.h"
-#include "device/bluetooth/BtReceiver.h"
 
 #include <atomic>
 #include <functional>
@@ -148,40 +147,6 @@ TEST_F(BtDeviceTest, EmptyRepliesGiveTheGettersDefaults) {
     EXPECT_EQ(Device().GetActiveMap(), 1);
     EXPECT_EQ(Device().GetTriggeredInput(), 0);
 }
-
-// A clock for a lost reply that does not depend on how fast the box and the device run. Time
-// moves only while the device rightly waits: from the moment the box has taken in the request
-// it will not answer until the device's read of that reply has run out, and again once the
-// second attempt's reply has been read. In between (the retry on its way to the box, its reply
-// on its way back) Sleep returns at once and the clock stands still, so the retry's reply is
-// never late however loaded the machine. Should a reply never come, time moves on after a long
-// real wait: the test then fails instead of hanging.
-class TLostReplyClock : public IClock {
-public:
-    TLostReplyClock(sim::Box& box, TOrvoTuningBtDevice& device, unsigned lostExchange)
-        : box_(box), device_(device), lostExchange_(lostExchange) {}
-    UInt64 Milliseconds() override { return now_; }
-    void Sleep(DWORD ms) override {
-        const unsigned taken = box_.Exchanges();
-        const bool waitingForLostReply = taken >= lostExchange_ && now_ < start_ + TBtReceiver::ReadTimeoutMs;
-        const bool retryAnswered = taken > lostExchange_ && device_.readFailures == 0;
-        const auto real = std::chrono::steady_clock::now();
-        if (waitingForLostReply || retryAnswered || real - stillSince_ > std::chrono::seconds(20)) {
-            now_ += ms == 0 ? 1 : ms;
-            stillSince_ = real;
-        } else {
-            std::this_thread::sleep_for(std::chrono::microseconds(100));
-        }
-    }
-
-private:
-    static constexpr UInt64 start_ = 1000000;
-    sim::Box& box_;
-    TOrvoTuningBtDevice& device_;
-    unsigned lostExchange_;
-    std::atomic<UInt64> now_{start_};
-    std::chrono::steady_clock::time_point stillSince_ = std::chrono::steady_clock::now();
-};
 
 // A clock for a lost reply that does not depend on how fast the box and the device run. Time
 // moves only while the device rightly waits: from the moment the box has taken in the request
