@@ -80,6 +80,12 @@ TMainWindowToolsHost& MainWindowHost() {
     return host;
 }
 
+// The curve shown by one editor onto the channel shown by the other, which sends it.
+void CopyActiveCurve(IToolsCurveEditor* From, IToolsCurveEditor* To) {
+    CurvePoints curve;
+    if (From && To && From->GetActiveChannelPoints(curve)) To->SetActiveChannelPoints(curve);
+}
+
 } // namespace
 
 bool DeviceExchangeFailed(TOrvoTuningDevice* Device) {
@@ -101,6 +107,9 @@ TFrameTools::~TFrameTools() = default;
 
 void TFrameTools::AfterConstruction() {
     TFrame::AfterConstruction();
+    // Once: a second translation would look the translated texts up again.
+    if (FTranslated) return;
+    FTranslated = true;
     TranslateComponent(this);
 }
 
@@ -170,17 +179,11 @@ void TFrameTools::btnClearClick(TObject* Sender) {
 }
 
 void TFrameTools::btnMoveL2RClick(TObject*) {
-    IToolsCurveEditor* left = Host()->FrameChartLeft();
-    IToolsCurveEditor* right = Host()->FrameChartRight();
-    CurvePoints curve;
-    if (left && right && left->GetActiveChannelPoints(curve)) right->SetActiveChannelPoints(curve);
+    CopyActiveCurve(Host()->FrameChartLeft(), Host()->FrameChartRight());
 }
 
 void TFrameTools::btnMoveR2LClick(TObject*) {
-    IToolsCurveEditor* left = Host()->FrameChartLeft();
-    IToolsCurveEditor* right = Host()->FrameChartRight();
-    CurvePoints curve;
-    if (left && right && right->GetActiveChannelPoints(curve)) left->SetActiveChannelPoints(curve);
+    CopyActiveCurve(Host()->FrameChartRight(), Host()->FrameChartLeft());
 }
 
 void TFrameTools::btnMoveL2R2LClick(TObject*) {

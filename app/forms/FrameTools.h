@@ -97,4 +97,5 @@ private:
     // The device while the link is Connected; null otherwise.
     TOrvoTuningDevice* ConnectedDevice();
     IToolsHost* FHost = nullptr;
+    bool FTranslated = false;
 };
