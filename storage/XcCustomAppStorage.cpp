@@ -646,7 +646,9 @@ void TXcCustomAppStorage::ReadEnumerationAt(const String& Path, PTypeInfo TypeIn
             const String t = ReadStringAt(Path, QStringLiteral(" #!@not known@!# "));
             r = GetEnumValue(TypeInfo, t);
             if (r == -1) r = ReadIntegerAt(Path, -1);
-            if (r == -1) r = def;
+            // A number that names no value of the enumeration (a damaged or foreign file) is
+            // not stored into the variable: it would hold a value its type does not have.
+            if (r < 0 || r >= Int64(TypeInfo->Data.NameList.size())) r = def;
         } else {
             throw EXCLAppStorageError(QStringLiteral("Invalid type"));
         }

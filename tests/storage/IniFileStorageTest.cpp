@@ -306,6 +306,10 @@ TEST(IniFileStorage, TypedValuesRoundTrip) {
     EXPECT_EQ(s.ReadEnumeration("E\\c", tcRed), tcGreen);
     s.IniFile()->WriteString("E", "c", "2");
     EXPECT_EQ(s.ReadEnumeration("E\\c", tcRed), tcBlue);
+    for (const char* outside : {"3", "-7", "249"}) {
+        s.IniFile()->WriteString("E", "c", outside);
+        EXPECT_EQ(s.ReadEnumeration("E\\c", tcGreen), tcGreen) << outside;
+    }
 
     const Byte bytes[] = {0x0A, 0xFF, 0x00};
     s.WriteBinary("Bin\\b", bytes, 3);
