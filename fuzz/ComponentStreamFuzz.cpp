@@ -1,6 +1,10 @@
 // Feeds arbitrary bytes to the component stream readers: the binary reader (into a root
-// with a few published properties, a collection and child components) and the text
-// parser. Malformed input may only raise a filer error.
+// with a few published properties, a collection and child components, and into a form with
+// the real classes of the tool's forms registered: controls, speed buttons with their
+// glyphs, image lists, timers, dialogs, status bars, fonts and picture data) and the text
+// parser. Malformed input may only raise a filer error, or for the form any error of this
+// system's own (a damaged picture, a property value out of range).
+#include "controls/XcControls.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Collection.h"
 #include "platform/classes/Component.h"
@@ -9,7 +13,13 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/controls/CustomForm.h"
+#include "platform/controls/StandardControls.h"
+#include "platform/controls/Timer.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/rtl/Exception.h"
 
+#include <QApplication>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -79,11 +89,36 @@ void load(TMemoryStream& m, const uint8_t* data, size_t size) {
     if (size) m.WriteBuffer(data, int(size));
     m.SetPosition(0);
 }
+// Reads a binary component stream into a form with the controls of the tool's forms.
+void ReadIntoForm(TMemoryStream& m) {
+    try {
+        m.SetPosition(0);
+        TForm form(nullptr, 0);
+        TReader reader(&m, 64);
+        reader.ReadRootComponent(&form);
+    } catch (const Exception&) {
+    }
+}
 } // namespace
 
+// Fonts of the controls are set up through the system's font configuration, which keeps its
+// own one-time state: allocations of the system, not leaks of the reader (the same list as
+// the tests' tests/lsan.supp).
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\nleak:libQt6Gui.so.6\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    RegisterClass(TFzNode::StaticClass());
+    RegisterStandardControls();
+    RegisterXcControls();
+    RegisterClasses({TTimer::StaticClass(), TImageList::StaticClass()});
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool registered = (RegisterClass(TFzNode::StaticClass()), true);
-    (void)registered;
     if (size > (1 << 20)) return 0;
     TMemoryStream in;
     // The binary reader, into an existing root.
@@ -94,15 +129,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         reader.ReadRootComponent(&root);
     } catch (const EFilerError&) {
     }
-    // The text parser, then the binary form it made back to text.
+    // The binary reader, into a form, as a form resource is read.
+    load(in, data, size);
+    ReadIntoForm(in);
+    // The text parser, then the binary form it made back to text and into a form, so that
+    // form texts (the seeds are the tool's own forms) reach the form reader.
+    TMemoryStream bin;
     try {
         load(in, data, size);
-        TMemoryStream bin, text;
+        TMemoryStream text;
         ObjectTextToBinary(&in, &bin);
         bin.SetPosition(0);
         ObjectBinaryToText(&bin, &text);
     } catch (const EFilerError&) {
+        bin.Clear();
     }
+    if (bin.Size() > 0) ReadIntoForm(bin);
     // The converter from binary to text on raw bytes.
     try {
         load(in, data, size);
