@@ -71,6 +71,7 @@ public:
     const String& Caption() const { return FCaption; }
     void SetCaption(const String& Value);
     bool IsAngleStored() const { return FAngle != IDefaultAngle; }
+    bool IsCaptionStored() const { return !FCaption.isEmpty(); }
 
     int IDefaultAngle = 0;
 
@@ -378,6 +379,7 @@ public:
     bool IsMinStored() const;
     bool IsZPosStored() const;
     bool IsAxisValuesFormatStored() const;
+    bool IsDateTimeFormatStored() const { return !FDateTimeFormat.isEmpty(); }
 
     TAxisDrawLabelEvent OnDrawLabel;
     TAxisOnGetNextLabel OnCalcMaxLabel;
@@ -414,6 +416,7 @@ protected:
 
 private:
     friend class TCustomAxisPanel;
+    friend class TCustomChart;
     void InitAxis(TCustomAxisPanel* AChart);
     void Repaint();
     template <class V> void SetProperty(V& Field, V Value);

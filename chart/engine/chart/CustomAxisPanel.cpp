@@ -43,7 +43,9 @@ int TChartAxes::IndexOf(const TChartAxis* Axis) const {
 
 void TChartAxes::Remove(TChartAxis* Axis) {
     auto it = std::find(FItems.begin(), FItems.end(), Axis);
-    if (it != FItems.end()) FItems.erase(it);
+    if (it == FItems.end()) return;
+    FItems.erase(it);
+    if (OnRemoveAxis) OnRemoveAxis(Axis);
 }
 
 void TChartAxes::Clear() {
@@ -424,13 +426,12 @@ TColor TCustomAxisPanel::GetDefaultColor(int Index) {
 }
 
 TColor TCustomAxisPanel::GetFreeSeriesColor(bool CheckBackground, TChartSeries* Series) {
-    // A bounded search: with more series than palette colours the next colour repeats.
-    const int n = ColorPalette.empty() ? int(TeeDefaultPalette.size()) : int(ColorPalette.size());
-    for (int i = 0; i < n; ++i) {
+    const int high = (ColorPalette.empty() ? int(TeeDefaultPalette.size()) : int(ColorPalette.size())) - 1;
+    for (int i = 0; i < high; ++i) {
         const TColor c = GetDefaultColor(i);
         if (IsFreeSeriesColor(c, CheckBackground, Series)) return c;
     }
-    return GetDefaultColor(SeriesCount());
+    return GetDefaultColor(high);
 }
 
 void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartSeriesEvent Event) {

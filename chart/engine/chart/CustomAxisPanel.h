@@ -72,6 +72,8 @@ public:
     void SetVisible(bool Value);
     bool Behind() const;
     void SetBehind(bool Value);
+    // Told when an axis leaves the list (it is being freed).
+    TEvent<TChartAxis*> OnRemoveAxis;
     // When set: changes the label room of an axis that is not visible.
     TAxisCalcPosLabels CalcPosLabels;
     // The unchecked value-to-pixel conversions for every axis of the chart.

@@ -1,0 +1,224 @@
+// TCustomChart and TChart: the chart control's own steps, zoom and its undo, and the
+// published properties of the chart and its axes.
+#include "chart/engine/chart/Chart.h"
+
+#include "chart/engine/TeeFont.h"
+#include "chart/engine/View3DOptions.h"
+#include "platform/classes/ClassRegistry.h"
+#include "platform/controls/StdControlTypes.h"
+
+ORVO_IMPLEMENT_CLASS(TCustomChart, TCustomAxisPanel)
+ORVO_IMPLEMENT_CLASS(TChart, TCustomChart)
+
+TCustomChart::TCustomChart(TComponent* AOwner) : TCustomAxisPanel(AOwner) {
+    Axes()->OnRemoveAxis = TEvent<TChartAxis*>(this, &TCustomChart::AxisRemoved);
+}
+
+TCustomChart::~TCustomChart() {
+    // The axes outlive this part of the chart: stop listening before they go.
+    Axes()->OnRemoveAxis = TEvent<TChartAxis*>();
+}
+
+void TCustomChart::AxisRemoved(TChartAxis* Axis) {
+    FSavedScales.erase(Axis);
+}
+
+void TCustomChart::CalcWallsRect() {
+    CalcSize3DWalls();
+    // The walls take no room until the chart has walls.
+    ReCalcWidthHeight();
+}
+
+int TCustomChart::CalcWallSize(TChartAxis*) {
+    return 0;
+}
+
+void TCustomChart::DrawTitlesAndLegend(bool) {}
+
+void TCustomChart::DrawWalls() {}
+
+bool TCustomChart::IsFreeSeriesColor(TColor AColor, bool CheckBackground, TChartSeries* Series) {
+    for (int i = 0; i < SeriesCount(); ++i) {
+        TChartSeries* s = GetSeries(i);
+        if (s != Series && s->SeriesColor() == AColor) return false;
+    }
+    return !(CheckBackground && AColor == Color());
+}
+
+void TCustomChart::SaveScales() {
+    FSavedScales.clear();
+    for (int i = 0; i < Axes()->Count(); ++i) {
+        TChartAxis* a = Axes()->Get(i);
+        if (a->IsDepthAxis()) continue;
+        FSavedScales[a] = TAxisSavedScales{a->Automatic(), a->AutomaticMinimum(), a->AutomaticMaximum(),
+                                           a->Minimum(), a->Maximum()};
+    }
+}
+
+void TCustomChart::RestoreScales() {
+    for (int i = 0; i < Axes()->Count(); ++i) {
+        TChartAxis* a = Axes()->Get(i);
+        auto it = FSavedScales.find(a);
+        if (a->IsDepthAxis() || it == FSavedScales.end()) continue;
+        const TAxisSavedScales& s = it->second;
+        a->FAutomatic = s.Auto;
+        a->FAutomaticMinimum = s.AutoMin;
+        a->FAutomaticMaximum = s.AutoMax;
+        a->FMinimumValue = s.Min;
+        a->FMaximumValue = s.Max;
+    }
+}
+
+void TCustomChart::UndoZoom() {
+    if (!RestoredAxisScales) {
+        RestoreScales();
+        FSavedScales.clear();
+        RestoredAxisScales = true;
+    }
+    TCustomAxisPanel::UndoZoom();
+}
+
+void TCustomChart::DoZoom(double TopMin, double TopMax, double BottomMin, double BottomMax, double LeftMin,
+                          double LeftMax, double RightMin, double RightMax) {
+    if (RestoredAxisScales) {
+        SaveScales();
+        RestoredAxisScales = false;
+    }
+    if (Zoom()->Direction() != tzdHorizontal) {
+        LeftAxis()->SetMinMax(LeftMin, LeftMax);
+        RightAxis()->SetMinMax(RightMin, RightMax);
+    }
+    if (Zoom()->Direction() != tzdVertical) {
+        TopAxis()->SetMinMax(TopMin, TopMax);
+        BottomAxis()->SetMinMax(BottomMin, BottomMax);
+    }
+    SetZoomed(true);
+    if (OnZoom) OnZoom(this);
+}
+
+// ---- published properties ----------------------------------------------------------------------
+
+ORVO_PUBLISHED(TChartAxisTitle) {
+    using T = TChartAxisTitle;
+    P.Property("Angle", &T::Angle, &T::SetAngle).Stored(&T::IsAngleStored);
+    P.Property("Caption", &T::Caption, &T::SetCaption).Stored(&T::IsCaptionStored);
+    P.Property("Font", &T::Font, &T::SetFont);
+    P.Property("Transparent", &T::Transparent, &T::SetTransparent).Stored(&T::IsTransparentStored);
+    P.Property("Visible", &T::Visible, &T::SetVisible).Default(true);
+}
+
+namespace {
+template <class T> void publishAxisPen(TPublisher<T>& P, TColor color, TPenStyle style, int width) {
+    P.Property("Color", &T::Color, &T::SetColor).Type(TypeInfoTColor()).Default(color);
+    P.Property("SmallDots", &T::SmallDots, &T::SetSmallDots).Default(false);
+    P.Property("Style", &T::Style, &T::SetStyle).Default(style);
+    P.Property("Visible", &T::Visible, &T::SetVisible).Stored(&T::IsVisibleStored);
+    P.Property("Width", &T::Width, &T::SetWidth).Default(width);
+}
+} // namespace
+
+ORVO_PUBLISHED(TChartAxisPen) {
+    using T = TChartAxisPen;
+    publishAxisPen(P, clBlack, psSolid, 2);
+    P.Property("LineMode", &T::LineMode, &T::SetLineMode).Default(lmLine);
+}
+
+ORVO_PUBLISHED(TAxisGridPen) {
+    using T = TAxisGridPen;
+    publishAxisPen(P, clGray, psDot, 1);
+    P.Property("DrawEvery", &T::DrawEvery, &T::SetDrawEvery).Default(1);
+    P.Property("ZPosition", &T::ZPosition, &T::SetZPosition).Stored(&T::IsZStored);
+}
+
+ORVO_PUBLISHED(TChartAxis) {
+    using T = TChartAxis;
+    P.Property("Automatic", &T::Automatic, &T::SetAutomatic).Default(true);
+    P.Property("AutomaticMaximum", &T::AutomaticMaximum, &T::SetAutomaticMaximum).Default(true);
+    P.Property("AutomaticMinimum", &T::AutomaticMinimum, &T::SetAutomaticMinimum).Default(true);
+    P.Property("Axis", &T::Axis, &T::SetAxis);
+    P.Property("AxisValuesFormat", &T::AxisValuesFormat, &T::SetAxisValuesFormat)
+        .Stored(&T::IsAxisValuesFormatStored);
+    P.Property("DateTimeFormat", &T::DateTimeFormat, &T::SetDateTimeFormat)
+        .Stored(&T::IsDateTimeFormatStored);
+    P.Property("ExactDateTime", &T::ExactDateTime, &T::SetExactDateTime).Default(true);
+    P.Property("Grid", &T::Grid, &T::SetGrid);
+    P.Property("GridCentered", &T::GridCentered, &T::SetGridCentered).Default(false);
+    P.Property("Increment", &T::Increment, &T::SetIncrement).Default(0.0);
+    P.Property("Inverted", &T::Inverted, &T::SetInverted).Default(false);
+    P.Property("Labels", &T::Labels, &T::SetLabels).Default(true);
+    P.Property("LabelsAlign", &T::LabelsAlign, &T::SetLabelsAlign).Default(alDefault);
+    P.Property("LabelsAlternate", &T::LabelsAlternate, &T::SetLabelsAlternate).Default(false);
+    P.Property("LabelsAngle", &T::LabelsAngle, &T::SetLabelsAngle).Default(0);
+    P.Property("LabelsExponent", &T::LabelsExponent, &T::SetLabelsExponent).Default(false);
+    P.Property("LabelsFont", &T::LabelsFont, &T::SetLabelsFont);
+    P.Property("LabelsMultiLine", &T::LabelsMultiLine, &T::SetLabelsMultiLine).Default(false);
+    P.Property("LabelsOnAxis", &T::LabelsOnAxis, &T::SetLabelsOnAxis).Default(true);
+    P.Property("LabelsSeparation", &T::LabelsSeparation, &T::SetLabelsSeparation).Default(10);
+    P.Property("LabelsSize", &T::LabelsSize, &T::SetLabelsSize).Default(0);
+    P.Property("LabelStyle", &T::LabelStyle, &T::SetLabelStyle).Default(talAuto);
+    P.Property("Logarithmic", &T::Logarithmic, &T::SetLogarithmic).Default(false);
+    P.Property("LogarithmicBase", &T::LogarithmicBase, &T::SetLogarithmicBase).Default(10.0);
+    P.Property("Maximum", &T::Maximum, &T::SetMaximum).Stored(&T::IsMaxStored);
+    P.Property("MaximumOffset", &T::MaximumOffset, &T::SetMaximumOffset).Default(0);
+    P.Property("MaximumRound", &T::MaximumRound, &T::SetMaximumRound).Default(false);
+    P.Property("Minimum", &T::Minimum, &T::SetMinimum).Stored(&T::IsMinStored);
+    P.Property("MinimumOffset", &T::MinimumOffset, &T::SetMinimumOffset).Default(0);
+    P.Property("MinimumRound", &T::MinimumRound, &T::SetMinimumRound).Default(false);
+    P.Property("MinorGrid", &T::MinorGrid, &T::SetMinorGrid);
+    P.Property("MinorTickCount", &T::MinorTickCount, &T::SetMinorTickCount).Default(3);
+    P.Property("MinorTickLength", &T::MinorTickLength, &T::SetMinorTickLength).Default(2);
+    P.Property("MinorTicks", &T::MinorTicks, &T::SetMinorTicks);
+    P.Property("PositionPercent", &T::PositionPercent, &T::SetPositionPercent).Default(0.0);
+    P.Property("PositionUnits", &T::PositionUnits, &T::SetPositionUnits).Default(muPercent);
+    P.Property("RoundFirstLabel", &T::RoundFirstLabel, &T::SetRoundFirstLabel).Default(true);
+    P.Property("StartPosition", &T::StartPosition, &T::SetStartPosition).Default(0.0);
+    P.Property("EndPosition", &T::EndPosition, &T::SetEndPosition).Default(100.0);
+    P.Property("TickInnerLength", &T::TickInnerLength, &T::SetTickInnerLength).Default(0);
+    P.Property("TickLength", &T::TickLength, &T::SetTickLength).Default(4);
+    P.Property("TickOnLabelsOnly", &T::TickOnLabelsOnly, &T::SetTickOnLabelsOnly).Default(true);
+    P.Property("Ticks", &T::Ticks, &T::SetTicks);
+    P.Property("TicksInner", &T::TicksInner, &T::SetTicksInner);
+    P.Property("Title", &T::Title, &T::SetTitle);
+    P.Property("TitleSize", &T::TitleSize, &T::SetTitleSize).Default(0);
+    P.Property("Visible", &T::Visible, &T::SetVisible).Default(true);
+    P.Property("ZPosition", &T::ZPosition, &T::SetZPosition).Stored(&T::IsZPosStored);
+}
+
+ORVO_PUBLISHED(TChartDepthAxis) {
+    using T = TChartDepthAxis;
+    P.Property("Visible", &T::Visible, &T::SetVisible).Default(false);
+}
+
+ORVO_PUBLISHED(TChart) {
+    using T = TChart;
+    PublishWinControlBasics(P);
+    P.Property("AxisBehind", &T::AxisBehind, &T::SetAxisBehind).Default(true);
+    P.Property("AxisVisible", &T::AxisVisible, &T::SetAxisVisible).Default(true);
+    P.Property("BevelOuter", &T::BevelOuter, &T::SetBevelOuter).Default(bvRaised);
+    P.Property("BottomAxis", &T::BottomAxis, &T::SetBottomAxis);
+    P.Property("Chart3DPercent", &T::Chart3DPercent, &T::SetChart3DPercent).Default(15);
+    P.Property("ClipPoints", &T::ClipPoints, &T::SetClipPoints).Default(true);
+    P.Property("Color", &T::PanelColor, &T::SetPanelColor).Type(TypeInfoTColor()).Default(clBtnFace);
+    P.Property("DepthAxis", &T::DepthAxis, &T::SetDepthAxis);
+    P.Property("DepthTopAxis", &T::DepthTopAxis, &T::SetDepthTopAxis);
+    P.Property("LeftAxis", &T::LeftAxis, &T::SetLeftAxis);
+    P.Property("RightAxis", &T::RightAxis, &T::SetRightAxis);
+    P.Property("ScrollMouseButton", &T::ScrollMouseButton, &T::SetScrollMouseButton).Default(mbRight);
+    P.Property("TopAxis", &T::TopAxis, &T::SetTopAxis);
+    P.Property("View3D", &T::View3D, &T::SetView3D).Default(true);
+    P.Property("View3DOptions", &T::View3DOptions, &T::SetView3DOptions);
+    P.Property("View3DWalls", &T::View3DWalls, &T::SetView3DWalls).Default(true);
+    P.Property("Zoom", &T::Zoom, &T::SetZoom);
+    P.Property("OnAfterDraw", &T::OnAfterDraw);
+    P.Property("OnZoom", &T::OnZoom);
+    P.Property("OnUndoZoom", &T::OnUndoZoom);
+}
+
+namespace {
+// Charts and their axes are found by name when a form resource is read.
+const bool registered = [] {
+    RegisterClasses({TChart::StaticClass(), TChartAxis::StaticClass(), TChartDepthAxis::StaticClass(),
+                     TChartAxisTitle::StaticClass()});
+    return true;
+}();
+} // namespace
