@@ -2,6 +2,7 @@
 
 #include "app/ApplicationSettings.h"
 #include "app/forms/ChipTuningForm.h"
+#include "app/forms/FormSettings.h"
 #include "device/Utils.h"
 #include "device/bluetooth/FrmMultipleBtDevices.h"
 #include "i18n/Gettext.h"
@@ -23,6 +24,7 @@ int WinMain() {
         Application->SetTitle(QStringLiteral("ORVO Tuning"));
         ApplicationSettings->ReportReadProblem();
         Application->CreateForm(ChipTuningForm);
+        Application->CreateForm(FormSettings);
         // The Bluetooth open asks this dialog when several boxes answer.
         Application->CreateForm(frmMultipleBtDevices);
         ChipTuningForm->SetCaption(MainWindowCaption());

@@ -1,6 +1,7 @@
 #include "app/forms/ChipTuningForm.h"
 
 #include "app/DLLVersion.h"
+#include "app/forms/FrameTools.h"
 #include "controls/SBPro.h"
 #include "controls/XcThread.h"
 #include "device/bluetooth/OrvoTuningBtDevice.h"
@@ -18,7 +19,12 @@ TChipTuningForm* ChipTuningForm = nullptr;
 
 TChipTuningParts& ChipTuningParts() {
     static TChipTuningParts parts{[] { return new TOrvoTuningUsbDevice(); },
-                                  [] { return new TOrvoTuningBtDevice(); }, nullptr, nullptr};
+                                  [] { return new TOrvoTuningBtDevice(); }, nullptr,
+                                  [](TChipTuningForm*) -> TControl* {
+                                      auto* tools = new TFrameTools(nullptr);
+                                      tools->AfterConstruction();
+                                      return tools;
+                                  }};
     return parts;
 }
 

@@ -40,9 +40,9 @@ public:
 };
 
 // What the window makes beside its form resource. The device makers default to the real
-// USB and Bluetooth devices; the frame makers are empty until the curve editor and the tools
-// frame exist, and the window then has no frames (a new link has no maps to read and counts
-// as connected). Tests replace the devices with scripted ones.
+// USB and Bluetooth devices and the tools maker to the tools column; the editor maker is empty
+// until the curve editor exists, and the window then has no editors (a new link has no maps to
+// read and counts as connected). Tests replace the devices with scripted ones.
 struct TChipTuningParts {
     std::function<TOrvoTuningDevice*()> CreateUsbDevice;
     std::function<TOrvoTuningDevice*()> CreateBtDevice;
