@@ -356,41 +356,39 @@ void TChartAxis::DrawLineSegment(int AStart, int AEnd) {
         canvas->LineTo3D(FPosAxis, y, AEnd);
         return;
     }
-    if (FHorizontal) {
-        const int w = FAxis->Width();
-        int start = AStart;
-        int end = AEnd;
-        int y = FPosAxis;
+    // The line runs along the axis at the cross coordinate c; the solid forms have the
+    // thickness of the pen around it.
+    const bool vertical = !FHorizontal;
+    int from = AStart;
+    int to = AEnd;
+    int c;
+    int w;
+    if (vertical) {
+        w = canvas->Pen()->Width();
+        c = FOtherSide ? FPosAxis + IWallSize : FPosAxis - IWallSize;
+        to += FParentChart->CalcWallSize(FParentChart->BottomAxis());
+    } else {
+        w = FAxis->Width();
+        c = FPosAxis;
         if (!FOtherSide) {
-            start -= FParentChart->CalcWallSize(FParentChart->LeftAxis());
-            end += FParentChart->CalcWallSize(FParentChart->RightAxis());
-            y += IWallSize;
+            from -= FParentChart->CalcWallSize(FParentChart->LeftAxis());
+            to += FParentChart->CalcWallSize(FParentChart->RightAxis());
+            c += IWallSize;
         }
-        switch (FAxis->LineMode()) {
-        case lmLine:
-            canvas->HorizLine3D(start, end, y, IZPos);
-            break;
-        case lmCylinder:
-            canvas->Cylinder(false, start, y - w, end, y + w, IZPos - w, IZPos + w, true);
-            break;
-        case lmRectangle:
-            canvas->Cube(start, end, y - w, y + w, IZPos - w, IZPos + w, true);
-            break;
-        }
-        return;
     }
-    const int w = canvas->Pen()->Width();
-    const int x = FOtherSide ? FPosAxis + IWallSize : FPosAxis - IWallSize;
-    const int end = AEnd + FParentChart->CalcWallSize(FParentChart->BottomAxis());
+    const TRect box = vertical ? TRect{c - w, from, c + w, to} : TRect{from, c - w, to, c + w};
     switch (FAxis->LineMode()) {
     case lmLine:
-        canvas->VertLine3D(x, AStart, end, IZPos);
+        if (vertical)
+            canvas->VertLine3D(c, from, to, IZPos);
+        else
+            canvas->HorizLine3D(from, to, c, IZPos);
         break;
     case lmCylinder:
-        canvas->Cylinder(true, x - w, AStart, x + w, end, IZPos - w, IZPos + w, true);
+        canvas->Cylinder(vertical, box.Left, box.Top, box.Right, box.Bottom, IZPos - w, IZPos + w, true);
         break;
     case lmRectangle:
-        canvas->Cube(x - w, x + w, AStart, end, IZPos - w, IZPos + w, true);
+        canvas->Cube(box.Left, box.Right, box.Top, box.Bottom, IZPos - w, IZPos + w, true);
         break;
     }
 }
