@@ -202,36 +202,6 @@ TChartPen* TCustomChartElement::CreateChartPen() {
     return new TChartPen(changedEvent());
 }
 
-void TCustomChartElement::SetBooleanProperty(bool& Variable, bool Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Repaint();
-}
-
-void TCustomChartElement::SetColorProperty(TColor& Variable, TColor Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Repaint();
-}
-
-void TCustomChartElement::SetIntegerProperty(int& Variable, int Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Repaint();
-}
-
-void TCustomChartElement::SetDoubleProperty(double& Variable, double Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Repaint();
-}
-
-void TCustomChartElement::SetStringProperty(String& Variable, const String& Value) {
-    if (Variable == Value) return;
-    Variable = Value;
-    Repaint();
-}
-
 // ---- custom series ---------------------------------------------------------------------------
 
 TCustomChartSeries::TCustomChartSeries(TComponent* AOwner) : TCustomChartElement(AOwner) {}

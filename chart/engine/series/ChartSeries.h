@@ -223,14 +223,19 @@ public:
     TChartPen* CreateChartPen();
 
     // Store on change and repaint; used by every element type.
-    void SetBooleanProperty(bool& Variable, bool Value);
-    void SetColorProperty(TColor& Variable, TColor Value);
-    void SetIntegerProperty(int& Variable, int Value);
-    void SetDoubleProperty(double& Variable, double Value);
-    void SetStringProperty(String& Variable, const String& Value);
+    void SetBooleanProperty(bool& Variable, bool Value) { StoreAndRepaint(Variable, Value); }
+    void SetColorProperty(TColor& Variable, TColor Value) { StoreAndRepaint(Variable, Value); }
+    void SetIntegerProperty(int& Variable, int Value) { StoreAndRepaint(Variable, Value); }
+    void SetDoubleProperty(double& Variable, double Value) { StoreAndRepaint(Variable, Value); }
+    void SetStringProperty(String& Variable, const String& Value) { StoreAndRepaint(Variable, Value); }
 
 protected:
     TNotifyEvent changedEvent() { return TNotifyEvent(this, &TCustomChartElement::CanvasChanged); }
+    template <class V> void StoreAndRepaint(V& Variable, const V& Value) {
+        if (Variable == Value) return;
+        Variable = Value;
+        Repaint();
+    }
 
     bool FActive = true;
     TChartBrush* FBrush = nullptr;
@@ -528,6 +533,8 @@ public:
     void AssignFormat(TChartSeries* Source);
     TTeeFunction* FunctionType() const { return FTeeFunction; }
     void SetFunctionType(TTeeFunction* Value) { SetFunction(Value); }
+    // Forgets the function without freeing it (it moves to another series).
+    void ReleaseFunction();
     TSeriesRecalcOptions RecalcOptions() const { return FRecalcOptions; }
     void SetRecalcOptions(TSeriesRecalcOptions Value) { FRecalcOptions = Value; }
     static int RandomValue(int Range);

@@ -43,12 +43,6 @@ bool TChartSeries::IsValidSourceOf(TChartSeries* Value) {
     return Value != this;
 }
 
-bool TChartSeries::IsValidSeriesSource(TChartSeries* Value) {
-    (void)Value;
-    // Without a function any series will do; a function's own test comes with functions.
-    return true;
-}
-
 int TChartSeries::InternalSetDataSource(TComponent* Value, bool ClearList) {
     auto name = [Value]() { return Value->Name().isEmpty() ? Value->ClassName() : Value->Name(); };
     if (FParent) {
@@ -142,15 +136,26 @@ void TChartSeries::SetFunction(TTeeFunction* AFunction) {
     FTeeFunction = AFunction;
     FreeObject(old);
     if (AFunction) {
-        AFunction->SetParentSeries(this);
+        AFunction->InternalSetParentSeries(this);
         FManualData = false;
         AFunction->FreeNotification(this);
     }
     CheckDataSource();
 }
 
+void TChartSeries::ReleaseFunction() {
+    if (FTeeFunction) FTeeFunction->RemoveFreeNotification(this);
+    FTeeFunction = nullptr;
+}
+
+bool TChartSeries::IsValidSeriesSource(TChartSeries* Value) {
+    return !FTeeFunction || FTeeFunction->IsValidSource(Value);
+}
+
 void TChartSeries::GetChildren(TGetChildProc Proc, TComponent* Root) {
     inherited::GetChildren(Proc, Root);
+    // The function is stored with its series.
+    if (FTeeFunction) Proc(FTeeFunction);
 }
 
 void TChartSeries::Notification(TComponent* AComponent, TOperation Operation) {
@@ -194,9 +199,14 @@ void TChartSeries::AddValues(TChartSeries* Source) {
     BeginUpdate();
     try {
         Clear();
-        if (IsValidSourceOf(Source))
+        if (FTeeFunction) {
+            FX->SetDateTime(Source->FX->DateTime());
+            FY->SetDateTime(Source->FY->DateTime());
+            FTeeFunction->AddPoints(Source);
+        } else if (IsValidSourceOf(Source)) {
             for (int i = 0; i < Source->Count(); ++i)
                 AddedValue(Source, i);
+        }
     } catch (...) {
         EndUpdate();
         throw;

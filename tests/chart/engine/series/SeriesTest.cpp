@@ -8,10 +8,6 @@
 
 namespace {
 
-std::vector<double> Values(const TChartValueList* List) {
-    return std::vector<double>(List->Data(), List->Data() + List->Count());
-}
-
 TEST(Series, AddKeepsXOrderAndMovesYColoursAndLabelsAlong) {
     TChartSeries s(nullptr);
     EXPECT_EQ(s.AddXY(5, 50, "a"), 0);

@@ -8,6 +8,11 @@
 
 #include <vector>
 
+// The values of a list, in order.
+inline std::vector<double> Values(const TChartValueList* List) {
+    return std::vector<double>(List->Data(), List->Data() + List->Count());
+}
+
 class TSeriesTestChart : public TCustomAxisPanel {
 public:
     TSeriesTestChart() : TCustomAxisPanel(nullptr) {

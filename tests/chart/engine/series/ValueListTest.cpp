@@ -8,10 +8,6 @@
 
 namespace {
 
-std::vector<double> Values(const TChartValueList* List) {
-    return std::vector<double>(List->Data(), List->Data() + List->Count());
-}
-
 struct OrderCase {
     TChartListOrder Order;
     std::vector<double> Start;
