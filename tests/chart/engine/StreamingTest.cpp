@@ -76,9 +76,9 @@ TEST(Streaming, DefaultsAreNotWritten) {
     holder.SetName("Parts");
     // Only the white pen's visibility, which that pen always stores, is written; no lazy
     // effect object is created by the writer's checks.
-    EXPECT_EQ(toText(writeBinary(&holder)).toStdString(), crlf("object Parts: TChartPartsHolder\n"
-                                                               "  WhitePen.Visible = True\n"
-                                                               "end\n"));
+    EXPECT_EQ(BinaryToText(WriteRoot(&holder)).toStdString(), crlf("object Parts: TChartPartsHolder\n"
+                                                                   "  WhitePen.Visible = True\n"
+                                                                   "end\n"));
     EXPECT_FALSE(holder.Brush()->HasImage());
     EXPECT_FALSE(holder.Gradient()->HasSubGradient());
     EXPECT_FALSE(holder.Font()->HasShadow());
@@ -141,8 +141,8 @@ TEST(Streaming, ChangedValuesRoundTripThroughBinaryAndText) {
     view->SetHorizOffset(-7);
     view->SetTilt(5);
 
-    const QByteArray binary = writeBinary(&holder);
-    const QByteArray text = toText(binary);
+    const QByteArray binary = WriteRoot(&holder);
+    const QByteArray text = BinaryToText(binary);
     EXPECT_EQ(text.toStdString(), crlf("object Parts: TChartPartsHolder\n"
                                        "  Pen.Color = clRed\n" // the platform pen's properties first
                                        "  Pen.Mode = pmXor\n"
@@ -191,10 +191,10 @@ TEST(Streaming, ChangedValuesRoundTripThroughBinaryAndText) {
 
     // Read back through the binary form and through the text form: both give a holder
     // that writes the same stream again.
-    for (const QByteArray& stream : {binary, toBinary(text)}) {
+    for (const QByteArray& stream : {binary, TextToBinary(text)}) {
         TChartPartsHolder copy(nullptr);
-        readBinary(stream, &copy);
-        EXPECT_EQ(writeBinary(&copy), binary);
+        ReadRoot(stream, &copy);
+        EXPECT_EQ(WriteRoot(&copy), binary);
         EXPECT_EQ(copy.Name(), "Parts");
         EXPECT_FALSE(copy.Pen()->Visible());
         EXPECT_EQ(copy.Pen()->EndStyle(), esFlat);
@@ -226,13 +226,13 @@ TEST(Streaming, ReadingRaisesTheOwnersChangeEvents) {
     holder.SetName("Parts");
     holder.Pen()->SetWidth(2);
     holder.Font()->SetInterCharSize(1);
-    const QByteArray binary = writeBinary(&holder);
+    const QByteArray binary = WriteRoot(&holder);
 
     int penChanges = 0, fontChanges = 0;
     TChartPartsHolder copy(nullptr);
     copy.Pen()->OnChange = TNotifyEvent([&](TObject*) { ++penChanges; });
     copy.Font()->OnChange = TNotifyEvent([&](TObject*) { ++fontChanges; });
-    readBinary(binary, &copy);
+    ReadRoot(binary, &copy);
     EXPECT_EQ(copy.Pen()->Width(), 2);
     EXPECT_EQ(penChanges, 1);
     EXPECT_EQ(fontChanges, 1);
