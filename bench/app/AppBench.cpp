@@ -8,6 +8,8 @@
 #include "platform/controls/Application.h"
 #include "platform/win/Clock.h"
 
+#include "bench/support/PaintWatch.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -18,18 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-// Sees the paint events of one window.
-class PaintWatch : public QObject {
-public:
-    QWidget* Window = nullptr;
-    bool Painted = false;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() == Window)
-            Painted = true;
-        return false;
-    }
-};
 
 // Makes, shows and paints the main window; keeps it when Keep is set. False when no paint came.
 bool showMainWindowUntilPainted(bool Keep) {

@@ -7,6 +7,8 @@
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/StandardControls.h"
 
+#include "bench/support/PaintWatch.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
@@ -23,19 +25,6 @@ public:
 ORVO_IMPLEMENT_CLASS(TBenchForm, TForm)
 
 namespace {
-
-// Sees the paint events of one window (the form itself is covered by its controls and
-// gets none: the first paint pass of the window paints them all at once).
-class PaintWatch : public QObject {
-public:
-    QWidget* Window = nullptr;
-    bool Painted = false;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() == Window)
-            Painted = true;
-        return false;
-    }
-};
 
 // Creates, shows and paints the form once; answers false when no paint came.
 bool showFormUntilPainted() {
