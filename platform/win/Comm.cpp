@@ -306,12 +306,14 @@ BOOL CloseHandle(HANDLE handle) {
         g_ports.erase(it);
         if (port->isSocket) g_openLinks.erase(port->linkAddress);
     }
+    // A read or wait still running on another thread holds the port; it sees the flag
+    // within one slice, and the descriptor is closed when the last user lets go. The flag is
+    // set first, so that a read woken by the shutdown below reports the closed handle and not
+    // a link that went away.
+    port->closed = true;
     // A link ends now, not when the last reader lets go, so that the device is free for the
     // next open at once.
     if (port->isSocket) ::shutdown(port->fd, SHUT_RDWR);
-    // A read or wait still running on another thread holds the port; it sees the flag
-    // within one slice, and the descriptor is closed when the last user lets go.
-    port->closed = true;
     return Succeed();
 }
 
