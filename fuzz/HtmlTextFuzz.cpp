@@ -1,6 +1,6 @@
 // Feeds arbitrary texts to the HTML-subset text layout: measured and drawn on a small
 // bitmap canvas. Malformed texts may only raise the layout's or the conversions' errors.
-#include "chart/engine/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
 #include "chart/engine/panel/HtmlText.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Font.h"

@@ -1,11 +1,11 @@
 // One redraw of the curve editor's chart through the canvas: a gradient back wall, a
 // 512-point curve, grid lines and axis labels, into an 800 x 400 off-screen buffer and
 // onto the window's image.
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "platform/graphics/Bitmap.h"
 
 #include <QApplication>

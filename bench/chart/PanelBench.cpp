@@ -3,10 +3,10 @@
 // the drawing panel's paint event. Three ways: a new frame into the off-screen image the
 // panel keeps; the same with a new image made for every frame (the path without reuse);
 // and a repaint of an unchanged chart, which only copies the kept image to the window.
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/TeeGradient.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/panel/TeePanelExtended.h"
 #include "platform/graphics/Bitmap.h"
 

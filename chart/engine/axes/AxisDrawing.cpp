@@ -1,7 +1,7 @@
 // TChartAxis: the room an axis takes in the chart, its drawing (title, labels, line, ticks,
 // grid, minor ticks and minor grid) and the hit test.
-#include "chart/engine/Canvas3D.h"
-#include "chart/engine/TeeFont.h"
+#include "chart/engine/canvas/Canvas3D.h"
+#include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "platform/graphics/Brush.h"

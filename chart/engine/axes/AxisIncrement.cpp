@@ -2,7 +2,7 @@
 // many fit along its span and steps a candidate increment up a 1-2-5 ladder (powers of the
 // base on a logarithmic axis, calendar steps on a date-time axis) until they fit. Every
 // search is bounded: ranges or candidates that are not finite end it at once.
-#include "chart/engine/Canvas3D.h"
+#include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/series/ChartSeries.h"

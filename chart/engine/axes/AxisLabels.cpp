@@ -1,9 +1,9 @@
 // TChartAxis: label texts and the label phase of a drawing (which values get a label, where
 // it goes, how it is drawn), the widest-label measure. The label phase also fills the tick
 // array from which ticks and grid lines are drawn.
-#include "chart/engine/Canvas3D.h"
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/Canvas3D.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/series/ChartSeries.h"

@@ -1,5 +1,5 @@
 // The parts an axis owns: the title, the axis line pen, the grid pen and the label items.
-#include "chart/engine/TeeFont.h"
+#include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/HitTests.h"

@@ -1,9 +1,9 @@
 // TChartAxis: construction, properties, the working range and the value-pixel conversions.
 #include "chart/engine/axes/ChartAxis.h"
 
-#include "chart/engine/Canvas3D.h"
-#include "chart/engine/TeeConst.h"
-#include "chart/engine/TeeFont.h"
+#include "chart/engine/canvas/Canvas3D.h"
+#include "chart/engine/texts/TeeConst.h"
+#include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/series/ChartSeries.h"
 #include "chart/engine/series/ChartValueList.h"

@@ -6,8 +6,8 @@
 // title, the pens, the label items) and the depth axis class live here too.
 #pragma once
 
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/panel/CustomTeePanel.h"
 #include "chart/engine/panel/DateTimeSteps.h"
 #include "chart/engine/panel/TeeShape.h"

@@ -1,6 +1,6 @@
 // TCustomAxisPanel: one chart frame in its fixed order, the axis layout and the drawing of
 // the series (point by point for series that share a depth in 3-D).
-#include "chart/engine/Canvas3D.h"
+#include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/series/SeriesMarks.h"
 

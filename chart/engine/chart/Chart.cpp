@@ -2,8 +2,8 @@
 // published properties of the chart and its axes.
 #include "chart/engine/chart/Chart.h"
 
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/controls/StdControlTypes.h"
 

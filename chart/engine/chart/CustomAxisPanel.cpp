@@ -2,9 +2,9 @@
 // drawing order of one chart frame.
 #include "chart/engine/chart/CustomAxisPanel.h"
 
-#include "chart/engine/Canvas3D.h"
-#include "chart/engine/TeeConst.h"
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/Canvas3D.h"
+#include "chart/engine/texts/TeeConst.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/series/ChartValueList.h"
 #include "platform/classes/Filer.h"

@@ -9,7 +9,7 @@
 // Invalidate copies that image to the window and draws nothing.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/classes/Interfaces.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/controls/Panel.h"

@@ -3,7 +3,7 @@
 // the tests compute in floating point so that no coordinate range overflows.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 
 #include <span>
 

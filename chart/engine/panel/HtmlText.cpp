@@ -1,6 +1,6 @@
 #include "chart/engine/panel/HtmlText.h"
 
-#include "chart/engine/TeeCanvas.h"
+#include "chart/engine/canvas/TeeCanvas.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"

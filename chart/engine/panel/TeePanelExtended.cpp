@@ -1,9 +1,9 @@
 #include "chart/engine/panel/TeePanelExtended.h"
 
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/TeeShadow.h"
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/TeeShadow.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
 #include "platform/controls/StdControlTypes.h"

@@ -4,8 +4,8 @@
 // small drawing panel on which an application paints with the 3-D canvas.
 #pragma once
 
-#include "chart/engine/ChartBrush.h"
-#include "chart/engine/ChartPen.h"
+#include "chart/engine/canvas/ChartBrush.h"
+#include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/panel/CustomTeePanel.h"
 #include "chart/engine/pictures/TeePicture.h"
 

@@ -5,7 +5,7 @@
 // text inside.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/classes/Event.h"
 #include "platform/classes/Persistent.h"
 #include "platform/controls/StdControlTypes.h"

@@ -1,7 +1,7 @@
 #include "chart/engine/pictures/BitmapFilters.h"
 
-#include "chart/engine/TeeConst.h"
-#include "chart/engine/TeeGradient.h"
+#include "chart/engine/texts/TeeConst.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/controls/ScrollBar.h"

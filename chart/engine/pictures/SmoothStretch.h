@@ -3,7 +3,7 @@
 // best quality, a triangle filter for speed).
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "chart/engine/pictures/TeeFilters.h"
 
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/graphics/Bitmap.h"
 

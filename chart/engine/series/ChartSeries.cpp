@@ -1,8 +1,8 @@
 #include "chart/engine/series/ChartSeries.h"
 
-#include "chart/engine/ChartBrush.h"
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/canvas/ChartBrush.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/PanelFunctions.h"

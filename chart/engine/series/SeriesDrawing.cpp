@@ -1,10 +1,10 @@
 // TChartSeries: positions through the bound axes, the visible range, drawing order, marks,
 // depth and Z order, mouse handling, legend items and the gallery hooks.
-#include "chart/engine/Canvas3D.h"
-#include "chart/engine/ChartBrush.h"
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeConst.h"
-#include "chart/engine/TeeFont.h"
+#include "chart/engine/canvas/Canvas3D.h"
+#include "chart/engine/canvas/ChartBrush.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/texts/TeeConst.h"
+#include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/series/ChartSeries.h"

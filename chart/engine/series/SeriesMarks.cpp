@@ -1,6 +1,6 @@
 #include "chart/engine/series/SeriesMarks.h"
 
-#include "chart/engine/TeeShadow.h"
+#include "chart/engine/canvas/TeeShadow.h"
 #include "chart/engine/series/ChartSeries.h"
 #include "chart/engine/series/Margins.h"
 #include "platform/classes/StringList.h"

@@ -1,6 +1,6 @@
 // TChartSeries: data sources and the series fed from this one, copying one series into
 // another, sample values, mark texts and the stored properties.
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/PanelFunctions.h"

@@ -1,6 +1,6 @@
 #include "chart/engine/series/TeeFunction.h"
 
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/DateTimeSteps.h"

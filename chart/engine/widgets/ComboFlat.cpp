@@ -1,6 +1,6 @@
 #include "chart/engine/widgets/ComboFlat.h"
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Messages.h"
 #include "platform/controls/Screen.h"

@@ -1,6 +1,6 @@
 #include "chart/engine/widgets/TeeButtons.h"
 
-#include "chart/engine/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
 #include "chart/engine/widgets/EditColor.h"
 #include "platform/controls/Messages.h"
 #include "platform/controls/StdControlTypes.h"

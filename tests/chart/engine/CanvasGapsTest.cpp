@@ -3,10 +3,10 @@
 // rotation hook, and blurred text shadows.
 #include "CanvasTestSupport.h"
 
-#include "chart/engine/ChartBrush.h"
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/TeeShadow.h"
+#include "chart/engine/canvas/ChartBrush.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/TeeShadow.h"
 #include "platform/graphics/Graphic.h"
 #include "platform/graphics/JpegImage.h"
 

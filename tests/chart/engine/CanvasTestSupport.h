@@ -3,8 +3,8 @@
 // device (clipping still reaches the device).
 #pragma once
 
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "platform/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Rotated labels whose characters turn apart from the line (the canvas's CharacterAngle).
 #include "CanvasTestSupport.h"
-#include "chart/engine/TeeFont.h"
+#include "chart/engine/canvas/TeeFont.h"
 #include "platform/graphics/Gdi.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 
 #include <gtest/gtest.h>
 

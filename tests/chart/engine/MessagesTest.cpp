@@ -1,4 +1,4 @@
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "platform/rtl/Format.h"
 
 #include <gtest/gtest.h>

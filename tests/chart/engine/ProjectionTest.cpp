@@ -1,6 +1,6 @@
 #include "CanvasTestSupport.h"
 
-#include "chart/engine/ChartBrush.h"
+#include "chart/engine/canvas/ChartBrush.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "CanvasTestSupport.h"
 
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeBlend.h"
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/TeeShadow.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeBlend.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/TeeShadow.h"
 
 #include <set>
 

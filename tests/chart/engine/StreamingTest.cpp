@@ -1,11 +1,11 @@
 // The chart's property objects written and read through the component streams: what
 // equals its default (or its owner's default) is left out, everything else comes back.
-#include "chart/engine/ChartBrush.h"
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/TeeShadow.h"
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/ChartBrush.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/TeeShadow.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "tests/chart/engine/StreamingSupport.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/ObjectText.h"

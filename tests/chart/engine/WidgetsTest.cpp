@@ -1,6 +1,6 @@
 // The chart editors' small controls and helpers: the colour dialog with its kept custom
 // colours, the symbol buttons, the flat combo box and the library probes.
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/EditColor.h"
 #include "chart/engine/widgets/TeeButtons.h"

@@ -3,7 +3,7 @@
 // axis layout and hit test on a drawn chart.
 #include "AxisTestSupport.h"
 
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/texts/TeeConst.h"
 
 #include <gtest/gtest.h>
 

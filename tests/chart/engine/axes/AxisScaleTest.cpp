@@ -3,7 +3,7 @@
 // taken from the series.
 #include "AxisTestSupport.h"
 
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/series/ChartValueList.h"
 
 #include <gtest/gtest.h>

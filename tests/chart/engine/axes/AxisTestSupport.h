@@ -2,7 +2,7 @@
 // free; it records the overridable steps of a frame in order.
 #pragma once
 
-#include "chart/engine/Canvas3D.h"
+#include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/series/ChartSeries.h"
 #include "platform/graphics/Bitmap.h"

@@ -1,10 +1,10 @@
 // The panel's frame pipeline drawn off-screen: fill, border, bevels, shadow, back
 // gradient, back image in each mode, the zoom rectangle drawn and erased in not-xor, and
 // the pictures and printed pages made of a panel.
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/TeeShadow.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/TeeShadow.h"
 #include "chart/engine/panel/TeePanelExtended.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"

@@ -1,8 +1,8 @@
 // The drawing panel, its zoom settings and back image through the component streams:
 // defaults are left out, changed values come back, and the properties older files hold
 // ("AllowZoom", "AnimatedZoomSteps", "PrintMargins", "BorderStyle") are read.
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeGradient.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/panel/TeePanelExtended.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Reader.h"

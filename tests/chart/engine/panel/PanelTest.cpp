@@ -1,9 +1,9 @@
 // The chart panel: the layout of one frame (ChartRect from margins, frame and shadow),
 // repaint suspension, the listener broadcast, and the zoom and back-image settings.
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/TeeShadow.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/TeeShadow.h"
 #include "chart/engine/panel/TeePanelExtended.h"
 #include "platform/graphics/Bitmap.h"
 

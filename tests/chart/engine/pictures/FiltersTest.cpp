@@ -1,7 +1,7 @@
 // Every filter on a small bitmap, checked against values worked out by hand, and the
 // framework around them: regions held to the bitmap, lists, assignment, registration.
-#include "chart/engine/TeeConst.h"
-#include "chart/engine/TeeGradient.h"
+#include "chart/engine/texts/TeeConst.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/pictures/BitmapFilters.h"
 #include "tests/chart/engine/pictures/PixelSupport.h"
 

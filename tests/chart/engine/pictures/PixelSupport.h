@@ -1,7 +1,7 @@
 // Small 24-bit bitmaps filled and read pixel by pixel through their rows.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/graphics/Bitmap.h"
 
 #include <functional>

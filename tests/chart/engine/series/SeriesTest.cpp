@@ -1,5 +1,5 @@
 #include "SeriesTestSupport.h"
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/series/SeriesMarks.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // A panel's picture smoothed with the soften filter.
-#include "chart/engine/Canvas3D.h"
+#include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/panel/TeePanelExtended.h"
 #include "platform/graphics/Bitmap.h"

@@ -2,7 +2,7 @@
 // style stacks, images, rules, errors and the measured extent.
 #include "chart/engine/panel/HtmlText.h"
 
-#include "chart/engine/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Font.h"
 

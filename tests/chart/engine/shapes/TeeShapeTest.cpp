@@ -3,12 +3,12 @@
 // properties through the component streams.
 #include "chart/engine/panel/TeeShape.h"
 
-#include "chart/engine/ChartBrush.h"
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/TeeShadow.h"
+#include "chart/engine/canvas/ChartBrush.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/TeeShadow.h"
 #include "chart/engine/panel/CustomTeePanel.h"
 #include "chart/engine/panel/TeePanelExtended.h"
 #include "tests/chart/engine/StreamingSupport.h"

@@ -1,4 +1,4 @@
-#include "chart/engine/ChartPen.h"
+#include "chart/engine/canvas/ChartPen.h"
 
 #include "platform/classes/TypInfo.h"
 

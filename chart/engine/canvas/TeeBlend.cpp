@@ -1,7 +1,7 @@
-#include "chart/engine/TeeBlend.h"
+#include "chart/engine/canvas/TeeBlend.h"
 
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/TeeFont.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeFont.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Gdi.h"
 

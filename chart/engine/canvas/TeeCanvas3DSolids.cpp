@@ -2,9 +2,9 @@
 // the flat donut segment, cylinders and cones, pyramids and truncated pyramids. Sample
 // points are projected, faces that look away are skipped, side faces darkened, and every
 // face is drawn as a 2-D polygon.
-#include "chart/engine/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
 
-#include "chart/engine/TeeGradient.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Gdi.h"
 

@@ -6,7 +6,7 @@
 // reference answers -1 and never frees it (its owner, the chart panel, does that).
 #pragma once
 
-#include "chart/engine/TeeCanvas.h"
+#include "chart/engine/canvas/TeeCanvas.h"
 #include "platform/classes/Interfaces.h"
 
 class TView3DOptions;

@@ -5,7 +5,7 @@
 // a rotation by elevation, rotation and tilt with optional perspective.
 #pragma once
 
-#include "chart/engine/Canvas3D.h"
+#include "chart/engine/canvas/Canvas3D.h"
 
 #include <memory>
 

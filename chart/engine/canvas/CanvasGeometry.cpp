@@ -1,4 +1,4 @@
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 
 #include "platform/classes/TypInfo.h"
 #include "platform/graphics/Bitmap.h"

@@ -1,4 +1,4 @@
-#include "chart/engine/ChartBrush.h"
+#include "chart/engine/canvas/ChartBrush.h"
 
 #include "platform/graphics/Graphic.h"
 

@@ -2,7 +2,7 @@
 // end caps of wide lines; and the pen variants whose start values differ.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/graphics/Pen.h"
 
 class TChartPen : public TPen {

@@ -2,7 +2,7 @@
 // drawing and mixes it back in afterwards by a transparency percent.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/classes/Object.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/View3DOptions.h"
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/controls/Control.h"
 

@@ -1,10 +1,10 @@
-#include "chart/engine/TeeCanvas.h"
+#include "chart/engine/canvas/TeeCanvas.h"
 
-#include "chart/engine/ChartBrush.h"
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeBlend.h"
-#include "chart/engine/TeeFont.h"
-#include "chart/engine/TeeGradient.h"
+#include "chart/engine/canvas/ChartBrush.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeBlend.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Gdi.h"
 

@@ -1,6 +1,6 @@
-#include "chart/engine/Canvas3D.h"
+#include "chart/engine/canvas/Canvas3D.h"
 
-#include "chart/engine/View3DOptions.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Gdi.h"
 

@@ -2,7 +2,7 @@
 // centre, with an optional translucent sub-gradient drawn over the first.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/classes/Event.h"
 #include "platform/classes/Persistent.h"
 

@@ -3,7 +3,7 @@
 // optionally translucent and optionally blurred into the off-screen image.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/classes/Event.h"
 #include "platform/classes/Persistent.h"
 

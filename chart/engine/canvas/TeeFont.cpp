@@ -1,4 +1,4 @@
-#include "chart/engine/TeeFont.h"
+#include "chart/engine/canvas/TeeFont.h"
 
 #include "platform/classes/TypInfo.h"
 #include "platform/graphics/Graphic.h"

@@ -2,9 +2,9 @@
 // gradient or picture fill of the letters and a drop shadow.
 #pragma once
 
-#include "chart/engine/ChartPen.h"
-#include "chart/engine/TeeGradient.h"
-#include "chart/engine/TeeShadow.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/canvas/TeeShadow.h"
 #include "platform/graphics/Font.h"
 
 class TTeeCanvas;

@@ -6,7 +6,7 @@
 // replace them with the same argument lists.
 #pragma once
 
-#include "chart/engine/CanvasGeometry.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "platform/classes/Object.h"
 
 #include <memory>

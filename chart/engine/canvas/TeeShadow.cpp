@@ -1,8 +1,8 @@
-#include "chart/engine/TeeShadow.h"
+#include "chart/engine/canvas/TeeShadow.h"
 
-#include "chart/engine/TeeBlend.h"
-#include "chart/engine/TeeCanvas3D.h"
-#include "chart/engine/TeeGradient.h"
+#include "chart/engine/canvas/TeeBlend.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Gdi.h"

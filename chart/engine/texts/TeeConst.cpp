@@ -1,4 +1,4 @@
-#include "chart/engine/TeeConst.h"
+#include "chart/engine/texts/TeeConst.h"
 
 String TeeMsg_TeeExtension = QStringLiteral("tee");
 String TeeMsg_InvalidTeeFile;
