@@ -2,7 +2,9 @@
 
 #include "platform/graphics/Gdi.h"
 
+#include <QGuiApplication>
 #include <QPainterPathStroker>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -428,9 +430,18 @@ int GetDeviceCaps(HDC DC, int Index) {
     case VERTRES:
         return size.height();
     case HORZSIZE:
-        return int(std::lround(size.width() * 25.4 / 96.0));
-    case VERTSIZE:
-        return int(std::lround(size.height() * 25.4 / 96.0));
+    case VERTSIZE: {
+        // The physical size of the device in millimetres. An image (a memory DC, a control's
+        // backing image) is on the display, as a memory DC compatible with the screen is: it
+        // answers the screen's size; a printer page or another device answers its own.
+        QSizeF mm;
+        if (DC && !DC->Image() && DC->Device())
+            mm = QSizeF(DC->Device()->widthMM(), DC->Device()->heightMM());
+        else if (const QScreen* screen = QGuiApplication::primaryScreen())
+            mm = screen->physicalSize();
+        if (mm.isEmpty()) mm = QSizeF(1024 * 25.4 / 96.0, 768 * 25.4 / 96.0);
+        return int(std::lround(Index == HORZSIZE ? mm.width() : mm.height()));
+    }
     default:
         return 0;
     }

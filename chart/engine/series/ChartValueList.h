@@ -69,6 +69,12 @@ public:
     double MinValue() const;
     double Total() const;
     double TotalABS() const;
+    // Replaces the absolute total until the values change next (a pie's grouped slices
+    // count once).
+    void SetTotalABS(double Value) {
+        if (IModified) RecalcStats();
+        FTotalABS = Value;
+    }
     double Range() const { return MaxValue() - MinValue(); }
 
     // Swaps two values and tells the owner (veModify, Index1).
