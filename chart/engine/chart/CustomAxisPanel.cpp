@@ -2,11 +2,14 @@
 // drawing order of one chart frame.
 #include "chart/engine/chart/CustomAxisPanel.h"
 
+#include "chart/engine/chart/TeeTools.h"
+
 #include "chart/engine/canvas/Canvas3D.h"
-#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/canvas/View3DOptions.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/series/ChartValueList.h"
+#include "chart/engine/series/TeeFunction.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Reader.h"
 #include "platform/rtl/Format.h"
@@ -45,6 +48,7 @@ void TChartAxes::Remove(TChartAxis* Axis) {
     auto it = std::find(FItems.begin(), FItems.end(), Axis);
     if (it == FItems.end()) return;
     FItems.erase(it);
+    if (FChart) FChart->AxisFreed(Axis);
     if (OnRemoveAxis) OnRemoveAxis(Axis);
 }
 
@@ -89,21 +93,6 @@ void TChartCustomAxes::ResetScales(TChartAxis* Axis) {
         TChartAxis* a = Get(i);
         if (a->Master() == Axis && a != Axis) a->SetMinMax(Axis->Minimum(), Axis->Maximum());
     }
-}
-
-// ---- tool list -----------------------------------------------------------------------------------
-
-TTeeCustomTool* TChartTools::Get(int Index) const {
-    return Index >= 0 && Index < Count() ? FItems[size_t(Index)] : nullptr;
-}
-
-void TChartTools::Add(TTeeCustomTool* Tool) {
-    if (Tool && std::find(FItems.begin(), FItems.end(), Tool) == FItems.end()) FItems.push_back(Tool);
-}
-
-void TChartTools::Remove(TTeeCustomTool* Tool) {
-    auto it = std::find(FItems.begin(), FItems.end(), Tool);
-    if (it != FItems.end()) FItems.erase(it);
 }
 
 // ---- paging --------------------------------------------------------------------------------------
@@ -186,7 +175,7 @@ void TChartPage::SetScaleLastPage(bool Value) {
 
 TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner) : TCustomTeePanelExtended(AOwner) {
     SetAutoRepaint(false);
-    FTools = new TChartTools;
+    FTools = new TChartTools(this);
     FSeriesList = new TChartSeriesList(this);
     FAxes = new TChartAxes(this);
     FCustomAxes = new TChartCustomAxes(this);
@@ -241,6 +230,9 @@ TCustomAxisPanel::~TCustomAxisPanel() {
     FCustomAxes = nullptr;
     delete FSeriesList;
     FSeriesList = nullptr;
+    delete Designer;
+    Designer = nullptr;
+    // The tools go with the chart (their axes are gone already).
     delete FTools;
     FTools = nullptr;
 }
@@ -324,17 +316,45 @@ void TCustomAxisPanel::DrawLegendShape(const TRect& Rect) {
     }
 }
 
-void TCustomAxisPanel::CheckDatasource(TChartSeries*) {}
+void TCustomAxisPanel::CheckDatasource(TChartSeries* ASeries) {
+    if (!ASeries || ASeries->ComponentState().Contains(csLoading)) return;
+    if (TComponent* source = ASeries->DataSource()) {
+        if (auto* s = dynamic_cast<TChartSeries*>(source))
+            ASeries->AddValues(s);
+        else if (auto* src = dynamic_cast<TTeeSeriesSource*>(source))
+            src->Refresh();
+        return;
+    }
+    TTeeFunction* function = ASeries->FunctionType();
+    if (function && function->NoSourceRequired) {
+        ASeries->BeginUpdate();
+        try {
+            ASeries->Clear();
+            function->AddPoints(nullptr);
+        } catch (...) {
+            ASeries->EndUpdate();
+            throw;
+        }
+        ASeries->EndUpdate();
+        return;
+    }
+    if (!ASeries->ManualData() && ASeries->CanAddRandomPoints())
+        ASeries->FillSampleValues(ASeries->NumSampleValues());
+}
 
 String TCustomAxisPanel::FormattedValueLegend(TChartSeries*, int) {
     return String();
 }
 
-void TCustomAxisPanel::RemovedDataSource(TChartSeries*, TComponent*) {}
+void TCustomAxisPanel::RemovedDataSource(TChartSeries* ASeries, TComponent* AComponent) {
+    auto* source = dynamic_cast<TTeeSeriesSource*>(AComponent);
+    if (source && ASeries && ASeries->DataSource() == source) source->SetSeries(nullptr);
+}
 
 bool TCustomAxisPanel::IsValidDataSource(TChartSeries* ASeries, TComponent* AComponent) {
-    auto* source = dynamic_cast<TChartSeries*>(AComponent);
-    return source && source != ASeries && source->ParentChart() == this;
+    if (ASeries && ASeries->IsValidDataSource(AComponent)) return true;
+    auto* source = dynamic_cast<TTeeSeriesSource*>(AComponent);
+    return source && source->Available(this);
 }
 
 int TCustomAxisPanel::NumPages() {
@@ -386,12 +406,17 @@ TChartSeries* TCustomAxisPanel::AddSeries(TClass SeriesClass) {
 
 void TCustomAxisPanel::RemoveSeries(TChartSeries* ASeries) {
     if (!ASeries || !FSeriesList) return;
-    const int index = FSeriesList->IndexOf(ASeries);
-    if (index < 0) return;
-    FSeriesList->Delete(index);
-    ASeries->Removed();
-    BroadcastSeriesEvent(ASeries, seRemove);
-    if (OnRemoveSeries) OnRemoveSeries(ASeries);
+    RemoveSeries(FSeriesList->IndexOf(ASeries));
+}
+
+void TCustomAxisPanel::RemoveSeries(int SeriesIndex) {
+    if (SeriesIndex < 0 || SeriesIndex >= SeriesCount()) return;
+    TChartSeries* series = GetSeries(SeriesIndex);
+    // The listeners still find the series in the list.
+    BroadcastSeriesEvent(series, seRemove);
+    series->Removed();
+    FSeriesList->Remove(series);
+    if (OnRemoveSeries) OnRemoveSeries(series);
     Invalidate();
 }
 
@@ -443,9 +468,36 @@ void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartS
 }
 
 void TCustomAxisPanel::BroadcastToolEvent(TChartToolEvent AEvent) {
-    // Tools receive chart events through ChartEvent; the tool classes plug in here. A chart
-    // without tools has nothing to tell.
-    (void)AEvent;
+    for (int i = 0; i < FTools->Count(); ++i) {
+        TTeeCustomTool* tool = FTools->Get(i);
+        if (tool->Active()) tool->ChartEvent(AEvent);
+    }
+}
+
+void TCustomAxisPanel::BroadcastSeriesToolEvent(TChartSeries* ASeries, TChartToolEvent AEvent) {
+    for (int i = 0; i < FTools->Count(); ++i) {
+        auto* tool = dynamic_cast<TTeeCustomToolSeries*>(FTools->Get(i));
+        if (tool && tool->Active() && tool->Series() == ASeries) tool->SeriesEvent(AEvent);
+    }
+}
+
+void TCustomAxisPanel::AxisFreed(TChartAxis* Axis) {
+    if (!FTools) return;
+    for (int i = 0; i < FTools->Count(); ++i)
+        if (auto* tool = dynamic_cast<TTeeCustomToolAxis*>(FTools->Get(i))) tool->AxisFreed(Axis);
+}
+
+void TCustomAxisPanel::GetChildren(TGetChildProc Proc, TComponent* Root) {
+    TCustomTeePanelExtended::GetChildren(Proc, Root);
+    for (int i = 0; i < SeriesCount(); ++i)
+        if (!GetSeries(i)->DontSerialize()) Proc(GetSeries(i));
+    for (int i = 0; i < FTools->Count(); ++i)
+        Proc(FTools->Get(i));
+}
+
+void TCustomAxisPanel::WndProc(TMessage& Message) {
+    TCustomTeePanelExtended::WndProc(Message);
+    if (Message.Msg == CM_MOUSELEAVE) BroadcastToolEvent(cteMouseLeave);
 }
 
 void TCustomAxisPanel::BroadcastTeeEventClass(TClass EventClass) {
@@ -455,8 +507,42 @@ void TCustomAxisPanel::BroadcastTeeEventClass(TClass EventClass) {
     delete made;
 }
 
-bool TCustomAxisPanel::CheckOtherSeries(TChartSeries*, TChartSeries*) {
+bool TCustomAxisPanel::CheckOtherSeries(TChartSeries* Dest, TChartSeries* Source) {
+    if (!Dest || !Source) return false;
+    // Every source of every series Source reads from, each visited once: a loop through any
+    // of them is found, and a loop that does not pass through Dest ends.
+    std::vector<TChartSeries*> pending{Source};
+    std::vector<TChartSeries*> visited;
+    while (!pending.empty()) {
+        TChartSeries* s = pending.back();
+        pending.pop_back();
+        if (std::find(visited.begin(), visited.end(), s) != visited.end()) continue;
+        visited.push_back(s);
+        TDataSourcesList* sources = s->DataSources();
+        for (int i = 0; i < sources->Count(); ++i) {
+            auto* from = dynamic_cast<TChartSeries*>(sources->Get(i));
+            if (!from) continue;
+            if (from == Dest) throw ChartException(TeeMsg_CircularSeries);
+            pending.push_back(from);
+        }
+    }
     return false;
+}
+
+bool TCustomAxisPanel::CheckMouseSeries(int X, int Y) {
+    bool result = false;
+    for (int i = SeriesCount() - 1; i >= 0; --i) {
+        TChartSeries* s = GetSeries(i);
+        if (s->Active() && s->CheckMouse(X, Y)) result = true;
+    }
+    return result;
+}
+
+void TCustomAxisPanel::ColorPaletteChanged() {
+    for (int i = 0; i < SeriesCount(); ++i) {
+        TChartSeries* s = GetSeries(i);
+        if (s->Color() == clTeeColor) s->ChangeInternalColor(GetFreeSeriesColor(true, s));
+    }
 }
 
 // ---- axis queries --------------------------------------------------------------------------------

@@ -106,17 +106,37 @@ public:
     using TCustomSeriesList::TCustomSeriesList;
 };
 
-// The tools of a chart. Tools receive the chart's drawing and mouse events; the list does
-// not own them.
+// The tools of a chart in the order they receive the chart's drawing and mouse events.
+// Created and owned by the chart; freeing the list (or Clear) frees the tools.
 class TChartTools : public TObject {
     ORVO_CLASS(TChartTools, TObject)
 public:
+    explicit TChartTools(TCustomAxisPanel* AOwner = nullptr) : FOwner(AOwner) {}
+    ~TChartTools() override;
     int Count() const { return int(FItems.size()); }
+    // Null for an index outside the list.
     TTeeCustomTool* Get(int Index) const;
-    void Add(TTeeCustomTool* Tool);
+    TTeeCustomTool* operator[](int Index) const { return Get(Index); }
+    int IndexOf(const TTeeCustomTool* Tool) const;
+    // With an owner chart the tool takes it as its chart (which appends it once); without
+    // one a plain append. Returns Tool.
+    TTeeCustomTool* Add(TTeeCustomTool* Tool);
+    // Creates a tool of the class, owned by the chart, and adds it; null for a class that
+    // is not a tool.
+    TTeeCustomTool* Add(TClass ToolClass);
+    // Takes Tool out of the list without freeing it.
     void Remove(TTeeCustomTool* Tool);
+    // Frees every tool.
+    void Clear();
+    // Sets Active of every tool.
+    void SetActive(bool Value);
+    TCustomAxisPanel* Owner() const { return FOwner; }
+
+    // The plain list operations the tools use when they change chart.
+    void InternalAdd(TTeeCustomTool* Tool);
 
 private:
+    TCustomAxisPanel* FOwner;
     std::vector<TTeeCustomTool*> FItems;
 };
 
@@ -197,7 +217,10 @@ public:
     TChartSeries* AddSeries(TChartSeries* ASeries);
     // Creates a series of the class owned by the chart's owner and adds it.
     TChartSeries* AddSeries(TClass SeriesClass);
+    // Tells the listeners (seRemove), lets the series go, takes it out of the list, then
+    // OnRemoveSeries; the series is not freed.
     void RemoveSeries(TChartSeries* ASeries);
+    void RemoveSeries(int SeriesIndex);
     void RemoveAllSeries();
     void FreeAllSeries(TClass SeriesClass = nullptr);
     void ExchangeSeries(int a, int b);
@@ -208,10 +231,23 @@ public:
     TColor GetFreeSeriesColor(bool CheckBackground, TChartSeries* Series);
     // Broadcasts a TTeeSeriesEvent unless DoNotBroadcast.
     void BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartSeriesEvent Event);
+    // Calls ChartEvent of every active tool in list order.
     void BroadcastToolEvent(TChartToolEvent AEvent);
+    // Calls SeriesEvent of every active series tool bound to ASeries.
+    void BroadcastSeriesToolEvent(TChartSeries* ASeries, TChartToolEvent AEvent);
+    // Told by the axis list when an axis is freed: the axis tools on it forget it.
+    void AxisFreed(TChartAxis* Axis);
+    // The series (but those kept out of serialisation), then the tools.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
     void BroadcastTeeEventClass(TClass EventClass);
-    // Whether Source (or anything it reads from) is fed by Dest.
+    // Raises ChartException (TeeMsg_CircularSeries) when Source, or any series it reads
+    // from through any of its sources, reads from Dest; false otherwise.
     bool CheckOtherSeries(TChartSeries* Dest, TChartSeries* Source);
+    // Every active series, last first, checks the pointer (enter and leave events, its
+    // cursor); true when any of them is under it.
+    bool CheckMouseSeries(int X, int Y);
+    // Every series with the automatic colour takes a free colour again.
+    void ColorPaletteChanged();
 
     // ---- axis queries ----
     bool IsAxisVisible(TChartAxis* Axis) const { return Axis->IsVisible; }
@@ -295,6 +331,8 @@ public:
 
 protected:
     void DefineProperties(TFiler* Filer) override;
+    // The pointer leaving the chart also reaches the tools (cteMouseLeave).
+    void WndProc(TMessage& Message) override;
     // The series' depth order of the frame.
     void CalcSeriesZOrder();
     // Axis layout: ranges, positions and the room each axis takes from ChartRect.
