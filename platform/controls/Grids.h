@@ -204,7 +204,7 @@ protected:
     void UpdateEdit();
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     // Ends editing; Cancel puts back the text the cell had when editing began.
-    void StopEdit(bool Cancel);
+    virtual void StopEdit(bool Cancel);
 
     friend class TInplaceEdit;
 

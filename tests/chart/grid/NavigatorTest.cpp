@@ -1,0 +1,166 @@
+// Navigator button bars: the layout across the bar's width, hints, the keyboard focus, the
+// grid navigator's buttons enabling with the grid's position and acting on it, and a held
+// button repeating on the virtual clock without an extra step on release.
+#include "GridTestSupport.h"
+
+#include "chart/grid/TeeNavigator.h"
+#include "platform/classes/StringList.h"
+#include "platform/win/Clock.h"
+
+namespace {
+
+struct NavFixture : GridFixture {
+    TChartSeries* series = nullptr;
+    TChartGridNavigator* nav = nullptr;
+    void SetUp() override {
+        GridFixture::SetUp();
+        series = AddSeries();
+        for (int i = 0; i < 10; ++i)
+            series->Add(i);
+        grid->SetShowLabels(false);
+        grid->SetShowFields(false);
+        grid->SetSeries(series);
+        nav = new TChartGridNavigator(form.get());
+        nav->SetParent(form.get());
+        nav->SetBounds(0, 320, 241, 25);
+        nav->SetGrid(grid);
+    }
+    bool On(TTeeNavigateBtn b) const { return nav->Button(b)->Enabled(); }
+    void press(TTeeNavigateBtn b) {
+        TTeeNavButton* btn = nav->Button(b);
+        SendMouse(nav, QEvent::MouseButtonPress, btn->Left() + 5, btn->Top() + 5);
+    }
+    void release(TTeeNavigateBtn b) {
+        TTeeNavButton* btn = nav->Button(b);
+        SendMouse(nav, QEvent::MouseButtonRelease, btn->Left() + 5, btn->Top() + 5);
+    }
+};
+
+TEST(Navigator, ANewBarShowsFourButtonsAcrossItsWidth) {
+    std::unique_ptr<TForm, FreeObj> form{new TForm(nullptr, 0)};
+    form->SetClientSize(241, 100);
+    auto* bar = new TChartGridNavigator(form.get());
+    bar->SetParent(form.get());
+    EXPECT_EQ(bar->Width(), 240);
+    EXPECT_EQ(bar->Height(), 25);
+    for (int i = nbFirst; i <= nbLast; ++i) {
+        EXPECT_TRUE(bar->Button(TTeeNavigateBtn(i))->Visible());
+        EXPECT_EQ(bar->Button(TTeeNavigateBtn(i))->Width(), 60);
+        EXPECT_EQ(bar->Button(TTeeNavigateBtn(i))->Left(), 60 * i);
+        EXPECT_FALSE(bar->Button(TTeeNavigateBtn(i))->Enabled());
+    }
+    for (int i = nbInsert; i <= nbCancel; ++i)
+        EXPECT_FALSE(bar->Button(TTeeNavigateBtn(i))->Visible());
+    // Aligned, the bar keeps its 241 pixels: the third button takes the spare one.
+    bar->SetAlign(alTop);
+    EXPECT_EQ(bar->Width(), 241);
+    const int widths[] = {60, 60, 61, 60};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(bar->Button(TTeeNavigateBtn(i))->Width(), widths[i]) << i;
+}
+
+TEST(Navigator, HintLinesOverrideTheDefaultsOneByOne) {
+    TChartGridNavigator bar(nullptr);
+    EXPECT_EQ(bar.Button(nbNext)->Hint(), QStringLiteral("Next"));
+    bar.Hints()->Add(QStringLiteral("To the start"));
+    bar.Hints()->Add(QString());
+    EXPECT_EQ(bar.Button(nbFirst)->Hint(), QStringLiteral("To the start"));
+    EXPECT_EQ(bar.Button(nbPrior)->Hint(), QStringLiteral("Prior"));
+    EXPECT_EQ(bar.Button(nbCancel)->Hint(), QStringLiteral("Cancel"));
+}
+
+TEST_F(NavFixture, ArrowKeysMoveTheFocusOverVisibleButtons) {
+    nav->SetTabStop(true);
+    nav->SetFocus();
+    EXPECT_EQ(nav->FocusedButton, nbFirst);
+    SendKey(nav, Qt::Key_Left);
+    EXPECT_EQ(nav->FocusedButton, nbFirst);
+    SendKey(nav, Qt::Key_Right);
+    SendKey(nav, Qt::Key_Right);
+    EXPECT_EQ(nav->FocusedButton, nbNext);
+    SendKey(nav, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    EXPECT_EQ(grid->Row(), 2);
+    SendKey(nav, Qt::Key_Right);
+    SendKey(nav, Qt::Key_Right); // nothing visible beyond Last
+    EXPECT_EQ(nav->FocusedButton, nbLast);
+}
+
+TEST_F(NavFixture, ButtonsFollowTheGridAndActOnIt) {
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_FALSE(On(nbFirst));
+    EXPECT_FALSE(On(nbPrior));
+    EXPECT_TRUE(On(nbNext));
+    EXPECT_TRUE(On(nbLast));
+    EXPECT_TRUE(On(nbInsert));
+    EXPECT_TRUE(On(nbDelete));
+    EXPECT_TRUE(On(nbEdit));
+    EXPECT_FALSE(On(nbPost));
+    EXPECT_FALSE(On(nbCancel));
+
+    nav->BtnClick(nbLast);
+    EXPECT_EQ(grid->Row(), 10);
+    EXPECT_TRUE(On(nbFirst));
+    EXPECT_FALSE(On(nbNext));
+    nav->BtnClick(nbPrior);
+    EXPECT_EQ(grid->Row(), 9);
+    nav->BtnClick(nbFirst);
+    EXPECT_EQ(grid->Row(), 1);
+
+    nav->BtnClick(nbEdit);
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_TRUE(On(nbPost));
+    EXPECT_TRUE(On(nbCancel));
+    nav->BtnClick(nbCancel);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_FALSE(On(nbPost));
+
+    nav->BtnClick(nbDelete);
+    EXPECT_EQ(series->Count(), 9);
+    EXPECT_EQ(series->YValues()->Value(0), 1);
+    nav->BtnClick(nbInsert);
+    EXPECT_EQ(series->Count(), 10);
+    EXPECT_EQ(grid->Row(), 10);
+
+    // Moving with the grid's own keys updates the bar too.
+    grid->SetRow(5);
+    EXPECT_TRUE(On(nbFirst));
+    EXPECT_TRUE(On(nbNext));
+
+    FreeObject(grid);
+    grid = nullptr;
+    EXPECT_EQ(nav->Grid(), nullptr);
+    EXPECT_FALSE(On(nbNext));
+}
+
+TEST_F(NavFixture, AHeldButtonStepsOnPressThenRepeatsOnTheClock) {
+    TFakeClock clock{1000};
+    TClockOverride use{&clock};
+    auto advance = [&](UInt64 ms) {
+        clock.Advance(ms);
+        Application->ProcessMessages();
+    };
+    press(nbNext);
+    EXPECT_EQ(grid->Row(), 2);
+    advance(399);
+    EXPECT_EQ(grid->Row(), 2);
+    advance(1);
+    EXPECT_EQ(grid->Row(), 3);
+    advance(100);
+    EXPECT_EQ(grid->Row(), 4);
+    for (int i = 0; i < 10; ++i)
+        advance(100);
+    EXPECT_EQ(grid->Row(), 10);
+    EXPECT_FALSE(On(nbNext));
+    EXPECT_FALSE(On(nbLast));
+    release(nbNext);
+    EXPECT_EQ(grid->Row(), 10);
+
+    // A short click steps once: on the press, not again on the release.
+    press(nbPrior);
+    release(nbPrior);
+    EXPECT_EQ(grid->Row(), 9);
+    advance(1000);
+    EXPECT_EQ(grid->Row(), 9);
+}
+
+} // namespace
