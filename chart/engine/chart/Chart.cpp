@@ -5,37 +5,48 @@
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/canvas/View3DOptions.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/classes/StringList.h"
 #include "platform/controls/StdControlTypes.h"
 
 ORVO_IMPLEMENT_CLASS(TCustomChart, TCustomAxisPanel)
 ORVO_IMPLEMENT_CLASS(TChart, TCustomChart)
 
 TCustomChart::TCustomChart(TComponent* AOwner) : TCustomAxisPanel(AOwner) {
+    const bool oldRepaint = AutoRepaint();
+    SetAutoRepaint(false);
+    FTitle = new TChartTitle(this);
+    if (ComponentState().Contains(csDesigning)) FTitle->Text()->Add(ClassName());
+    FSubTitle = new TChartTitle(this);
+    FFoot = new TChartFootTitle(this);
+    FSubFoot = new TChartFootTitle(this);
+    FWalls = new TChartWalls(this);
+    FLegend = new TChartLegend(this);
     Axes()->OnRemoveAxis = TEvent<TChartAxis*>(this, &TCustomChart::AxisRemoved);
+    SetAutoRepaint(oldRepaint);
 }
 
 TCustomChart::~TCustomChart() {
     // The axes outlive this part of the chart: stop listening before they go.
     Axes()->OnRemoveAxis = TEvent<TChartAxis*>();
+    FSavedScales.clear();
+    SetAutoRepaint(false);
+    delete FSubTitle;
+    FSubTitle = nullptr;
+    delete FTitle;
+    FTitle = nullptr;
+    delete FSubFoot;
+    FSubFoot = nullptr;
+    delete FFoot;
+    FFoot = nullptr;
+    delete FWalls;
+    FWalls = nullptr;
+    delete FLegend;
+    FLegend = nullptr;
 }
 
 void TCustomChart::AxisRemoved(TChartAxis* Axis) {
     FSavedScales.erase(Axis);
 }
-
-void TCustomChart::CalcWallsRect() {
-    CalcSize3DWalls();
-    // The walls take no room until the chart has walls.
-    ReCalcWidthHeight();
-}
-
-int TCustomChart::CalcWallSize(TChartAxis*) {
-    return 0;
-}
-
-void TCustomChart::DrawTitlesAndLegend(bool) {}
-
-void TCustomChart::DrawWalls() {}
 
 bool TCustomChart::IsFreeSeriesColor(TColor AColor, bool CheckBackground, TChartSeries* Series) {
     for (int i = 0; i < SeriesCount(); ++i) {
@@ -83,6 +94,24 @@ void TCustomChart::DoZoom(double TopMin, double TopMax, double BottomMin, double
     if (RestoredAxisScales) {
         SaveScales();
         RestoredAxisScales = false;
+    }
+    if (Zoom()->Animated()) {
+        // Each step covers a part of the remaining distance; the chart is redrawn at once.
+        auto step = [](TChartAxis* Axis, double Min, double Max) {
+            Axis->SetMinMax(Axis->Minimum() + (Min - Axis->Minimum()) / AnimatedZoomFactor,
+                            Axis->Maximum() - (Axis->Maximum() - Max) / AnimatedZoomFactor);
+        };
+        for (int i = 1; i < Zoom()->AnimatedSteps(); ++i) {
+            if (Zoom()->Direction() != tzdHorizontal) {
+                step(LeftAxis(), LeftMin, LeftMax);
+                step(RightAxis(), RightMin, RightMax);
+            }
+            if (Zoom()->Direction() != tzdVertical) {
+                step(TopAxis(), TopMin, TopMax);
+                step(BottomAxis(), BottomMin, BottomMax);
+            }
+            Refresh();
+        }
     }
     if (Zoom()->Direction() != tzdHorizontal) {
         LeftAxis()->SetMinMax(LeftMin, LeftMax);
@@ -193,23 +222,41 @@ ORVO_PUBLISHED(TChart) {
     using T = TChart;
     PublishWinControlBasics(P);
     P.Property("AxisBehind", &T::AxisBehind, &T::SetAxisBehind).Default(true);
+    P.Property("BackWall", &T::BackWall, &T::SetBackWall);
     P.Property("AxisVisible", &T::AxisVisible, &T::SetAxisVisible).Default(true);
     P.Property("BevelOuter", &T::BevelOuter, &T::SetBevelOuter).Default(bvRaised);
     P.Property("BottomAxis", &T::BottomAxis, &T::SetBottomAxis);
     P.Property("Chart3DPercent", &T::Chart3DPercent, &T::SetChart3DPercent).Default(15);
+    P.Property("BottomWall", &T::BottomWall, &T::SetBottomWall);
     P.Property("ClipPoints", &T::ClipPoints, &T::SetClipPoints).Default(true);
     P.Property("Color", &T::PanelColor, &T::SetPanelColor).Type(TypeInfoTColor()).Default(clBtnFace);
     P.Property("DepthAxis", &T::DepthAxis, &T::SetDepthAxis);
     P.Property("DepthTopAxis", &T::DepthTopAxis, &T::SetDepthTopAxis);
+    P.Property("Foot", &T::Foot, &T::SetFoot);
     P.Property("LeftAxis", &T::LeftAxis, &T::SetLeftAxis);
+    P.Property("LeftWall", &T::LeftWall, &T::SetLeftWall);
+    P.Property("Legend", &T::Legend, &T::SetLegend);
     P.Property("RightAxis", &T::RightAxis, &T::SetRightAxis);
+    P.Property("RightWall", &T::RightWall, &T::SetRightWall);
     P.Property("ScrollMouseButton", &T::ScrollMouseButton, &T::SetScrollMouseButton).Default(mbRight);
+    P.Property("SubFoot", &T::SubFoot, &T::SetSubFoot);
+    P.Property("SubTitle", &T::SubTitle, &T::SetSubTitle);
+    P.Property("Title", &T::Title, &T::SetTitle);
     P.Property("TopAxis", &T::TopAxis, &T::SetTopAxis);
     P.Property("View3D", &T::View3D, &T::SetView3D).Default(true);
     P.Property("View3DOptions", &T::View3DOptions, &T::SetView3DOptions);
     P.Property("View3DWalls", &T::View3DWalls, &T::SetView3DWalls).Default(true);
     P.Property("Zoom", &T::Zoom, &T::SetZoom);
     P.Property("OnAfterDraw", &T::OnAfterDraw);
+    P.Property("OnAllowScroll", &T::OnAllowScroll);
+    P.Property("OnClickAxis", &T::OnClickAxis);
+    P.Property("OnClickBackground", &T::OnClickBackground);
+    P.Property("OnClickLegend", &T::OnClickLegend);
+    P.Property("OnClickSeries", &T::OnClickSeries);
+    P.Property("OnClickTitle", &T::OnClickTitle);
+    P.Property("OnGetLegendPos", &T::OnGetLegendPos);
+    P.Property("OnGetLegendRect", &T::OnGetLegendRect);
+    P.Property("OnGetLegendText", &T::OnGetLegendText);
     P.Property("OnZoom", &T::OnZoom);
     P.Property("OnUndoZoom", &T::OnUndoZoom);
 }
