@@ -1,0 +1,278 @@
+// The drag-point and cursor tools on a chart shown on a form: mouse presses, moves and
+// releases reach the tools through the chart, and the cursor's XOR line on the window image.
+#include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/canvas/Canvas3D.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/chart/Chart.h"
+#include "chart/series/LineSeries.h"
+#include "chart/tools/CursorTool.h"
+#include "chart/tools/DragPointTool.h"
+#include "platform/controls/CustomForm.h"
+#include "platform/graphics/Canvas.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class LineToolsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = new TForm(nullptr, 0);
+        form->SetClientSize(500, 360);
+        chart = new TChart(form);
+        chart->SetParent(form);
+        chart->SetBounds(0, 0, 500, 360);
+        chart->SetView3D(false);
+        for (TChartAxis* axis : {chart->LeftAxis(), chart->BottomAxis()}) {
+            axis->SetMinMax(0, 10);
+            axis->Grid()->SetVisible(false);
+        }
+        series = new TLineSeries(form);
+        series->SetParentChart(chart);
+        series->SetSeriesColor(clRed);
+        for (int i = 0; i <= 10; ++i)
+            series->AddXY(i, i % 2 ? 3 : 6);
+        series->Pointer()->SetVisible(true);
+        series->Pointer()->SetSize(5);
+        form->Show();
+        Frame();
+    }
+    // One full frame of the chart on its window, as a paint event draws it.
+    void Frame() {
+        QCoreApplication::processEvents();
+        chart->Repaint();
+    }
+    void TearDown() override { delete form; }
+
+    void Mouse(QEvent::Type Type, int X, int Y) {
+        QWidget* w = chart->Widget();
+        const QPointF local(X, Y);
+        const Qt::MouseButton button = Type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons buttons = Type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent e(Type, local, local, w->mapToGlobal(local), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    }
+    void Down(int X, int Y) { Mouse(QEvent::MouseButtonPress, X, Y); }
+    void Move(int X, int Y) { Mouse(QEvent::MouseMove, X, Y); }
+    void Up(int X, int Y) { Mouse(QEvent::MouseButtonRelease, X, Y); }
+    TPoint Pos(int Index) { return TPoint{series->CalcXPos(Index), series->CalcYPos(Index)}; }
+
+    TForm* form = nullptr;
+    TChart* chart = nullptr;
+    TLineSeries* series = nullptr;
+};
+
+// ---- drag-point tool -------------------------------------------------------------------------
+
+TEST_F(LineToolsTest, DragPointFollowsTheStyle) {
+    struct Case {
+        TDragPointStyle style;
+        bool movesX, movesY;
+    };
+    for (const Case c : {Case{dsY, false, true}, Case{dsX, true, false}, Case{dsBoth, true, true}}) {
+        SCOPED_TRACE(int(c.style));
+        auto* tool = new TDragPointTool(form);
+        tool->SetParentChart(chart);
+        tool->SetSeries(series);
+        tool->SetDragStyle(c.style);
+        std::vector<int> dragged;
+        tool->OnDragPoint = [&](TDragPointTool*, int Index) { dragged.push_back(Index); };
+        const double x0 = series->XValues()->Value(4), y0 = series->YValues()->Value(4);
+        const TPoint p = Pos(4);
+        Down(p.X, p.Y);
+        EXPECT_EQ(tool->Dragging(), 4);
+        Move(p.X + 13, p.Y - 40);
+        Move(p.X + 17, p.Y - 41);
+        const double wantX = chart->BottomAxis()->CalcPosPoint(p.X + 17);
+        const double wantY = chart->LeftAxis()->CalcPosPoint(p.Y - 41);
+        EXPECT_EQ(series->XValues()->Value(4), c.movesX ? wantX : x0);
+        EXPECT_EQ(series->YValues()->Value(4), c.movesY ? wantY : y0);
+        EXPECT_EQ(dragged, (std::vector<int>{4, 4}));
+        Up(p.X + 17, p.Y - 41);
+        EXPECT_EQ(tool->Dragging(), -1);
+        Move(p.X, p.Y); // no point held: nothing moves, nobody is told
+        EXPECT_EQ(dragged.size(), 2u);
+        series->SetXValue(4, x0);
+        series->SetYValue(4, y0);
+        delete tool;
+        chart->Repaint();
+    }
+}
+
+TEST_F(LineToolsTest, DragPointPicksSegmentsAndRepicksOnEveryPress) {
+    auto* tool = new TDragPointTool(form);
+    tool->SetParentChart(chart);
+    tool->SetSeries(series);
+    int calls = 0;
+    tool->OnDragPoint = [&](TDragPointTool*, int) { ++calls; };
+    const TPoint a = Pos(6), b = Pos(7);
+    Down((a.X + b.X) / 2, (a.Y + b.Y) / 2);
+    EXPECT_EQ(tool->Dragging(), 6);         // the segment answers its earlier point
+    Down(a.X, chart->ChartRect.Bottom - 2); // away from every point and segment
+    EXPECT_EQ(tool->Dragging(), -1);
+    Move(a.X, a.Y);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(LineToolsTest, DragOnAnAxisWithoutRangeWidensItFirst) {
+    TChart empty(nullptr);
+    empty.SetBounds(0, 0, 200, 100);
+    std::unique_ptr<TBitmap> image(empty.TeeCreateBitmap(clWhite, TRect{0, 0, 200, 100}));
+    TChartAxis* left = empty.LeftAxis();
+    ASSERT_EQ(left->Minimum(), left->Maximum());
+    const double before = left->Maximum();
+    DragAxisValue(left, 50);
+    EXPECT_FALSE(left->AutomaticMaximum());
+    EXPECT_DOUBLE_EQ(left->Maximum(), before + 0.1 * MinAxisIncrement);
+}
+
+// ---- cursor tool ---------------------------------------------------------------------------
+
+class CursorToolTest : public LineToolsTest {
+protected:
+    void SetUp() override {
+        LineToolsTest::SetUp();
+        cursor = new TCursorTool(form);
+        cursor->SetParentChart(chart);
+        cursor->SetSeries(series);
+        cursor->SetStyle(cssVertical);
+        cursor->Pen()->SetColor(clBlue);
+        cursor->Pen()->SetWidth(1);
+        cursor->OnChange = [this](TCursorTool*, int, int, double, double, TChartSeries*, int Index) {
+            changes.push_back(Index);
+        };
+        cursor->OnSnapChange = [this](TCursorTool*, int, int, double, double, TChartSeries*, int Index) {
+            snaps.push_back(Index);
+        };
+        Frame();
+    }
+    TColor Screen(int X, int Y) { return chart->VclCanvas()->Pixels(X, Y); }
+
+    TCursorTool* cursor = nullptr;
+    std::vector<int> changes, snaps;
+};
+
+TEST_F(CursorToolTest, NewCursorStartsInTheMiddleOnce) {
+    ASSERT_TRUE(cursor->Placed());
+    TChartAxis* h = chart->BottomAxis();
+    EXPECT_EQ(cursor->Position().X, (h->IStartPos + h->IEndPos) / 2);
+    EXPECT_EQ(changes, (std::vector<int>{-1}));
+    chart->Repaint();
+    EXPECT_EQ(changes.size(), 1u);
+    // The same value again changes nothing.
+    cursor->SetXValue(cursor->XValue());
+    EXPECT_EQ(changes.size(), 1u);
+}
+
+TEST_F(CursorToolTest, ValueSetBeforeTheFirstLayoutIsKept) {
+    auto* hidden = new TChart(form); // never shown, never laid out
+    hidden->SetBounds(0, 0, 300, 200);
+    auto* early = new TCursorTool(form);
+    early->SetParentChart(hidden);
+    early->SetStyle(cssVertical);
+    early->SetXValue(2.5);
+    EXPECT_FALSE(early->Placed());
+    EXPECT_EQ(early->XValue(), 2.5);
+    hidden->BottomAxis()->SetMinMax(0, 5);
+    hidden->LeftAxis()->SetMinMax(-2, 2);
+    std::unique_ptr<TBitmap> image(hidden->TeeCreateBitmap(clWhite, TRect{0, 0, 300, 200}));
+    EXPECT_TRUE(early->Placed());
+    EXPECT_EQ(early->XValue(), 2.5);
+    EXPECT_EQ(early->Position().X, hidden->BottomAxis()->CalcXPosValue(2.5));
+}
+
+TEST_F(CursorToolTest, ValueAtPixelMinusOneIsNotUnplaced) {
+    chart->BottomAxis()->SetMinMax(0, 10);
+    const double offLeft = chart->BottomAxis()->CalcPosPoint(-1);
+    cursor->SetXValue(offLeft);
+    EXPECT_EQ(cursor->Position().X, -1);
+    chart->Repaint();
+    EXPECT_EQ(cursor->XValue(), offLeft);
+    EXPECT_EQ(cursor->Position().X, -1);
+}
+
+TEST_F(CursorToolTest, XorLineIsDrawnOnceAfterEveryRepaint) {
+    const int y = (chart->ChartRect.Top + chart->ChartRect.Bottom) / 2 + 7;
+    cursor->SetXValue(2.5);
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        if (round > 0) Frame();
+        const int x = cursor->Position().X;
+        const TColor back = Screen(x + 9, y);
+        EXPECT_EQ(Screen(x, y), TColor(ColorToRGB(back) ^ ColorToRGB(clBlue) ^ ColorToRGB(chart->Color())));
+    }
+    // Moving by code erases the old line and draws the new one, without a repaint.
+    const int oldX = cursor->Position().X;
+    const TColor oldBack = Screen(oldX + 9, y);
+    cursor->SetXValue(2.6);
+    EXPECT_EQ(Screen(oldX, y), oldBack);
+    EXPECT_NE(cursor->Position().X, oldX);
+}
+
+TEST_F(CursorToolTest, DraggedByItsLineWithinTheTolerance) {
+    cursor->SetXValue(5);
+    const int x = cursor->Position().X;
+    const int y = (chart->ChartRect.Top + chart->ChartRect.Bottom) / 2 + 20;
+    EXPECT_EQ(cursor->Clicked(x + 3, y), ccVertical);
+    EXPECT_EQ(cursor->Clicked(x + 4, y), ccNone);
+    Down(x + 2, y);
+    EXPECT_EQ(cursor->Dragging(), ccVertical);
+    Move(x + 30, y);
+    EXPECT_EQ(cursor->XValue(), chart->BottomAxis()->CalcPosPoint(x + 30));
+    // Outside the axis rectangle the cursor stays and the drag goes on.
+    Move(chart->ChartRect.Right + 40, y);
+    EXPECT_EQ(cursor->XValue(), chart->BottomAxis()->CalcPosPoint(x + 30));
+    EXPECT_EQ(cursor->Dragging(), ccVertical);
+    Up(x + 30, y);
+    EXPECT_EQ(cursor->Dragging(), ccNone);
+
+    // A negative tolerance: the line can never be picked, and moves never change the shape.
+    cursor->SetClickTolerance(-1);
+    const int at = cursor->Position().X;
+    chart->SetCursor(crDefault);
+    Move(at, y);
+    EXPECT_EQ(chart->Cursor(), crDefault);
+    Down(at, y);
+    EXPECT_EQ(cursor->Dragging(), ccNone);
+}
+
+TEST_F(CursorToolTest, FollowsTheMouseWhenAsked) {
+    cursor->SetFollowMouse(true);
+    const int x = chart->BottomAxis()->CalcXPosValue(7.3);
+    const int y = chart->LeftAxis()->CalcYPosValue(4.2);
+    Move(x, y);
+    EXPECT_EQ(cursor->XValue(), chart->BottomAxis()->CalcPosPoint(x));
+    EXPECT_EQ(cursor->YValue(), chart->LeftAxis()->CalcPosPoint(y)); // set, though only the line shows
+    EXPECT_EQ(cursor->Position().X, chart->BottomAxis()->CalcXPosValue(cursor->XValue()));
+}
+
+TEST_F(CursorToolTest, SnapsToTheNearestPointOncePerChange) {
+    cursor->SetSnap(true);
+    cursor->SetFollowMouse(true);
+    changes.clear();
+    const int y = chart->LeftAxis()->CalcYPosValue(5);
+    Move(chart->BottomAxis()->CalcXPosValue(3.2), y);
+    EXPECT_EQ(cursor->XValue(), 3);
+    Move(chart->BottomAxis()->CalcXPosValue(2.9), y); // still point 3
+    Move(chart->BottomAxis()->CalcXPosValue(5.9), y);
+    EXPECT_EQ(cursor->XValue(), 6);
+    EXPECT_EQ(snaps, (std::vector<int>{3, 6}));
+    EXPECT_EQ(changes, (std::vector<int>{3, 6}));
+
+    // A tie between two points: the lower index wins.
+    cursor->SetFollowMouse(false);
+    cursor->SetXValue(4.5);
+    double difference = 0;
+    EXPECT_EQ(cursor->NearestPoint(cssVertical, difference), 4);
+    EXPECT_DOUBLE_EQ(difference, 0.5);
+    cursor->SetSnapStyle(ssHorizontal);
+    cursor->SetYValue(3.1);
+    EXPECT_EQ(cursor->NearestPoint(cssVertical, difference), 1);
+}
+
+} // namespace
