@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the reader of a series' stored point block ("Data"), for a plain
-// series and for a series type with a further value list. A damaged block may only raise
-// the stream's read error.
+// series and for a series type with a further value list, and to the reader of the marks'
+// item block ("Items"). A damaged block may only raise the stream's read error.
 #include "chart/engine/series/ChartSeries.h"
 #include "chart/engine/series/SeriesDataStream.h"
+#include "chart/engine/series/SeriesMarks.h"
 #include "platform/classes/Streams.h"
 
 #include <QGuiApplication>
@@ -30,6 +31,21 @@ void ReadInto(TChartSeries* Series, const std::uint8_t* data, std::size_t size) 
     out.SetPosition(0);
     ReadSeriesData(Series, &out);
 }
+void ReadItemsInto(TSeriesMarks* Marks, const std::uint8_t* data, std::size_t size) {
+    TMemoryStream m;
+    if (size) m.WriteBuffer(data, int(size));
+    m.SetPosition(0);
+    try {
+        Marks->ReadItems(&m);
+    } catch (const EReadError&) {
+        return;
+    }
+    // Items that were read write back and read again.
+    TMemoryStream out;
+    Marks->WriteItems(&out);
+    out.SetPosition(0);
+    Marks->ReadItems(&out);
+}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -44,5 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadInto(&plain, data, size);
     TSizedSeries sized;
     ReadInto(&sized, data, size);
+    ReadItemsInto(plain.Marks(), data, size);
     return 0;
 }

@@ -30,6 +30,7 @@ class TCustomChartSeries;
 class TSeriesMarks;
 class TSeriesMarkPosition;
 class TStringList;
+class TTeeCustomShape;
 class TTeeFunction;
 class TWriter;
 
@@ -105,6 +106,18 @@ ORVO_DECLARE_EVENT_TYPE(TSeriesClick)
 ORVO_DECLARE_EVENT_TYPE(TSeriesOnGetMarkText)
 // Reports one sub-style of a series type by its description.
 using TChartSubGalleryProc = TEvent<const String&>;
+
+// The start and step of generated sample points.
+struct TSeriesRandomBounds {
+    double tmpX = 0;
+    double StepX = 0;
+    double tmpY = 0;
+    double MinY = 0;
+    double DifY = 0;
+};
+
+// Sample points may be added at run time too (not only while designing).
+extern bool TeeRandomAtRunTime;
 
 // ---- lists -----------------------------------------------------------------------------------
 
@@ -538,7 +551,12 @@ public:
     TSeriesRecalcOptions RecalcOptions() const { return FRecalcOptions; }
     void SetRecalcOptions(TSeriesRecalcOptions Value) { FRecalcOptions = Value; }
     static int RandomValue(int Range);
+    // TeeRandomAtRunTime is on or the series is being designed.
     bool CanAddRandomPoints() const;
+    // Where NumValues sample points start and how they step: within the ranges of the
+    // chart's other points when it has any, else X 0 .. NumValues-1 (dates from today)
+    // and Y 0 .. 1000.
+    TSeriesRandomBounds RandomBounds(int NumValues);
 
     // ---- legend and gallery ----
     // The component name, or "Series" and the 1-based position in the chart.
@@ -549,6 +567,9 @@ public:
     void SetMarks(TSeriesMarks* Value);
     // The text of point ValueIndex's mark in the marks' style.
     String GetMarkText(int ValueIndex);
+    // Sizes the mark of Shape for the text St and places it centred above (X, Y).
+    void CalculateMarkPosition(TTeeCustomShape* Shape, const String& St, int X, int Y,
+                               TSeriesMarkPosition* APosition);
 
     // ---- properties ----
     const String& ColorSource() const { return FColorSource; }

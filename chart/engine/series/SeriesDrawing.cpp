@@ -1,14 +1,17 @@
 // TChartSeries: positions through the bound axes, the visible range, drawing order, marks,
 // depth and Z order, mouse handling, legend items and the gallery hooks.
+#include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/canvas/ChartBrush.h"
 #include "chart/engine/canvas/ChartPen.h"
-#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/canvas/TeeFont.h"
-#include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/canvas/View3DOptions.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
+#include "chart/engine/panel/HtmlText.h"
 #include "chart/engine/series/ChartSeries.h"
+#include "chart/engine/series/Margins.h"
 #include "chart/engine/series/SeriesMarks.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FloatText.h"
 #include "platform/rtl/IntText.h"
@@ -255,12 +258,13 @@ void TChartSeries::DrawAllValues() {
 }
 
 void TChartSeries::DoBeforeDrawValues() {
-    // The series tools bound to this series hear of the drawing through the chart's tool
-    // list once tools exist; the event follows.
+    // The series tools bound to this series hear of the drawing first; the event follows.
+    if (FParent) FParent->BroadcastSeriesToolEvent(this, cteBeforeDrawSeries);
     if (BeforeDrawValues.Assigned()) BeforeDrawValues(this);
 }
 
 void TChartSeries::DoAfterDrawValues() {
+    if (FParent) FParent->BroadcastSeriesToolEvent(this, cteAfterDrawSeries);
     if (AfterDrawValues.Assigned()) AfterDrawValues(this);
 }
 
@@ -273,28 +277,61 @@ void TChartSeries::DrawMarks() {
         if (text.isEmpty()) continue;
         TTeeCustomShape* item = FMarks->MarkItem(i);
         if (!item->Visible()) continue;
-        TSeriesMarkPosition* position = FMarks->Positions()->Ensure(i);
-        if (!position->Custom) {
-            // Size from the text, then placed centred above the point.
-            TCanvas3D* canvas = FParent->Canvas();
-            int lines = 0;
-            const int width = FParent->MultiLineTextWidth(text, lines);
-            position->Width = width + 2;
-            position->Height = std::max(1, lines) * canvas->TextHeight("W") + 2;
-            FMarks->Positions()->MoveTo(*position, CalcXPos(i), CalcYPos(i));
-        }
-        DrawMark(i, text, position);
+        TSeriesMarkPosition position;
+        CalculateMarkPosition(item, text, CalcXPos(i), CalcYPos(i), &position);
+        DrawMark(i, text, &position);
     }
 }
 
 void TChartSeries::DrawMark(int ValueIndex, const String& St, TSeriesMarkPosition* APosition) {
-    TTeeCustomShape* item = FMarks->MarkItem(ValueIndex);
-    item->ShapeBounds = APosition->Bounds();
-    if (!item->Transparent())
-        item->DrawRectRotated(FParent, item->ShapeBounds, FMarks->Angle() % 360, FMarks->ZPosition());
-    TCanvas3D* canvas = FParent->Canvas();
-    canvas->Font()->SetColor(GetValueColor(ValueIndex));
-    canvas->TextOut3D(APosition->LeftTop.X + 1, APosition->LeftTop.Y + 1, FMarks->ZPosition(), St);
+    FMarks->InternalDraw(ValueIndex, GetValueColor(ValueIndex), St, APosition);
+}
+
+void TChartSeries::CalculateMarkPosition(TTeeCustomShape* Shape, const String& St, int X, int Y,
+                                         TSeriesMarkPosition* APosition) {
+    int width = 0;
+    int height = 0;
+    int fontHeight = 0;
+    if (FParent && FParent->Canvas()) {
+        TCanvas3D* canvas = FParent->Canvas();
+        canvas->AssignFont(Shape->Font());
+        TView3DOptions* view = FParent->View3DOptions();
+        if (FParent->View3D() && !canvas->Supports3DText() && view && view->ZoomText() && view->Zoom() != 100)
+            canvas->Font()->SetSize(std::max(1, int(Round(canvas->Font()->Size() * view->Zoom() / 100.0))));
+        fontHeight = canvas->FontHeight();
+        if (Shape->TextFormat() == ttfHtml) {
+            const TSize extent = HtmlTextExtent(canvas, St);
+            width = extent.cx;
+            height = extent.cy;
+        } else {
+            int lines = 0;
+            width = FParent->MultiLineTextWidth(St, lines);
+            height = lines * fontHeight;
+        }
+    }
+    TMargins* margins = FMarks->Margins();
+    margins->Calculate(width, height, fontHeight);
+    width += margins->HorizSize();
+    height += margins->VertSize();
+    const bool symbol = FMarks->HasSymbol() && FMarks->Symbol()->ShouldDraw();
+    if (symbol) width += fontHeight - 4;
+    if (Shape->Pen()->Visible()) {
+        width += Shape->Pen()->Width() - 1;
+        height += Shape->Pen()->Width() - 1;
+    } else {
+        ++width;
+        ++height;
+    }
+    APosition->Width = width;
+    APosition->Height = height;
+    if (FMarks->HasSymbol()) FMarks->Symbol()->ShapeBounds = TRect{0, 0, fontHeight, fontHeight};
+    FMarks->Positions()->MoveTo(*APosition, X, Y);
+    if (FMarks->HasSymbol()) {
+        TRect& b = FMarks->Symbol()->ShapeBounds;
+        const int w = b.Right - b.Left;
+        const int h = b.Bottom - b.Top;
+        b = ::Bounds(APosition->LeftTop.X + 2, APosition->LeftTop.Y + 2, w, h);
+    }
 }
 
 // ---- depth and Z order -----------------------------------------------------------------------

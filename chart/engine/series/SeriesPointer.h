@@ -195,7 +195,11 @@ public:
 
     int Length() const { return FLength; }
     void SetLength(int Value);
-    bool IsLengthStored() const { return FLength != 8; }
+    bool IsLengthStored() const { return FLength != DefaultLength; }
+
+    // The Length that streams leave out (a series type with another arrow length sets
+    // both).
+    int DefaultLength = 8;
 
 protected:
     int FLength = 8;

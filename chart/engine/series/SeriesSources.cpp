@@ -1,12 +1,12 @@
 // TChartSeries: data sources and the series fed from this one, copying one series into
 // another, sample values, mark texts and the stored properties.
-#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/series/ChartSeries.h"
 #include "chart/engine/series/SeriesMarks.h"
 #include "chart/engine/series/TeeFunction.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/StringList.h"
@@ -252,16 +252,20 @@ void TChartSeries::Assign(TPersistent* Source) {
     }
     inherited::Assign(Source);
     AssignFormat(src);
+    if (src->FTeeFunction && !FTeeFunction) src->FTeeFunction->SetParentSeries(this);
     FManualData = src->FManualData;
-    const bool copyPoints = !src->DataSource() || src->FManualData;
-    if (copyPoints) {
-        if (src->FManualData || !src->ComponentState().Contains(csDesigning)) {
-            BeginUpdate();
-            Clear();
-            for (int i = 0; i < src->Count(); ++i)
-                AddedValue(src, i);
-            IUpdating = 0;
-        }
+    auto copyPoints = [&] {
+        BeginUpdate();
+        Clear();
+        for (int i = 0; i < src->Count(); ++i)
+            AddedValue(src, i);
+        IUpdating = 0;
+    };
+    // A contour series keeps its own copy of the points whatever feeds the source.
+    if (Owner() && Owner()->ClassName() == "TContourSeries") {
+        copyPoints();
+    } else if (!src->DataSource() || src->FManualData) {
+        if (src->FManualData || !src->ComponentState().Contains(csDesigning)) copyPoints();
     } else {
         for (int i = 0; i < src->FDataSources->Count(); ++i)
             InternalAddDataSource(src->FDataSources->Get(i));
@@ -275,38 +279,60 @@ int TChartSeries::RandomValue(int Range) {
     return Random(Range);
 }
 
+bool TeeRandomAtRunTime = false;
+
 bool TChartSeries::CanAddRandomPoints() const {
-    return ComponentState().Contains(csDesigning);
+    return TeeRandomAtRunTime || ComponentState().Contains(csDesigning);
 }
 
 int TChartSeries::NumSampleValues() {
     return 25;
 }
 
-void TChartSeries::AddSampleValues(int NumValues, bool OnlyMandatory) {
-    double minX = 0;
-    double maxX = NumValues - 1;
-    double minY = 0;
-    double maxY = 1000;
-    if (FX->DateTime()) {
+TSeriesRandomBounds TChartSeries::RandomBounds(int NumValues) {
+    double minX = 0, maxX = NumValues - 1, minY = 0, maxY = 1000;
+    bool chartHasPoints = false;
+    if (FParent)
+        for (int i = 0; i < FParent->SeriesCount() && !chartHasPoints; ++i)
+            chartHasPoints = FParent->Series(i)->Count() > 0;
+    if (chartHasPoints) {
+        minY = FParent->MinYValue(FGetVertAxis);
+        maxY = FParent->MaxYValue(FGetVertAxis);
+        if (maxY == minY) maxY = maxY == 0 ? 1000 : 2 * minY;
+        minX = FParent->MinXValue(FGetHorizAxis);
+        maxX = FParent->MaxXValue(FGetHorizAxis);
+        if (maxX == minX) maxX = maxX == 0 ? NumValues - 1 : 2 * minX;
+        if (!FYMandatory) {
+            std::swap(minX, minY);
+            std::swap(maxX, maxY);
+        }
+    } else if (FX->DateTime()) {
         minX = Date();
         maxX = minX + NumValues - 1;
     }
-    const double stepX = NumValues > 1 ? (maxX - minX) / (NumValues - 1) : (maxX - minX);
-    const double difY = std::clamp(maxY - minY, -2147483647.0, 2147483647.0);
-    double tmpY = minY + RandomValue(100) * difY * 0.01;
-    double tmpX = minX;
-    const double t = difY * 0.25;
+    TSeriesRandomBounds result;
+    result.StepX = maxX - minX;
+    if (NumValues > 1) result.StepX /= NumValues - 1;
+    result.DifY = std::clamp(maxY - minY, -2147483647.0, 2147483647.0);
+    result.MinY = minY;
+    result.tmpY = minY + RandomValue(100) * result.DifY * 0.01;
+    result.tmpX = minX;
+    return result;
+}
+
+void TChartSeries::AddSampleValues(int NumValues, bool OnlyMandatory) {
+    TSeriesRandomBounds b = RandomBounds(NumValues);
+    const double t = b.DifY * 0.25;
     for (int i = 0; i < NumValues; ++i) {
-        tmpY = std::fabs(tmpY + RandomValue(100) * t * 0.01 - t * 0.5);
+        b.tmpY = std::fabs(b.tmpY + RandomValue(100) * t * 0.01 - t * 0.5);
         if (OnlyMandatory) {
-            Add(tmpY);
+            Add(b.tmpY);
         } else {
             if (FYMandatory)
-                AddXY(tmpX, tmpY);
+                AddXY(b.tmpX, b.tmpY);
             else
-                AddXY(tmpY, tmpX);
-            tmpX += stepX;
+                AddXY(b.tmpY, b.tmpX);
+            b.tmpX += b.StepX;
         }
     }
 }

@@ -1,10 +1,10 @@
 #include "chart/engine/series/TeeFunction.h"
 
-#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/DateTimeSteps.h"
 #include "chart/engine/series/ChartSeries.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "platform/rtl/SysMath.h"
 
 #include <algorithm>

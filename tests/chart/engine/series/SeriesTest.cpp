@@ -1,6 +1,6 @@
 #include "SeriesTestSupport.h"
-#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/series/SeriesMarks.h"
+#include "chart/engine/texts/TeeConst.h"
 
 #include <gtest/gtest.h>
 
