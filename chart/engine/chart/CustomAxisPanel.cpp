@@ -347,8 +347,10 @@ String TCustomAxisPanel::FormattedValueLegend(TChartSeries*, int) {
 }
 
 void TCustomAxisPanel::RemovedDataSource(TChartSeries* ASeries, TComponent* AComponent) {
+    // The series no longer watches the source nor the source the series: the source lets
+    // go of it, so that it never keeps a series that may be freed.
     auto* source = dynamic_cast<TTeeSeriesSource*>(AComponent);
-    if (source && ASeries && ASeries->DataSource() == source) source->SetSeries(nullptr);
+    if (source && ASeries && source->Series() == ASeries) source->SetSeries(nullptr);
 }
 
 bool TCustomAxisPanel::IsValidDataSource(TChartSeries* ASeries, TComponent* AComponent) {
