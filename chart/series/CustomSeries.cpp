@@ -19,23 +19,20 @@
 #include <memory>
 
 int MarksCalloutLength(TSeriesMarks* Marks) {
-    (void)Marks;
-    return 0;
+    return Marks->Callout()->Length();
 }
 
 int MarksCalloutDistance(TSeriesMarks* Marks) {
-    (void)Marks;
-    return 0;
+    return Marks->Callout()->Distance();
 }
 
 void SetMarksCalloutLength(TSeriesMarks* Marks, int Length) {
-    (void)Marks;
-    (void)Length;
+    Marks->Callout()->SetLength(Length);
+    Marks->Callout()->DefaultLength = Length;
 }
 
 void ApplyMarksArrowLength(TSeriesMarks* Marks, TSeriesMarkPosition* Position) {
-    (void)Marks;
-    (void)Position;
+    Marks->ApplyArrowLength(Position);
 }
 
 ORVO_IMPLEMENT_ENUM_TYPE(TTreatNullsStyle, "tnDontPaint", "tnSkip", "tnIgnore")
@@ -546,9 +543,12 @@ void TCustomSeries::DrawAreaSegment(int ValueIndex, int X, int Y, TColor AColor)
 void TCustomSeries::DrawSegment(int ValueIndex, int X, int Y, TColor AColor, bool IsLast, bool WithPointers) {
     TCanvas3D* canvas = FParent->Canvas();
     const bool is3D = FParent->View3D();
+    // A null point drawn at its value (tnIgnore) has no colour of its own: it takes the
+    // series colour, so that its segments show like any other.
+    const TColor shown = AColor == clNone ? SeriesColor() : AColor;
     if ((X != OldX || Y != OldY) && (FTreatNulls == tnIgnore || AColor != clNone)) {
         if (is3D && (FDrawArea || FDrawLine)) {
-            TColor brushColor = (FColorEachLine || FDrawArea) ? GetAreaBrushColor(AColor) : SeriesColor();
+            TColor brushColor = (FColorEachLine || FDrawArea) ? GetAreaBrushColor(shown) : SeriesColor();
             if (canvas->Monochrome()) brushColor = clWhite;
             if (FBrush->HasImage())
                 canvas->AssignBrush(FBrush, clWhite);
@@ -606,9 +606,9 @@ void TCustomSeries::DrawSegment(int ValueIndex, int X, int Y, TColor AColor, boo
             }
         }
         if (FDrawArea) {
-            DrawAreaSegment(ValueIndex, X, Y, AColor);
+            DrawAreaSegment(ValueIndex, X, Y, shown);
         } else if (!is3D && FDrawLine) {
-            const TColor lineColor = (!FPointer->Visible() || FColorEachLine) ? AColor : SeriesColor();
+            const TColor lineColor = (!FPointer->Visible() || FColorEachLine) ? shown : SeriesColor();
             LinePrepareCanvas(canvas, lineColor);
             TTeeBlend* blend = nullptr;
             if (GetTransparency() > 0) {
@@ -633,7 +633,7 @@ void TCustomSeries::DrawSegment(int ValueIndex, int X, int Y, TColor AColor, boo
         if (OldColor != clNone)
             DrawPointer(OldX, OldY, OldColor, ValueIndex - 1);
         else if (FTreatNulls != tnDontPaint)
-            DrawPointer(OldX, OldY, AColor, ValueIndex - 1);
+            DrawPointer(OldX, OldY, shown, ValueIndex - 1);
         if (IsLast && AColor != clNone) DrawPointer(X, Y, AColor, ValueIndex);
     }
 }
