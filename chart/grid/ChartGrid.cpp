@@ -25,7 +25,6 @@
 ORVO_IMPLEMENT_CLASS(TCustomChartGrid, TCustomGrid)
 ORVO_IMPLEMENT_CLASS(TChartGrid, TCustomChartGrid)
 ORVO_IMPLEMENT_ENUM_TYPE(TChartGridShow, "cgsAuto", "cgsNo", "cgsYes")
-ORVO_IMPLEMENT_EVENT_TYPE(TEditingCellEvent)
 
 ORVO_PUBLISHED(TChartGrid) {
     using S = TChartGrid;
@@ -165,7 +164,8 @@ void TCustomChartGrid::SetSeries(TChartSeries* Value) {
 
 void TCustomChartGrid::SetChart(TCustomAxisPanel* Value) {
     if (FChart != Value) {
-        if (FChart && !FChart->ComponentState().Contains(csDestroying)) RemoveListener(FChart);
+        // Also from a chart being destroyed: its list outlives this grid otherwise.
+        RemoveListener(FChart);
         FChart = Value;
         AddListener(FChart);
     }
@@ -204,6 +204,8 @@ void TCustomChartGrid::TeeEvent(TTeeEvent* Event) {
     if (IDestroying || ComponentState().Contains(csDestroying)) return;
     auto* e = dynamic_cast<TTeeSeriesEvent*>(Event);
     if (!e) return;
+    // A chart being destroyed tells of its series leaving: nothing to show any more.
+    if (e->Sender && e->Sender->ComponentState().Contains(csDestroying)) return;
     switch (e->Event) {
     case seChangeTitle:
     case seChangeColor:
@@ -326,7 +328,7 @@ void TCustomChartGrid::RecalcDimensions() {
 }
 
 void TCustomChartGrid::Regenerate() {
-    if (IDestroying) return;
+    if (IDestroying || ComponentState().Contains(csDestroying)) return;
     RecalcDimensions();
     const int col = std::min(ColCount() - 1, 1);
     if (col >= FixedCols() && FirstRowNum() < RowCount()) MoveColRow(col, FirstRowNum(), true, true);
@@ -410,7 +412,7 @@ bool TCustomChartGrid::CellPoint(int ACol, int ARow, TChartSeries*& ASeries, int
 }
 
 TChartSeries* TCustomChartGrid::CurrentColumnSeries() {
-    return GetSeries(Col() == ColorsColumn() ? Col() + 1 : Col());
+    return GetSeries(Col() < FirstValueColumn() ? FirstValueColumn() : Col());
 }
 
 // ---- cell texts ------------------------------------------------------------------------------
@@ -773,7 +775,8 @@ TChartSeries* TCustomChartGrid::GetSeriesColor(TColor& AColor) {
 TChartSeries* TCustomChartGrid::GetSeriesColor(TColor& AColor, int ACol, int ARow) {
     AColor = NullColor;
     if (ACol != ColorsColumn() || ARow < FirstRowNum()) return nullptr;
-    TChartSeries* s = GetSeries(ACol + 1);
+    // The colours are those of the first series' points.
+    TChartSeries* s = GetSeries(FirstValueColumn());
     const int p = ARow - FirstRowNum();
     if (!s || p >= s->Count()) return nullptr;
     AColor = s->InternalColor(p);

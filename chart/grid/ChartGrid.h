@@ -19,7 +19,7 @@ enum TChartGridShow { cgsAuto, cgsNo, cgsYes };
 ORVO_DECLARE_ENUM_TYPE(TChartGridShow)
 
 using TEditingCellEvent = TEvent<TObject*, int, int, bool&>;
-ORVO_DECLARE_EVENT_TYPE(TEditingCellEvent)
+// The same type as the grid's cell-selection event, whose type information it shares.
 
 class TCustomChartGrid : public TCustomGrid, public ITeeEventListener {
     ORVO_CLASS(TCustomChartGrid, TCustomGrid)

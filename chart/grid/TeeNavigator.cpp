@@ -318,7 +318,7 @@ void TCustomTeeNavigator::SetPanel(TCustomTeePanel* Value) {
     if (FPanel == Value) return;
     if (FPanel) {
         FPanel->RemoveFreeNotification(this);
-        if (!FPanel->ComponentState().Contains(csDestroying)) FPanel->RemoveListener(this);
+        FPanel->RemoveListener(this);
     }
     FPanel = Value;
     if (FPanel) {

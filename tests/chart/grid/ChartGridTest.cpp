@@ -168,14 +168,14 @@ TEST_F(CurveGrid, ValuesAreReadAsTheCellShowsThem) {
     EXPECT_EQ(grid->InplaceEditor()->Text(), QStringLiteral("1,500.25"));
     key(Qt::Key_End);
     type(QStringLiteral("5"));
-    EXPECT_EQ(Y(2), 1500.255);
+    EXPECT_EQ(Y(3), 1500.255);
     key(Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
-    EXPECT_EQ(Y(2), 1500.25);
+    EXPECT_EQ(Y(3), 1500.25);
     // Typed with its separators as the cell shows it.
     grid->SetRow(2);
     type(QStringLiteral("1,234.5"));
     key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    EXPECT_EQ(Y(0), 1234.5);
+    EXPECT_EQ(Y(1), 1234.5);
     EXPECT_EQ(edits.last(), QStringLiteral("1,2=1,234.5"));
 }
 
