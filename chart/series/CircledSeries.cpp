@@ -92,9 +92,13 @@ void TCircledSeries::SetActive(bool Value) {
 }
 
 void TCircledSeries::SetParentChart(TCustomAxisPanel* Value) {
-    if (!Value) SetParentProperties(true);
     inherited::SetParentChart(Value);
     if (Value) SetParentProperties(false);
+}
+
+void TCircledSeries::Removed() {
+    SetParentProperties(true);
+    inherited::Removed();
 }
 
 // ---- properties ------------------------------------------------------------------------------

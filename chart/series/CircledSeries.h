@@ -30,6 +30,8 @@ public:
     void Assign(TPersistent* Source) override;
     void SetActive(bool Value) override;
     void SetParentChart(TCustomAxisPanel* Value) override;
+    // Gives the chart its own 3-D options back before leaving it.
+    void Removed() override;
     void DoBeforeDrawValues() override;
     bool IsPointInChartRect(int ValueIndex) override;
     void PrepareLegendCanvas(int ValueIndex, TColor& BackColor, TBrushStyle& BrushStyle) override;

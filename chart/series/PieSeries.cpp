@@ -691,17 +691,19 @@ void TPieSeries::DrawValue(int ValueIndex) {
     } else {
         canvas->AssignBrush(Brush(), color, CalcCircleBackColor());
         canvas->Brush()->SetStyle(SliceBrushStyle(ValueIndex));
-        if (FCircleGradient->Visible()) {
-            FCircleGradient->SetEndColor(color);
-            if (FGradientBright > 0)
-                FCircleGradient->SetStartColor(ApplyBright(color, Byte(std::min(FGradientBright, 255))));
-            else if (FGradientBright < 0)
-                FCircleGradient->SetStartColor(ApplyDark(color, Byte(std::min(-FGradientBright, 255))));
-        }
+        if (FCircleGradient->Visible()) SetSliceGradient(color);
     }
     canvas->AssignVisiblePen(Pen());
     if (FDarkPen > 0 && color != clNone) canvas->Pen()->SetColor(ApplyDark(color, Byte(255 - FDarkPen)));
     DrawPie(ValueIndex);
+}
+
+void TPieSeries::SetSliceGradient(TColor Color) {
+    FCircleGradient->SetEndColor(Color);
+    if (FGradientBright > 0)
+        FCircleGradient->SetStartColor(ApplyBright(Color, Byte(std::min(FGradientBright, 255))));
+    else if (FGradientBright < 0)
+        FCircleGradient->SetStartColor(ApplyDark(Color, Byte(std::min(-FGradientBright, 255))));
 }
 
 void TPieSeries::DrawPie(int ValueIndex) {
@@ -860,11 +862,7 @@ void TPieSeries::DrawLegendShape(int ValueIndex, const TRect& Rect) {
     if (!FCircleGradient->Visible() || !ParentChart()) return;
     const TColor color = ParentChart()->Monochrome() ? clBlack : ValueColor(ValueIndex);
     if (color == clNone) return;
-    FCircleGradient->SetEndColor(color);
-    if (FGradientBright > 0)
-        FCircleGradient->SetStartColor(ApplyBright(color, Byte(std::min(FGradientBright, 255))));
-    else if (FGradientBright < 0)
-        FCircleGradient->SetStartColor(ApplyDark(color, Byte(std::min(-FGradientBright, 255))));
+    SetSliceGradient(color);
     TCanvas3D* canvas = ParentChart()->Canvas();
     FCircleGradient->Draw(canvas, Rect);
     canvas->AssignVisiblePen(Pen());

@@ -214,6 +214,8 @@ public:
 private:
     // The 3-D draw order of the visible slices: nearest to the viewer last.
     std::vector<int> SortedSlices();
+    // The gradient of one slice: its colour at the end, brightened or darkened at the start.
+    void SetSliceGradient(TColor Color);
     // Moves a new mark out of the marks drawn before it.
     void AntiOverlap(int First, int ValueIndex, TSeriesMarkPosition* APosition);
 

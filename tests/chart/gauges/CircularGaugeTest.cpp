@@ -1,0 +1,282 @@
+// The gauge base and the circular gauge: the value and its change event, the gauge's
+// rectangle among other gauges, the frame's rings, the palette, the angles of hand, ticks and
+// bands (also with a minimum other than 0 and an empty range), hits, streaming of the hand,
+// and the pressure window's two dials drawn with the hand where the value says.
+#include "chart/gauges/CircularGauge.h"
+#include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/chart/Chart.h"
+#include "chart/engine/panel/TeeShape.h"
+#include "platform/classes/ClassRegistry.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/Writer.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Font.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+namespace {
+
+// A flat chart with one circular gauge; its own axes are not drawn, the gauge draws its scale.
+struct GaugeChart {
+    explicit GaugeChart(int w = 350, int h = 350) : width(w), height(h) {
+        chart.SetBounds(0, 0, w, h);
+        chart.SetView3D(false);
+        chart.SetAxisVisible(false);
+        gauge = new TCircularGauge(nullptr);
+        chart.AddSeries(gauge);
+    }
+    ~GaugeChart() { delete gauge; }
+    // The pressure frame's dial: Minimum .. Maximum, labels every tenth, green to 70 %.
+    void PressureDial(double Max) {
+        gauge->SetMinimum(0);
+        gauge->SetMaximum(Max);
+        chart.BottomAxis()->SetIncrement(Max * 0.1);
+        gauge->GreenLine()->SetStartValue(0);
+        gauge->GreenLine()->SetEndValue(Max * 0.7);
+        gauge->RedLine()->SetStartValue(Max * 0.7);
+        gauge->RedLine()->SetEndValue(Max);
+        gauge->Face()->SetTransparent(true);
+    }
+    void Draw() {
+        target.SetSize(width, height);
+        chart.Draw(target.Canvas(), TRect{0, 0, width, height});
+    }
+    TColor At(TPoint p) { return target.Canvas()->Pixels(p.X, p.Y); }
+    int width;
+    int height;
+    TChart chart{nullptr};
+    TCircularGauge* gauge = nullptr;
+    TBitmap target;
+};
+
+// The hand's colours: red over little green and blue (its gradient runs from dark orange
+// through brown-red to red).
+bool Reddish(TColor c) {
+    const int r = int(c) & 0xFF, g = (int(c) >> 8) & 0xFF, b = (int(c) >> 16) & 0xFF;
+    return r > 120 && r > g + 50 && r > b + 80;
+}
+
+} // namespace
+
+TEST(Gauge, ValueStartsAtTheMinimumAndChangesFireOnce) {
+    TCircularGauge g(nullptr);
+    EXPECT_EQ(g.Count(), 1);
+    EXPECT_EQ(g.Value(), 0);
+    // Until a value is set, the reading follows the bottom of the range.
+    g.SetMinimum(2);
+    EXPECT_EQ(g.Value(), 2);
+
+    struct Sink : TObject {
+        int n = 0;
+        void Changed(TObject*) { ++n; }
+    } sink;
+    g.OnChange = TNotifyEvent(&sink, &Sink::Changed);
+    g.SetValue(3);
+    g.SetValue(3);
+    EXPECT_EQ(sink.n, 1);
+    g.SetValue(3.5);
+    EXPECT_EQ(sink.n, 2);
+    g.SetMinimum(1);
+    EXPECT_EQ(g.Value(), 3.5);
+}
+
+TEST(Gauge, StackedRectanglesFrameRingsAndPalette) {
+    TChart chart(nullptr);
+    chart.SetBounds(0, 0, 300, 260);
+    chart.SetView3D(false);
+    chart.SetAxisVisible(false);
+    auto a = std::make_unique<TCircularGauge>(nullptr);
+    auto b = std::make_unique<TCircularGauge>(nullptr);
+    a->SetCircled(false);
+    b->SetCircled(false);
+    chart.AddSeries(a.get());
+    chart.AddSeries(b.get());
+    TBitmap target;
+    target.SetSize(300, 260);
+    chart.Draw(target.Canvas(), TRect{0, 0, 300, 260});
+    const TRect r = chart.ChartRect;
+    const int band = (r.Bottom - r.Top) / 2;
+    EXPECT_EQ(a->OrigRect().Top, r.Top);
+    EXPECT_EQ(a->OrigRect().Bottom, r.Top + band - 3);
+    EXPECT_EQ(b->OrigRect().Top, r.Top + band);
+    EXPECT_EQ(b->OrigRect().Bottom, r.Top + 2 * band - 3);
+    // A click inside a gauge's rectangle hits it.
+    EXPECT_EQ(a->Clicked(r.Left + 5, r.Top + 5), 0);
+    EXPECT_EQ(a->Clicked(r.Left + 5, r.Top + band + 5), -1);
+    EXPECT_EQ(b->Clicked(r.Left + 5, r.Top + band + 5), 0);
+
+    // Width 10 % of a 300 x 200 rectangle: 20 pixels, rings of 2, 14 and 4.
+    EXPECT_EQ(a->Frame()->CalcWidth(TRect{0, 0, 300, 200}), 20);
+
+    a->SetGaugePalette({clRed, clGreen, clBlue}, 2);
+    EXPECT_EQ(a->GetPaletteColor(1), clGreen);
+    EXPECT_EQ(a->GetPaletteColor(7), clBlue);
+    EXPECT_EQ(a->Frame()->OuterBrush()->Color(), clRed);
+    EXPECT_EQ(a->Frame()->InnerBrush()->Color(), clBlue);
+    chart.RemoveSeries(a.get());
+    chart.RemoveSeries(b.get());
+}
+
+TEST(CircularGauge, AnglesOfValuesRangesAndRotation) {
+    GaugeChart f;
+    f.Draw();
+    TCircularGauge* g = f.gauge;
+    // Defaults: 300 degrees from 30; value 50 points up.
+    EXPECT_DOUBLE_EQ(g->StartAngle(), 30);
+    EXPECT_DOUBLE_EQ(g->CalcValue(0), 30);
+    EXPECT_DOUBLE_EQ(g->CalcValue(50), 180);
+    EXPECT_DOUBLE_EQ(g->CalcValue(100), 330);
+    const TPoint up = g->PointAlongHand(50, 180);
+    EXPECT_EQ(up.X, g->Centre().X);
+    EXPECT_EQ(up.Y, g->Centre().Y - 50);
+
+    struct Case {
+        double min, max, value, angle;
+    };
+    const Case cases[] = {
+        {0, 4, 0, 30},     {0, 4, 4, 330},       {0, 4, 2.8, 240}, {0, 4, 5, 405},
+        {0, 4, -1, -45},   {0, 2000, 1400, 240}, {1, 5, 1, 30},    {1, 5, 5, 330},
+        {-10, 10, 0, 180}, {3, 3, 3, 30},        {3, 3, 100, 30},
+    };
+    for (const Case& c : cases) {
+        g->SetMinimum(c.min);
+        g->SetMaximum(c.max);
+        f.Draw();
+        EXPECT_NEAR(g->CalcValue(c.value), c.angle, 1e-9) << c.min << ".." << c.max << " value " << c.value;
+    }
+    g->SetMinimum(0);
+    g->SetMaximum(100);
+    g->SetRotationAngle(90);
+    f.Draw();
+    // Turned by 90 degrees, value 0 points left and up.
+    const TPoint p = g->PointAlongHand(100, g->CalcValue(0));
+    EXPECT_LT(p.X, g->Centre().X);
+    EXPECT_LT(p.Y, g->Centre().Y);
+}
+
+TEST(CircularGauge, PressureDialsPutTheHandAtTheValue) {
+    struct Case {
+        double max, value;
+    };
+    const Case cases[] = {
+        {4, 0},    {4, 4},      {4, 2.5},     {4, 2.8},     {4, 5},
+        {4, -0.5}, {2000, 200}, {2000, 1400}, {2000, 2000}, {2000, 2300},
+    };
+    for (const Case& c : cases) {
+        GaugeChart f(350, 350);
+        f.PressureDial(c.max);
+        f.gauge->SetValue(c.value);
+        f.Draw();
+        TCircularGauge* g = f.gauge;
+        const double angle = g->CalcValue(c.value);
+        EXPECT_NEAR(angle, 30 + (c.value / c.max) * 300, 1e-9);
+        // The hand covers a point two thirds along its length, and not the point opposite.
+        const int along = g->Hand()->VertSize() * 2 / 3;
+        EXPECT_TRUE(Reddish(f.At(g->PointAlongHand(along, angle)))) << c.max << ": " << c.value;
+        EXPECT_FALSE(Reddish(f.At(g->PointAlongHand(along, angle + 90)))) << c.max << ": " << c.value;
+    }
+}
+
+TEST(CircularGauge, BandsAndAnEmptyRange) {
+    GaugeChart f;
+    f.PressureDial(4);
+    f.gauge->SetValue(0);
+    f.Draw();
+    TCircularGauge* g = f.gauge;
+    // A point inside the band ring at a value, on the side away from the hand.
+    auto bandPoint = [&](double value) {
+        TCanvas* canvas = f.target.Canvas();
+        canvas->Font()->Assign(f.chart.BottomAxis()->LabelsFont());
+        const int shrink =
+            int(std::lround(std::min(g->XRadius(), g->YRadius()) * 0.25)) + canvas->TextHeight("W");
+        const TRect n = g->NewRect();
+        const double r = std::min(n.Right - n.Left, n.Bottom - n.Top) / 2.0 - shrink;
+        const double e = (g->CalcValue(value) + 90) * std::numbers::pi / 180;
+        return TPoint{g->Centre().X + int(std::lround(std::cos(e) * r * 0.95)),
+                      g->Centre().Y + int(std::lround(std::sin(e) * r * 0.95))};
+    };
+    const TPoint green = bandPoint(2);
+    const TPoint red = bandPoint(3.4);
+    // Through the transparent face the chart shows; no hand or band is straight above the centre.
+    const TColor back = f.At(TPoint{g->Centre().X, g->Centre().Y - 40});
+    EXPECT_NE(f.At(green), back);
+    EXPECT_NE(f.At(red), back);
+    EXPECT_NE(f.At(green), f.At(red));
+
+    // With no room between Minimum and Maximum the hand stands at the start and no band shows.
+    g->SetMinimum(2);
+    g->SetMaximum(2);
+    g->SetValue(2);
+    f.Draw();
+    EXPECT_DOUBLE_EQ(g->AngleStep(), 0);
+    EXPECT_TRUE(Reddish(f.At(g->PointAlongHand(g->Hand()->VertSize() * 2 / 3, 30))));
+    EXPECT_EQ(f.At(green), back);
+    EXPECT_EQ(f.At(red), back);
+}
+
+TEST(CircularGauge, HandStreamsWithTheConstructorsDefaults) {
+    RegisterClass(TCircularGauge::StaticClass());
+    auto roundTrip = [](int distance, int offset) {
+        TCircularGauge g(nullptr);
+        g.Hand()->SetDistance(distance);
+        g.Hand()->SetOffset(offset);
+        TMemoryStream stream;
+        {
+            TWriter w(&stream);
+            w.WriteRootComponent(&g);
+        }
+        stream.SetPosition(0);
+        TCircularGauge back(nullptr);
+        back.Hand()->SetDistance(1);
+        back.Hand()->SetOffset(2);
+        TReader r(&stream);
+        r.ReadRootComponent(&back);
+        return std::pair{back.Hand()->Distance(), back.Hand()->Offset()};
+    };
+    TCircularGauge fresh(nullptr);
+    EXPECT_EQ(fresh.Hand()->Distance(), 30);
+    EXPECT_EQ(fresh.Hand()->Offset(), 80);
+    // Written values come back, the defaults included (those are left out of the stream and
+    // a new hand starts with them).
+    EXPECT_EQ(roundTrip(80, 30), (std::pair{80, 30}));
+    TCircularGauge plain(nullptr);
+    TMemoryStream stream;
+    {
+        TWriter w(&stream);
+        w.WriteRootComponent(&plain);
+    }
+    stream.SetPosition(0);
+    TCircularGauge back(nullptr);
+    TReader r(&stream);
+    r.ReadRootComponent(&back);
+    EXPECT_EQ(back.Hand()->Distance(), 30);
+    EXPECT_EQ(back.Hand()->Offset(), 80);
+}
+
+TEST(CircularGauge, DestroyedWithItsChartInEitherOrder) {
+    {
+        TComponent owner(nullptr);
+        auto* g = new TCircularGauge(&owner);
+        auto* chart = new TChart(&owner);
+        chart->AddSeries(g);
+    }
+    {
+        TComponent owner(nullptr);
+        auto* chart = new TChart(&owner);
+        auto* g = new TCircularGauge(&owner);
+        chart->AddSeries(g);
+        chart->BottomAxis()->Title()->SetVisible(true);
+        delete g;
+        // The gauge gave the axis back without a title.
+        EXPECT_FALSE(chart->BottomAxis()->Title()->Visible());
+    }
+    SUCCEED();
+}
