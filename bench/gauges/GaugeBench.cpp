@@ -1,0 +1,47 @@
+// The pressure window's dial, 350 x 541: the hand moves to a new value and the chart draws a
+// frame, as each live reading does (every 50 ms at most). Reported per update.
+#include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/chart/Chart.h"
+#include "chart/engine/panel/TeeShape.h"
+#include "chart/gauges/CircularGauge.h"
+#include "platform/graphics/Bitmap.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+static void BM_PressureHandUpdate(benchmark::State& state) {
+    TChart chart(nullptr);
+    chart.SetBounds(0, 0, 350, 541);
+    chart.SetBevelOuter(bvNone);
+    chart.SetView3D(false);
+    chart.SetAxisVisible(false);
+    auto* gauge = new TCircularGauge(nullptr);
+    chart.AddSeries(gauge);
+    gauge->SetMinimum(0);
+    gauge->SetMaximum(4);
+    chart.BottomAxis()->SetIncrement(0.4);
+    gauge->GreenLine()->SetEndValue(2.8);
+    gauge->RedLine()->SetStartValue(2.8);
+    gauge->RedLine()->SetEndValue(4);
+    gauge->Face()->SetTransparent(true);
+    TBitmap window;
+    window.SetSize(350, 541);
+    const TRect rect{0, 0, 350, 541};
+    int step = 0;
+    for (auto _ : state) {
+        // 1,000 readings sweep the dial back and forth.
+        gauge->SetValue((step++ % 1000) * 0.004);
+        chart.Draw(window.Canvas(), rect);
+    }
+    state.SetItemsProcessed(state.iterations());
+    delete gauge;
+}
+BENCHMARK(BM_PressureHandUpdate)->Unit(benchmark::kMillisecond)->Iterations(1000);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
