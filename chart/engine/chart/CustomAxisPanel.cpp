@@ -95,6 +95,36 @@ void TChartCustomAxes::ResetScales(TChartAxis* Axis) {
     }
 }
 
+// ---- series list ---------------------------------------------------------------------------------
+
+TChartSeriesList::TChartSeriesList(TCustomAxisPanel* AOwner)
+    : TCustomSeriesList(AOwner), FGroups(new TSeriesGroups(AOwner)) {}
+
+TChartSeriesList::~TChartSeriesList() {
+    delete FGroups;
+}
+
+TSeriesGroup* TChartSeriesList::AddGroup(const String& Name) {
+    TSeriesGroup* group = FGroups->Add();
+    group->SetName(Name);
+    return group;
+}
+
+void TChartSeriesList::Assign(TChartSeriesList* Source) {
+    if (Source) FGroups->Assign(Source->FGroups);
+}
+
+bool TChartSeriesList::AllActive() const {
+    for (int i = 0; i < Count(); ++i)
+        if (!Get(i)->Active()) return false;
+    return true;
+}
+
+void TChartSeriesList::SetAllActive(bool Value) {
+    for (int i = 0; i < Count(); ++i)
+        Get(i)->SetActive(Value);
+}
+
 // ---- paging --------------------------------------------------------------------------------------
 
 void TChartPage::Assign(TPersistent* Source) {

@@ -9,6 +9,7 @@
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/panel/TeePanelExtended.h"
 #include "chart/engine/series/ChartSeries.h"
+#include "chart/engine/series/SeriesGroups.h"
 
 #include <vector>
 
@@ -103,7 +104,20 @@ public:
 class TChartSeriesList : public TCustomSeriesList {
     ORVO_CLASS(TChartSeriesList, TCustomSeriesList)
 public:
-    using TCustomSeriesList::TCustomSeriesList;
+    explicit TChartSeriesList(TCustomAxisPanel* AOwner = nullptr);
+    ~TChartSeriesList() override;
+    // A new group named Name.
+    TSeriesGroup* AddGroup(const String& Name);
+    // Copies the groups only.
+    void Assign(TChartSeriesList* Source);
+    // True when every series is active (also for an empty list); setting sets every series.
+    bool AllActive() const;
+    void SetAllActive(bool Value);
+    TSeriesGroups* Groups() const { return FGroups; }
+    void SetGroups(TSeriesGroups* Value) { FGroups->Assign(Value); }
+
+private:
+    TSeriesGroups* FGroups = nullptr;
 };
 
 // The tools of a chart in the order they receive the chart's drawing and mouse events.
@@ -212,6 +226,10 @@ public:
     TChartSeries* Series(int Index) const { return GetSeries(Index); }
     TChartSeries* operator[](int Index) const { return GetSeries(Index); }
     TChartSeriesList* SeriesList() const { return FSeriesList; }
+    // The series list's groups; stored only when there are groups.
+    TSeriesGroups* SeriesGroups() const { return FSeriesList->Groups(); }
+    void SetSeriesGroups(TSeriesGroups* Value) { FSeriesList->SetGroups(Value); }
+    bool IsSeriesGroupsStored() const { return FSeriesList->Groups()->Count() > 0; }
     int CountActiveSeries() const;
     // Adds ASeries at the end of the list (it takes this chart as its parent).
     TChartSeries* AddSeries(TChartSeries* ASeries);

@@ -341,3 +341,30 @@ TEST(SeriesHelpers, TitlesNamesAndTheListOfEditors) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ChartSeriesList, AllActiveAndGroups) {
+    TChart chart(nullptr);
+    TChartSeriesList* list = chart.SeriesList();
+    EXPECT_TRUE(list->AllActive());
+    list->SetAllActive(false);
+    TDotSeries a(nullptr), b(nullptr);
+    a.SetParentChart(&chart);
+    b.SetParentChart(&chart);
+    b.SetActive(false);
+    EXPECT_FALSE(list->AllActive());
+    list->SetAllActive(true);
+    EXPECT_TRUE(a.Active() && b.Active());
+
+    TSeriesGroup* group = list->AddGroup("Maps");
+    EXPECT_EQ(group->Name(), "Maps");
+    EXPECT_EQ(chart.SeriesGroups()->Count(), 1);
+    EXPECT_TRUE(chart.IsSeriesGroupsStored());
+    TChart other(nullptr);
+    other.SeriesList()->Assign(list);
+    ASSERT_EQ(other.SeriesGroups()->Count(), 1);
+    EXPECT_EQ(static_cast<TSeriesGroup*>(other.SeriesGroups()->Items(0))->Name(), "Maps");
+}
+
+} // namespace
