@@ -215,6 +215,8 @@ private:
     void StartZoomOrPanning(TMouseButton Button, TShiftState Shift, int X, int Y);
     // Scrolls the axes of one orientation from pixel P0 to P; true when allowed to run.
     bool PanningStep(bool Horizontal, int P, int P0);
+    // A wheel notch: scrolls the vertical axes when allowed, then tells the tools.
+    void WheelStep(bool Down);
 
 private:
     void AxisRemoved(TChartAxis* Axis);

@@ -388,16 +388,18 @@ bool TCustomChart::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MouseP
 
 bool TCustomChart::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
     const bool result = TCustomAxisPanel::DoMouseWheelDown(Shift, MousePos);
-    if (CanWheelScroll()) ScrollVerticalAxes(true);
-    const TPoint p = ClientMousePos(this);
-    BroadcastWheelEvent(wmeDown, 0, p.X, p.Y);
+    WheelStep(true);
     return result;
 }
 
 bool TCustomChart::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     const bool result = TCustomAxisPanel::DoMouseWheelUp(Shift, MousePos);
-    if (CanWheelScroll()) ScrollVerticalAxes(false);
-    const TPoint p = ClientMousePos(this);
-    BroadcastWheelEvent(wmeUp, 0, p.X, p.Y);
+    WheelStep(false);
     return result;
+}
+
+void TCustomChart::WheelStep(bool Down) {
+    if (CanWheelScroll()) ScrollVerticalAxes(Down);
+    const TPoint p = ClientMousePos(this);
+    BroadcastWheelEvent(Down ? wmeDown : wmeUp, 0, p.X, p.Y);
 }

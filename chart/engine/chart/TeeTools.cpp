@@ -133,32 +133,28 @@ String TTeeCustomToolSeries::GetEditorClass() {
     return QStringLiteral("TSeriesToolEditor");
 }
 
-TChartAxis* TTeeCustomToolSeries::GetHorizAxis() const {
-    if (FSeries) return FSeries->GetHorizAxis();
-    TCustomAxisPanel* chart = FParent;
-    if (!chart) return nullptr;
-    if (!chart->HasActiveSeries(chart->BottomAxis(), false) &&
-        chart->HasActiveSeries(chart->TopAxis(), false))
-        return chart->TopAxis();
-    return chart->BottomAxis();
-}
-
-TChartAxis* TTeeCustomToolSeries::GetVertAxis() const {
-    if (FSeries) return FSeries->GetVertAxis();
-    TCustomAxisPanel* chart = FParent;
-    if (!chart) return nullptr;
-    if (!chart->HasActiveSeries(chart->LeftAxis(), false) &&
-        chart->HasActiveSeries(chart->RightAxis(), false))
-        return chart->RightAxis();
-    return chart->LeftAxis();
-}
-
 namespace {
+// Without a series: the other-side axis when only it has active series, else the main axis.
+TChartAxis* AxisInUse(TCustomAxisPanel* Chart, TChartAxis* Main, TChartAxis* Other) {
+    if (!Chart) return nullptr;
+    return !Chart->HasActiveSeries(Main, false) && Chart->HasActiveSeries(Other, false) ? Other : Main;
+}
+
 // A stream naming an axis the chart does not have.
 String BadAxisID(TComponent* Tool, int Index) {
     return Format(QStringLiteral("%s: the chart has no axis number %d"), {Tool->Name(), Index});
 }
 } // namespace
+
+TChartAxis* TTeeCustomToolSeries::GetHorizAxis() const {
+    if (FSeries) return FSeries->GetHorizAxis();
+    return FParent ? AxisInUse(FParent, FParent->BottomAxis(), FParent->TopAxis()) : nullptr;
+}
+
+TChartAxis* TTeeCustomToolSeries::GetVertAxis() const {
+    if (FSeries) return FSeries->GetVertAxis();
+    return FParent ? AxisInUse(FParent, FParent->LeftAxis(), FParent->RightAxis()) : nullptr;
+}
 
 // ---- axis tool -----------------------------------------------------------------------------------
 
