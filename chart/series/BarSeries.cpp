@@ -579,6 +579,116 @@ void TCustomBarSeries::DrawValue(int ValueIndex) {
     if (blend) canvas->EndBlending(blend);
 }
 
+void TCustomBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
+    TCanvas3D* canvas = FParent->Canvas();
+    SetPenBrushBar(NormalBarColor, BarIndex);
+    const TBarStyle style = GetBarStyle(BarIndex);
+    // The shapes are drawn in (base, value) coordinates: across the bar, and along its value.
+    const bool vertical = FYMandatory;
+    auto P = [vertical](int Base, int Value) { return vertical ? Point(Base, Value) : Point(Value, Base); };
+    auto R = [vertical](int Base0, int Value0, int Base1, int Value1) {
+        return vertical ? Rect(Base0, Value0, Base1, Value1) : Rect(Value0, Base0, Value1, Base1);
+    };
+    const int lo = vertical ? FBarBounds.Left : FBarBounds.Top,
+              hi = vertical ? FBarBounds.Right : FBarBounds.Bottom;
+    const int v0 = vertical ? FBarBounds.Top : FBarBounds.Left,
+              v1 = vertical ? FBarBounds.Bottom : FBarBounds.Right;
+    const int mid = (lo + hi) / 2, valueMid = (StartPos + EndPos) / 2;
+    // The end the shape points to: the top of a vertical bar, the right end of a horizontal one.
+    const int tip = vertical ? StartPos : EndPos, tail = vertical ? EndPos : StartPos;
+    const std::array<TPoint, 4> diamond = {P(mid, StartPos), P(hi, valueMid), P(mid, EndPos),
+                                           P(lo, valueMid)};
+    const TRect bar = R(lo, StartPos, hi, EndPos), reversed = R(lo, EndPos, hi, StartPos),
+                whole = R(lo, v0, hi, v1);
+    auto arrow = [&](int From, int To) {
+        canvas->Arrow(true, P(mid, From), P(mid, To), hi - lo, (hi - lo) / 2, MiddleZ);
+    };
+    if (FParent->View3D()) {
+        switch (style) {
+        case bsPyramid:
+            canvas->Pyramid(vertical, bar.Left, bar.Top, bar.Right, bar.Bottom, StartZ, EndZ, FDark3D);
+            break;
+        case bsInvPyramid:
+            canvas->Pyramid(vertical, reversed.Left, reversed.Top, reversed.Right, reversed.Bottom, StartZ,
+                            EndZ, FDark3D);
+            break;
+        case bsCilinder:
+            canvas->Cylinder(vertical, whole.Left, whole.Top, whole.Right, whole.Bottom, StartZ, EndZ,
+                             FDark3D);
+            break;
+        case bsEllipse:
+            canvas->EllipseWithZ(FBarBounds, MiddleZ);
+            break;
+        case bsArrow:
+            arrow(tail, tip);
+            break;
+        case bsInvArrow:
+            arrow(tip, tail);
+            break;
+        case bsCone:
+            canvas->Cone(vertical, bar.Left, bar.Top, bar.Right, bar.Bottom, StartZ, EndZ, FDark3D,
+                         FConePercent);
+            break;
+        case bsInvCone:
+            canvas->Cone(vertical, reversed.Left, reversed.Top, reversed.Right, reversed.Bottom, StartZ, EndZ,
+                         FDark3D, FConePercent);
+            break;
+        case bsSlantCube: {
+            // A cylinder of four sides.
+            const int sides = TeeNumCylinderSides;
+            TeeNumCylinderSides = 4;
+            canvas->Cylinder(vertical, whole.Left, whole.Top, whole.Right, whole.Bottom, StartZ, EndZ,
+                             FDark3D);
+            TeeNumCylinderSides = sides;
+            break;
+        }
+        case bsDiamond:
+            canvas->PolygonWithZ(diamond, MiddleZ);
+            break;
+        default:
+            canvas->Cube(bar.Left, bar.Right, bar.Top, bar.Bottom, StartZ, EndZ, FDark3D);
+            break;
+        }
+    } else {
+        switch (style) {
+        case bsPyramid:
+        case bsCone: {
+            const std::array<TPoint, 3> p = {P(lo, tail), P(mid, tip), P(hi, tail)};
+            canvas->Polygon(p);
+            break;
+        }
+        case bsInvPyramid:
+        case bsInvCone: {
+            const std::array<TPoint, 3> p = {P(lo, tip), P(mid, tail), P(hi, tip)};
+            canvas->Polygon(p);
+            break;
+        }
+        case bsEllipse:
+            canvas->Ellipse(FBarBounds);
+            break;
+        case bsArrow:
+            arrow(tail, tip);
+            break;
+        case bsInvArrow:
+            arrow(tip, tail);
+            break;
+        case bsSlantCube:
+            BarRectangle(NormalBarColor, bar);
+            canvas->Line(P(mid, v0), P(mid, v1));
+            break;
+        case bsDiamond:
+            canvas->Polygon(diamond);
+            break;
+        default:
+            BarRectangle(NormalBarColor, bar);
+            break;
+        }
+    }
+    if (style == bsRectGradient) BarGradient(BarIndex, bar);
+    if (style == bsBevel) DrawBevel();
+    DrawTickLines(StartPos, EndPos, style);
+}
+
 void TCustomBarSeries::BarRectangle(TColor BarColor, int ALeft, int ATop, int ARight, int ABottom) {
     (void)BarColor;
     TCanvas3D* canvas = FParent->Canvas();
@@ -895,93 +1005,6 @@ bool TBarSeries::MoreSameZOrder() {
     return FMultiBar != mbSideAll && TCustomBarSeries::MoreSameZOrder();
 }
 
-void TBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
-    TCanvas3D* canvas = FParent->Canvas();
-    SetPenBrushBar(NormalBarColor, BarIndex);
-    const TBarStyle style = GetBarStyle(BarIndex);
-    const int l = FBarBounds.Left, r = FBarBounds.Right, mid = (l + r) / 2, midY = (StartPos + EndPos) / 2;
-    const std::array<TPoint, 4> diamond = {Point(mid, StartPos), Point(r, midY), Point(mid, EndPos),
-                                           Point(l, midY)};
-    if (FParent->View3D()) {
-        switch (style) {
-        case bsPyramid:
-            canvas->Pyramid(true, l, StartPos, r, EndPos, StartZ, EndZ, FDark3D);
-            break;
-        case bsInvPyramid:
-            canvas->Pyramid(true, l, EndPos, r, StartPos, StartZ, EndZ, FDark3D);
-            break;
-        case bsCilinder:
-            canvas->Cylinder(true, l, FBarBounds.Top, r, FBarBounds.Bottom, StartZ, EndZ, FDark3D);
-            break;
-        case bsEllipse:
-            canvas->EllipseWithZ(FBarBounds, MiddleZ);
-            break;
-        case bsArrow:
-            canvas->Arrow(true, Point(mid, EndPos), Point(mid, StartPos), r - l, (r - l) / 2, MiddleZ);
-            break;
-        case bsInvArrow:
-            canvas->Arrow(true, Point(mid, StartPos), Point(mid, EndPos), r - l, (r - l) / 2, MiddleZ);
-            break;
-        case bsCone:
-            canvas->Cone(true, l, StartPos, r, EndPos, StartZ, EndZ, FDark3D, FConePercent);
-            break;
-        case bsInvCone:
-            canvas->Cone(true, l, EndPos, r, StartPos, StartZ, EndZ, FDark3D, FConePercent);
-            break;
-        case bsSlantCube: {
-            const int sides = TeeNumCylinderSides;
-            TeeNumCylinderSides = 4;
-            canvas->Cylinder(true, l, FBarBounds.Top, r, FBarBounds.Bottom, StartZ, EndZ, FDark3D);
-            TeeNumCylinderSides = sides;
-            break;
-        }
-        case bsDiamond:
-            canvas->PolygonWithZ(diamond, MiddleZ);
-            break;
-        default:
-            canvas->Cube(l, r, StartPos, EndPos, StartZ, EndZ, FDark3D);
-            break;
-        }
-    } else {
-        switch (style) {
-        case bsPyramid:
-        case bsCone: {
-            const std::array<TPoint, 3> p = {Point(l, EndPos), Point(mid, StartPos), Point(r, EndPos)};
-            canvas->Polygon(p);
-            break;
-        }
-        case bsInvPyramid:
-        case bsInvCone: {
-            const std::array<TPoint, 3> p = {Point(l, StartPos), Point(mid, EndPos), Point(r, StartPos)};
-            canvas->Polygon(p);
-            break;
-        }
-        case bsEllipse:
-            canvas->Ellipse(FBarBounds);
-            break;
-        case bsArrow:
-            canvas->Arrow(true, Point(mid, EndPos), Point(mid, StartPos), r - l, (r - l) / 2, MiddleZ);
-            break;
-        case bsInvArrow:
-            canvas->Arrow(true, Point(mid, StartPos), Point(mid, EndPos), r - l, (r - l) / 2, MiddleZ);
-            break;
-        case bsSlantCube:
-            BarRectangle(NormalBarColor, l, StartPos, r, EndPos);
-            canvas->Line(mid, FBarBounds.Top, mid, FBarBounds.Bottom);
-            break;
-        case bsDiamond:
-            canvas->Polygon(diamond);
-            break;
-        default:
-            BarRectangle(NormalBarColor, l, StartPos, r, EndPos);
-            break;
-        }
-    }
-    if (style == bsRectGradient) BarGradient(BarIndex, Rect(l, StartPos, r, EndPos));
-    if (style == bsBevel) DrawBevel();
-    DrawTickLines(StartPos, EndPos, style);
-}
-
 void TBarSeries::DrawTickLine(int Pos, TBarStyle BarStyle) {
     TCanvas3D* canvas = FParent->Canvas();
     const int l = FBarBounds.Left, r = FBarBounds.Right, t = FBarBounds.Top, b = FBarBounds.Bottom;
@@ -1188,93 +1211,6 @@ bool THorizBarSeries::DrawSeriesForward(int ValueIndex) {
     default:
         return !FGetHorizAxis->Inverted();
     }
-}
-
-void THorizBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
-    TCanvas3D* canvas = FParent->Canvas();
-    SetPenBrushBar(NormalBarColor, BarIndex);
-    const TBarStyle style = GetBarStyle(BarIndex);
-    const int t = FBarBounds.Top, b = FBarBounds.Bottom, mid = (t + b) / 2, midX = (StartPos + EndPos) / 2;
-    const std::array<TPoint, 4> diamond = {Point(StartPos, mid), Point(midX, t), Point(EndPos, mid),
-                                           Point(midX, b)};
-    if (FParent->View3D()) {
-        switch (style) {
-        case bsPyramid:
-            canvas->Pyramid(false, StartPos, t, EndPos, b, StartZ, EndZ, FDark3D);
-            break;
-        case bsInvPyramid:
-            canvas->Pyramid(false, EndPos, t, StartPos, b, StartZ, EndZ, FDark3D);
-            break;
-        case bsCilinder:
-            canvas->Cylinder(false, FBarBounds.Left, t, FBarBounds.Right, b, StartZ, EndZ, FDark3D);
-            break;
-        case bsEllipse:
-            canvas->EllipseWithZ(FBarBounds, MiddleZ);
-            break;
-        case bsArrow:
-            canvas->Arrow(true, Point(StartPos, mid), Point(EndPos, mid), b - t, (b - t) / 2, MiddleZ);
-            break;
-        case bsInvArrow:
-            canvas->Arrow(true, Point(EndPos, mid), Point(StartPos, mid), b - t, (b - t) / 2, MiddleZ);
-            break;
-        case bsCone:
-            canvas->Cone(false, StartPos, t, EndPos, b, StartZ, EndZ, FDark3D, FConePercent);
-            break;
-        case bsInvCone:
-            canvas->Cone(false, EndPos, t, StartPos, b, StartZ, EndZ, FDark3D, FConePercent);
-            break;
-        case bsSlantCube: {
-            const int sides = TeeNumCylinderSides;
-            TeeNumCylinderSides = 4;
-            canvas->Cylinder(false, FBarBounds.Left, t, FBarBounds.Right, b, StartZ, EndZ, FDark3D);
-            TeeNumCylinderSides = sides;
-            break;
-        }
-        case bsDiamond:
-            canvas->PolygonWithZ(diamond, MiddleZ);
-            break;
-        default:
-            canvas->Cube(StartPos, EndPos, t, b, StartZ, EndZ, FDark3D);
-            break;
-        }
-    } else {
-        switch (style) {
-        case bsPyramid:
-        case bsCone: {
-            const std::array<TPoint, 3> p = {Point(StartPos, t), Point(EndPos, mid), Point(StartPos, b)};
-            canvas->Polygon(p);
-            break;
-        }
-        case bsInvPyramid:
-        case bsInvCone: {
-            const std::array<TPoint, 3> p = {Point(EndPos, t), Point(StartPos, mid), Point(EndPos, b)};
-            canvas->Polygon(p);
-            break;
-        }
-        case bsEllipse:
-            canvas->Ellipse(FBarBounds);
-            break;
-        case bsArrow:
-            canvas->Arrow(true, Point(StartPos, mid), Point(EndPos, mid), b - t, (b - t) / 2, MiddleZ);
-            break;
-        case bsInvArrow:
-            canvas->Arrow(true, Point(EndPos, mid), Point(StartPos, mid), b - t, (b - t) / 2, MiddleZ);
-            break;
-        case bsSlantCube:
-            BarRectangle(NormalBarColor, StartPos, t, EndPos, b);
-            canvas->Line(FBarBounds.Left, mid, FBarBounds.Right, mid);
-            break;
-        case bsDiamond:
-            canvas->Polygon(diamond);
-            break;
-        default:
-            BarRectangle(NormalBarColor, StartPos, t, EndPos, b);
-            break;
-        }
-    }
-    if (style == bsRectGradient) BarGradient(BarIndex, Rect(StartPos, t, EndPos, b));
-    if (style == bsBevel) DrawBevel();
-    DrawTickLines(StartPos, EndPos, style);
 }
 
 void THorizBarSeries::DrawTickLine(int Pos, TBarStyle BarStyle) {

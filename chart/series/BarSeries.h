@@ -78,7 +78,8 @@ public:
     virtual bool InternalClicked(int ValueIndex, const TPoint& P);
     virtual bool SubGalleryStack() { return true; }
     virtual TRect CalcBarBounds(int ValueIndex) = 0;
-    virtual void DrawBar(int BarIndex, int StartPos, int EndPos) = 0;
+    // The bar's shape between StartPos and EndPos on the value axis, in its style.
+    virtual void DrawBar(int BarIndex, int StartPos, int EndPos);
     // Where the bar of ValueIndex starts in value units: the sum of the bars below it when
     // stacked (SumAll: of every series of its group, this one included), else YOrigin.
     virtual double PointOrigin(int ValueIndex, bool SumAll);
@@ -241,7 +242,6 @@ public:
     int InternalCalcMarkLength(int ValueIndex) override;
     bool InternalClicked(int ValueIndex, const TPoint& P) override;
     TRect CalcBarBounds(int ValueIndex) override;
-    void DrawBar(int BarIndex, int StartPos, int EndPos) override;
     void DrawTickLine(int Pos, TBarStyle BarStyle) override;
     int GetOriginPos(int ValueIndex) override;
 
@@ -272,7 +272,6 @@ public:
     int InternalCalcMarkLength(int ValueIndex) override;
     bool InternalClicked(int ValueIndex, const TPoint& P) override;
     TRect CalcBarBounds(int ValueIndex) override;
-    void DrawBar(int BarIndex, int StartPos, int EndPos) override;
     void DrawTickLine(int Pos, TBarStyle BarStyle) override;
     int GetOriginPos(int ValueIndex) override;
 
