@@ -49,6 +49,14 @@ template <class S> void publishShape(TPublisher<S>& P, TColor DefaultColor) {
     P.Property("Transparent", &S::Transparent, &S::SetTransparent).Stored(&S::IsTransparentStored);
 }
 
+// The setter of an owned part made on first use: null frees it, a value is copied into it.
+template <class T, class G> void assignOwned(T*& Field, T* Value, G Get) {
+    if (!Value)
+        FreeAndNil(Field);
+    else if (Value != Field)
+        Get()->Assign(Value);
+}
+
 // Rectangles that share at least one pixel (right and bottom exclusive).
 bool Overlap(const TRect& A, const TRect& B) {
     return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
@@ -308,10 +316,7 @@ TMarksCallout* TSeriesMarks::Callout() {
 }
 
 void TSeriesMarks::SetCallout(TMarksCallout* Value) {
-    if (!Value)
-        FreeAndNil(FCallout);
-    else if (Value != FCallout)
-        Callout()->Assign(Value);
+    assignOwned(FCallout, Value, [this] { return Callout(); });
 }
 
 TSeriesMarksSymbol* TSeriesMarks::Symbol() {
@@ -320,10 +325,7 @@ TSeriesMarksSymbol* TSeriesMarks::Symbol() {
 }
 
 void TSeriesMarks::SetSymbol(TSeriesMarksSymbol* Value) {
-    if (!Value)
-        FreeAndNil(FSymbol);
-    else if (Value != FSymbol)
-        Symbol()->Assign(Value);
+    assignOwned(FSymbol, Value, [this] { return Symbol(); });
 }
 
 TWhitePen* TSeriesMarks::Arrow() {

@@ -57,10 +57,7 @@ void At(TSeriesMarkPosition& p, int Left, int Top, int Width, int Height) {
 struct ChartMarks : ::testing::Test {
     ChartMarks() {
         canvas = new TTextCanvas();
-        chart.SetInternalCanvas(canvas);
-        target.SetSize(400, 300);
-        canvas->SetUseBuffer(false);
-        canvas->InitWindow(target.Canvas(), nullptr, clWhite, false, TRect{0, 0, 400, 300});
+        DrawInto(canvas, target, 400, 300, &chart);
         chart.AddSeries(&series);
         marks = series.Marks();
         marks->Margins()->SetUnits(maPixels);
@@ -140,6 +137,25 @@ TEST_F(ChartMarks, TextLinesAlignedInsideTheMargins) {
         EXPECT_EQ(canvas->texts[k].y, cy);
         EXPECT_EQ(canvas->texts[k].angle, 90);
     }
+}
+
+TEST_F(ChartMarks, DrawnMarkRecordsItsPlaceAndHitsThere) {
+    series.Add(5);
+    series.Add(7);
+    marks->SetVisible(true);
+    marks->SetStyle(smsValue);
+    marks->SetDrawEvery(2);
+    TSeriesMarkPosition p;
+    series.CalculateMarkPosition(marks, series.GetMarkText(0), 100, 80, &p);
+    series.DrawMark(0, series.GetMarkText(0), &p);
+    ASSERT_FALSE(canvas->texts.empty());
+    EXPECT_EQ(canvas->texts[0].text, "5");
+    const TSeriesMarkPosition* stored = marks->Positions()->Get(0);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->LeftTop, p.LeftTop);
+    EXPECT_FALSE(stored->Custom);
+    EXPECT_EQ(marks->Clicked(100, 80), 0);
+    EXPECT_EQ(marks->Clicked(100, 82), -1);
 }
 
 TEST_F(ChartMarks, TextWidthIsTheWidestLine) {
@@ -343,7 +359,7 @@ TEST(Marks, DamagedItemsBlocksRaiseTheReadError) {
         TMarksHolder h(nullptr);
         const QByteArray text =
             QByteArray("object Holder: TMarksHolder\n  Marks.Items = {") + hex + "}\nend\n";
-        EXPECT_ANY_THROW(readText(text, &h)) << hex;
+        EXPECT_THROW(readText(text, &h), EReadError) << hex;
         EXPECT_LE(h.Marks()->Items()->Count(), 2) << hex;
     }
 }

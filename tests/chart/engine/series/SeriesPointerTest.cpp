@@ -76,9 +76,7 @@ using Shapes = std::vector<std::pair<std::string, std::vector<TPoint>>>;
 
 struct PointerFixture : ::testing::Test {
     PointerFixture() {
-        target.SetSize(200, 100);
-        rec.SetUseBuffer(false);
-        rec.InitWindow(target.Canvas(), nullptr, clWhite, false, TRect{0, 0, 200, 100});
+        DrawInto(&rec, target, 200, 100);
         series.StartZ = 10;
         series.MiddleZ = 15;
         series.EndZ = 20;
@@ -353,10 +351,7 @@ TEST(SeriesPointer, CalloutDefaults) {
 struct CalloutFixture : ::testing::Test {
     CalloutFixture() {
         rec = new TPointerCanvas();
-        chart.SetInternalCanvas(rec);
-        target.SetSize(200, 100);
-        rec->SetUseBuffer(false);
-        rec->InitWindow(target.Canvas(), nullptr, clWhite, false, TRect{0, 0, 200, 100});
+        DrawInto(rec, target, 200, 100, &chart);
         chart.SetColor(clWhite);
         chart.AddSeries(&series);
         callout = new TMarksCallout(&series);

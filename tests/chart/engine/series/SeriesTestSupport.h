@@ -3,14 +3,25 @@
 #pragma once
 
 #include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/canvas/TeeCanvas3D.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/series/ChartSeries.h"
+#include "platform/graphics/Bitmap.h"
 
 #include <vector>
 
 // The values of a list, in order.
 inline std::vector<double> Values(const TChartValueList* List) {
     return std::vector<double>(List->Data(), List->Data() + List->Count());
+}
+
+// Canvas draws into Target, W x H pixels on white, unbuffered; with a chart it becomes the
+// chart's canvas first.
+inline void DrawInto(TTeeCanvas3D* Canvas, TBitmap& Target, int W, int H, TCustomTeePanel* Chart = nullptr) {
+    if (Chart) Chart->SetInternalCanvas(Canvas);
+    Target.SetSize(W, H);
+    Canvas->SetUseBuffer(false);
+    Canvas->InitWindow(Target.Canvas(), nullptr, clWhite, false, TRect{0, 0, W, H});
 }
 
 class TSeriesTestChart : public TCustomAxisPanel {
