@@ -18,6 +18,9 @@ ORVO_IMPLEMENT_CLASS(TTeeToolTypes, TObject)
 ORVO_IMPLEMENT_CLASS(TColorPalettes, TStringList)
 ORVO_IMPLEMENT_CLASS(TChartTheme, TPersistent)
 
+TClass TeePageNumToolClass = nullptr;
+TClass TeeAntiAliasCanvas = nullptr;
+
 // ---- palettes -----------------------------------------------------------------------------------
 
 const std::array<TColor, 22> ExcelPalette = {

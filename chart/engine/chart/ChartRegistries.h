@@ -126,6 +126,17 @@ public:
 TColorPalettes* ColorPalettes();
 TTeeSeriesTypes* TeeSeriesTypesList();
 TTeeToolTypes* TeeToolTypesList();
+inline TTeeSeriesTypes* TeeSeriesTypes() {
+    return TeeSeriesTypesList();
+}
+inline TTeeToolTypes* TeeToolTypes() {
+    return TeeToolTypesList();
+}
+
+// A page-number tool class, when a unit registers one (none does here).
+extern TClass TeePageNumToolClass;
+// The anti-aliasing canvas class, set and cleared by the anti-alias tool.
+extern TClass TeeAntiAliasCanvas;
 
 // ---- registration ----------------------------------------------------------------------------
 

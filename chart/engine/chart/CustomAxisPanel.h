@@ -174,6 +174,8 @@ public:
     // Clamped to 1 .. Count; a change repaints and broadcasts the change.
     void SetCurrent(int Value);
     int MaxPointsPerPage() const { return FPointsPerPage; }
+    int PointsPerPage() const { return FPointsPerPage; }
+    void SetPointsPerPage(int Value) { SetMaxPointsPerPage(Value); }
     // Raises ChartException for a negative value.
     void SetMaxPointsPerPage(int Value);
     bool ScaleLastPage() const { return FScaleLastPage; }
