@@ -3,8 +3,8 @@
 #include "chart/tools/DragPointTool.h"
 
 #include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/chart/ChartRegistries.h"
 #include "chart/engine/texts/TeeConst.h"
-#include "platform/classes/ClassRegistry.h"
 
 ORVO_IMPLEMENT_ENUM_TYPE(TDragPointStyle, "dsX", "dsY", "dsBoth")
 ORVO_IMPLEMENT_EVENT_TYPE(TDragPointToolEvent)
@@ -19,7 +19,8 @@ ORVO_PUBLISHED(TDragPointTool) {
 
 namespace {
 const bool registered = [] {
-    RegisterClass(TDragPointTool::StaticClass());
+    // The tool gallery offers it, and chart files can hold it.
+    RegisterTeeTools({TDragPointTool::StaticClass()});
     return true;
 }();
 } // namespace

@@ -4,6 +4,7 @@
 #include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/chart/Chart.h"
+#include "chart/engine/chart/ChartRegistries.h"
 #include "chart/series/LineSeries.h"
 #include "chart/tools/CursorTool.h"
 #include "chart/tools/DragPointTool.h"
@@ -129,6 +130,20 @@ TEST_F(LineToolsTest, DragOnAnAxisWithoutRangeWidensItFirst) {
     DragAxisValue(left, 50);
     EXPECT_FALSE(left->AutomaticMaximum());
     EXPECT_DOUBLE_EQ(left->Maximum(), before + 0.1 * MinAxisIncrement);
+}
+
+TEST(LineTools, DescriptionsAndRegistration) {
+    TDragPointTool drag(nullptr);
+    EXPECT_EQ(drag.Description(), "Drag Point");
+    EXPECT_EQ(drag.LongDescription(), "Moves a Series point when dragging it with mouse.");
+    EXPECT_EQ(drag.GetEditorClass(), "TDragPointToolEdit");
+    EXPECT_GE(TeeToolTypesList()->IndexOf(TDragPointTool::StaticClass()), 0);
+    TCursorTool cursor(nullptr);
+    EXPECT_EQ(cursor.Description(), "Cursor");
+    EXPECT_EQ(cursor.LongDescription(), "Displays draggable Cursor lines on top of Series.");
+    EXPECT_FALSE(cursor.Placed()); // no chart: nothing to place it on
+    cursor.SetXValue(3);
+    EXPECT_EQ(cursor.XValue(), 3);
 }
 
 // ---- cursor tool ---------------------------------------------------------------------------
