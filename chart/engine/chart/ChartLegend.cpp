@@ -406,6 +406,14 @@ void TCustomChartLegend::SetVertSpacing(int Value) {
 
 // ---- TCustomChartLegend: what is listed ------------------------------------------------------
 
+namespace {
+// The chart's series group at Index, or null outside the collection.
+TSeriesGroup* GroupAt(TCustomChart* Chart, int Index) {
+    TSeriesGroups* groups = Chart->SeriesGroups();
+    return Index >= 0 && Index < groups->Count() ? groups->Get(Index) : nullptr;
+}
+} // namespace
+
 TLegendStyle TCustomChartLegend::CalcLegendStyle() {
     if (FLegendStyle != lsAuto)
         InternalLegendStyle = FLegendStyle;
@@ -466,8 +474,10 @@ int TCustomChartLegend::CountItems() {
         if (s && s->ShowInLegend()) n = s->CountLegendItems();
         break;
     }
+    case lsSeriesGroups:
+        n = chart->SeriesGroups()->Count();
+        break;
     default:
-        // The chart has no series groups.
         return 0;
     }
     return std::max(0, n - IFirst);
@@ -491,6 +501,10 @@ String TCustomChartLegend::FormattedLegend(int Index) {
     case lsLastValues: {
         TChartSeries* s = LegendSeriesAt(Index);
         return s ? chart->FormattedValueLegend(s, s->CountLegendItems() - 1) : String();
+    }
+    case lsSeriesGroups: {
+        TSeriesGroup* group = GroupAt(chart, Index);
+        return group ? group->Name() : String();
     }
     default:
         return String();
@@ -889,6 +903,11 @@ void TCustomChartLegend::DrawItem(int Position, int Index) {
         } else if (IColorWidth > 0) {
             FSymbol->Draw(clWhite, r);
         }
+    } else if (style == lsSeriesGroups) {
+        TSeriesGroup* group = GroupAt(chart, Index);
+        if (group && vcl)
+            TeeDrawCheckBox(checkX, checkY, vcl, group->Active() != gaNo, Color(),
+                            FCheckBoxesStyle == cbsCheck);
     } else if (style == lsValues) {
         if (FSymbol->OnDraw) {
             FSymbol->OnDraw(FSymbol, legendSeries, Index, r);
@@ -957,7 +976,20 @@ int TCustomChartLegend::Clicked(int X, int Y) {
 bool TCustomChartLegend::DoMouseDown(int, int, int Index) {
     if (!HasCheckBoxes() || Index == -1) return false;
     TCustomChart* chart = Chart();
-    if (InternalLegendStyle == lsSeriesGroups || !chart) return true;
+    if (!chart) return true;
+    if (InternalLegendStyle == lsSeriesGroups) {
+        TSeriesGroups* groups = chart->SeriesGroups();
+        TSeriesGroup* clicked = GroupAt(chart, Index);
+        if (!clicked) return true;
+        if (FCheckBoxesStyle == cbsCheck) {
+            clicked->SetActive(clicked->Active() == gaNo ? gaYes : gaNo);
+        } else {
+            for (int i = 0; i < groups->Count(); ++i)
+                if (groups->Get(i) != clicked) groups->Get(i)->SetActive(gaNo);
+            clicked->SetActive(gaYes);
+        }
+        return true;
+    }
     if (FCheckBoxesStyle == cbsCheck) {
         if (TChartSeries* s = LegendSeriesAt(Index)) s->SetActive(!s->Active());
     } else {

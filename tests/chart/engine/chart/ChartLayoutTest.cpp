@@ -391,6 +391,31 @@ TEST(ChartLegend, RadioCheckBoxesLeaveOneSeriesActive) {
     EXPECT_EQ(legend->TotalLegendItems(), 3);
 }
 
+TEST(ChartLegend, SeriesGroupsAreListedAndSwitchedByTheirCheckBoxes) {
+    TLayoutChart chart;
+    TTestBoxSeries* a = chart.AddBoxSeries({1, 2}, QStringLiteral("A"));
+    TTestBoxSeries* b = chart.AddBoxSeries({2, 1}, QStringLiteral("B"));
+    TSeriesGroup* first = chart.SeriesList()->AddGroup(QStringLiteral("Inputs"));
+    first->Series()->Add(a);
+    TSeriesGroup* second = chart.SeriesList()->AddGroup(QStringLiteral("Outputs"));
+    second->Series()->Add(b);
+    TChartLegend* legend = chart.Legend();
+    legend->SetLegendStyle(lsSeriesGroups);
+    legend->SetCheckBoxes(true);
+    chart.Paint();
+    EXPECT_EQ(legend->TotalLegendItems(), 2);
+    EXPECT_EQ(chart.FormattedLegend(1), QStringLiteral("Outputs"));
+    EXPECT_TRUE(legend->DoMouseDown(0, 0, 0));
+    EXPECT_FALSE(a->Active());
+    EXPECT_TRUE(b->Active());
+    legend->SetCheckBoxesStyle(cbsRadio);
+    EXPECT_TRUE(legend->DoMouseDown(0, 0, 0));
+    EXPECT_TRUE(a->Active());
+    EXPECT_FALSE(b->Active());
+    EXPECT_TRUE(legend->DoMouseDown(0, 0, 7)) << "an index past the groups changes nothing";
+    EXPECT_TRUE(a->Active());
+}
+
 TEST(ChartLegend, FirstValueIsCheckedAndKeptOnAPagedChart) {
     TLayoutChart chart;
     TTestBoxSeries* s = chart.AddBoxSeries({});
