@@ -61,7 +61,19 @@ using TManagedObjects = QMap<QDBusObjectPath, TInterfaces>;
 std::atomic<IBluetoothLookup*> g_lookup{nullptr};
 
 TBlueZLookup& SystemLookup() {
-    static TBlueZLookup lookup;
+    static TBlueZLookup lookup = [] {
+        TBlueZLookup l;
+        // ORVO_RFCOMM_PORTS: "address=port" pairs separated by ';', for terminals bound (or
+        // served) outside the kernel's list; a pair whose address is malformed is ignored.
+        for (const QString& pair :
+             qEnvironmentVariable("ORVO_RFCOMM_PORTS").split(u';', Qt::SkipEmptyParts)) {
+            const qsizetype eq = pair.indexOf(u'=');
+            if (eq <= 0 || eq + 1 >= pair.size()) continue;
+            const String address = NormalizeBluetoothAddress(pair.left(eq));
+            if (!address.isEmpty()) l.SetPortOverride(address, pair.mid(eq + 1));
+        }
+        return l;
+    }();
     return lookup;
 }
 

@@ -28,6 +28,8 @@ public:
 };
 
 // The lookup the device link uses; SetBluetoothLookup(nullptr) restores the system lookup.
+// The system lookup takes port overrides from the environment variable ORVO_RFCOMM_PORTS
+// ("001122AABBCC=/dev/pts/7;..."), read once on first use.
 // The caller keeps ownership of an installed lookup. Returns the previous one.
 IBluetoothLookup& BluetoothLookup();
 IBluetoothLookup* SetBluetoothLookup(IBluetoothLookup* lookup);

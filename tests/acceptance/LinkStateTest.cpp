@@ -1,0 +1,99 @@
+// What the curve editors do to the state of the link, over each transport: a map read that
+// fails at connect ("Read operation failed.", "Connection error", two clicks to recover) and
+// voltage reads that fail (three in a row end the link, a success in between keeps it).
+#include "tests/acceptance/AcceptanceHarness.h"
+
+#include "app/forms/ChipTuningForm.h"
+#include "controls/SBPro.h"
+#include "platform/controls/Application.h"
+#include "platform/graphics/Font.h"
+
+namespace acceptance {
+namespace {
+
+class LinkState : public TToolOverLink {
+protected:
+    void SetUp() override {
+        TToolOverLink::SetUp();
+        if (!ChipTuningParts().CreateEditor) GTEST_SKIP() << "the program has no curve editors";
+    }
+    static sim::FaultRule On(std::uint8_t command, const sim::FaultAction& action, int times = -1) {
+        sim::FaultRule rule;
+        rule.command = command;
+        rule.action = action;
+        rule.times = times;
+        return rule;
+    }
+    std::uint8_t ReadMapCommand() const { return GetParam() == Link::Usb ? 0x02 : 0x08; }
+};
+
+TEST_P(LinkState, AFailedMapReadAtConnectIsAConnectionErrorClearedByTwoClicks) {
+    sim::Box& box = Box();
+    sim::FaultAction refused;
+    refused.status = sim::StatusInvalidParameter;
+    box.AddFault(On(ReadMapCommand(), refused));
+    RunProgram([&] {
+        Tick();
+        ASSERT_TRUE(WaitUntil([&] { return State() != ConnectRequested; }));
+        ASSERT_TRUE(TickUntil([&] { return State() != Opened; }, 1000));
+        EXPECT_EQ(State(), ConnectionError);
+        Tick();
+        EXPECT_EQ(StatusText(), QStringLiteral("Connection error"));
+        EXPECT_EQ(StatusPanel()->Color(), clRed);
+        EXPECT_EQ(StatusPanel()->Font()->Color(), clYellow);
+        EXPECT_EQ(MessageTexts(), QStringList({"Read operation failed."}));
+        // It stays so: nothing reconnects by itself, nothing more is read.
+        box.ClearLog();
+        for (int i = 0; i < 10; ++i)
+            Tick();
+        EXPECT_EQ(State(), ConnectionError);
+        EXPECT_EQ(box.Requests().size(), 0u);
+        // Disconnect, then connect again.
+        box.ClearFaults();
+        ClickStatusPanel();
+        Tick();
+        EXPECT_EQ(State(), Disconnected);
+        ClickStatusPanel();
+        Tick();
+        ASSERT_TRUE(WaitUntil([&] { return State() != ConnectRequested; }));
+        EXPECT_TRUE(TickUntil([&] { return StatusText() == QStringLiteral("Connected"); }, 1000));
+        EXPECT_EQ(MessageTexts().size(), 1);
+    });
+}
+
+TEST_P(LinkState, ThreeFailedVoltageReadsInARowEndTheLink) {
+    sim::Box& box = Box();
+    RunProgram([&] {
+        Tick();
+        ASSERT_TRUE(ConnectAndPoll());
+        if (GetParam() == Link::Usb) {
+            // Each editor reads every 50 ms: two failures each, then a success, keep the link.
+            sim::FaultAction silent;
+            silent.noReply = true;
+            box.AddFault(On(0x03, silent, 4));
+            for (int i = 0; i < 4; ++i)
+                Tick(50);
+            EXPECT_EQ(State(), Connected);
+            box.AddFault(On(0x03, silent, 4));
+            for (int i = 0; i < 4; ++i)
+                Tick(50);
+            EXPECT_EQ(State(), Connected);
+        }
+        sim::FaultAction silent;
+        silent.noReply = true;
+        box.AddFault(On(0x03, silent));
+        ASSERT_TRUE(TickUntil([&] { return State() == Disconnected; }, 15000));
+        Tick();
+        EXPECT_EQ(StatusText(), QStringLiteral("No connection"));
+        // Not reconnected by itself.
+        box.ClearFaults();
+        for (int i = 0; i < 10; ++i)
+            Tick();
+        EXPECT_EQ(State(), Disconnected);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkState, ::testing::Values(Link::Usb, Link::Bluetooth), LinkName);
+
+} // namespace
+} // namespace acceptance
