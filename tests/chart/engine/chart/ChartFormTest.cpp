@@ -1,6 +1,7 @@
 // A chart read from a text form resource: it draws the same pixels as the same chart built
 // in code, and its published properties go back to the same text, defaults left out.
 #include "LayoutTestSupport.h"
+#include "ToolTestSupport.h"
 
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeGradient.h"
@@ -35,24 +36,11 @@ ORVO_PUBLISHED(TChartTestForm) {
 namespace {
 
 QByteArray toText(TComponent* Root) {
-    TMemoryStream bin, out;
-    {
-        TWriter w(&bin);
-        w.WriteRootComponent(Root);
-    }
-    bin.SetPosition(0);
-    ObjectBinaryToText(&bin, &out);
-    return QByteArray(static_cast<const char*>(out.Memory()), qsizetype(out.Size()));
+    return ComponentToText(Root);
 }
 
 void fromText(const QByteArray& Text, TComponent* Root) {
-    TMemoryStream in, bin;
-    in.WriteBuffer(Text.constData(), int(Text.size()));
-    in.SetPosition(0);
-    ObjectTextToBinary(&in, &bin);
-    bin.SetPosition(0);
-    TReader r(&bin);
-    r.ReadRootComponent(Root);
+    ComponentFromText(Text, Root);
 }
 
 struct FreeForm {
