@@ -91,19 +91,27 @@ CVoltageChannel::CVoltageChannel(int channelNumber, ICurveSeries* series)
 
 CVoltageChannel::~CVoltageChannel() = default;
 
+void CVoltageChannel::ShowPressure() {}
+
+void CVoltageChannel::SetPressureVoltage(double) {}
+
 bool CVoltageChannel::DisplayPoints(const CurvePoints& codes) {
     if (codes.size() < std::size_t(CurveLength)) return false;
-    series->Clear();
     selection.clear();
+    DrawCurve(*series, codes);
+    return true;
+}
+
+void CVoltageChannel::DrawCurve(ICurveSeries& series, const CurvePoints& codes) {
+    series.Clear();
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (codes[i] == CurveNoPoint) continue;
         const double x = IndexToVolt(int(i));
         const double y = CodeToVolt(codes[i]) - x;
-        series->AddXY(x, y);
+        series.AddXY(x, y);
     }
-    series->RefreshSeries();
-    series->Repaint();
-    return true;
+    series.RefreshSeries();
+    series.Repaint();
 }
 
 void CVoltageChannel::ResetPoints() {

@@ -113,9 +113,16 @@ public:
 
     bool DisplayPoints(const CurvePoints& codes) override;
     void ResetPoints() override;
+    // Puts the points of a curve on a series: (input, output - input) for every entry but
+    // CurveNoPoint, then refreshes and repaints it.
+    static void DrawCurve(ICurveSeries& series, const CurvePoints& codes);
     // A circle of radius 6 around each point: red pen of width 2, filled yellow when the
     // point is selected, else red.
     void DrawMarkers() override;
+    // Shows the channel's pressure window (not modal); nothing while it has none.
+    void ShowPressure();
+    // Hands a live input voltage to the pressure window; nothing while it has none.
+    void SetPressureVoltage(double volts);
 
     ICurveSeries* series;
     // The channel's pressure window. Not built yet: it stays null until the pressure window

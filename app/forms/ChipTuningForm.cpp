@@ -1,6 +1,7 @@
 #include "app/forms/ChipTuningForm.h"
 
 #include "app/DLLVersion.h"
+#include "app/forms/FrameChart.h"
 #include "app/forms/FrameTools.h"
 #include "controls/SBPro.h"
 #include "controls/XcThread.h"
@@ -19,7 +20,13 @@ TChipTuningForm* ChipTuningForm = nullptr;
 
 TChipTuningParts& ChipTuningParts() {
     static TChipTuningParts parts{[] { return new TOrvoTuningUsbDevice(); },
-                                  [] { return new TOrvoTuningBtDevice(); }, nullptr,
+                                  [] { return new TOrvoTuningBtDevice(); },
+                                  [](TChipTuningForm*, int channel) -> IChipTuningEditor* {
+                                      auto* editor = new TFrameChart(nullptr);
+                                      editor->AfterConstruction();
+                                      editor->ShowOnlyChannel(channel);
+                                      return editor;
+                                  },
                                   [](TChipTuningForm*) -> TControl* {
                                       auto* tools = new TFrameTools(nullptr);
                                       tools->AfterConstruction();
@@ -27,6 +34,17 @@ TChipTuningParts& ChipTuningParts() {
                                   }};
     return parts;
 }
+
+namespace {
+// An editor that is a component goes as components go (BeforeDestruction first).
+void FreeEditor(IChipTuningEditor*& Editor) {
+    if (auto* object = dynamic_cast<TObject*>(Editor))
+        FreeObject(object);
+    else
+        delete Editor;
+    Editor = nullptr;
+}
+} // namespace
 
 ORVO_IMPLEMENT_CLASS(TChipTuningForm, TForm)
 
@@ -56,8 +74,8 @@ TChipTuningForm::~TChipTuningForm() {
     // FormDestroy has normally run; a form whose creation failed still frees its devices.
     delete UsbDevice;
     delete BtDevice;
-    delete FrameChartLeft;
-    delete FrameChartRight;
+    FreeEditor(FrameChartLeft);
+    FreeEditor(FrameChartRight);
     if (ChipTuningForm == this) ChipTuningForm = nullptr;
 }
 
@@ -137,10 +155,11 @@ void TChipTuningForm::OnConnectionStatusTimer(TObject*) {
         SetStatusPanel(clRed, clBlack, "No connection", false);
         break;
     case Opened:
-        // Without curve editors there are no maps to read.
-        if (FrameChartLeft && !FrameChartLeft->ReadMapAllChannels(1))
+        // Without curve editors there are no maps to read. Each editor reads the map of its
+        // selected tab, the one its sends go to.
+        if (FrameChartLeft && !FrameChartLeft->ReadMapAllChannels(FrameChartLeft->ActiveMap()))
             ConnectionState = ConnectionError;
-        else if (FrameChartRight && !FrameChartRight->ReadMapAllChannels(1))
+        else if (FrameChartRight && !FrameChartRight->ReadMapAllChannels(FrameChartRight->ActiveMap()))
             ConnectionState = ConnectionError;
         else
             ConnectionState = Connected;
@@ -233,10 +252,8 @@ void TChipTuningForm::FormDestroy(TObject*) {
     delete BtDevice;
     BtDevice = nullptr;
     CurrentDevice = nullptr;
-    delete FrameChartLeft;
-    FrameChartLeft = nullptr;
-    delete FrameChartRight;
-    FrameChartRight = nullptr;
+    FreeEditor(FrameChartLeft);
+    FreeEditor(FrameChartRight);
 }
 
 String MainWindowCaption() {

@@ -37,12 +37,14 @@ public:
     virtual TControl* Frame() = 0;
     // Reads map `map` of both channels from the current device; false when a read failed.
     virtual bool ReadMapAllChannels(int map) = 0;
+    // The map number of the editor's selected map tab, which a new link reads.
+    virtual int ActiveMap() { return 1; }
 };
 
-// What the window makes beside its form resource. The device makers default to the real
-// USB and Bluetooth devices and the tools maker to the tools column; the editor maker is empty
-// until the curve editor exists, and the window then has no editors (a new link has no maps to
-// read and counts as connected). Tests replace the devices with scripted ones.
+// What the window makes beside its form resource. The makers default to the real USB and
+// Bluetooth devices, the curve editor and the tools column; without an editor maker the window
+// has no editors (a new link has no maps to read and counts as connected). Tests replace the
+// devices with scripted ones.
 struct TChipTuningParts {
     std::function<TOrvoTuningDevice*()> CreateUsbDevice;
     std::function<TOrvoTuningDevice*()> CreateBtDevice;

@@ -4,6 +4,7 @@
 // the program starts is printed as "cold start" together with the resident memory then; the
 // benchmark repeats the window part warm. The window's timer stays still (a virtual clock),
 // so no device is opened.
+#include "app/ApplicationSettings.h"
 #include "app/forms/ChipTuningForm.h"
 #include "platform/controls/Application.h"
 #include "platform/win/Clock.h"
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
     TFakeClock still;
     TClockOverride clock(&still);
     QApplication app(argc, argv);
+    // The curve editors take their channels' pressure scaling from the settings.
+    TApplicationSettings settings;
+    ApplicationSettings = &settings;
     Application->Initialize();
     Application->SetTitle(QStringLiteral("ORVO Tuning"));
     const bool painted = showMainWindowUntilPainted(true);
@@ -76,5 +80,6 @@ int main(int argc, char** argv) {
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();
     ::benchmark::Shutdown();
+    ApplicationSettings = nullptr;
     return 0;
 }

@@ -1,0 +1,31 @@
+// TChipTuningChartGrid: the curve editor's point grid. It shows the points of the series of the
+// page shown (point number and correction) and hands the keys that edit points, and every
+// change of its selection, to the editor as posted window messages; it never inserts or
+// appends rows of its own.
+#pragma once
+
+#include "app/forms/FrameChartStandIns.h"
+#include "platform/controls/Messages.h"
+
+// Posted by the grid to its parent window (the curve editor).
+inline constexpr UINT WM_CHART_SELECT = WM_USER + 100; // wParam column, lParam row being selected
+inline constexpr UINT WM_CHART_UP = WM_USER + 101;     // wParam 1 with Shift: raise the selection
+inline constexpr UINT WM_CHART_DOWN = WM_USER + 102;   // wParam 1 with Shift: lower the selection
+inline constexpr UINT WM_CHART_DELETE = WM_USER + 103; // delete the selected points
+
+using TChartGridBase = TStandInChartGrid;
+
+class TChipTuningChartGrid : public TChartGridBase {
+    ORVO_CLASS(TChipTuningChartGrid, TChartGridBase)
+public:
+    explicit TChipTuningChartGrid(TComponent* AOwner);
+    // No owner: the parent control destroys it.
+    static TChipTuningChartGrid* CreateParented(TWinControl* ParentControl);
+
+    // The key handling that the editor's messages stand in for (also reached by tests).
+    void KeyDown(Word& Key, TShiftState Shift) override;
+
+protected:
+    // Tells the parent of every cell being selected, then the grid's own rule.
+    bool SelectCell(int ACol, int ARow) override;
+};
