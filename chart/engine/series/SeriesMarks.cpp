@@ -288,6 +288,8 @@ void TSeriesMarks::SetParent(TCustomTeePanel* Value) {
     inherited::SetParent(Value);
     if (FCallout) FCallout->SetParent(Value);
     if (FSymbol) FSymbol->SetParent(Value);
+    for (int i = 0; i < FItems->Count(); ++i)
+        if (TMarksItem* item = FItems->Get(i)) item->SetParent(Value);
 }
 
 void TSeriesMarks::Assign(TPersistent* Source) {

@@ -147,7 +147,7 @@ public:
     void Assign(TPersistent* Source) override;
     void InitShadow(TTeeShadow* AShadow) override;
     TClass GetGradientClass() const override;
-    // The shape's own panel, then the callout's and the symbol's when they exist.
+    // The shape's own panel, then the callout's, the symbol's and the items'.
     void SetParent(TCustomTeePanel* Value) override;
 
     // The item of point Index when one exists, else the marks themselves.

@@ -1,11 +1,28 @@
 // Series groups: names, the computed Active state and its setter, look-up, copying, and
 // the series stored by name.
 #include "chart/engine/series/SeriesGroups.h"
+#include "tests/chart/engine/StreamingSupport.h"
 #include "tests/chart/engine/series/SeriesTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Publishes the groups of a chart, as the chart does.
+class TGroupsHolder : public TComponent {
+    ORVO_CLASS(TGroupsHolder, TComponent)
+public:
+    explicit TGroupsHolder(TComponent* AOwner, TPersistent* Chart = nullptr)
+        : TComponent(AOwner), FGroups(Chart) {}
+    TSeriesGroups* Groups() { return &FGroups; }
+
+private:
+    TSeriesGroups FGroups;
+};
+ORVO_IMPLEMENT_CLASS(TGroupsHolder, TComponent)
+ORVO_PUBLISHED(TGroupsHolder) {
+    P.Property("Groups", &TGroupsHolder::Groups);
+}
 
 struct GroupsFixture : ::testing::Test {
     GroupsFixture() : groups(&chart) {
@@ -76,6 +93,28 @@ TEST_F(GroupsFixture, AssignCopiesNameAndTheListNotTheSeries) {
     EXPECT_EQ(copy->Series()->Get(0), &a);
     copy->Series()->Clear();
     EXPECT_EQ(g->Series()->Count(), 1);
+}
+
+TEST_F(GroupsFixture, SeriesAreStoredByNameAndFoundInTheChart) {
+    TGroupsHolder a1(nullptr, &chart);
+    a1.SetName("Holder");
+    TSeriesGroup* g = a1.Groups()->Add();
+    g->SetName("G");
+    g->Add(&a);
+    g->Add(&b);
+    a1.Groups()->Add(); // empty: no series stored
+    const QByteArray text = writeText(&a1);
+
+    TGroupsHolder a2(nullptr, &chart);
+    readText(text, &a2);
+    ASSERT_EQ(a2.Groups()->Count(), 2);
+    EXPECT_EQ(a2.Groups()->Get(0)->Name(), "G");
+    TCustomSeriesList* list = a2.Groups()->Get(0)->Series();
+    ASSERT_EQ(list->Count(), 2);
+    EXPECT_EQ(list->Get(0), &a);
+    EXPECT_EQ(list->Get(1), &b);
+    EXPECT_EQ(a2.Groups()->Get(1)->Series()->Count(), 0);
+    EXPECT_EQ(writeText(&a2), text);
 }
 
 } // namespace
