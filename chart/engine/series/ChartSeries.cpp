@@ -316,14 +316,11 @@ TChartSeries::TChartSeries(TComponent* AOwner) : TCustomChartSeries(AOwner) {
 TChartSeries::~TChartSeries() {
     FreeAndNil(FTeeFunction);
     // Stop taking data from the source series, and let the series fed from this one
-    // forget it, so that neither side keeps a pointer to a destroyed series.
-    for (int i = FDataSources->Count() - 1; i >= 0; --i) {
-        TComponent* source = FDataSources->Get(i);
-        if (auto* s = dynamic_cast<TChartSeries*>(source))
-            s->RemoveLinkedSeries(this);
-        else if (source)
-            source->RemoveFreeNotification(this);
-    }
+    // forget it, so that neither side keeps a pointer to a destroyed series. Source
+    // components keep their free-notification link: the component's destruction tells
+    // them this series is gone.
+    for (int i = FDataSources->Count() - 1; i >= 0; --i)
+        if (auto* s = dynamic_cast<TChartSeries*>(FDataSources->Get(i))) s->RemoveLinkedSeries(this);
     while (FLinkedSeries->Count() > 0) {
         TChartSeries* linked = FLinkedSeries->Get(FLinkedSeries->Count() - 1);
         FLinkedSeries->Delete(FLinkedSeries->Count() - 1);

@@ -1,5 +1,6 @@
-// Sample values and series copying: where generated points start and step (inside the
-// chart's other points when there are any), and a function moving with Assign.
+// Sample values, series copying and data-source links: where generated points start and
+// step (inside the chart's other points when there are any), a function moving with
+// Assign, and a source component told when its series dies.
 #include "chart/engine/series/TeeFunction.h"
 #include "platform/rtl/DateTime.h"
 #include "tests/chart/engine/series/SeriesTestSupport.h"
@@ -76,6 +77,27 @@ TEST(SampleValues, AssignMovesTheFunctionToASeriesWithout) {
     EXPECT_EQ(copy.FunctionType(), f);
     EXPECT_EQ(source.FunctionType(), nullptr);
     EXPECT_EQ(f->ParentSeries(), &copy);
+}
+
+// A data-source component that forgets its series when told it is gone.
+class TWatchingSource : public TComponent {
+public:
+    using TComponent::TComponent;
+    void Notification(TComponent* AComponent, TOperation Operation) override {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove && AComponent == Series) Series = nullptr;
+    }
+    TComponent* Series = nullptr;
+};
+
+TEST(DataSources, ASourceComponentHearsThatItsSeriesDied) {
+    TComponent formA(nullptr), formB(nullptr);
+    auto* source = new TWatchingSource(&formA);
+    auto* s = new TChartSeries(&formB);
+    s->InternalAddDataSource(source);
+    source->Series = s;
+    delete s;
+    EXPECT_EQ(source->Series, nullptr);
 }
 
 } // namespace
