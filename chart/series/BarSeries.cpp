@@ -11,6 +11,7 @@
 #include "chart/engine/panel/HitTests.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/series/SeriesMarks.h"
+#include "chart/engine/series/SeriesPointer.h"
 #include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/rtl/SysMath.h"
@@ -137,6 +138,8 @@ void TBarSeriesGradient::SetRelative(bool Value) {
 TCustomBarSeries::TCustomBarSeries(TComponent* AOwner) : TChartSeries(AOwner) {
     FGradient = new TBarSeriesGradient(changedEvent());
     FMarks->SetVisible(true);
+    FMarks->Callout()->DefaultLength = 20;
+    FMarks->Callout()->SetLength(20);
     FTickLines = new TChartHiddenPen(changedEvent());
     FShadow = new TTeeShadow(changedEvent());
     FShadow->DefaultColor = TColor(0x808080);
@@ -340,10 +343,14 @@ int TCustomBarSeries::InternalCalcMarkLength(int) {
     return 0;
 }
 
+int TCustomBarSeries::MarksCalloutDistance() const {
+    return FMarks->HasCallout() ? FMarks->Callout()->Distance() : 0;
+}
+
 int TCustomBarSeries::CalcMarkLength(int ValueIndex) {
     if (Count() == 0 || !FMarks->Visible() || !FParent) return 0;
     FParent->Canvas()->AssignFont(FMarks->Font());
-    int result = InternalCalcMarkLength(ValueIndex) + MarksCalloutLength;
+    int result = InternalCalcMarkLength(ValueIndex) + FMarks->ArrowLength();
     if (FMarks->Frame()->Visible()) result += 2 * FMarks->Frame()->Width();
     return result;
 }
@@ -1033,31 +1040,20 @@ void TBarSeries::DrawTickLine(int Pos, TBarStyle BarStyle) {
 }
 
 void TBarSeries::DrawMark(int ValueIndex, const String& St, TSeriesMarkPosition* APosition) {
-    int length = MarksCalloutLength + MarksCalloutDistance;
+    const int distance = MarksCalloutDistance();
+    int length = FMarks->ArrowLength() + distance;
     if (GetOriginPos(ValueIndex) < APosition->ArrowFrom.Y) {
         // A bar below its origin: the mark goes under it.
-        APosition->ArrowFrom.Y += MarksCalloutDistance;
+        APosition->ArrowFrom.Y += distance;
         length = -length - APosition->Height;
     } else {
-        APosition->ArrowFrom.Y -= MarksCalloutDistance;
+        APosition->ArrowFrom.Y -= distance;
     }
     const int h = IBarSize / 2;
     APosition->LeftTop = Point(APosition->LeftTop.X + h, APosition->LeftTop.Y - length);
     APosition->ArrowTo = Point(APosition->ArrowTo.X + h, APosition->ArrowTo.Y - length);
     APosition->ArrowFrom.X += h;
-    if (FAutoMarkPosition) {
-        // Lift the mark above any earlier mark of this series it would cover.
-        for (int i = std::max(0, FFirstVisibleIndex); i < ValueIndex; ++i) {
-            TSeriesMarkPosition* other = FMarks->Positions()->Get(i);
-            if (!other) continue;
-            const TRect mine = APosition->Bounds();
-            if (Overlap(mine, other->Bounds())) {
-                const int lift = mine.Bottom - other->Bounds().Top;
-                APosition->LeftTop.Y -= lift;
-                APosition->ArrowTo.Y -= lift;
-            }
-        }
-    }
+    if (FAutoMarkPosition) FMarks->AntiOverlap(FFirstVisibleIndex, ValueIndex, APosition);
     TCustomBarSeries::DrawMark(ValueIndex, St, APosition);
 }
 
@@ -1241,7 +1237,8 @@ void THorizBarSeries::DrawTickLine(int Pos, TBarStyle BarStyle) {
 }
 
 void THorizBarSeries::DrawMark(int ValueIndex, const String& St, TSeriesMarkPosition* APosition) {
-    int length = MarksCalloutLength + MarksCalloutDistance;
+    const int distance = MarksCalloutDistance();
+    int length = FMarks->ArrowLength() + distance;
     const bool leftOfOrigin = APosition->ArrowFrom.X < GetOriginPos(ValueIndex);
     if (leftOfOrigin) length = -length - APosition->Width;
     const int h = IBarSize / 2;
@@ -1249,8 +1246,7 @@ void THorizBarSeries::DrawMark(int ValueIndex, const String& St, TSeriesMarkPosi
                                APosition->LeftTop.Y + h + APosition->Height / 2);
     APosition->ArrowTo = Point(APosition->ArrowTo.X + length, APosition->ArrowTo.Y + h);
     APosition->ArrowFrom =
-        Point(APosition->ArrowFrom.X + (leftOfOrigin ? -MarksCalloutDistance : MarksCalloutDistance),
-              APosition->ArrowFrom.Y + h);
+        Point(APosition->ArrowFrom.X + (leftOfOrigin ? -distance : distance), APosition->ArrowFrom.Y + h);
     TCustomBarSeries::DrawMark(ValueIndex, St, APosition);
 }
 

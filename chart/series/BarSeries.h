@@ -154,9 +154,8 @@ public:
     int PreviousCount() const { return IPreviousCount; }
     int BarSize() const { return IBarSize; }
 
-    // The length of a mark's callout line, and the gap between the bar and the line.
-    static constexpr int MarksCalloutLength = 20;
-    static constexpr int MarksCalloutDistance = 0;
+    // The gap the marks' callout leaves between the bar and its line.
+    int MarksCalloutDistance() const;
 
 protected:
     // Computes IBarSize from the base axis and adds BarMargin to both margins.
