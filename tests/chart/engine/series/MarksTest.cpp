@@ -163,6 +163,18 @@ TEST_F(ChartMarks, TextWidthIsTheWidestLine) {
     EXPECT_EQ(marks->TextWidth(0), chart.Canvas()->TextWidth("abcdef"));
 }
 
+TEST(Marks, TextsOfItemsAndOfTheMultiLinePercentOfTotal) {
+    TChartSeries s(nullptr);
+    s.Add(1);
+    s.Add(1);
+    s.Marks()->SetStyle(smsPercentTotal);
+    s.Marks()->SetMultiLine(true);
+    EXPECT_EQ(s.GetMarkText(0), "50 %\rof 2");
+    // An item's own text wins over the style, less its last line break.
+    s.Marks()->Items()->Item(1)->Text()->SetText("abc\r\n");
+    EXPECT_EQ(s.GetMarkText(1), "abc");
+}
+
 TEST(Marks, StoredPositionsRecordUnlessCustom) {
     TSeriesMarks marks;
     TSeriesMarkPosition drawn;
