@@ -6,8 +6,10 @@
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/canvas/TeeShadow.h"
+#include "chart/engine/chart/ChartRegistries.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/TeeShape.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/series/CircledSeries.h"
 #include "platform/rtl/FloatText.h"
 #include "platform/rtl/SysMath.h"
@@ -114,7 +116,16 @@ void TGaugeHand::DrawHand(TCanvas3D* ACanvas, TPoint M, int Off, double AngleDeg
 
 // ---- gauge -----------------------------------------------------------------------------------
 
+namespace {
+const bool registered = [] {
+    // The series gallery offers it on the gauges page, and chart files can hold it.
+    RegisterTeeSeries(TCircularGauge::StaticClass(), &TeeMsg_CircularGauge, &TeeMsg_GalleryGauges, 1);
+    return true;
+}();
+} // namespace
+
 TCircularGauge::TCircularGauge(TComponent* AOwner) : TCustomGaugeMinMax(AOwner) {
+    (void)registered;
     FFace->SetShapeStyle(fosEllipse);
     FGreenLine->SetStartValue(0);
     FGreenLine->SetEndValue(70);

@@ -7,7 +7,9 @@
 #include "chart/engine/canvas/TeeCanvas3D.h"
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/chart/Chart.h"
+#include "chart/engine/chart/ChartRegistries.h"
 #include "chart/engine/panel/TeeShape.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Streams.h"
@@ -220,6 +222,15 @@ TEST(CircularGauge, BandsAndAnEmptyRange) {
     EXPECT_TRUE(Reddish(f.At(g->PointAlongHand(g->Hand()->VertSize() * 2 / 3, 30))));
     EXPECT_EQ(f.At(green), back);
     EXPECT_EQ(f.At(red), back);
+}
+
+TEST(CircularGauge, RegisteredOnTheGaugesPage) {
+    TTeeSeriesType* type = TeeSeriesTypes()->Find(TCircularGauge::StaticClass());
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->DescriptionText(), TeeMsg_CircularGauge);
+    EXPECT_EQ(type->GalleryPageText(), TeeMsg_GalleryGauges);
+    TCircularGauge g(nullptr);
+    EXPECT_EQ(g.GetEditorClass(), "TCircularGaugeEditor");
 }
 
 TEST(CircularGauge, HandStreamsWithTheConstructorsDefaults) {
