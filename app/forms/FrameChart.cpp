@@ -172,7 +172,9 @@ IChartEditorHost* TFrameChart::Host() {
 void TFrameChart::BuildAtRunTime() {
     channels.clear();
     // The resource's grid gives way to the curve editor's own.
+    if (ResourceGrid) ResourceGrid->SetParent(nullptr);
     FreeObject(ResourceGrid);
+    ResourceGrid = nullptr;
     ChartGrid1 = TChipTuningChartGrid::CreateParented(this);
     ChartGrid1->SetName(QStringLiteral("MyChartGrid"));
     ChartGrid1->SetBounds(260, 0, 191, 257);
