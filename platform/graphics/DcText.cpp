@@ -35,7 +35,7 @@ FontBox boxOf(GdiFont* f) {
 
 int widthOf(HDC DC, GdiFont* f, const QString& s) {
     if (s.isEmpty()) return 0;
-    return int(std::lround(f->Metrics().horizontalAdvance(s))) + DC->st.charExtra * int(s.size());
+    return int(std::lround(f->Advance(s))) + DC->st.charExtra * int(s.size());
 }
 
 // Draws one run of text with its cell's top-left corner at local (dx, dy) of a frame whose

@@ -843,25 +843,18 @@ std::vector<Span> ellipseSpans(const QRect& box) {
     return rows;
 }
 
-void drawEllipse(HDC DC, QPainter* p, const QRect& box) {
-    const bool pen = DC->PenVisible() && DC->PenWidth() <= 1;
-    if (DC->PenVisible() && !pen) {
-        p->drawEllipse(outlineRect(box));
-        return;
-    }
-    // Without a pen the fill covers the box less its right and bottom edge.
-    const QRect area = pen ? box : QRect(box.left(), box.top(), box.width() - 1, box.height() - 1);
-    if (area.width() < 1 || area.height() < 1) return;
+// Paints the spans of an ellipse filling area: with a one-pixel pen its outline in the pen
+// colour and the inside with the brush (if any), without a pen the brush alone.
+void paintEllipseSpans(QPainter* p, const QRect& area, bool pen, bool brushVisible, const QBrush& brush,
+                       const QColor& penColor) {
     const std::vector<Span> rows = ellipseSpans(area);
-    const QBrush brush = p->brush();
-    const QColor penColor = p->pen().color();
     const int n = int(rows.size());
     for (int i = 0; i < n; ++i) {
         const Span row = rows[std::size_t(i)];
         const int y = area.top() + i;
         if (row.Empty()) continue;
         if (!pen) {
-            if (DC->BrushVisible()) p->fillRect(QRect(row.x0, y, row.x1 - row.x0 + 1, 1), brush);
+            if (brushVisible) p->fillRect(QRect(row.x0, y, row.x1 - row.x0 + 1, 1), brush);
             continue;
         }
         Span inner{row.x1 + 1, row.x0 - 1};
@@ -875,8 +868,73 @@ void drawEllipse(HDC DC, QPainter* p, const QRect& box) {
         }
         p->fillRect(QRect(row.x0, y, inner.x0 - row.x0, 1), penColor);
         p->fillRect(QRect(inner.x1 + 1, y, row.x1 - inner.x1, 1), penColor);
-        if (DC->BrushVisible()) p->fillRect(QRect(inner.x0, y, inner.x1 - inner.x0 + 1, 1), brush);
+        if (brushVisible) p->fillRect(QRect(inner.x0, y, inner.x1 - inner.x0 + 1, 1), brush);
     }
+}
+
+// Small ellipses in plain colours (series pointers: hundreds per frame, all alike) are
+// painted once into a transparent image and then copied. Copying with SourceOver under an
+// integral translation gives the very pixels of the spans, and the clip still applies.
+constexpr int kCachedEllipseMax = 32;
+constexpr std::size_t kEllipseCacheSize = 16;
+
+struct CachedEllipse {
+    QSize size;
+    bool pen = false;
+    bool brush = false;
+    QRgb penColor = 0;
+    QRgb brushColor = 0;
+    QImage image;
+};
+
+bool integralTranslation(const QTransform& t) {
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy());
+}
+
+const QImage* cachedEllipse(QPainter* p, const QRect& area, bool pen, bool brushVisible, const QBrush& brush,
+                            const QColor& penColor) {
+    if (area.width() > kCachedEllipseMax || area.height() > kCachedEllipseMax) return nullptr;
+    if (p->compositionMode() != QPainter::CompositionMode_SourceOver || !integralTranslation(p->transform()))
+        return nullptr;
+    if (brushVisible && (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255)) return nullptr;
+    if (pen && penColor.alpha() != 255) return nullptr;
+    const QRgb pc = pen ? penColor.rgba() : 0, bc = brushVisible ? brush.color().rgba() : 0;
+    thread_local std::vector<CachedEllipse> cache;
+    for (const CachedEllipse& e : cache)
+        if (e.size == area.size() && e.pen == pen && e.brush == brushVisible && e.penColor == pc &&
+            e.brushColor == bc)
+            return &e.image;
+    if (cache.size() >= kEllipseCacheSize) cache.erase(cache.begin());
+    CachedEllipse e{area.size(), pen, brushVisible,
+                    pc,          bc,  QImage(area.size(), QImage::Format_ARGB32_Premultiplied)};
+    e.image.fill(Qt::transparent);
+    {
+        QPainter ip(&e.image);
+        paintEllipseSpans(&ip, QRect(QPoint(0, 0), area.size()), pen, brushVisible, brush, penColor);
+    }
+    cache.push_back(std::move(e));
+    return &cache.back().image;
+}
+
+void drawEllipse(HDC DC, QPainter* p, const QRect& box) {
+    const bool pen = DC->PenVisible() && DC->PenWidth() <= 1;
+    if (DC->PenVisible() && !pen) {
+        p->drawEllipse(outlineRect(box));
+        return;
+    }
+    // Without a pen the fill covers the box less its right and bottom edge.
+    const QRect area = pen ? box : QRect(box.left(), box.top(), box.width() - 1, box.height() - 1);
+    if (area.width() < 1 || area.height() < 1) return;
+    const bool brushVisible = DC->BrushVisible();
+    if (!pen && !brushVisible) return;
+    const QBrush& brush = p->brush();
+    const QColor penColor = p->pen().color();
+    if (const QImage* image = cachedEllipse(p, area, pen, brushVisible, brush, penColor)) {
+        p->drawImage(area.topLeft(), *image);
+        return;
+    }
+    paintEllipseSpans(p, area, pen, brushVisible, brush, penColor);
 }
 
 } // namespace

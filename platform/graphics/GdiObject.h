@@ -11,6 +11,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QPen>
 #include <QRegion>
@@ -68,6 +69,18 @@ struct GdiFont : GdiObject {
         if (!metrics) metrics = std::make_unique<QFontMetricsF>(qfont);
         return *metrics;
     }
+    // The advance of a string, measured once: charts measure the same labels every frame.
+    qreal Advance(const QString& s) {
+        if (const auto it = advances.constFind(s); it != advances.cend()) return *it;
+        if (advances.size() >= kAdvanceCacheSize) advances.clear();
+        const qreal w = Metrics().horizontalAdvance(s);
+        advances.insert(s, w);
+        return w;
+    }
+
+private:
+    static constexpr qsizetype kAdvanceCacheSize = 1024;
+    QHash<QString, qreal> advances;
 };
 
 struct GdiRegion : GdiObject {
