@@ -1,4 +1,6 @@
 #include "app/ChipTuningChannel.h"
+#include "app/forms/FormPressure.h"
+#include "app/forms/FramePressure.h"
 
 #include "device/Utils.h"
 #include "platform/graphics/Brush.h"
@@ -87,13 +89,24 @@ TApplicationSettings::COEFFS* ChannelCoeffs(int channelNumber) {
 } // namespace
 
 CVoltageChannel::CVoltageChannel(int channelNumber, ICurveSeries* series)
-    : CChipTuningChannel(channelNumber), series(series), coeffs(ChannelCoeffs(channelNumber)) {}
+    : CChipTuningChannel(channelNumber), series(series), coeffs(ChannelCoeffs(channelNumber)) {
+    // Each channel owns the pressure window of its channel; it lives as long as the channel.
+    pressureForm = new TFormPressure(nullptr, coeffs);
+    pressureForm->AfterConstruction();
+}
 
-CVoltageChannel::~CVoltageChannel() = default;
+CVoltageChannel::~CVoltageChannel() {
+    FreeObject(pressureForm);
+    pressureForm = nullptr;
+}
 
-void CVoltageChannel::ShowPressure() {}
+void CVoltageChannel::ShowPressure() {
+    if (pressureForm) pressureForm->Show();
+}
 
-void CVoltageChannel::SetPressureVoltage(double) {}
+void CVoltageChannel::SetPressureVoltage(double volts) {
+    if (pressureForm && pressureForm->FramePressure1) pressureForm->FramePressure1->SetVoltage(volts);
+}
 
 bool CVoltageChannel::DisplayPoints(const CurvePoints& codes) {
     if (codes.size() < std::size_t(CurveLength)) return false;

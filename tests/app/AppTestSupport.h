@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/ChipTuningChannel.h"
+#include "tests/support/TestFiles.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -11,19 +12,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// The bytes of a file; empty when it cannot be read.
-inline QByteArray FileBytes(const String& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Writes a file, making its folder.
-inline bool PutFile(const String& name, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    QFile f(name);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // Sets (or, with an empty value, removes) an environment variable until destroyed.
 class TEnvOverride {

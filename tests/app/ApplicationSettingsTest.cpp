@@ -95,17 +95,7 @@ TEST_F(ApplicationSettingsTest, FirstRunWritesEveryKeyWithItsDefaultPressureBefo
 
 TEST_F(ApplicationSettingsTest, DeletingTheSettingsWritesTheFile) {
     Run([](TApplicationSettings&) {});
-    EXPECT_EQ(FileBytes(SettingsFile()), QByteArray("[Pressure]\n"
-                                                    "CoeffA0=1\n"
-                                                    "CoeffB0=0\n"
-                                                    "Type0=0\n"
-                                                    "CoeffA1=1\n"
-                                                    "CoeffB1=0\n"
-                                                    "Type1=0\n"
-                                                    "\n"
-                                                    "[GUI]\n"
-                                                    "Language=en\n"
-                                                    "\n"));
+    EXPECT_EQ(FileBytes(SettingsFile()), kDefaultSettingsFile);
 }
 
 TEST_F(ApplicationSettingsTest, ChangedValuesSurviveTheNextRunAndKeepTheirAddresses) {

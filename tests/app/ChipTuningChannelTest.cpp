@@ -1,6 +1,7 @@
 // The channel and curve model: conversions (extended precision, ties to even), the curve on
 // its series and back, the neutral curve, the map image and the point markers.
 #include "app/ChipTuningChannel.h"
+#include "app/forms/FormPressure.h"
 #include "AppTestSupport.h"
 #include "app/ApplicationSettings.h"
 #include "platform/graphics/Bitmap.h"
@@ -104,7 +105,8 @@ TEST_F(ChannelTest, AChannelTakesItsScalingAndRefusesAChannelWithout) {
     EXPECT_EQ(two.coeffs, &settings_->Coeffs()[1]);
     EXPECT_EQ(two.channelNumber, 2);
     EXPECT_TRUE(two.points.empty());
-    EXPECT_EQ(two.pressureForm, nullptr);
+    ASSERT_NE(two.pressureForm, nullptr); // the channel's own pressure window
+    EXPECT_EQ(two.pressureForm->Owner(), nullptr);
     EXPECT_THROW(CVoltageChannel(3, &series_), std::out_of_range);
     EXPECT_THROW(CVoltageChannel(0, &series_), std::out_of_range);
     ApplicationSettings = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/FormatSettings.h"
 #include "storage/XcAppIniFileStorage.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,18 +89,6 @@ private:
     TFormatSettingsSource previous_;
 };
 
-QByteArray FileBytes(const String& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void PutFile(const String& name, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 TEST(SettingsFile, FirstRunStartsEmptyAndWritesPressureBeforeGuiIntoNewFolders) {
     TDecimalSeparator point(u'.');
     QTemporaryDir dir;
@@ -114,17 +103,7 @@ TEST(SettingsFile, FirstRunStartsEmptyAndWritesPressureBeforeGuiIntoNewFolders) 
     run.Save();
     EXPECT_FALSE(FileExists(file)); // nothing is written while the program runs
     run.End();
-    EXPECT_EQ(FileBytes(file), QByteArray("[Pressure]\n"
-                                          "CoeffA0=1\n"
-                                          "CoeffB0=0\n"
-                                          "Type0=0\n"
-                                          "CoeffA1=1\n"
-                                          "CoeffB1=0\n"
-                                          "Type1=0\n"
-                                          "\n"
-                                          "[GUI]\n"
-                                          "Language=en\n"
-                                          "\n"));
+    EXPECT_EQ(FileBytes(file), kDefaultSettingsFile);
 }
 
 TEST(SettingsFile, ValuesChangedInOneRunAreReadByTheNext) {
