@@ -5,11 +5,14 @@
 #include "platform/graphics/Gdi.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 using namespace platform::detail;
 
@@ -121,6 +124,43 @@ QPen GdiPen::MakeQPen(COLORREF c) const {
         break;
     }
     return pen;
+}
+
+struct FontAdvances {
+    std::mutex lock;
+    QHash<QString, qreal> widths;
+};
+
+namespace {
+constexpr qsizetype kAdvancesPerFont = 1024;
+constexpr std::size_t kMeasuredFonts = 64;
+
+std::shared_ptr<FontAdvances> sharedAdvances(const QFont& font) {
+    static std::mutex lock;
+    static std::map<QString, std::shared_ptr<FontAdvances>> fonts;
+    const std::lock_guard<std::mutex> hold(lock);
+    const QString key = font.toString();
+    auto& slot = fonts[key];
+    if (!slot) {
+        // Forgetting the tables drops only measurements; fonts in use keep their own.
+        if (fonts.size() > kMeasuredFonts) {
+            fonts.clear();
+            return fonts[key] = std::make_shared<FontAdvances>();
+        }
+        slot = std::make_shared<FontAdvances>();
+    }
+    return slot;
+}
+} // namespace
+
+qreal GdiFont::Advance(const QString& s) {
+    if (!advances) advances = sharedAdvances(qfont);
+    const std::lock_guard<std::mutex> hold(advances->lock);
+    if (const auto it = advances->widths.constFind(s); it != advances->widths.cend()) return *it;
+    if (advances->widths.size() >= kAdvancesPerFont) advances->widths.clear();
+    const qreal w = Metrics().horizontalAdvance(s);
+    advances->widths.insert(s, w);
+    return w;
 }
 
 void platform::detail::BuildQFont(GdiFont& font) {

@@ -11,7 +11,6 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QImage>
 #include <QPen>
 #include <QRegion>
@@ -57,6 +56,9 @@ struct GdiBrush : GdiObject {
     bool Null() const { return style == BS_NULL; }
 };
 
+// Advances of strings measured in one font, shared by the font objects made alike.
+struct FontAdvances;
+
 struct GdiFont : GdiObject {
     GdiFont() : GdiObject(Font) {}
     LOGFONTW lf;
@@ -69,18 +71,12 @@ struct GdiFont : GdiObject {
         if (!metrics) metrics = std::make_unique<QFontMetricsF>(qfont);
         return *metrics;
     }
-    // The advance of a string, measured once: charts measure the same labels every frame.
-    qreal Advance(const QString& s) {
-        if (const auto it = advances.constFind(s); it != advances.cend()) return *it;
-        if (advances.size() >= kAdvanceCacheSize) advances.clear();
-        const qreal w = Metrics().horizontalAdvance(s);
-        advances.insert(s, w);
-        return w;
-    }
+    // The advance of a string, measured once per font description: charts re-create their
+    // fonts whenever one is assigned and measure the same labels every frame.
+    qreal Advance(const QString& s);
 
 private:
-    static constexpr qsizetype kAdvanceCacheSize = 1024;
-    QHash<QString, qreal> advances;
+    std::shared_ptr<FontAdvances> advances;
 };
 
 struct GdiRegion : GdiObject {
