@@ -30,7 +30,7 @@ ORVO_PUBLISHED(TCursorTool) {
     P.Property("ScopeStyle", &S::ScopeStyle, &S::SetScopeStyle).Default(scsRectangle);
     P.Property("Series", &S::Series, &S::SetSeries);
     P.Property("Snap", &S::Snap, &S::SetSnap).Default(false);
-    P.Property("SnapStyle", &S::SnapStyle, &S::SetSnapStyle).Default(ssDefault);
+    P.Property("SnapStyle", &S::SnapStyle, &S::SetSnapStyle).Default(TSnapStyle::ssDefault);
     P.Property("Style", &S::Style, &S::SetStyle).Default(cssBoth);
     P.Property("UseSeriesZ", &S::UseSeriesZ, &S::SetUseSeriesZ).Default(false);
     P.Property("VertSize", &S::VertSize, &S::SetVertSize).Default(0);
@@ -252,9 +252,9 @@ int TCursorTool::NearestPoint(TCursorToolStyle AStyle, double& Difference) {
         const double dx = std::abs(IXValue - xs->Value(i));
         const double dy = std::abs(IYValue - ys->Value(i));
         double d;
-        if (FSnapStyle == ssHorizontal)
+        if (FSnapStyle == TSnapStyle::ssHorizontal)
             d = dy;
-        else if (FSnapStyle == ssVertical)
+        else if (FSnapStyle == TSnapStyle::ssVertical)
             d = dx;
         else if (AStyle == cssHorizontal)
             d = dy;

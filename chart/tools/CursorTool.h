@@ -11,7 +11,7 @@ enum TCursorToolStyle { cssHorizontal, cssVertical, cssBoth, cssScope, cssScopeO
 ORVO_DECLARE_ENUM_TYPE(TCursorToolStyle)
 enum TScopeCursorStyle { scsRectangle, scsCircle, scsDiamond, scsEmpty, scsCamera };
 ORVO_DECLARE_ENUM_TYPE(TScopeCursorStyle)
-enum TSnapStyle { ssDefault, ssHorizontal, ssVertical };
+enum class TSnapStyle { ssDefault, ssHorizontal, ssVertical };
 ORVO_DECLARE_ENUM_TYPE(TSnapStyle)
 enum TCursorClicked { ccNone, ccHorizontal, ccVertical, ccBoth };
 
@@ -109,7 +109,7 @@ private:
     int FScopeSize = 4;
     TScopeCursorStyle FScopeStyle = scsRectangle;
     bool FSnap = false;
-    TSnapStyle FSnapStyle = ssDefault;
+    TSnapStyle FSnapStyle = TSnapStyle::ssDefault;
     TCursorToolStyle FStyle = cssBoth;
     bool FUseChartRect = false;
     bool FUseSeriesZ = false;

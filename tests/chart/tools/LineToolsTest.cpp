@@ -285,7 +285,7 @@ TEST_F(CursorToolTest, SnapsToTheNearestPointOncePerChange) {
     double difference = 0;
     EXPECT_EQ(cursor->NearestPoint(cssVertical, difference), 4);
     EXPECT_DOUBLE_EQ(difference, 0.5);
-    cursor->SetSnapStyle(ssHorizontal);
+    cursor->SetSnapStyle(TSnapStyle::ssHorizontal);
     cursor->SetYValue(3.1);
     EXPECT_EQ(cursor->NearestPoint(cssVertical, difference), 1);
 }
