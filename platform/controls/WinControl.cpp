@@ -291,8 +291,13 @@ void TWinControl::Insert(TControl* AControl) {
 
 void TWinControl::Remove(TControl* AControl) {
     FControls.erase(std::remove(FControls.begin(), FControls.end(), AControl), FControls.end());
-    if (auto* w = dynamic_cast<TWinControl*>(AControl))
-        FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), w), FTabList.end());
+    // Compared as controls, not cast: a windowed child that is being destroyed is no longer a
+    // TWinControl by the time its TControl part leaves the parent, and must still leave the
+    // tab order.
+    FTabList.erase(
+        std::remove_if(FTabList.begin(), FTabList.end(),
+                       [AControl](TWinControl* w) { return static_cast<TControl*>(w) == AControl; }),
+        FTabList.end());
     if (FHandle && FHandle->Hover == AControl) FHandle->Hover = nullptr;
     AControl->FParent = nullptr;
 }
