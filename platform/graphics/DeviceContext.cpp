@@ -204,7 +204,10 @@ void DeviceContext::Apply(unsigned mask) {
         if (st.rop2 == R2_BLACK) c = 0;
         if (st.rop2 == R2_WHITE) c = 0xFFFFFF;
         penVisible_ = pen && !pen->Null();
-        painter_.setPen(penVisible_ ? pen->MakeQPen(c) : QPen(Qt::NoPen));
+        if (penVisible_)
+            painter_.setPen(pen->QPenIn(c));
+        else
+            painter_.setPen(Qt::NoPen);
     }
     if (d & (dBrush | dRop)) {
         QBrush br = CurrentQBrush();

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -43,6 +44,19 @@ struct GdiPen : GdiObject {
     bool Geometric() const { return (style & PS_TYPE_MASK) == PS_GEOMETRIC; }
     // The Qt pen in the given colour (cosmetic pens are one device pixel wide).
     QPen MakeQPen(COLORREF c) const;
+    // MakeQPen's pen, kept for the last colour asked (the object never changes): a chart
+    // switches between a few pens hundreds of times per frame.
+    const QPen& QPenIn(COLORREF c) const {
+        if (!made || madeColor != c) {
+            made = MakeQPen(c);
+            madeColor = c;
+        }
+        return *made;
+    }
+
+private:
+    mutable std::optional<QPen> made;
+    mutable COLORREF madeColor = 0;
 };
 
 struct GdiBrush : GdiObject {
