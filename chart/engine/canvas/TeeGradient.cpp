@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 ORVO_IMPLEMENT_CLASS(TCustomTeeGradient, TPersistent)
 ORVO_IMPLEMENT_CLASS(TTeeGradient, TCustomTeeGradient)
@@ -18,6 +19,7 @@ ORVO_IMPLEMENT_CLASS(TTeeFontGradient, TTeeGradient)
 TCustomTeeGradient::TCustomTeeGradient(TNotifyEvent ChangedEvent) : Changed(ChangedEvent) {}
 
 TCustomTeeGradient::~TCustomTeeGradient() {
+    delete FRotated;
     delete FSub;
 }
 
@@ -263,21 +265,34 @@ void TCustomTeeGradient::DrawRotated(TTeeCanvas* Canvas, const TRect& Rect, int 
         return;
     }
     const int w = Rect.Right - Rect.Left, h = Rect.Bottom - Rect.Top;
-    const double a = (360 - angle) * TeePiStep;
-    const double c = std::cos(a), s = std::sin(a);
-    TBitmap bitmap;
-    if (s * c > 0)
-        bitmap.SetSize(std::abs(RoundPx(w * c + h * s)) + 2, std::abs(RoundPx(w * s + h * c)) + 2);
-    else
-        bitmap.SetSize(std::abs(RoundPx(w * c - h * s)) + 2, std::abs(RoundPx(w * s - h * c)) + 2);
-    {
-        TTeeCanvas3D temp;
-        temp.SetUseBuffer(false);
-        temp.SetCanvas(bitmap.Canvas());
-        Draw(&temp, TRect{0, 0, bitmap.Width(), bitmap.Height()}, 0);
+    // The rotated picture depends only on the settings and the size, so it is kept between
+    // redraws (a gauge redraws its angled bands on every move of its hand). A visible
+    // sub-gradient has settings of its own: that picture is drawn afresh each time.
+    const bool keep = !(FSub && FSub->Visible());
+    const RotatedKey key{w,          h,           angle,     FBalance,  FRadialX,   FRadialY,
+                         FDirection, FStartColor, FMidColor, FEndColor, IHasMiddle, TeeGradientRotate};
+    if (!keep || !FRotated || !(FRotatedKey == key)) {
+        auto bitmap = std::make_unique<TBitmap>();
+        const double a = (360 - angle) * TeePiStep;
+        const double c = std::cos(a), s = std::sin(a);
+        if (s * c > 0)
+            bitmap->SetSize(std::abs(RoundPx(w * c + h * s)) + 2, std::abs(RoundPx(w * s + h * c)) + 2);
+        else
+            bitmap->SetSize(std::abs(RoundPx(w * c - h * s)) + 2, std::abs(RoundPx(w * s - h * c)) + 2);
+        {
+            TTeeCanvas3D temp;
+            temp.SetUseBuffer(false);
+            temp.SetCanvas(bitmap->Canvas());
+            Draw(&temp, TRect{0, 0, bitmap->Width(), bitmap->Height()}, 0);
+        }
+        FAngle = angle;
+        TeeGradientRotate(this, bitmap.get());
+        delete FRotated;
+        FRotated = bitmap.release();
+        FRotatedKey = key;
     }
     FAngle = angle;
-    TeeGradientRotate(this, &bitmap);
+    TBitmap& bitmap = *FRotated;
     Canvas->ClipRectangle(Rect);
     Canvas->Draw(Rect.Left - (bitmap.Width() - w) / 2, Rect.Top - (bitmap.Height() - h) / 2, &bitmap);
     Canvas->Brush()->SetStyle(bsClear);

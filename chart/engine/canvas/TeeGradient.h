@@ -6,6 +6,7 @@
 #include "platform/classes/Event.h"
 #include "platform/classes/Persistent.h"
 
+class TBitmap;
 class TTeeCanvas;
 class TCanvas3D;
 class TSubGradient;
@@ -60,6 +61,19 @@ protected:
     void DoChanged();
 
 private:
+    // The settings an angled gradient's picture was made from: a redraw with the same
+    // settings and size copies the kept picture instead of drawing and rotating it again.
+    struct RotatedKey {
+        int Width, Height, Angle, Balance, RadialX, RadialY;
+        TGradientDirection Direction;
+        TColor StartColor, MidColor, EndColor;
+        bool HasMiddle;
+        void (*Rotate)(TCustomTeeGradient*, TBitmap*);
+        bool operator==(const RotatedKey&) const = default;
+    };
+    TBitmap* FRotated = nullptr;
+    RotatedKey FRotatedKey{};
+
     int FAngle = 0;
     int FBalance = 50;
     TGradientDirection FDirection = gdTopBottom;
