@@ -14,7 +14,9 @@ TChipTuningChartGrid* TChipTuningChartGrid::CreateParented(TWinControl* ParentCo
 }
 
 bool TChipTuningChartGrid::SelectCell(int ACol, int ARow) {
-    if (Parent()) PostMessage(Parent()->Handle(), WM_CHART_SELECT, WPARAM(ACol), LPARAM(ARow));
+    // Before the editor has a window (while it is still being built) there is nobody to tell.
+    if (Parent() && Parent()->HandleAllocated())
+        PostMessage(Parent()->Handle(), WM_CHART_SELECT, WPARAM(ACol), LPARAM(ARow));
     return TChartGridBase::SelectCell(ACol, ARow);
 }
 
@@ -29,7 +31,7 @@ void TChipTuningChartGrid::KeyDown(Word& Key, TShiftState Shift) {
         return;
     }
     const WPARAM shift = Shift.Contains(ssShift) ? 1 : 0;
-    HWND parent = Parent() ? Parent()->Handle() : HWND();
+    HWND parent = Parent() && Parent()->HandleAllocated() ? Parent()->Handle() : HWND();
     switch (Key) {
     case VK_UP:
         if (parent) PostMessage(parent, WM_CHART_UP, shift, 0);

@@ -4,7 +4,7 @@
 // appends rows of its own.
 #pragma once
 
-#include "app/forms/FrameChartStandIns.h"
+#include "chart/grid/ChartGrid.h"
 #include "platform/controls/Messages.h"
 
 // Posted by the grid to its parent window (the curve editor).
@@ -13,7 +13,7 @@ inline constexpr UINT WM_CHART_UP = WM_USER + 101;     // wParam 1 with Shift: r
 inline constexpr UINT WM_CHART_DOWN = WM_USER + 102;   // wParam 1 with Shift: lower the selection
 inline constexpr UINT WM_CHART_DELETE = WM_USER + 103; // delete the selected points
 
-using TChartGridBase = TStandInChartGrid;
+using TChartGridBase = TChartGrid;
 
 class TChipTuningChartGrid : public TChartGridBase {
     ORVO_CLASS(TChipTuningChartGrid, TChartGridBase)

@@ -4,15 +4,19 @@
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/chart/Chart.h"
+#include "chart/engine/chart/ChartWalls.h"
 #include "chart/engine/series/ChartValueList.h"
 #include "chart/engine/series/SeriesMarks.h"
+#include "chart/engine/series/SeriesPointer.h"
 #include "controls/XcComCtrls.h"
 #include "controls/XcControls.h"
 #include "controls/XcSwitch.h"
 #include "device/AppMessage.h"
 #include "device/OrvoTuningDevice.h"
 #include "i18n/Gettext.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CommonDialogs.h"
 #include "platform/controls/PageControl.h"
@@ -145,7 +149,8 @@ bool IsLinked(int state) {
 
 TFrameChart::TFrameChart(TComponent* AOwner) : TFrame(AOwner) {
     RegisterXcControls();
-    RegisterCurveEditorStandIns();
+    // The form resource names the chart classes the editor is built from.
+    RegisterClasses({TLineSeries::StaticClass(), TChartGrid::StaticClass()});
 }
 
 TFrameChart::~TFrameChart() {
@@ -189,13 +194,18 @@ void TFrameChart::BuildAtRunTime() {
     ChartGrid1->OnKeyDown = TKeyEvent(this, &TFrameChart::ChartGrid1KeyDown);
     ChartGrid1->OnKeyUp = TKeyEvent(this, &TFrameChart::ChartGrid1KeyUp);
     ChartGrid1->OnSetEditText = TSetEditEvent(this, &TFrameChart::ChartGrid1SetEditText);
-    ChartGrid1->SetShowXValues(TChartGridBase::cgsNo);
+    ChartGrid1->SetShowXValues(cgsNo);
     ChartGrid1->SetShowLabels(false);
     ChartGrid1->SetShowFields(false);
     ChartGrid1->SetParentFont(false);
     ChartGrid1->Font()->Assign(Font());
     ChartGrid1->Font()->SetSize(9);
 
+    // Channel 1's chart has a shaded back wall.
+    Chart1->BackWall()->SetTransparent(false);
+    Chart1->BackWall()->Gradient()->SetVisible(true);
+    Chart1->BackWall()->Gradient()->SetEndColor(TColor(0x00CAFFFF));
+    Chart1->BackWall()->Gradient()->SetStartColor(TColor(0x00FEDADF));
     for (TChart* chart : {Chart1, Chart2}) {
         TChartAxis* left = chart->LeftAxis();
         left->SetAutomatic(false);
@@ -217,7 +227,14 @@ void TFrameChart::BuildAtRunTime() {
         series->Marks()->SetVisible(true);
         series->Marks()->SetStyle(smsPointIndex);
         series->Marks()->SetTransparent(true);
-        if (auto* line = dynamic_cast<TLineSeriesClass*>(series)) line->LinePen()->SetWidth(3);
+        series->Marks()->Arrow()->SetVisible(false);
+        if (auto* line = dynamic_cast<TLineSeriesClass*>(series)) {
+            line->LinePen()->SetWidth(3);
+            line->Pointer()->SetStyle(psCircle);
+            line->Pointer()->SetHorizSize(7);
+            line->Pointer()->SetVertSize(7);
+            line->Pointer()->Pen()->SetVisible(false);
+        }
         series->SetSeriesColor(color);
         series->SetCursor(TCursor(kHandCursor));
         series->AfterDrawValues = TNotifyEvent(this, &TFrameChart::Series1AfterDrawValues);
@@ -230,8 +247,8 @@ void TFrameChart::BuildAtRunTime() {
     dragTool2->SetParentChart(Chart2);
     dragTool2->SetSeries(Series2);
     for (TDragPointToolClass* tool : {dragTool1, dragTool2}) {
-        tool->OnDragPoint = TStandInDragPointEvent(this, &TFrameChart::OnDragPoint);
-        tool->SetDragStyle(TDragPointToolClass::dsY);
+        tool->OnDragPoint = TDragPointToolEvent(this, &TFrameChart::OnDragPoint);
+        tool->SetDragStyle(dsY);
     }
 
     ChartGrid1->SetSeries(Series1);
@@ -247,7 +264,7 @@ void TFrameChart::BuildAtRunTime() {
     cursorTool2->SetParentChart(Chart2);
     for (TCursorToolClass* tool : {cursorTool1, cursorTool2}) {
         tool->SetFollowMouse(false);
-        tool->SetStyle(TCursorToolClass::cssVertical);
+        tool->SetStyle(cssVertical);
         tool->Pen()->SetWidth(3);
         tool->Pen()->SetColor(kBlue);
         tool->SetClickTolerance(-1);
@@ -709,8 +726,6 @@ void TFrameChart::Chart1MouseDown(TObject* Sender, TMouseButton Button, TShiftSt
     }
     if (!ch->selection.empty() && ch->selection.front() + 1 < ChartGrid1->RowCount())
         ChartGrid1->SetRow(ch->selection.front() + 1);
-    TDragPointToolClass* tool = chart == Chart1 ? dragTool1 : dragTool2;
-    tool->MouseDown(Button, X, Y);
 }
 
 void TFrameChart::Chart1MouseMove(TObject* Sender, TShiftState, int X, int Y) {
@@ -721,12 +736,10 @@ void TFrameChart::Chart1MouseMove(TObject* Sender, TShiftState, int X, int Y) {
         dragRect.Y1 = Y;
         chart->Invalidate();
     }
-    (chart == Chart1 ? dragTool1 : dragTool2)->MouseMove(X, Y);
 }
 
 void TFrameChart::Chart1MouseUp(TObject* Sender, TMouseButton Button, TShiftState, int X, int Y) {
     TChart* chart = ChartOf(Sender);
-    if (chart) (chart == Chart1 ? dragTool1 : dragTool2)->MouseUp();
     CChipTuningChannel* ch = ActiveChannel();
     if (!chart || !ch || Button != mbLeft || !ch->selection.empty() || dragRect.X0 == -1 || dragRect.Y0 == -1)
         return;
@@ -756,7 +769,6 @@ void TFrameChart::Chart1AfterDraw(TObject* Sender) {
     CChipTuningChannel* ch = ActiveChannel();
     if (!chart || !ch || !chart->Canvas()) return;
     TCanvas* canvas = chart->Canvas()->ReferenceCanvas();
-    (chart == Chart1 ? cursorTool1 : cursorTool2)->DrawLine();
     if (dragRect.X0 != -1 && dragRect.Y0 != -1 && dragRect.X1 != -1 && dragRect.Y1 != -1 &&
         ch->selection.empty()) {
         canvas->Brush()->SetStyle(bsClear);

@@ -15,6 +15,9 @@
 #include "app/forms/ChipTuningChartGrid.h"
 #include "app/forms/ChipTuningForm.h"
 #include "app/forms/FrameTools.h"
+#include "chart/series/LineSeries.h"
+#include "chart/tools/CursorTool.h"
+#include "chart/tools/DragPointTool.h"
 #include "platform/controls/Frame.h"
 
 #include <array>
@@ -36,9 +39,9 @@ class TXcSwitch;
 class TXcTabControl;
 
 // The chart parts the editor is built from.
-using TLineSeriesClass = TStandInLineSeries;
-using TDragPointToolClass = TStandInDragPointTool;
-using TCursorToolClass = TStandInCursorTool;
+using TLineSeriesClass = TLineSeries;
+using TDragPointToolClass = TDragPointTool;
+using TCursorToolClass = TCursorTool;
 
 // The limits of a point's correction (output minus input) and of its output, in volts.
 inline constexpr double CorrectionMin = -2.0;

@@ -65,6 +65,8 @@ object FrameChart: TFrameChart
           Top = 24
           Width = 328
           Height = 202
+          Legend.Visible = False
+          Title.Visible = False
           BevelOuter = bvNone
           ScrollMouseButton = mbMiddle
           ClipPoints = False
@@ -77,6 +79,15 @@ object FrameChart: TFrameChart
           OnMouseMove = Chart1MouseMove
           OnMouseUp = Chart1MouseUp
           object Series1: TLineSeries
+            Marks.Arrow.Visible = True
+            Marks.Callout.Brush.Color = clBlack
+            Marks.Callout.Arrow.Visible = True
+            Marks.Visible = False
+            Pointer.Brush.Color = clBlue
+            Pointer.InflateMargins = True
+            Pointer.Pen.Color = clLime
+            Pointer.Style = psRectangle
+            Pointer.Visible = True
             XValues.Name = 'X'
             XValues.Order = loAscending
             YValues.Name = 'Y'
@@ -106,6 +117,8 @@ object FrameChart: TFrameChart
           Top = 24
           Width = 328
           Height = 202
+          Legend.Visible = False
+          Title.Visible = False
           BevelOuter = bvNone
           ScrollMouseButton = mbMiddle
           ClipPoints = False
@@ -118,6 +131,15 @@ object FrameChart: TFrameChart
           OnMouseMove = Chart1MouseMove
           OnMouseUp = Chart1MouseUp
           object Series2: TLineSeries
+            Marks.Arrow.Visible = True
+            Marks.Callout.Brush.Color = clBlack
+            Marks.Callout.Arrow.Visible = True
+            Marks.Visible = False
+            Pointer.Brush.Color = clBlue
+            Pointer.InflateMargins = True
+            Pointer.Pen.Color = clLime
+            Pointer.Style = psRectangle
+            Pointer.Visible = True
             XValues.Name = 'X'
             XValues.Order = loAscending
             YValues.Name = 'Y'

@@ -24,7 +24,10 @@
 #include "platform/win/Clock.h"
 #include "platform/win/MessageBox.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -108,6 +111,16 @@ protected:
     }
     int XPos(double x) { return S1()->CalcXPosValue(x); }
     int YPos(double y) { return S1()->CalcYPosValue(y); }
+    // A left-button press, move or release on channel 1's chart window, as the mouse gives it:
+    // the chart hands it to its tools before its own handlers.
+    void MouseOnChart1(QEvent::Type Type, int X, int Y) {
+        QWidget* w = frame->Chart1->Widget();
+        const QPointF local(X, Y);
+        const Qt::MouseButton button = Type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons buttons = Type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(Type, local, local, w->mapToGlobal(local), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    }
 
     TFakeClock clock{1000};
     TClockOverride useClock{&clock};
@@ -466,18 +479,18 @@ TEST_F(FrameChartTest, DraggingStopsAtTheAllowedCorrection) {
     ShowOnChannel1(Curve({{0, 0}, {102, 0}, {460, 0}, {511, 0}}));
     const double x45 = S1()->XValues()->Value(2);
     ASSERT_NEAR(x45, 4.5, 0.01);
-    frame->Chart1MouseDown(frame->Chart1, mbLeft, {}, XPos(x45), YPos(0.0));
+    MouseOnChart1(QEvent::MouseButtonPress, XPos(x45), YPos(0.0));
     EXPECT_EQ(Ch1()->selection, std::vector<int>{2});
-    frame->Chart1MouseMove(frame->Chart1, {}, XPos(x45), YPos(1.5));
-    frame->Chart1MouseUp(frame->Chart1, mbLeft, {}, XPos(x45), YPos(1.5));
+    MouseOnChart1(QEvent::MouseMove, XPos(x45), YPos(1.5));
+    MouseOnChart1(QEvent::MouseButtonRelease, XPos(x45), YPos(1.5));
     EXPECT_DOUBLE_EQ(S1()->YValues()->Value(2), 5.0 - x45);
     EXPECT_TRUE(frame->modified);
 
     const double x1 = S1()->XValues()->Value(1);
-    frame->Chart1MouseDown(frame->Chart1, mbLeft, {}, XPos(x1), YPos(0.0));
-    frame->Chart1MouseMove(frame->Chart1, {}, XPos(x1), YPos(-1.9));
+    MouseOnChart1(QEvent::MouseButtonPress, XPos(x1), YPos(0.0));
+    MouseOnChart1(QEvent::MouseMove, XPos(x1), YPos(-1.9));
     EXPECT_DOUBLE_EQ(S1()->YValues()->Value(1), -x1) << "output 0 V";
-    frame->Chart1MouseUp(frame->Chart1, mbLeft, {}, XPos(x1), YPos(-1.9));
+    MouseOnChart1(QEvent::MouseButtonRelease, XPos(x1), YPos(-1.9));
 }
 
 TEST_F(FrameChartTest, RightClickAddsAPointUnderTheMouseOnce) {
