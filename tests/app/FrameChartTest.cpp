@@ -8,8 +8,14 @@
 #include "app/ApplicationSettings.h"
 #include "app/MapFile.h"
 #include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/chart/Chart.h"
+#include "chart/engine/chart/ChartLegend.h"
+#include "chart/engine/chart/ChartTitles.h"
+#include "chart/engine/chart/ChartWalls.h"
 #include "chart/engine/series/ChartValueList.h"
+#include "chart/engine/series/SeriesPointer.h"
 #include "controls/XcComCtrls.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Application.h"
@@ -164,6 +170,25 @@ TEST_F(FrameChartTest, NewEditorShowsTheNeutralCurveOnBothPages) {
     EXPECT_EQ(frame->Chart1->LeftAxis()->Minimum(), -2.0);
     EXPECT_EQ(frame->Chart1->LeftAxis()->Maximum(), 2.0);
     EXPECT_EQ(frame->Chart2->BottomAxis()->Maximum(), 5.0);
+    // The charts' furniture from the form resource and the construction.
+    for (TChart* chart : {frame->Chart1, frame->Chart2}) {
+        EXPECT_FALSE(chart->Legend()->Visible());
+        EXPECT_FALSE(chart->Title()->Visible());
+    }
+    EXPECT_TRUE(frame->Chart1->BackWall()->Gradient()->Visible());
+    for (TChartSeries* series : {frame->Series1, frame->Series2}) {
+        auto* s = dynamic_cast<TLineSeries*>(series);
+        ASSERT_NE(s, nullptr);
+        EXPECT_TRUE(s->Pointer()->Visible());
+        EXPECT_EQ(s->Pointer()->Style(), psCircle);
+        EXPECT_EQ(s->LinePen()->Width(), 3);
+    }
+    for (TCursorTool* cursor : {frame->cursorTool1, frame->cursorTool2}) {
+        EXPECT_EQ(cursor->Style(), cssVertical);
+        EXPECT_EQ(cursor->ClickTolerance(), -1);
+        EXPECT_EQ(cursor->Pen()->Width(), 3);
+        EXPECT_EQ(cursor->Pen()->Color(), TColor(0x00FF0000));
+    }
 
     frame->PageControl1->SetActivePageIndex(1);
     frame->PageControl1Change(frame->PageControl1);
