@@ -17,6 +17,23 @@ function(orvo_library target)
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${target} PUBLIC ${ARG_LINK} PRIVATE ${ARG_PRIVATE_LINK})
+  orvo_precompile(${target} ${ARG_LINK})
+endfunction()
+
+# Precompiled headers: the standard and Qt headers that nearly every unit includes, compiled
+# once per library. Libraries that see only Qt's core (the lowest platform floors, the
+# translation engine) get the core list; the others also the GUI headers that the platform's
+# canvas and control headers pull in.
+set(ORVO_PCH_CORE <QString> <string> <vector> <memory> <functional> <algorithm> <map> <cmath>)
+set(ORVO_PCH_GUI ${ORVO_PCH_CORE} <QImage> <QPainter> <QFont> <QWidget>)
+function(orvo_precompile target)
+  set(list ${ORVO_PCH_CORE})
+  foreach(lib ${ARGN})
+    if(lib STREQUAL "Qt6::Widgets" OR NOT lib MATCHES "^(platform_.*|Qt6::.*)$")
+      set(list ${ORVO_PCH_GUI})
+    endif()
+  endforeach()
+  target_precompile_headers(${target} PRIVATE ${list})
 endfunction()
 
 # orvo_test(<name> [LINK <lib>...] [DIRS <dir>...] [X11])
@@ -38,6 +55,9 @@ function(orvo_test name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_LINK} test_main GTest::gtest GTest::gmock)
+  # Every test program reuses the test entry point's precompiled headers (GoogleTest and the
+  # GUI list), built once.
+  target_precompile_headers(${name} REUSE_FROM test_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   if(ARG_X11)
     add_test(NAME ${name} COMMAND xvfb-run -a $<TARGET_FILE:${name}>)

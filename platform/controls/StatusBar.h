@@ -40,7 +40,6 @@ inline constexpr WPARAM SBT_NOTABPARSING = 0x0800;
 inline constexpr WPARAM SBT_OWNERDRAW = 0x1000;
 inline constexpr DWORD SBARS_SIZEGRIP = 0x0100;
 inline constexpr DWORD CCS_TOP = 0x0001;
-inline constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 inline constexpr UINT ODA_DRAWENTIRE = 0x0001;
 
 // What an owner-drawn item is told to draw (CN_DRAWITEM's LParam).

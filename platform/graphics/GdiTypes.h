@@ -11,6 +11,9 @@ using BOOL = int;
 using LONG = std::int32_t;
 using UINT = unsigned int;
 using COLORREF = DWORD;
+// The two colour references that are not colours: none, and "the control's own colour".
+inline constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
+inline constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 #ifndef TRUE
 #define TRUE 1
 #endif

@@ -118,8 +118,6 @@ public:
 inline constexpr UINT ILD_NORMAL = 0x0000;
 inline constexpr UINT ILD_TRANSPARENT = 0x0001;
 inline constexpr UINT ILD_MASK = 0x0010;
-inline constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
-inline constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 
 BOOL ImageList_Draw(HIMAGELIST List, int Index, HDC DC, int X, int Y, UINT Style);
 // Width and Height 0 draw the whole image; Background CLR_DEFAULT is the list's colour.
