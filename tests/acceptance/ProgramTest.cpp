@@ -5,6 +5,7 @@
 // disconnect and end normally, its settings file written.
 #include "app/forms/ChipTuningForm.h"
 #include "tests/sim/PtyBox.h"
+#include "tests/support/MockBlueZ.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -25,69 +26,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// A private system bus with python3-dbusmock's BlueZ on it.
-class TMockBlueZ {
-public:
-    // Empty when it runs; else why it could not be started.
-    QString Start() {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty()) return QStringLiteral("dbus-daemon is not installed");
-        if (QProcess::execute(QStringLiteral("/usr/bin/python3"),
-                              {QStringLiteral("-c"), QStringLiteral("import dbusmock")}) != 0)
-            return QStringLiteral("python3-dbusmock is not installed");
-        if (!dir_.isValid()) return QStringLiteral("no temporary folder");
-        address_ = "unix:path=" + QFile::encodeName(dir_.filePath(QStringLiteral("system_bus_socket")));
-        bus_.start(daemon,
-                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
-                    QStringLiteral("--address=") + QString::fromLatin1(address_),
-                    QStringLiteral("--print-address")});
-        if (!bus_.waitForStarted(5000) || !bus_.waitForReadyRead(5000))
-            return QStringLiteral("dbus-daemon did not start");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QString::fromLatin1(address_));
-        mock_.setProcessEnvironment(env);
-        mock_.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
-                     QStringLiteral("--template"), QStringLiteral("bluez5")});
-        if (!mock_.waitForStarted(5000)) return QStringLiteral("the BlueZ mock did not start");
-        const auto start = Clock::now();
-        while (!Bus().interface()->isServiceRegistered(QStringLiteral("org.bluez"))) {
-            if (Clock::now() - start > std::chrono::seconds(15))
-                return QStringLiteral("the BlueZ mock did not appear on the bus");
-            QThread::msleep(20);
-        }
-        return QString();
-    }
-    ~TMockBlueZ() {
-        for (QProcess* p : {&mock_, &bus_}) {
-            if (p->state() == QProcess::NotRunning) continue;
-            p->kill();
-            p->waitForFinished(5000);
-        }
-        QDBusConnection::disconnectFromBus(QStringLiteral("orvo-acceptance-mock"));
-    }
-    QDBusConnection Bus() {
-        return QDBusConnection::connectToBus(QString::fromLatin1(address_),
-                                             QStringLiteral("orvo-acceptance-mock"));
-    }
-    // Calls a method of the mock's control interface; the error text, empty on success.
-    QString Mock(const QString& method, const QVariantList& args) {
-        QDBusMessage call =
-            QDBusMessage::createMethodCall(QStringLiteral("org.bluez"), QStringLiteral("/org/bluez"),
-                                           QStringLiteral("org.bluez.Mock"), method);
-        call.setArguments(args);
-        QDBusMessage reply = Bus().call(call, QDBus::Block, 5000);
-        return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
-    }
-    const QByteArray& Address() const { return address_; }
-
-private:
-    QTemporaryDir dir_;
-    QByteArray address_;
-    QProcess bus_;
-    QProcess mock_;
-};
 
 std::set<int> CommandsSeen(const sim::Box& box) {
     std::set<int> seen;

@@ -3,6 +3,8 @@
 // mock's own interface. Also a hung service and a hung bus: the lookup keeps to its limit.
 #include "platform/win/BluetoothLookup.h"
 
+#include "tests/support/MockBlueZ.h"
+
 #include <gtest/gtest.h>
 
 #include <QDBusConnection>
@@ -45,80 +47,6 @@ private:
     const char* name_;
     bool had_ = false;
     QByteArray old_;
-};
-
-// A private system bus with the BlueZ mock on it, shared by the tests of this suite.
-class TMockBlueZ {
-public:
-    // Empty when it runs; else why it could not be started.
-    QString Start() {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty()) return QStringLiteral("dbus-daemon is not installed");
-        if (QProcess::execute(QStringLiteral("/usr/bin/python3"),
-                              {QStringLiteral("-c"), QStringLiteral("import dbusmock")}) != 0)
-            return QStringLiteral("python3-dbusmock is not installed");
-        if (!dir_.isValid()) return QStringLiteral("no temporary folder");
-        address_ = "unix:path=" + QFile::encodeName(dir_.filePath(QStringLiteral("system_bus_socket")));
-        bus_.start(daemon,
-                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
-                    QStringLiteral("--address=") + QString::fromLatin1(address_),
-                    QStringLiteral("--print-address")});
-        if (!bus_.waitForStarted(5000) || !bus_.waitForReadyRead(5000))
-            return QStringLiteral("dbus-daemon did not start");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QString::fromLatin1(address_));
-        mock_.setProcessEnvironment(env);
-        mock_.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
-                     QStringLiteral("--template"), QStringLiteral("bluez5")});
-        if (!mock_.waitForStarted(5000)) return QStringLiteral("the BlueZ mock did not start");
-        QDBusConnection bus = Bus();
-        const auto start = Clock::now();
-        while (!bus.interface()->isServiceRegistered(QStringLiteral("org.bluez")))
-            if (MsSince(start) > 15000)
-                return QStringLiteral("the BlueZ mock did not appear on the bus");
-            else
-                QThread::msleep(20);
-        return QString();
-    }
-    ~TMockBlueZ() {
-        for (QProcess* p : {&mock_, &bus_}) {
-            if (p->state() == QProcess::NotRunning) continue;
-            ::kill(pid_t(p->processId()), SIGCONT);
-            p->kill();
-            p->waitForFinished(5000);
-        }
-        QDBusConnection::disconnectFromBus(QStringLiteral("orvo-test-mock"));
-    }
-    QDBusConnection Bus() {
-        return QDBusConnection::connectToBus(QString::fromLatin1(address_), QStringLiteral("orvo-test-mock"));
-    }
-    // Calls a method of the mock's control interface; the error text, empty on success.
-    QString Mock(const QString& method, const QVariantList& args) {
-        QDBusMessage call =
-            QDBusMessage::createMethodCall(QStringLiteral("org.bluez"), QStringLiteral("/org/bluez"),
-                                           QStringLiteral("org.bluez.Mock"), method);
-        call.setArguments(args);
-        QDBusMessage reply = Bus().call(call, QDBus::Block, 5000);
-        return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
-    }
-    void AddBox(const QString& adapter, const QString& address, const QString& name, bool paired) {
-        EXPECT_EQ(Mock(QStringLiteral("AddDevice"), {adapter, address, name}), QString());
-        if (paired) {
-            EXPECT_EQ(Mock(QStringLiteral("PairDevice"), {adapter, address, 0x1F00}), QString());
-        }
-    }
-    // Stops or resumes the daemon of the bus or the BlueZ service, as a hung process.
-    void Hang(bool bus, bool hung) {
-        ::kill(pid_t((bus ? bus_ : mock_).processId()), hung ? SIGSTOP : SIGCONT);
-    }
-    const QByteArray& Address() const { return address_; }
-
-private:
-    QTemporaryDir dir_;
-    QByteArray address_;
-    QProcess bus_;
-    QProcess mock_;
 };
 
 class BlueZLookupTest : public ::testing::Test {
