@@ -308,10 +308,7 @@ void TCustomSeries::CalcFirstLastVisibleIndex() {
         --FFirstVisibleIndex;
 }
 
-namespace {
-// The room a line needs on both sides of a margin pair, and the marks' room on the side
-// of the mandatory values. Each margin grows only from its own value.
-void LineMargins(TCustomSeries* S, int& A, int& B, bool MandatorySide) {
+void AddLineMargins(TCustomSeries* S, int& A, int& B, bool MandatorySide) {
     auto atLeast = [&](int Value) {
         A = std::max(A, Value);
         B = std::max(B, Value);
@@ -328,18 +325,17 @@ void LineMargins(TCustomSeries* S, int& A, int& B, bool MandatorySide) {
             B = std::max(B, length);
     }
 }
-} // namespace
 
 void TCustomSeries::CalcHorizMargins(int& LeftMargin, int& RightMargin) {
     TCustomLineSeries::CalcHorizMargins(LeftMargin, RightMargin);
     FPointer->CalcHorizMargins(LeftMargin, RightMargin);
-    LineMargins(this, LeftMargin, RightMargin, !FYMandatory);
+    AddLineMargins(this, LeftMargin, RightMargin, !FYMandatory);
 }
 
 void TCustomSeries::CalcVerticalMargins(int& TopMargin, int& BottomMargin) {
     TCustomLineSeries::CalcVerticalMargins(TopMargin, BottomMargin);
     FPointer->CalcVerticalMargins(TopMargin, BottomMargin);
-    LineMargins(this, TopMargin, BottomMargin, FYMandatory);
+    AddLineMargins(this, TopMargin, BottomMargin, FYMandatory);
     if (FLineHeight > 0 && !FDrawArea && FParent && FParent->View3D() && BottomMargin < FLineHeight)
         BottomMargin = FLineHeight;
 }

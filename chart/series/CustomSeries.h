@@ -187,6 +187,12 @@ private:
     bool SegmentHit(TPoint P, TPoint Previous, TPoint Current);
 };
 
+// Raises the margin pair A (top or left) and B (bottom or right) to the room the line needs
+// on both sides and, when MandatorySide, to the marks' room on the side of the mandatory
+// values: A for a normal series, B for a horizontal one. Each margin grows only from its
+// own value.
+void AddLineMargins(TCustomSeries* S, int& A, int& B, bool MandatorySide);
+
 // The marks' callout: its arrow length, its distance from the point, moving a mark by them.
 int MarksCalloutLength(TSeriesMarks* Marks);
 int MarksCalloutDistance(TSeriesMarks* Marks);

@@ -4,8 +4,11 @@
 // and the pressure window's two dials drawn with the hand where the value says.
 #include "chart/gauges/CircularGauge.h"
 #include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/canvas/ChartBrush.h"
+#include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeCanvas3D.h"
 #include "chart/engine/canvas/TeeFont.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/chart/ChartRegistries.h"
 #include "chart/engine/panel/TeeShape.h"
@@ -18,11 +21,13 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -36,7 +41,8 @@ struct GaugeChart {
         chart.AddSeries(gauge);
     }
     ~GaugeChart() { delete gauge; }
-    // The pressure frame's dial: Minimum .. Maximum, labels every tenth, green to 70 %.
+    // The pressure window's dial: Minimum .. Maximum, labels every tenth, green to 70 %,
+    // bands with angled gradients, a transparent face and a red hand of length 88.
     void PressureDial(double Max) {
         gauge->SetMinimum(0);
         gauge->SetMaximum(Max);
@@ -46,6 +52,32 @@ struct GaugeChart {
         gauge->RedLine()->SetStartValue(Max * 0.7);
         gauge->RedLine()->SetEndValue(Max);
         gauge->Face()->SetTransparent(true);
+        struct Band {
+            TGaugePointerRange* line;
+            TColor from, to;
+            int angle;
+        };
+        for (const Band& b : {Band{gauge->GreenLine(), TColor(0x646464), TColor(0x1EC81E), -60},
+                              Band{gauge->RedLine(), TColor(0x282864), TColor(0x646464), 180}}) {
+            b.line->SetStyle(psRectangle);
+            b.line->SetVertSize(5);
+            b.line->Gradient()->SetDirection(gdBottomTop);
+            b.line->Gradient()->SetStartColor(b.from);
+            b.line->Gradient()->SetEndColor(b.to);
+            b.line->Gradient()->SetAngle(b.angle);
+            b.line->Gradient()->SetVisible(true);
+        }
+        TGaugeHand* hand = gauge->Hand();
+        hand->SetStyle(psRectangle);
+        hand->SetHorizSize(3);
+        hand->SetVertSize(88);
+        hand->Brush()->SetColor(clRed);
+        hand->Pen()->SetVisible(false);
+        hand->Gradient()->SetDirection(gdLeftRight);
+        hand->Gradient()->SetStartColor(clRed);
+        hand->Gradient()->SetMidColor(TColor(0xD9));
+        hand->Gradient()->SetEndColor(clRed);
+        hand->Gradient()->SetVisible(true);
     }
     void Draw() {
         target.SetSize(width, height);
@@ -184,6 +216,28 @@ TEST(CircularGauge, PressureDialsPutTheHandAtTheValue) {
         const int along = g->Hand()->VertSize() * 2 / 3;
         EXPECT_TRUE(Reddish(f.At(g->PointAlongHand(along, angle)))) << c.max << ": " << c.value;
         EXPECT_FALSE(Reddish(f.At(g->PointAlongHand(along, angle + 90)))) << c.max << ": " << c.value;
+    }
+}
+
+TEST(CircularGauge, PressureDialLabelsReadAsTheScale) {
+    struct Case {
+        double max;
+        std::vector<const char*> labels;
+    };
+    const Case cases[] = {
+        {4, {"0", "0.4", "0.8", "1.2", "1.6", "2", "2.4", "2.8", "3.2", "3.6", "4"}},
+        {2000, {"0", "200", "400", "600", "800", "1,000", "1,200", "1,400", "1,600", "1,800", "2,000"}},
+    };
+    for (const Case& c : cases) {
+        GaugeChart f(350, 350);
+        f.PressureDial(c.max);
+        QStringList drawn;
+        f.chart.OnGetAxisLabel = [&](TChartAxis*, TChartSeries*, int, String& Text) { drawn << Text; };
+        f.Draw();
+        QStringList expected;
+        for (const char* l : c.labels)
+            expected << QString::fromLatin1(l);
+        EXPECT_EQ(drawn, expected) << c.max;
     }
 }
 

@@ -147,6 +147,17 @@ TEST_F(NavFixture, AHeldButtonStepsOnPressThenRepeatsOnTheClock) {
     EXPECT_EQ(grid->Row(), 3);
     advance(100);
     EXPECT_EQ(grid->Row(), 4);
+    // Let go after repeating, with rows still to go: no extra step on the release, and the
+    // clock steps no more.
+    release(nbNext);
+    EXPECT_EQ(grid->Row(), 4);
+    advance(500);
+    EXPECT_EQ(grid->Row(), 4);
+
+    // Held to the end: the button disables itself and the release adds nothing.
+    press(nbNext);
+    EXPECT_EQ(grid->Row(), 5);
+    advance(400);
     for (int i = 0; i < 10; ++i)
         advance(100);
     EXPECT_EQ(grid->Row(), 10);

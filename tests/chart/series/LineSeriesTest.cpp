@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -233,9 +234,11 @@ TEST_F(LineSeriesTest, ThreeDimensionalFaces) {
     const TPoint b = canvas->Calculate3DPosition(front.X + 20, front.Y, s->EndZ);
     EXPECT_EQ(At((a.X + b.X) / 2, (a.Y + b.Y) / 2), clRed);
 
-    // The 3-D hit test takes the whole face.
+    // The 3-D hit test takes the whole face, and nothing above or below it.
     const int mx = (a.X + b.X) / 2, my = (a.Y + b.Y) / 2;
     EXPECT_EQ(s->Clicked(mx, my), 0);
+    EXPECT_EQ(s->Clicked(mx, my - 25), -1);
+    EXPECT_EQ(s->Clicked(mx, my + 25), -1);
 }
 
 // ---- hit test ------------------------------------------------------------------------------
@@ -350,6 +353,57 @@ TEST_F(LineSeriesTest, MarginsOfMarkersStairsAndMarks) {
     s->CalcHorizMargins(left, right);
     EXPECT_EQ(left, 8);
     EXPECT_EQ(right, 8);
+}
+
+// The marks' room raises the margin on the mandatory side from that margin's own value and
+// leaves the other one alone, whichever of the two was larger before.
+TEST_F(LineSeriesTest, MarksMarginGrowsFromItsOwnSide) {
+    TLineSeries* normal = Add({{1, 1}, {2, 2}});
+    TLineSeries* horiz = Add<THorizLineSeries>({{12345.5, 1}, {23456.5, 2}});
+    for (TLineSeries* s : {normal, horiz}) {
+        s->Marks()->SetVisible(true);
+        s->Marks()->Callout()->SetLength(20);
+    }
+    // The horizontal series measures its marks' texts on the chart's canvas.
+    TBitmap target;
+    target.SetSize(300, 220);
+    chart.Canvas()->SetCanvas(target.Canvas());
+    struct Case {
+        TLineSeries* series;
+        int a, b;      // the margins before
+        bool marksOnA; // else on B
+    };
+    const Case cases[] = {
+        {normal, 5, 200, true}, {normal, 200, 5, true}, {normal, 5, 6, true},
+        {horiz, 5, 200, false}, {horiz, 200, 5, false}, {horiz, 6, 5, false},
+    };
+    for (const Case& c : cases) {
+        const bool isHoriz = c.series == horiz;
+        SCOPED_TRACE(::testing::Message() << (isHoriz ? "horizontal " : "normal ") << c.a << "," << c.b);
+        const int length = c.series->CalcMarkLength();
+        ASSERT_GT(length, 6);
+        int a = c.a, b = c.b;
+        AddLineMargins(c.series, a, b, true);
+        EXPECT_EQ(a, c.marksOnA ? std::max(c.a, length) : c.a);
+        EXPECT_EQ(b, c.marksOnA ? c.b : std::max(c.b, length));
+        // The other margin pair gets no room for the marks.
+        a = c.a;
+        b = c.b;
+        AddLineMargins(c.series, a, b, false);
+        EXPECT_EQ(a, c.a);
+        EXPECT_EQ(b, c.b);
+    }
+    // Through the series: a horizontal series' marks stand to the right of its points.
+    horiz->Pointer()->SetVisible(true);
+    horiz->Pointer()->SetSize(3);
+    int left = 0, right = 0;
+    horiz->CalcHorizMargins(left, right);
+    EXPECT_EQ(left, 4);
+    EXPECT_EQ(right, std::max(4, horiz->CalcMarkLength()));
+    int top = 0, bottom = 0;
+    horiz->CalcVerticalMargins(top, bottom);
+    EXPECT_EQ(top, 4);
+    EXPECT_EQ(bottom, 4);
 }
 
 TEST_F(LineSeriesTest, AssignBetweenLineAndPointSeries) {

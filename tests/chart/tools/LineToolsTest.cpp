@@ -3,6 +3,7 @@
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/chart/ChartRegistries.h"
 #include "chart/series/LineSeries.h"
@@ -16,6 +17,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -130,6 +132,31 @@ TEST_F(LineToolsTest, DragOnAnAxisWithoutRangeWidensItFirst) {
     DragAxisValue(left, 50);
     EXPECT_FALSE(left->AutomaticMaximum());
     EXPECT_DOUBLE_EQ(left->Maximum(), before + 0.1 * MinAxisIncrement);
+}
+
+TEST_F(LineToolsTest, MouseDragOnAnAxisWithoutRangeWidensIt) {
+    auto* tool = new TDragPointTool(form);
+    tool->SetParentChart(chart);
+    tool->SetSeries(series);
+    tool->SetDragStyle(dsY);
+    // Every point at 5 on an automatic axis: the axis has no range.
+    for (int i = 0; i < series->Count(); ++i)
+        series->SetYValue(i, 5);
+    TChartAxis* left = chart->LeftAxis();
+    left->SetAutomatic(true);
+    Frame();
+    ASSERT_EQ(left->Minimum(), left->Maximum());
+    const double before = left->Maximum();
+    const TPoint p = Pos(4);
+    Down(p.X, p.Y);
+    ASSERT_EQ(tool->Dragging(), 4);
+    Move(p.X, p.Y - 30);
+    EXPECT_FALSE(left->AutomaticMaximum());
+    EXPECT_DOUBLE_EQ(left->Maximum(), before + 0.1 * MinAxisIncrement);
+    const double y = series->YValues()->Value(4);
+    EXPECT_TRUE(std::isfinite(y));
+    EXPECT_EQ(y, left->CalcPosPoint(p.Y - 30));
+    Up(p.X, p.Y - 30);
 }
 
 TEST(LineTools, DescriptionsAndRegistration) {
@@ -288,6 +315,92 @@ TEST_F(CursorToolTest, SnapsToTheNearestPointOncePerChange) {
     cursor->SetSnapStyle(TSnapStyle::ssHorizontal);
     cursor->SetYValue(3.1);
     EXPECT_EQ(cursor->NearestPoint(cssVertical, difference), 1);
+}
+
+// ---- the curve editor's chart ------------------------------------------------------------
+
+// 800 x 400 with a shaded back wall, bottom axis 0..5 and left axis -2..2 with dotted grids,
+// labels and titles, a 512-point line with circle pointers (pen width 2), a vertical drag
+// tool and two vertical cursors: every pointer sits where its value puts it and the cursor
+// lines stand at their values, drawn once over the chart.
+TEST(CurveEditorChart, PointsPointersAndCursorLinesWhereTheValuesPutThem) {
+    TForm form(nullptr, 0);
+    form.SetClientSize(800, 400);
+    auto* chart = new TChart(&form);
+    chart->SetParent(&form);
+    chart->SetBounds(0, 0, 800, 400);
+    chart->SetView3D(false);
+    chart->Legend()->SetVisible(false);
+    chart->Title()->SetVisible(false);
+    TTeeGradient* wall = chart->BackWall()->Gradient();
+    wall->SetStartColor(clWhite);
+    wall->SetEndColor(clSilver);
+    wall->SetVisible(true);
+    chart->BottomAxis()->SetMinMax(0, 5);
+    chart->LeftAxis()->SetMinMax(-2, 2);
+    chart->BottomAxis()->SetIncrement(0.5);
+    chart->LeftAxis()->SetIncrement(0.5);
+    chart->BottomAxis()->Title()->SetCaption(QStringLiteral("Time (s)"));
+    chart->LeftAxis()->Title()->SetCaption(QStringLiteral("Voltage (V)"));
+    for (TChartAxis* axis : {chart->BottomAxis(), chart->LeftAxis()}) {
+        axis->Grid()->SetColor(clGray);
+        axis->Grid()->SetStyle(psDot);
+    }
+    auto* series = new TLineSeries(&form);
+    series->SetParentChart(chart);
+    series->SetSeriesColor(clRed);
+    series->LinePen()->SetWidth(2);
+    series->Pointer()->SetVisible(true);
+    series->Pointer()->SetStyle(psCircle);
+    series->Pointer()->SetSize(3);
+    series->Pointer()->Brush()->SetColor(clYellow);
+    for (int i = 0; i < 512; ++i)
+        series->AddXY(5.0 * i / 511, 1.8 * std::sin(i / 40.0));
+    auto* drag = new TDragPointTool(&form);
+    drag->SetParentChart(chart);
+    drag->SetSeries(series);
+    drag->SetDragStyle(dsY);
+    std::vector<TCursorTool*> cursors;
+    for (double at : {1.3, 3.7}) {
+        auto* cursor = new TCursorTool(&form);
+        cursor->SetParentChart(chart);
+        cursor->SetStyle(cssVertical);
+        cursor->Pen()->SetColor(clBlue);
+        cursor->SetXValue(at); // before the chart's first layout: kept, placed on the first paint
+        cursors.push_back(cursor);
+    }
+    form.Show();
+    QCoreApplication::processEvents();
+    chart->Repaint();
+    auto screen = [&](int X, int Y) { return chart->VclCanvas()->Pixels(X, Y); };
+
+    // The pointers lie 1.4 pixels apart and overlap: each point's centre shows a pointer's
+    // fill or its outline (drawn by the points after it), never the line or the wall. (The
+    // first and last points lie on the wall's edges, which are drawn over them.)
+    series->Pointer()->Pen()->SetColor(clGreen);
+    chart->Repaint();
+    for (int i = 1; i < 511; i += 17) {
+        SCOPED_TRACE(i);
+        const int x = chart->BottomAxis()->CalcXPosValue(series->XValues()->Value(i));
+        const int y = chart->LeftAxis()->CalcYPosValue(series->YValues()->Value(i));
+        EXPECT_EQ(series->CalcXPos(i), x);
+        EXPECT_EQ(series->CalcYPos(i), y);
+        const TColor c = screen(x, y);
+        EXPECT_TRUE(c == clYellow || c == clGreen) << c;
+    }
+    EXPECT_EQ(screen(series->CalcXPos(510), series->CalcYPos(510)), clYellow);
+    const TColor ink = TColor(ColorToRGB(clBlue) ^ ColorToRGB(chart->Color()));
+    for (TCursorTool* cursor : cursors) {
+        SCOPED_TRACE(cursor->XValue());
+        ASSERT_TRUE(cursor->Placed());
+        const int x = cursor->Position().X;
+        EXPECT_EQ(x, chart->BottomAxis()->CalcXPosValue(cursor->XValue()));
+        // Rows between the grid lines, away from the curve (which stays within -1.8..1.8).
+        for (double v : {1.9, 1.85, -1.9}) {
+            const int y = chart->LeftAxis()->CalcYPosValue(v);
+            EXPECT_EQ(screen(x, y), TColor(ColorToRGB(screen(x + 4, y)) ^ ColorToRGB(ink))) << v;
+        }
+    }
 }
 
 } // namespace
