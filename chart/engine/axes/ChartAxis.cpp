@@ -2,11 +2,11 @@
 #include "chart/engine/axes/ChartAxis.h"
 
 #include "chart/engine/canvas/Canvas3D.h"
-#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/series/ChartSeries.h"
 #include "chart/engine/series/ChartValueList.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "platform/rtl/SysMath.h"
 
 #include <cmath>
@@ -565,20 +565,6 @@ void TChartAxis::SetCalcPosValue() {
     FCalcPosValue = FHorizontal ? FCalcXPosValue : FCalcYPosValue;
 }
 
-// The fast pair: no pixel limit beyond the int range (a double beyond it would be undefined
-// to convert), so a far value still lands on the nearest int.
-int TChartAxis::XPosValue(double Value) {
-    if (IRangeZero) return ICenterPos;
-    const double p = (Value - IMinimum) * IAxisSizeRange;
-    return FInverted ? RoundInt(IEndPos - double(Round(p))) : RoundInt(IStartPos + double(Round(p)));
-}
-
-int TChartAxis::YPosValue(double Value) {
-    if (IRangeZero) return ICenterPos;
-    const double p = (Value - IMinimum) * IAxisSizeRange;
-    return FInverted ? RoundInt(IStartPos + double(Round(p))) : RoundInt(IEndPos - double(Round(p)));
-}
-
 namespace {
 int ClipPixel(double r) {
     if (r > TeeMaxPixelPos) return TeeMaxPixelPos;
@@ -586,6 +572,21 @@ int ClipPixel(double r) {
     return RoundInt(r);
 }
 } // namespace
+
+// The fast pair: the conversion without the range checks of the checked pair, rounding the
+// offset first; a far value still stops at the pixel limit (a double beyond the int range
+// would be undefined to convert, and beyond the limit no canvas draws it).
+int TChartAxis::XPosValue(double Value) {
+    if (IRangeZero) return ICenterPos;
+    const double p = double(Round((Value - IMinimum) * IAxisSizeRange));
+    return ClipPixel(FInverted ? IEndPos - p : IStartPos + p);
+}
+
+int TChartAxis::YPosValue(double Value) {
+    if (IRangeZero) return ICenterPos;
+    const double p = double(Round((Value - IMinimum) * IAxisSizeRange));
+    return ClipPixel(FInverted ? IStartPos + p : IEndPos - p);
+}
 
 int TChartAxis::XPosValueCheck(double Value) {
     if (IRangeZero) return ICenterPos;

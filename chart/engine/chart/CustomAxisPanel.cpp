@@ -393,6 +393,29 @@ int TCustomAxisPanel::NumPages() {
     return FPage->Count();
 }
 
+void TCustomAxisPanel::PrintPages(int FromPage, int ToPage) {
+    if (!Name().isEmpty()) Printer()->SetTitle(Name());
+    Printer()->BeginDoc();
+    const int first = FromPage == 0 ? 1 : FromPage;
+    const int last = ToPage == 0 ? FPage->Count() : ToPage;
+    const int shown = FPage->Current();
+    try {
+        const TRect R = ChartPrintRect();
+        for (int page = first; page <= last; ++page) {
+            FPage->SetCurrent(page);
+            PrintPartial(R);
+            if (page < last) Printer()->NewPage();
+        }
+    } catch (...) {
+        FPage->SetCurrent(shown);
+        Printer()->Abort();
+        if (Printer()->Printing()) Printer()->EndDoc();
+        throw;
+    }
+    FPage->SetCurrent(shown);
+    Printer()->EndDoc();
+}
+
 // ---- series --------------------------------------------------------------------------------------
 
 int TCustomAxisPanel::SeriesCount() const {

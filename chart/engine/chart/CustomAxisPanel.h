@@ -140,6 +140,9 @@ public:
     TTeeCustomTool* Add(TClass ToolClass);
     // Takes Tool out of the list without freeing it.
     void Remove(TTeeCustomTool* Tool);
+    // Swaps two tools' places (and so the order they hear events in); raises the list's
+    // index error for an index outside the list.
+    void Exchange(int Index1, int Index2);
     // Frees every tool.
     void Clear();
     // Sets Active of every tool.
@@ -221,6 +224,9 @@ public:
     virtual void RemovedDataSource(TChartSeries* ASeries, TComponent* AComponent);
     virtual bool IsValidDataSource(TChartSeries* ASeries, TComponent* AComponent);
     virtual int NumPages();
+    // Prints the pages FromPage .. ToPage (0: the first resp. the last page), one printer page
+    // each, and shows the page of before again, also when printing fails.
+    void PrintPages(int FromPage = 0, int ToPage = 0);
 
     // ---- series ----
     int SeriesCount() const;

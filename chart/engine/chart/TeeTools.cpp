@@ -6,7 +6,9 @@
 #include "platform/classes/Reader.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/Writer.h"
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/ResStrings.h"
 #include "platform/win/MessageBox.h"
 
 #include <algorithm>
@@ -56,6 +58,12 @@ TTeeCustomTool* TChartTools::Add(TClass ToolClass) {
 void TChartTools::Remove(TTeeCustomTool* Tool) {
     auto it = std::find(FItems.begin(), FItems.end(), Tool);
     if (it != FItems.end()) FItems.erase(it);
+}
+
+void TChartTools::Exchange(int Index1, int Index2) {
+    for (int index : {Index1, Index2})
+        if (index < 0 || index >= Count()) throw EListError::CreateResFmt(&SListIndexError, {index});
+    std::swap(FItems[size_t(Index1)], FItems[size_t(Index2)]);
 }
 
 void TChartTools::Clear() {

@@ -184,6 +184,12 @@ bool TeeGetBitmapEditor(TObject* Object, TBitmap* Bitmap) {
     return TeeLoadBitmap(Bitmap, Object->ClassName(), parent ? parent->ClassName() : String());
 }
 
+void TeeDrawBitmapEditor(TCanvas* Canvas, TObject* Element, int Left, int Top) {
+    if (!Canvas) return;
+    TBitmap icon;
+    if (TeeGetBitmapEditor(Element, &icon)) Canvas->Draw(Left, Top, &icon);
+}
+
 TBitmap* TeeAntiAlias(TCustomTeePanel* Panel, bool Flag) {
     (void)Flag;
     std::unique_ptr<TBitmap> bitmap(Panel->TeeCreateBitmap(

@@ -72,6 +72,9 @@ void SetDefaultColorPalette();
 bool TeeLoadBitmap(TBitmap* Bitmap, const String& Name1, const String& Name2);
 // The editor icon of an object: the resource named after its class or its parent class.
 bool TeeGetBitmapEditor(TObject* Object, TBitmap* Bitmap);
+// Draws the editor icon of Element with its top-left corner at (Left, Top); nothing when
+// the element has no icon.
+void TeeDrawBitmapEditor(TCanvas* Canvas, TObject* Element, int Left, int Top);
 // The panel drawn into a new 24-bit bitmap of its client area's size on the panel colour,
 // smoothed once with the soften filter. Flag has no effect. The caller owns the bitmap.
 TBitmap* TeeAntiAlias(TCustomTeePanel* Panel, bool Flag = false);

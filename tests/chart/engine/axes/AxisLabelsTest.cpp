@@ -4,12 +4,17 @@
 #include "AxisTestSupport.h"
 
 #include "chart/engine/panel/DateTimeSteps.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/FormatSettings.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
+#include <stdexcept>
 
 namespace {
 
@@ -178,7 +183,113 @@ TEST(AxisLabels, EventLabelsAndCustomItems) {
     EXPECT_EQ(a->Tick.size(), 1u);
     EXPECT_EQ(a->Items()->Item(5), nullptr);
     EXPECT_FALSE(a->Items()->Delete(-1));
+    EXPECT_FALSE(a->Items()->Delete(2));
     EXPECT_TRUE(a->Items()->Delete(1));
+    EXPECT_EQ(a->Items()->Count(), 1);
+}
+
+// Date-time axes: labels in the axis' date format at whole days or hours, and the step for
+// every axis length is one of the date-time steps, with no more labels than fit.
+TEST(AxisLabels, DateTimeLabelsAndStepsForEveryLength) {
+    const TFormatSettings saved = FormatSettings;
+    FormatSettings = TFormatSettings::Invariant();
+    const double day = EncodeDate(2026, 1, 1);
+    struct Case {
+        double Min, Max, Increment;
+        const char* Format;
+        QStringList Texts;
+    };
+    const Case cases[] = {
+        {day, day + 4, 1, "dd/mm", {"05/01", "04/01", "03/01", "02/01", "01/01"}},
+        {day, day + 0.25, DateTimeStep[dtOneHour] * 2, "hh:nn", {"06:00", "04:00", "02:00", "00:00"}},
+        {day + 0.5, day + 2.5, 1, "dd mmm", {"03 Jan", "02 Jan"}},
+    };
+    for (const Case& c : cases) {
+        TTestAxisPanel chart(1000, 300);
+        TChartSeries series(nullptr);
+        series.SetParentChart(&chart);
+        series.XValues()->SetDateTime(true);
+        series.AddXY(c.Min, 0);
+        series.AddXY(c.Max, 1);
+        TChartAxis* a = chart.BottomAxis();
+        a->SetMinMax(c.Min, c.Max);
+        a->SetIncrement(c.Increment);
+        a->SetDateTimeFormat(QString::fromLatin1(c.Format));
+        chart.Paint();
+        EXPECT_EQ(LabelTexts(a), c.Texts) << c.Format;
+    }
+
+    for (double range : {0.01, 1.0, 10.0, 400.0}) {
+        for (int size = 100; size <= 2000; size += 100) {
+            TTestAxisPanel chart(size + 60, 300);
+            TChartSeries series(nullptr);
+            series.SetParentChart(&chart);
+            series.XValues()->SetDateTime(true);
+            series.AddXY(day, 0);
+            series.AddXY(day + range, 1);
+            TChartAxis* a = chart.BottomAxis();
+            a->SetMinMax(day, day + range);
+            chart.Paint();
+            const int n = a->Items()->Count();
+            EXPECT_LE(n, size / 10 + 1) << range << " days at " << size;
+            if (n < 2) continue;
+            // Labels run from the top value down, one step apart (months and years by the
+            // calendar, within a few days of their nominal step).
+            const double inc = a->Items()->Item(0)->Value() - a->Items()->Item(1)->Value();
+            const bool isStep = std::any_of(DateTimeStep.begin(), DateTimeStep.end(), [inc](double step) {
+                return std::fabs(step - inc) <= (step >= 28 ? 3 : step * 1e-6);
+            });
+            EXPECT_TRUE(isStep) << range << " days at " << size << ": " << inc;
+        }
+    }
+    FormatSettings = saved;
+}
+
+// A label handler that throws leaves the axis as it was: the grid pen of a custom drawing,
+// the range of a drawing with its own range, and the chart's handler after measuring.
+TEST(AxisLabels, AThrowingLabelHandlerLeavesGridRangeAndHandlerAsTheyWere) {
+    TTestAxisPanel chart(300, 400);
+    TChartAxis* a = chart.LeftAxis();
+    a->SetMinMax(0, 5);
+    a->SetIncrement(1);
+    chart.Paint();
+    ASSERT_TRUE(a->Grid()->Visible());
+    ASSERT_TRUE(bool(a->Grid()->OnChange));
+    // The custom drawings run inside a frame, after the chart has drawn.
+    bool fail = false;
+    chart.OnGetAxisLabel = [&fail](TChartAxis*, TChartSeries*, int, String&) {
+        if (fail) throw std::runtime_error("bad label");
+    };
+    std::function<void()> custom;
+    chart.OnAfterDraw = [&](TObject*) {
+        fail = true;
+        custom();
+    };
+
+    custom = [&] { a->CustomDraw(40, 20, 50, false); };
+    EXPECT_THROW(chart.Paint(), std::runtime_error);
+    EXPECT_TRUE(a->Grid()->Visible());
+    EXPECT_TRUE(bool(a->Grid()->OnChange));
+    fail = false;
+    custom = [&] { a->CustomDrawMinMax(40, 20, 50, false, -1, 1, 0.5); };
+    EXPECT_THROW(chart.Paint(), std::runtime_error);
+    EXPECT_TRUE(a->Grid()->Visible());
+    EXPECT_EQ(a->Minimum(), 0);
+    EXPECT_EQ(a->Maximum(), 5);
+    EXPECT_EQ(a->Increment(), 1);
+    fail = false;
+
+    // Measuring detaches the handler and puts it back, also when the frame then fails.
+    custom = [&] {
+        EXPECT_GT(a->MaxLabelsWidth(), 0);
+        throw std::runtime_error("after measuring");
+    };
+    EXPECT_THROW(chart.Paint(), std::runtime_error);
+    EXPECT_TRUE(bool(chart.OnGetAxisLabel));
+    fail = false;
+    chart.OnAfterDraw = TNotifyEvent();
+    chart.Paint();
+    EXPECT_TRUE(bool(chart.OnGetAxisLabel));
 }
 
 // Random ranges, increments and bases, finite or not: the scale and the labels always end,

@@ -124,4 +124,63 @@ TEST(AxisPixels, DepthAxisLabelsTheDepthIn3D) {
     EXPECT_TRUE(chart.IsAxisVisible(chart.DepthAxis()));
 }
 
+TEST(AxisPixels, MinorTicksBetweenTheTicksAndAnUprightTitleBesideTheLabels) {
+    TLayoutChart chart;
+    setUp(chart);
+    chart.LeftAxis()->Grid()->SetVisible(false);
+    chart.Paint();
+    TChartAxis* left = chart.LeftAxis();
+    // Dark pixels in the row of a value, just left of the axis line.
+    auto row = [&](double Value) {
+        const int y = left->CalcYPosValue(Value);
+        return darkPixels(chart, TRect{left->PosAxis() - 10, y, left->PosAxis() - 1, y + 1});
+    };
+    // Ticks every 2, three minor ticks between: one at 1, none at 1.25.
+    const int none = row(1.25);
+    EXPECT_GT(row(1), none);
+    EXPECT_GT(row(2), row(1)) << "a tick is longer than a minor tick";
+    left->MinorTicks()->SetVisible(false);
+    chart.Paint();
+    EXPECT_EQ(row(1), none);
+
+    const TRect strip{0, chart.ChartRect.Top, chart.ChartRect.Left - 1, chart.ChartRect.Bottom};
+    TRect labels;
+    const int untitled = darkPixels(chart, strip, &labels);
+    left->Title()->SetCaption(QStringLiteral("Volts"));
+    chart.Paint();
+    const TRect titled{0, chart.ChartRect.Top, chart.ChartRect.Left - 1, chart.ChartRect.Bottom};
+    TRect all;
+    EXPECT_GT(darkPixels(chart, titled, &all), untitled + 20);
+    // The title stands upright left of the labels.
+    TRect title;
+    ASSERT_GT(darkPixels(chart, TRect{0, titled.Top, all.Left + 14, titled.Bottom}, &title), 0);
+    EXPECT_GT(title.Bottom - title.Top, 2 * (title.Right - title.Left));
+    EXPECT_LT(title.Right, left->PosLabels() - left->MaxLabelsWidth() + 2);
+}
+
+// Exponent style: "4.0E+3" is drawn as the mantissa with a smaller, raised exponent and
+// no "E".
+TEST(AxisPixels, ExponentLabelsRaiseASmallerExponent) {
+    TLayoutChart chart;
+    setUp(chart);
+    TChartAxis* bottom = chart.BottomAxis();
+    bottom->SetMinMax(1000, 5000);
+    bottom->SetIncrement(2000);
+    bottom->SetAxisValuesFormat(QStringLiteral("0.0E+0"));
+    EXPECT_EQ(bottom->LabelValue(4000), QStringLiteral("4.0E+3"));
+    auto label = [&](TRect& Box) {
+        chart.Paint();
+        // Labels at the multiples of the step: 4000 and 2000.
+        const int x = bottom->CalcXPosValue(4000);
+        return darkPixels(chart, TRect{x - 40, chart.ChartRect.Bottom + 6, x + 40, chart.Target.Height()},
+                          &Box);
+    };
+    TRect plain, raised;
+    ASSERT_GT(label(plain), 0);
+    bottom->SetLabelsExponent(true);
+    ASSERT_GT(label(raised), 0);
+    EXPECT_LT(raised.Right - raised.Left, plain.Right - plain.Left);
+    EXPECT_LT(raised.Top, plain.Top);
+}
+
 } // namespace

@@ -262,4 +262,62 @@ TEST_F(ChartMouse, AnAnimatedZoomEndsOnTheTarget) {
     }
 }
 
+// The legend, the title and an axis title are found under a click; their chart events take
+// the click (CancelMouse left set) or let the chart go on to the background, called once.
+TEST_F(ChartMouse, ClicksFindTheLegendItemTheTitleAndTheAxisTitle) {
+    chart->Title()->SetCaption(QStringLiteral("Pressure"));
+    chart->BottomAxis()->Title()->SetCaption(QStringLiteral("Volts"));
+    Paint();
+    auto middle = [](const TRect& R) { return TPoint{(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; };
+    TLegendItem* second = chart->Legend()->Items()->Items(1);
+    const TPoint legendAt{second->Left + 1, second->Top + 3};
+    const TPoint titleAt = middle(chart->Title()->TitleRect());
+    const TPoint axisTitleAt = middle(chart->BottomAxis()->Title()->ShapeBounds);
+
+    TChartClickedPart part;
+    chart->CalcClickedPart(legendAt, part);
+    EXPECT_EQ(part.Part, cpLegend);
+    EXPECT_EQ(part.PointIndex, 1);
+    chart->CalcClickedPart(titleAt, part);
+    EXPECT_EQ(part.Part, cpTitle);
+    chart->CalcClickedPart(axisTitleAt, part);
+    EXPECT_EQ(part.Part, cpAxisTitle);
+    EXPECT_EQ(part.AAxis, chart->BottomAxis());
+    // Beside the title, above the plotting box: nothing.
+    chart->CalcClickedPart(TPoint{chart->Title()->TitleRect().Left - 5, titleAt.Y}, part);
+    EXPECT_EQ(part.Part, cpNone);
+
+    struct Case {
+        TPoint At;
+        bool GoOn;
+        int Legend, Title, Background;
+    };
+    const Case cases[] = {
+        {legendAt, false, 1, 0, 0}, {legendAt, true, 1, 0, 1},     {titleAt, false, 0, 1, 0},
+        {titleAt, true, 0, 1, 1},   {axisTitleAt, false, 0, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.At.X << "," << c.At.Y << " go on " << c.GoOn);
+        int legend = 0, title = 0, background = 0;
+        chart->OnClickLegend = [&](TCustomChart* Chart, TMouseButton, TShiftState, int, int) {
+            ++legend;
+            if (c.GoOn) Chart->SetCancelMouse(false);
+        };
+        chart->OnClickTitle = [&](TCustomChart* Chart, TChartTitle* Title, TMouseButton, TShiftState, int,
+                                  int) {
+            EXPECT_EQ(Title, Chart->Title());
+            ++title;
+            if (c.GoOn) Chart->SetCancelMouse(false);
+        };
+        chart->OnClickBackground = [&](TCustomChart*, TMouseButton, TShiftState, int, int) { ++background; };
+        Down(c.At.X, c.At.Y);
+        Up(c.At.X, c.At.Y);
+        EXPECT_EQ(legend, c.Legend);
+        EXPECT_EQ(title, c.Title);
+        EXPECT_EQ(background, c.Background);
+        EXPECT_FALSE(chart->CancelMouse());
+        chart->UndoZoom();
+    }
+}
+
 } // namespace

@@ -60,6 +60,14 @@ TEST(ChartTools, AddJoinsTheChartOnceAndANullChartLeavesIt) {
     EXPECT_EQ(chart.Tools()->Count(), 2);
     EXPECT_EQ(chart.Tools()->IndexOf(first), 0);
 
+    // Exchanging changes the order; an index outside the list is refused.
+    chart.Tools()->Exchange(0, 1);
+    EXPECT_EQ(chart.Tools()->Get(0), second);
+    EXPECT_THROW(chart.Tools()->Exchange(1, 2), EListError);
+    EXPECT_THROW(chart.Tools()->Exchange(-1, 0), EListError);
+    chart.Tools()->Exchange(1, 0);
+    EXPECT_EQ(chart.Tools()->Get(0), first);
+
     first->SetParentChart(nullptr);
     EXPECT_EQ(chart.Tools()->Count(), 1);
     EXPECT_EQ(chart.Tools()->Get(0), second);

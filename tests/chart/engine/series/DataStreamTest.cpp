@@ -95,15 +95,21 @@ TEST(DataStream, RoundTripsPointsColoursLabelsAndMarkPositionsByteForByte) {
     EXPECT_EQ(Written(&back), bytes);
 }
 
-TEST(DataStream, LabelsBeyondTheFirstHundredPointsAreKept) {
+TEST(DataStream, LabelsColoursAndXValuesLateInTheSeriesAreKept) {
     TChartSeries s(nullptr);
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 10010; ++i)
         s.Add(i);
     s.Labels()->SetLabel(150, "late");
     EXPECT_TRUE(SeriesGuessContents(&s).Contains(tfLabel));
+    s.SetValueColor(10005, clRed);
+    EXPECT_TRUE(SeriesGuessContents(&s).Contains(tfColor));
+    s.SetXValue(10007, 10007.5);
+    EXPECT_TRUE(SeriesGuessContents(&s).Contains(tfNoMandatory));
     TChartSeries back(nullptr);
     Read(&back, Written(&s));
     EXPECT_EQ(back.XLabel(150), "late");
+    EXPECT_EQ(back.InternalColor(10005), clRed);
+    EXPECT_EQ(back.XValues()->Value(10007), 10007.5);
 }
 
 TEST(DataStream, ReadsShortAndEightBitLabelsAndResortsX) {

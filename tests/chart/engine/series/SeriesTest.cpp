@@ -291,6 +291,18 @@ TEST(Series, VisibleRangeFollowsTheAxis) {
     EXPECT_EQ(s.LastValueIndex(), 20);
     bottom->SetInverted(false);
 
+    // Offsets widen the scale beyond the plotted values; the edges move in by them, so the
+    // points in the offset room stay out.
+    bottom->SetMinimumOffset(10);
+    bottom->SetMaximumOffset(10);
+    chart.Place(bottom, 10, 20);
+    bottom->AdjustMaxMinRect(TRect{10, 0, 10, 0});
+    s.CalcFirstLastVisibleIndex();
+    EXPECT_EQ(s.FirstValueIndex(), 10);
+    EXPECT_EQ(s.LastValueIndex(), 20);
+    bottom->SetMinimumOffset(0);
+    bottom->SetMaximumOffset(0);
+
     chart.Place(bottom, 200, 300);
     s.CalcFirstLastVisibleIndex();
     EXPECT_EQ(s.FirstValueIndex(), -1);
@@ -393,11 +405,27 @@ TEST(Series, MarkTextsInEveryStyle) {
         {smsPointIndex, 1, "1"},
         {smsPercentRelative, 0, "100 %"},
         {smsPercentRelative, 1, "300 %"},
+        // The legend's text needs a chart.
+        {smsLegend, 0, ""},
     };
     for (const Case& c : cases) {
         s.Marks()->SetStyle(c.Style);
         EXPECT_EQ(s.GetMarkText(c.Index), c.Text) << int(c.Style);
     }
+    // The series' value and percent formats, the total included.
+    s.SetValueFormat("0.0");
+    s.SetPercentFormat("0.0 %");
+    const Case formatted[] = {
+        {smsValue, 0, "10.0"},        {smsPercent, 0, "25.0 %"},
+        {smsLabelValue, 0, "a 10.0"}, {smsPercentTotal, 1, "75.0 % of 40.0"},
+        {smsXY, 1, "1.0 30.0"},       {smsPercentRelative, 1, "300.0 %"},
+    };
+    for (const Case& c : formatted) {
+        s.Marks()->SetStyle(c.Style);
+        EXPECT_EQ(s.GetMarkText(c.Index), c.Text) << int(c.Style);
+    }
+    s.SetValueFormat(TeeMsg_DefValueFormat);
+    s.SetPercentFormat(TeeMsg_DefPercentFormat);
     s.Marks()->SetMultiLine(true);
     s.Marks()->SetStyle(smsLabelValue);
     EXPECT_EQ(s.GetMarkText(0), "a\r10");

@@ -5,6 +5,8 @@
 
 #include "platform/classes/Component.h"
 #include "platform/classes/Registry.h"
+#include "platform/classes/ResourceStream.h"
+#include "platform/classes/Streams.h"
 #include "platform/controls/Screen.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -209,6 +211,43 @@ TEST(PanelFunctions, BitmapsAndCheckBoxes) {
                 EXPECT_TRUE(x >= 2 && x < 15 && y >= 2 && y < 15) << x << "," << y;
             }
     EXPECT_GT(changed, 0);
+}
+
+// An element's editor icon is drawn with its corner at the given point; the icon of the
+// element's parent class stands in for its own. An element without icon draws nothing.
+TEST(PanelFunctions, EditorIconDrawnAtItsCorner) {
+    static std::vector<Byte> bytes;
+    {
+        TBitmap icon;
+        icon.SetSize(3, 2);
+        icon.Canvas()->Brush()->SetColor(clRed);
+        icon.Canvas()->FillRect(TRect{0, 0, 3, 2});
+        TMemoryStream m;
+        icon.SaveToStream(&m);
+        bytes.assign(static_cast<const Byte*>(m.Memory()), static_cast<const Byte*>(m.Memory()) + m.Size());
+    }
+    static const TResourceEntry entries[] = {{RT_BITMAP, "TPersistent", bytes.data(), bytes.size()}};
+    RegisterResources(entries, 1);
+
+    TBitmap target;
+    target.SetSize(10, 10);
+    target.Canvas()->Brush()->SetColor(clWhite);
+    target.Canvas()->FillRect(TRect{0, 0, 10, 10});
+    TComponent element(nullptr);
+    TeeDrawBitmapEditor(target.Canvas(), &element, 4, 5);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) {
+            const bool inside = x >= 4 && x < 7 && y >= 5 && y < 7;
+            EXPECT_EQ(target.Canvas()->Pixels(x, y), inside ? clRed : clWhite) << x << "," << y;
+        }
+
+    TBitmap untouched;
+    untouched.SetSize(4, 4);
+    untouched.Canvas()->Brush()->SetColor(clWhite);
+    untouched.Canvas()->FillRect(TRect{0, 0, 4, 4});
+    TeeDrawBitmapEditor(untouched.Canvas(), &untouched, 0, 0);
+    TeeDrawBitmapEditor(untouched.Canvas(), nullptr, 0, 0);
+    EXPECT_EQ(untouched.Canvas()->Pixels(0, 0), clWhite);
 }
 
 } // namespace
