@@ -62,9 +62,13 @@ std::vector<unsigned char> MapFileBytes(const std::vector<CurvePoints>& curves) 
 bool SaveMapFile(const String& fileName, const std::vector<CurvePoints>& curves) {
     const std::vector<unsigned char> bytes = MapFileBytes(curves);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so the write reports what reached the disk: a buffered write would only
+    // fail when the commit flushes, and the commit would then still put the short file in
+    // place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-        qint64(bytes.size())) {
+            qint64(bytes.size()) ||
+        file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

@@ -1,10 +1,9 @@
 #include "app/forms/FormPressure.h"
 
 #include "app/forms/FramePressure.h"
-#include "chart/engine/panel/TeeShape.h"
-#include "chart/gauges/CircularGauge.h"
 #include "controls/XcSpin.h"
 #include "i18n/Gettext.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/Panel.h"
 #include "platform/controls/RadioGroup.h"
@@ -13,6 +12,7 @@ ORVO_IMPLEMENT_CLASS(TFormPressure, TForm)
 
 ORVO_PUBLISHED(TFormPressure) {
     using S = TFormPressure;
+    P.Field("FramePressure1", &S::FramePressure1);
     P.Field("Panel1", &S::Panel1);
     P.Field("OK", &S::OK);
     P.Field("Cancel", &S::Cancel);
@@ -22,21 +22,9 @@ ORVO_PUBLISHED(TFormPressure) {
 }
 
 TFormPressure::TFormPressure(TComponent* AOwner, TApplicationSettings::COEFFS* ACoeffs)
-    : TForm(AOwner), Coeffs(ACoeffs) {}
-
-void TFormPressure::AfterConstruction() {
-    TForm::AfterConstruction();
-    if (FramePressure1) return;
-    FramePressure1 = new TFramePressure(this);
-    FramePressure1->AfterConstruction();
-    FramePressure1->SetName(QStringLiteral("FramePressure1"));
-    FramePressure1->SetParent(this);
-    FramePressure1->SetAlign(alClient);
-    // In this window the units group is the pressure type, the dial's face lets the window
-    // show through and the hand is a little shorter.
-    FramePressure1->PressureUnits->SetCaption(gettext(QStringLiteral("Pressure Type")));
-    FramePressure1->Series1->Face()->SetTransparent(true);
-    FramePressure1->Series1->Hand()->SetVertSize(88);
+    : TForm(AOwner), Coeffs(ACoeffs) {
+    // The form resource holds the pressure frame inline.
+    if (!GetClass(QStringLiteral("TFramePressure"))) RegisterClass(TFramePressure::StaticClass());
 }
 
 void TFormPressure::FormCreate(TObject*) {

@@ -16,7 +16,6 @@ class TFormPressure : public TForm {
 public:
     explicit TFormPressure(TComponent* AOwner) : TFormPressure(AOwner, nullptr) {}
     TFormPressure(TComponent* AOwner, TApplicationSettings::COEFFS* ACoeffs);
-    void AfterConstruction() override;
 
     // Handlers named in the form resource.
     void FormCreate(TObject* Sender);
@@ -26,9 +25,10 @@ public:
     // The scaling this window edits (not owned: an entry of the settings object).
     TApplicationSettings::COEFFS* Coeffs = nullptr;
 
-    // Made with the window: the pressure frame, filling the client area.
+    // From the form resource: the pressure frame, filling the client area (in this window
+    // its units group is the pressure type, the dial's face is transparent and the hand a
+    // little shorter), and the hidden button panel.
     TFramePressure* FramePressure1 = nullptr;
-    // From the form resource.
     TPanel* Panel1 = nullptr;
     TButton* OK = nullptr;
     TButton* Cancel = nullptr;

@@ -186,6 +186,8 @@ void TFrameChart::BuildAtRunTime() {
     ChartGrid1->SetAlign(alRight);
     ChartGrid1->SetBorderStyle(bsNone);
     ChartGrid1->SetColor(clBlack);
+    ChartGrid1->SetCtl3D(true);
+    ChartGrid1->SetParentCtl3D(false);
     ChartGrid1->SetDefaultColWidth(80);
     ChartGrid1->SetFixedColor(TColor(0x00FFFBF0));
     ChartGrid1->SetOptions(TGridOptions{goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,

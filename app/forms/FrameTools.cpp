@@ -107,6 +107,9 @@ TFrameTools::~TFrameTools() = default;
 
 void TFrameTools::AfterConstruction() {
     TFrame::AfterConstruction();
+    // The column is as wide as its panel of buttons (frames publish no AutoSize to set it in
+    // the form resource).
+    SetAutoSize(true);
     // Once: a second translation would look the translated texts up again.
     if (FTranslated) return;
     FTranslated = true;

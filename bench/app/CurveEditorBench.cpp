@@ -9,9 +9,15 @@
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/Timer.h"
 
+#include "chart/engine/chart/Chart.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -43,6 +49,20 @@ private:
     unsigned code_ = 0;
 };
 
+// Counts the paint events the charts of the editor get, to show that each tick's figure
+// includes the repaint of the moved cursor lines.
+class TChartPaints : public QObject {
+public:
+    std::vector<QWidget*> Charts;
+    long Count = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            for (QWidget* w : Charts)
+                if (o == w) ++Count;
+        return false;
+    }
+};
+
 class TConnectedHost : public IChartEditorHost {
 public:
     int ConnectionState() override { return Connected; }
@@ -67,10 +87,16 @@ void BM_VoltageTick(benchmark::State& state) {
     editor->VoltageValuesTimer->SetEnabled(false);
     form->Show();
     Application->ProcessMessages();
+    TChartPaints paints;
+    paints.Charts = {editor->Chart1->Widget(), editor->Chart2->Widget()};
+    QCoreApplication::instance()->installEventFilter(&paints);
     for (auto _ : state) {
         editor->OnVoltageValuesTimer(editor->VoltageValuesTimer);
         Application->ProcessMessages();
     }
+    QCoreApplication::instance()->removeEventFilter(&paints);
+    state.counters["chart_paints_per_tick"] =
+        state.iterations() ? double(paints.Count) / double(state.iterations()) : 0.0;
     FreeObject(form);
     Application->ProcessMessages();
     if (ownSettings) ApplicationSettings = nullptr;

@@ -10,6 +10,25 @@ object FormPressure: TFormPressure
   OnClose = FormClose
   OnCreate = FormCreate
   OnShow = FormShow
+  inline FramePressure1: TFramePressure
+    Left = 0
+    Top = 0
+    Width = 350
+    Height = 541
+    Align = alClient
+    TabOrder = 1
+    inherited Panel2: TPanel
+      inherited PressureUnits: TRadioGroup
+        Caption = 'Pressure Type'
+      end
+    end
+    inherited Chart1: TChart
+      inherited Series1: TCircularGauge
+        Face.Transparent = True
+        Hand.VertSize = 88
+      end
+    end
+  end
   object Panel1: TPanel
     Left = 0
     Top = 541

@@ -13,6 +13,7 @@ object FrameChart: TFrameChart
     Height = 0
     Align = alTop
     Beveled = True
+    Cursor = -15
     ResizeStyle = rsUpdate
   end
   object Splitter1: TSplitter
@@ -22,6 +23,7 @@ object FrameChart: TFrameChart
     Height = 6
     Align = alBottom
     Beveled = True
+    Cursor = -15
     ResizeStyle = rsUpdate
   end
   object ChartGrid1: TChartGrid
@@ -70,6 +72,7 @@ object FrameChart: TFrameChart
           BevelOuter = bvNone
           ScrollMouseButton = mbMiddle
           ClipPoints = False
+          ColorPaletteIndex = 13
           View3D = False
           Align = alClient
           TabOrder = 0
@@ -122,6 +125,7 @@ object FrameChart: TFrameChart
           BevelOuter = bvNone
           ScrollMouseButton = mbMiddle
           ClipPoints = False
+          ColorPaletteIndex = 13
           View3D = False
           Align = alClient
           TabOrder = 0

@@ -7,6 +7,8 @@
 #include "FrameChartTestSupport.h"
 #include "app/ApplicationSettings.h"
 #include "app/MapFile.h"
+#include "app/forms/FormPressure.h"
+#include "app/forms/FramePressure.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeGradient.h"
@@ -16,6 +18,7 @@
 #include "chart/engine/chart/ChartWalls.h"
 #include "chart/engine/series/ChartValueList.h"
 #include "chart/engine/series/SeriesPointer.h"
+#include "chart/gauges/CircularGauge.h"
 #include "controls/XcComCtrls.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Application.h"
@@ -25,6 +28,7 @@
 #include "platform/controls/Messages.h"
 #include "platform/controls/PageControl.h"
 #include "platform/controls/Screen.h"
+#include "platform/controls/Splitter.h"
 #include "platform/controls/Timer.h"
 #include "platform/controls/WinControl.h"
 #include "platform/win/Clock.h"
@@ -37,6 +41,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -115,6 +120,11 @@ protected:
         m.LParam = LPARAM(top);
         frame->SelectFromGrid(m);
     }
+    // The value on the dial of channel c's pressure window (0 for channel 1).
+    double PressureShown(int c) {
+        TCircularGauge* gauge = frame->channels[std::size_t(c)]->pressureForm->FramePressure1->Series1;
+        return gauge->Count() > 0 ? gauge->Value() : 0.0;
+    }
     int XPos(double x) { return S1()->CalcXPosValue(x); }
     int YPos(double y) { return S1()->CalcYPosValue(y); }
     // A left-button press, move or release on channel 1's chart window, as the mouse gives it:
@@ -174,7 +184,11 @@ TEST_F(FrameChartTest, NewEditorShowsTheNeutralCurveOnBothPages) {
     for (TChart* chart : {frame->Chart1, frame->Chart2}) {
         EXPECT_FALSE(chart->Legend()->Visible());
         EXPECT_FALSE(chart->Title()->Visible());
+        EXPECT_EQ(chart->ColorPaletteIndex(), 13);
+        EXPECT_EQ(chart->ScrollMouseButton(), mbMiddle);
     }
+    for (TSplitter* splitter : {frame->BaseSplitter1, frame->Splitter1})
+        EXPECT_EQ(splitter->Cursor(), crVSplit);
     EXPECT_TRUE(frame->Chart1->BackWall()->Gradient()->Visible());
     for (TChartSeries* series : {frame->Series1, frame->Series2}) {
         auto* s = dynamic_cast<TLineSeries*>(series);
@@ -207,6 +221,14 @@ TEST_F(FrameChartTest, GridTurnsKeysIntoMessagesAndInsertsNoRows) {
     EXPECT_NEAR(S1()->YValues()->Value(1), y + 0.1, 1e-9);
     for (TShiftState shift : {TShiftState{}, TShiftState{ssCtrl}, TShiftState{ssShift}}) {
         Key(VK_INSERT, shift);
+        EXPECT_EQ(frame->ChartGrid1->RowCount(), 5);
+        EXPECT_EQ(S1()->Count(), 4);
+    }
+    // Nor does a step down from the last row append one.
+    frame->ChartGrid1->SetRow(4);
+    Application->ProcessMessages();
+    for (TShiftState shift : {TShiftState{ssAlt}, TShiftState{ssCtrl}}) {
+        Key(VK_DOWN, shift);
         EXPECT_EQ(frame->ChartGrid1->RowCount(), 5);
         EXPECT_EQ(S1()->Count(), 4);
     }
@@ -366,28 +388,65 @@ TEST_F(FrameChartTest, ReadTakesOnlyWholeMapsOfValidEntries) {
 }
 
 TEST_F(FrameChartTest, ReadOrResetLeavesNoStaleSelection) {
-    ShowOnChannel1(Curve({{0, 0}, {100, 0}, {200, 0}, {300, 0}, {511, 0}}));
-    SelectRows(2, 4);
-    ASSERT_EQ(Ch1()->selection, (std::vector<int>{1, 2, 3}));
-    box.Maps[{1, 1}] = Image(Neutral());
-    ASSERT_TRUE(frame->ReadChannelMap(1, Ch1()));
-    EXPECT_TRUE(Ch1()->selection.empty());
-    Key(VK_UP);
-    EXPECT_EQ(Points(S1()), (std::vector<std::pair<double, double>>{{0.0, 0.0}, {5.0, 0.0}}));
-    EXPECT_FALSE(frame->modified);
+    // Each way of rebuilding the series: an erased map (the neutral curve), a map with points,
+    // and Clear. Up afterwards must move nothing.
+    const CurvePoints twoPoints = Curve({{0, 0.1}, {511, -0.1}});
+    const struct {
+        const char* name;
+        std::function<void()> rebuild;
+        CurvePoints shown;
+    } cases[] = {
+        {"erased map read",
+         [&] {
+             box.Maps[{1, 1}] = Image(Neutral());
+             ASSERT_TRUE(frame->ReadChannelMap(1, Ch1()));
+         },
+         Neutral()},
+        {"map read",
+         [&] {
+             box.Maps[{1, 1}] = Image(twoPoints);
+             ASSERT_TRUE(frame->ReadChannelMap(1, Ch1()));
+         },
+         twoPoints},
+        {"clear", [&] { frame->btnClearClick(frame->btnClear); }, Neutral()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShowOnChannel1(Curve({{0, 0}, {100, 0}, {200, 0}, {300, 0}, {511, 0}}));
+        SelectRows(2, 4);
+        ASSERT_EQ(Ch1()->selection, (std::vector<int>{1, 2, 3}));
+        c.rebuild();
+        EXPECT_TRUE(Ch1()->selection.empty());
+        Key(VK_UP);
+        Key(VK_DELETE);
+        EXPECT_FALSE(frame->modified);
+        Wait(50);
+        EXPECT_EQ(Ch1()->points, c.shown);
+    }
 }
 
 // ---- live voltages ------------------------------------------------------------------------
 
 TEST_F(FrameChartTest, VoltageTickMovesBothCursorLines) {
+    // Channel 1's pressure window open (its scaling: gain 1, offset 0).
+    frame->btnPressureClick(frame->btnPressure);
     box.Voltages = {0xFF, 0x07, 0x00, 0x08}; // 2047 and 2048
     Wait(50);
     EXPECT_DOUBLE_EQ(frame->cursorTool1->XValue(), CodeToVolt(2047));
     EXPECT_DOUBLE_EQ(frame->cursorTool2->XValue(), CodeToVolt(2048));
+    // Only the pressure window of the channel shown gets its voltage.
+    EXPECT_DOUBLE_EQ(PressureShown(0), CodeToVolt(2047));
+    EXPECT_DOUBLE_EQ(PressureShown(1), 0.0);
     box.Voltages = {0xFF, 0x0F};
     Wait(50);
     EXPECT_DOUBLE_EQ(frame->cursorTool1->XValue(), 5.0);
     EXPECT_DOUBLE_EQ(frame->cursorTool2->XValue(), -1.0);
+    frame->ShowOnlyChannel(2);
+    frame->btnPressureClick(frame->btnPressure);
+    box.Voltages = {0x00, 0x00, 0x00, 0x08};
+    Wait(50);
+    EXPECT_DOUBLE_EQ(PressureShown(1), CodeToVolt(2048));
+    EXPECT_DOUBLE_EQ(PressureShown(0), 5.0);
     // Outside Connected nothing is read.
     host.State = Opened;
     const int reads = box.VoltageReads;
@@ -644,9 +703,15 @@ TEST_F(FrameChartTest, GridWidthTakesOneScrollBarWidth) {
         many[std::size_t(i)] = std::uint16_t(VoltToCode(IndexToVolt(i)));
     ShowOnChannel1(many);
     frame->FrameResize(frame);
-    const bool scroll = (GetWindowLong(frame->ChartGrid1->Handle(), GWL_STYLE) & LONG(WS_VSCROLL)) != 0;
-    EXPECT_EQ(frame->ChartGrid1->Width(),
-              frame->ChartGrid1->GridWidth() + (scroll ? GetSystemMetrics(SM_CXVSCROLL) : 0));
+    ASSERT_NE(GetWindowLong(frame->ChartGrid1->Handle(), GWL_STYLE) & LONG(WS_VSCROLL), 0)
+        << "512 rows need the scroll bar";
+    EXPECT_EQ(frame->ChartGrid1->Width(), frame->ChartGrid1->GridWidth() + GetSystemMetrics(SM_CXVSCROLL));
+
+    // Few rows: no scroll bar, the grid's own width.
+    ShowOnChannel1(Neutral());
+    frame->FrameResize(frame);
+    ASSERT_EQ(GetWindowLong(frame->ChartGrid1->Handle(), GWL_STYLE) & LONG(WS_VSCROLL), 0);
+    EXPECT_EQ(frame->ChartGrid1->Width(), frame->ChartGrid1->GridWidth());
 }
 
 } // namespace

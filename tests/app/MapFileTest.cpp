@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 CurvePoints NeutralCurve() {
@@ -145,6 +148,45 @@ TEST(MapFile, SavedFilesLoadBackAndReplaceTheOldFileWhole) {
     EXPECT_EQ(curves, (std::vector<CurvePoints>{RampCurve(), NeutralCurve()}));
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("both.map")});
+}
+
+// Lets the process write files of at most Bytes bytes until destroyed; a longer write fails
+// (EFBIG) instead of raising SIGXFSZ.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t Bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = Bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST(MapFile, AWriteThatStopsShortKeepsTheOldFileWhole) {
+    QTemporaryDir dir;
+    const String name = dir.path() + "/kept.map";
+    ASSERT_TRUE(SaveMapFile(name, {NeutralCurve()}));
+    const QByteArray old = FileBytes(name);
+    bool saved = true;
+    {
+        // Room for 1000 bytes: a format-1 file (2058 bytes) is cut short.
+        TFileSizeLimit limit(1000);
+        saved = SaveMapFile(name, {RampCurve(), RampCurve()});
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(FileBytes(name), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.map")});
 }
 
 TEST(MapFile, FilesThatCannotBeWrittenOrReadReportFailure) {

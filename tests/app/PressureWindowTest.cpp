@@ -1,15 +1,20 @@
 // The pressure window and frame: the calibration line from two points, the dial for each
 // pressure type, the live value on the hand, and what showing and closing the window does to
 // the stored scaling.
+#include "AppTestSupport.h"
+#include "app/ChipTuningChannel.h"
 #include "app/forms/FormPressure.h"
 #include "app/forms/FramePressure.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/Chart.h"
+#include "chart/engine/panel/TeeShape.h"
 #include "chart/gauges/CircularGauge.h"
 #include "controls/XcSpin.h"
+#include "platform/controls/Panel.h"
 #include "platform/controls/RadioGroup.h"
 #include "platform/graphics/Bitmap.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -59,6 +64,12 @@ TEST(PressureWindow, DefaultsShowTheBoostDialAndTheStoredLine) {
     EXPECT_TRUE(f->Series1->Circled());
     // The window's own look of the frame.
     EXPECT_EQ(f->PressureUnits->Caption(), "Pressure Type");
+    EXPECT_EQ(f->Owner(), w.form.get());
+    EXPECT_EQ(f->Align(), alClient);
+    EXPECT_TRUE(f->Series1->Face()->Transparent());
+    EXPECT_EQ(f->Series1->Hand()->VertSize(), 88);
+    EXPECT_EQ(f->Series1->Hand()->HorizSize(), 3) << "the frame's own setting stays";
+    EXPECT_FALSE(w.form->Panel1->Visible());
 
     f->SetVoltage(2.5);
     EXPECT_DOUBLE_EQ(f->Series1->Value(), 2.5);
@@ -117,4 +128,38 @@ TEST(PressureWindow, ShowingAndClosingKeepsTheStoredScaling) {
     EXPECT_DOUBLE_EQ(w.coeffs.CoeffB, 0.0);
     EXPECT_EQ(w.coeffs.Type, 1);
     EXPECT_EQ(w.Frame()->Series1->Maximum(), 2000);
+}
+
+// The window of a channel edits that channel's entry of the settings, which the settings
+// write to their file when the program ends.
+TEST(PressureWindow, AChannelsCalibrationReachesTheSettingsFileAtExit) {
+    QTemporaryDir dir;
+    TEnvOverride xdg("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + "/config"));
+    {
+        auto settings = std::make_unique<TApplicationSettings>();
+        settings->LoadSettings();
+        ApplicationSettings = settings.get();
+        TFakeCurveSeries series;
+        {
+            CVoltageChannel channel(2, &series);
+            TFormPressure* form = channel.pressureForm;
+            form->FormShow(form);
+            TFramePressure* f = form->FramePressure1;
+            Type(f->ScaleVolt1, "0.50");
+            Type(f->ScalePress1, "0.0");
+            Type(f->ScaleVolt2, "4.50");
+            Type(f->ScalePress2, "2000.0");
+            f->PressureUnits->SetItemIndex(1);
+            TCloseAction action = caHide;
+            form->FormClose(form, action);
+        }
+        ApplicationSettings = nullptr;
+        settings->SaveSettings();
+    }
+    TApplicationSettings next;
+    next.LoadSettings();
+    EXPECT_DOUBLE_EQ(next.Coeffs()[0].CoeffA, 1.0) << "channel 1 untouched";
+    EXPECT_NEAR(next.Coeffs()[1].CoeffA, 500, 1e-9);
+    EXPECT_NEAR(next.Coeffs()[1].CoeffB, -250, 1e-9);
+    EXPECT_EQ(next.Coeffs()[1].Type, 1);
 }

@@ -130,6 +130,7 @@ private:
 
 TEST_F(ToolsFrame, ResourceBuildsTheColumn) {
     EXPECT_EQ(frame->Width(), 75);
+    EXPECT_TRUE(frame->AutoSize());
     EXPECT_TRUE(frame->btnMap1->Down());
     EXPECT_FALSE(frame->btnMap4->Visible());
     EXPECT_FALSE(frame->btnPressure->Visible());
