@@ -89,7 +89,8 @@ void CopyActiveCurve(IToolsCurveEditor* From, IToolsCurveEditor* To) {
 } // namespace
 
 bool DeviceExchangeFailed(TOrvoTuningDevice* Device) {
-    if (dynamic_cast<TOrvoTuningUsbDevice*>(Device)) return UsbDeviceHandle == nullptr;
+    if (dynamic_cast<TOrvoTuningUsbDevice*>(Device))
+        return UsbDeviceHandle == nullptr || UsbLastTransactResult() != 0;
     if (auto* bt = dynamic_cast<TOrvoTuningBtDevice*>(Device)) {
         // A good reply clears the count, so a count left after an exchange means that the
         // exchange got no valid reply or was refused.

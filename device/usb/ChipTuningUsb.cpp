@@ -15,6 +15,30 @@ TCriticalSection& UsbTransactLock() {
     static TCriticalSection lock;
     return lock;
 }
+
+int lastTransactResult = -1; // under UsbTransactLock
+
+int Transact(unsigned char cmd, std::vector<unsigned char> request, std::vector<unsigned char>* reply) {
+    if (!UsbDeviceHandle) {
+        Trace([&] { return Sprintf("USB command %02X: no device open", cmd); });
+        return -1;
+    }
+    TUsbReceiver receiver(UsbDeviceHandle);
+    CUsbFrame tx;
+    tx.header.command = cmd;
+    tx.data = std::move(request);
+    CUsbFrame rx;
+    if (int r = receiver.SendFrame(tx); r != 0) {
+        Trace([&] { return Sprintf("USB command %02X: send failed (%d)", cmd, r); });
+        return -1;
+    }
+    if (int r = receiver.ReadFrame(tx, rx); r != 0) {
+        Trace([&] { return Sprintf("USB command %02X: read failed (%d)", cmd, r); });
+        return -1;
+    }
+    if (reply) *reply = std::move(rx.data);
+    return 0;
+}
 } // namespace
 
 void UsbInit() {
@@ -69,23 +93,11 @@ bool UsbClose() {
 
 int UsbTransact(unsigned char cmd, std::vector<unsigned char> request, std::vector<unsigned char>* reply) {
     TCriticalSectionLock guard(UsbTransactLock());
-    if (!UsbDeviceHandle) {
-        Trace([&] { return Sprintf("USB command %02X: no device open", cmd); });
-        return -1;
-    }
-    TUsbReceiver receiver(UsbDeviceHandle);
-    CUsbFrame tx;
-    tx.header.command = cmd;
-    tx.data = std::move(request);
-    CUsbFrame rx;
-    if (int r = receiver.SendFrame(tx); r != 0) {
-        Trace([&] { return Sprintf("USB command %02X: send failed (%d)", cmd, r); });
-        return -1;
-    }
-    if (int r = receiver.ReadFrame(tx, rx); r != 0) {
-        Trace([&] { return Sprintf("USB command %02X: read failed (%d)", cmd, r); });
-        return -1;
-    }
-    if (reply) *reply = std::move(rx.data);
-    return 0;
+    lastTransactResult = Transact(cmd, std::move(request), reply);
+    return lastTransactResult;
+}
+
+int UsbLastTransactResult() {
+    TCriticalSectionLock guard(UsbTransactLock());
+    return lastTransactResult;
 }

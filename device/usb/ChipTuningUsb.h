@@ -24,3 +24,7 @@ bool UsbClose();
 // 0 and *reply = the reply data on success; -1 on any failure (no box open included), with
 // *reply unchanged. No retry.
 int UsbTransact(unsigned char cmd, std::vector<unsigned char> request, std::vector<unsigned char>* reply);
+// The result of the latest UsbTransact (-1 before the first): the device's getters answer a
+// default value when an exchange fails, and a caller that must tell a default from the box's
+// answer reads this right after the call, on the same thread.
+int UsbLastTransactResult();

@@ -215,15 +215,22 @@ TEST_F(UsbDeviceTest, GettersReadTheBoxAndFoldFailuresIntoDefaults) {
     box.SetActiveMap(4);
     box.SetTriggeredInput(2);
     EXPECT_TRUE(device.GetTuning());
+    EXPECT_EQ(UsbLastTransactResult(), 0);
     EXPECT_EQ(device.GetActiveMap(), 4);
     EXPECT_EQ(device.GetTriggeredInput(), 2); // the byte itself
 
+    // The transport's last result tells a folded failure from the box's own answer.
     FailNext(0x05);
     FailNext(0x0C);
     FailNext(0xB1);
     EXPECT_FALSE(device.GetTuning());
+    EXPECT_EQ(UsbLastTransactResult(), -1);
     EXPECT_EQ(device.GetActiveMap(), 1);
+    EXPECT_EQ(UsbLastTransactResult(), -1);
     EXPECT_EQ(device.GetTriggeredInput(), 0);
+    EXPECT_EQ(UsbLastTransactResult(), -1);
+    EXPECT_EQ(device.GetActiveMap(), 4);
+    EXPECT_EQ(UsbLastTransactResult(), 0);
 
     EmptyReply(0x05);
     EmptyReply(0x0C);
