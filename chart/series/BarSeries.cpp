@@ -386,7 +386,49 @@ double TCustomBarSeries::PointOrigin(int ValueIndex, bool SumAll) {
     }
 }
 
-int TCustomBarSeries::StackedValuePos(int ValueIndex) {
+bool TCustomBarSeries::StacksBars() const {
+    return FMultiBar == mbStacked || FMultiBar == mbStacked100 || FMultiBar == mbSelfStack;
+}
+
+double TCustomBarSeries::BaseMinValue() {
+    if (FMultiBar == mbSelfStack) return SeriesIndex();
+    return FYMandatory ? TChartSeries::MinXValue() : TChartSeries::MinYValue();
+}
+
+double TCustomBarSeries::BaseMaxValue() {
+    if (FMultiBar == mbSideAll) return Count() + IPreviousCount - 1;
+    if (FMultiBar == mbSelfStack) return SeriesIndex();
+    return FYMandatory ? TChartSeries::MaxXValue() : TChartSeries::MaxYValue();
+}
+
+int TCustomBarSeries::BaseBarPos(int ValueIndex) {
+    auto basePos = [this](double Value) {
+        return FYMandatory ? FGetHorizAxis->CalcXPosValue(Value) : FGetVertAxis->CalcYPosValue(Value);
+    };
+    auto pointPos = [this, ValueIndex] {
+        return FYMandatory ? TChartSeries::CalcXPos(ValueIndex) : TChartSeries::CalcYPos(ValueIndex);
+    };
+    int result;
+    switch (FMultiBar) {
+    case mbSideAll:
+        result = basePos(ValueIndex + IPreviousCount) - IBarSize / 2;
+        break;
+    case mbSelfStack:
+        result = basePos(SeriesIndex()) - IBarSize / 2;
+        break;
+    case mbNone:
+        result = pointPos() - IBarSize / 2;
+        break;
+    default:
+        result = pointPos() + int(Round(IBarSize * (IOrderPos - INumBars * 0.5 - 1)));
+        break;
+    }
+    return ApplyBarOffset(result);
+}
+
+int TCustomBarSeries::ValueEndPos(int ValueIndex) {
+    if (!StacksBars())
+        return FYMandatory ? TChartSeries::CalcYPos(ValueIndex) : TChartSeries::CalcXPos(ValueIndex);
     const double value = FMandatory->Value(ValueIndex);
     if (FMultiBar == mbStacked100) {
         const double total = Stack100Total(ValueIndex);
@@ -397,20 +439,32 @@ int TCustomBarSeries::StackedValuePos(int ValueIndex) {
     return ValuePos(PointOrigin(ValueIndex, false) + value);
 }
 
-bool TCustomBarSeries::StackedOriginPos(int ValueIndex, int& Pos) {
+int TCustomBarSeries::OriginPos(int ValueIndex) {
     switch (FMultiBar) {
     case mbStacked:
     case mbSelfStack:
-        Pos = ValuePos(PointOrigin(ValueIndex, false));
-        return true;
+        return ValuePos(PointOrigin(ValueIndex, false));
     case mbStacked100: {
         const double total = Stack100Total(ValueIndex);
-        Pos = total == 0 ? ValuePos(0) : ValuePos(PointOrigin(ValueIndex, false) * 100 / total);
-        return true;
+        return total == 0 ? ValuePos(0) : ValuePos(PointOrigin(ValueIndex, false) * 100 / total);
     }
     default:
-        return false;
+        if (FUseOrigin) return ValuePos(FOrigin);
+        return FYMandatory ? FGetVertAxis->IEndPos : FGetHorizAxis->IStartPos;
     }
+}
+
+void TCustomBarSeries::AddMarksMargins(int& LowMargin, int& HighMargin) {
+    // -1: the room of the widest mark (a vertical bar's marks all take one font height).
+    int length = CalcMarkLength(-1);
+    if (length <= 0) return;
+    ++length;
+    TChartAxis* axis = MandatoryAxis();
+    const bool inverted = axis && axis->Inverted();
+    if (FUseOrigin && (FYMandatory ? MinYValue() : MinXValue()) < FOrigin)
+        (inverted ? HighMargin : LowMargin) += length;
+    if (!FUseOrigin || (FYMandatory ? MaxYValue() : MaxXValue()) > FOrigin)
+        (inverted ? LowMargin : HighMargin) += length;
 }
 
 double TCustomBarSeries::MaxMandatoryValue(double Value) {
@@ -911,12 +965,7 @@ void TBarSeries::CalcHorizMargins(int& LeftMargin, int& RightMargin) {
 
 void TBarSeries::CalcVerticalMargins(int& TopMargin, int& BottomMargin) {
     TCustomBarSeries::CalcVerticalMargins(TopMargin, BottomMargin);
-    int length = CalcMarkLength(0);
-    if (length <= 0) return;
-    ++length;
-    const bool inverted = FGetVertAxis && FGetVertAxis->Inverted();
-    if (FUseOrigin && MinYValue() < FOrigin) (inverted ? TopMargin : BottomMargin) += length;
-    if (!FUseOrigin || MaxYValue() > FOrigin) (inverted ? BottomMargin : TopMargin) += length;
+    AddMarksMargins(BottomMargin, TopMargin);
 }
 
 int TBarSeries::InternalCalcMarkLength(int) {
@@ -932,44 +981,23 @@ double TBarSeries::MinYValue() {
 }
 
 double TBarSeries::MinXValue() {
-    return FMultiBar == mbSelfStack ? SeriesIndex() : TCustomBarSeries::MinXValue();
+    return BaseMinValue();
 }
 
 double TBarSeries::MaxXValue() {
-    if (FMultiBar == mbSideAll) return Count() + IPreviousCount - 1;
-    return FMultiBar == mbSelfStack ? SeriesIndex() : TCustomBarSeries::MaxXValue();
+    return BaseMaxValue();
 }
 
 int TBarSeries::CalcXPos(int ValueIndex) {
-    int result;
-    switch (FMultiBar) {
-    case mbSideAll:
-        result = FGetHorizAxis->CalcXPosValue(ValueIndex + IPreviousCount) - IBarSize / 2;
-        break;
-    case mbSelfStack:
-        result = FGetHorizAxis->CalcXPosValue(MinXValue()) - IBarSize / 2;
-        break;
-    case mbNone:
-        result = TCustomBarSeries::CalcXPos(ValueIndex) - IBarSize / 2;
-        break;
-    default:
-        result =
-            TCustomBarSeries::CalcXPos(ValueIndex) + int(Round(IBarSize * (IOrderPos - INumBars * 0.5 - 1)));
-        break;
-    }
-    return ApplyBarOffset(result);
+    return BaseBarPos(ValueIndex);
 }
 
 int TBarSeries::CalcYPos(int ValueIndex) {
-    if (FMultiBar == mbNone || FMultiBar == mbSide || FMultiBar == mbSideAll)
-        return TCustomBarSeries::CalcYPos(ValueIndex);
-    return StackedValuePos(ValueIndex);
+    return ValueEndPos(ValueIndex);
 }
 
 int TBarSeries::GetOriginPos(int ValueIndex) {
-    int pos = 0;
-    if (StackedOriginPos(ValueIndex, pos)) return pos;
-    return FUseOrigin ? CalcYPosValue(FOrigin) : FGetVertAxis->IEndPos;
+    return OriginPos(ValueIndex);
 }
 
 TRect TBarSeries::CalcBarBounds(int ValueIndex) {
@@ -1003,8 +1031,7 @@ void TBarSeries::CalcSelectionPos(int ValueIndex, int& X, int& Y) {
 }
 
 bool TBarSeries::DrawSeriesForward(int ValueIndex) {
-    if (FMultiBar == mbNone || FMultiBar == mbSide || FMultiBar == mbSideAll)
-        return TCustomBarSeries::DrawSeriesForward(ValueIndex);
+    if (!StacksBars()) return TCustomBarSeries::DrawSeriesForward(ValueIndex);
     return !FGetVertAxis->Inverted();
 }
 
@@ -1104,12 +1131,7 @@ void THorizBarSeries::CalcVerticalMargins(int& TopMargin, int& BottomMargin) {
 
 void THorizBarSeries::CalcHorizMargins(int& LeftMargin, int& RightMargin) {
     TCustomBarSeries::CalcHorizMargins(LeftMargin, RightMargin);
-    int length = CalcMarkLength(-1);
-    if (length <= 0) return;
-    ++length;
-    const bool inverted = FGetHorizAxis && FGetHorizAxis->Inverted();
-    if (FUseOrigin && MinXValue() < FOrigin) (inverted ? RightMargin : LeftMargin) += length;
-    if (!FUseOrigin || MaxXValue() > FOrigin) (inverted ? LeftMargin : RightMargin) += length;
+    AddMarksMargins(LeftMargin, RightMargin);
 }
 
 int THorizBarSeries::InternalCalcMarkLength(int ValueIndex) {
@@ -1126,44 +1148,23 @@ double THorizBarSeries::MinXValue() {
 }
 
 double THorizBarSeries::MinYValue() {
-    return FMultiBar == mbSelfStack ? SeriesIndex() : TCustomBarSeries::MinYValue();
+    return BaseMinValue();
 }
 
 double THorizBarSeries::MaxYValue() {
-    if (FMultiBar == mbSideAll) return Count() + IPreviousCount - 1;
-    return FMultiBar == mbSelfStack ? SeriesIndex() : TCustomBarSeries::MaxYValue();
+    return BaseMaxValue();
 }
 
 int THorizBarSeries::CalcYPos(int ValueIndex) {
-    int result;
-    switch (FMultiBar) {
-    case mbSideAll:
-        result = FGetVertAxis->CalcYPosValue(ValueIndex + IPreviousCount) - IBarSize / 2;
-        break;
-    case mbSelfStack:
-        result = FGetVertAxis->CalcYPosValue(MinYValue()) - IBarSize / 2;
-        break;
-    case mbNone:
-        result = TCustomBarSeries::CalcYPos(ValueIndex) - IBarSize / 2;
-        break;
-    default:
-        result =
-            TCustomBarSeries::CalcYPos(ValueIndex) + int(Round(IBarSize * (IOrderPos - INumBars * 0.5 - 1)));
-        break;
-    }
-    return ApplyBarOffset(result);
+    return BaseBarPos(ValueIndex);
 }
 
 int THorizBarSeries::CalcXPos(int ValueIndex) {
-    if (FMultiBar == mbNone || FMultiBar == mbSide || FMultiBar == mbSideAll)
-        return TCustomBarSeries::CalcXPos(ValueIndex);
-    return StackedValuePos(ValueIndex);
+    return ValueEndPos(ValueIndex);
 }
 
 int THorizBarSeries::GetOriginPos(int ValueIndex) {
-    int pos = 0;
-    if (StackedOriginPos(ValueIndex, pos)) return pos;
-    return FUseOrigin ? CalcXPosValue(FOrigin) : FGetHorizAxis->IStartPos;
+    return OriginPos(ValueIndex);
 }
 
 TRect THorizBarSeries::CalcBarBounds(int ValueIndex) {

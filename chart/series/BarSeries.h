@@ -168,10 +168,27 @@ protected:
     double Stack100Total(int ValueIndex) { return PointOrigin(ValueIndex, true); }
     // The pixel of a value on the value axis (vertical for TBarSeries).
     virtual int ValuePos(double Value) = 0;
-    // The value-axis pixel of the bar's end (the top of a vertical bar).
-    int StackedValuePos(int ValueIndex);
-    // The value-axis pixel of the bar's origin in the stacked modes; false in the others.
-    bool StackedOriginPos(int ValueIndex, int& Pos);
+
+    // ---- shared by both orientations: the base axis is the one the bars stand on
+    // (horizontal for TBarSeries), the value axis the one they grow along ----
+    // True in the modes that pile the bars on one another: stacked, stacked to 100 %, self-stack.
+    bool StacksBars() const;
+    // The extremes on the base axis: mbSideAll puts the points of all bar series one after
+    // another, mbSelfStack puts the whole series at its own index, the others keep the points'.
+    double BaseMinValue();
+    double BaseMaxValue();
+    // The base-axis pixel of the bar's leading edge (left of a vertical bar, top of a
+    // horizontal one): its slot among the bars side by side, moved by OffsetPercent.
+    int BaseBarPos(int ValueIndex);
+    // The value-axis pixel of the bar's end (the top of a vertical bar going up).
+    int ValueEndPos(int ValueIndex);
+    // The value-axis pixel of the bar's origin: the stacked origin, YOrigin, or without
+    // UseYOrigin the axis' low end.
+    int OriginPos(int ValueIndex);
+    // Adds the marks' room to the value-axis margins where bars reach below or above the
+    // origin. LowMargin lies at the low values of an axis that is not inverted (the bottom or
+    // left margin), HighMargin at the opposite end; an inverted axis swaps them.
+    void AddMarksMargins(int& LowMargin, int& HighMargin);
     // The pen for the point's bar (darkened by DarkPen).
     void PrepareBarPen(int ValueIndex);
     void SetPenBrushBar(TColor BarColor, int ValueIndex);

@@ -20,6 +20,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
+#include "tests/chart/support/PressureDial.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -41,44 +42,7 @@ struct GaugeChart {
         chart.AddSeries(gauge);
     }
     ~GaugeChart() { delete gauge; }
-    // The pressure window's dial: Minimum .. Maximum, labels every tenth, green to 70 %,
-    // bands with angled gradients, a transparent face and a red hand of length 88.
-    void PressureDial(double Max) {
-        gauge->SetMinimum(0);
-        gauge->SetMaximum(Max);
-        chart.BottomAxis()->SetIncrement(Max * 0.1);
-        gauge->GreenLine()->SetStartValue(0);
-        gauge->GreenLine()->SetEndValue(Max * 0.7);
-        gauge->RedLine()->SetStartValue(Max * 0.7);
-        gauge->RedLine()->SetEndValue(Max);
-        gauge->Face()->SetTransparent(true);
-        struct Band {
-            TGaugePointerRange* line;
-            TColor from, to;
-            int angle;
-        };
-        for (const Band& b : {Band{gauge->GreenLine(), TColor(0x646464), TColor(0x1EC81E), -60},
-                              Band{gauge->RedLine(), TColor(0x282864), TColor(0x646464), 180}}) {
-            b.line->SetStyle(psRectangle);
-            b.line->SetVertSize(5);
-            b.line->Gradient()->SetDirection(gdBottomTop);
-            b.line->Gradient()->SetStartColor(b.from);
-            b.line->Gradient()->SetEndColor(b.to);
-            b.line->Gradient()->SetAngle(b.angle);
-            b.line->Gradient()->SetVisible(true);
-        }
-        TGaugeHand* hand = gauge->Hand();
-        hand->SetStyle(psRectangle);
-        hand->SetHorizSize(3);
-        hand->SetVertSize(88);
-        hand->Brush()->SetColor(clRed);
-        hand->Pen()->SetVisible(false);
-        hand->Gradient()->SetDirection(gdLeftRight);
-        hand->Gradient()->SetStartColor(clRed);
-        hand->Gradient()->SetMidColor(TColor(0xD9));
-        hand->Gradient()->SetEndColor(clRed);
-        hand->Gradient()->SetVisible(true);
-    }
+    void PressureDial(double Max) { StylePressureDial(chart, gauge, Max); }
     void Draw() {
         target.SetSize(width, height);
         chart.Draw(target.Canvas(), TRect{0, 0, width, height});

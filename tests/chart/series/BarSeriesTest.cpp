@@ -243,6 +243,52 @@ INSTANTIATE_TEST_SUITE_P(Modes, BarModes,
                                            ModeCase{mbSide, true}, ModeCase{mbStacked, true},
                                            ModeCase{mbSideAll, true}));
 
+class HorizBarModes : public ::testing::TestWithParam<TMultiBar> {};
+
+// Horizontal bars in every mode: each bar of the upper series runs along the horizontal axis
+// from its origin (stacked on the lower series' bar, or on its own earlier points) to its
+// value and shows its colour; side by side, the two series' bars take separate rows, and a
+// self-stacked series keeps all its bars in one row.
+TEST_P(HorizBarModes, BarsRunFromTheirOriginToTheirValueAndTakeTheirRows) {
+    const TMultiBar mode = GetParam();
+    BarChart c;
+    const std::vector<double> lower = {4, 3, 6}, upper = {2, 1, 3};
+    auto* a = c.Add<THorizBarSeries>(lower, clRed);
+    auto* b = c.Add<THorizBarSeries>(upper, clBlue);
+    a->SetMultiBar(mode);
+    c.Paint();
+    TChartAxis* axis = b->GetHorizAxis();
+    double selfStacked = 0;
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(::testing::Message() << "point " << i);
+        double from = 0, to = upper[i];
+        if (mode == mbStacked) {
+            from = lower[i];
+            to = lower[i] + upper[i];
+        } else if (mode == mbStacked100) {
+            from = lower[i] * 100 / (lower[i] + upper[i]);
+            to = 100;
+        } else if (mode == mbSelfStack) {
+            from = selfStacked;
+            to = selfStacked += upper[i];
+        }
+        const TRect r = b->CalcBarBounds(i), other = a->CalcBarBounds(i);
+        EXPECT_EQ(r.Left, axis->CalcXPosValue(from));
+        EXPECT_EQ(r.Right, axis->CalcXPosValue(to));
+        EXPECT_TRUE(Near(c.At(Centre(r)), clBlue, 70)) << c.At(Centre(r));
+        if (mode == mbSide || mode == mbSideAll) {
+            EXPECT_TRUE(r.Bottom <= other.Top || other.Bottom <= r.Top);
+        } else if (mode == mbSelfStack) {
+            EXPECT_EQ(r.Top, b->CalcBarBounds(0).Top);
+        } else {
+            EXPECT_EQ(r.Top, other.Top);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, HorizBarModes,
+                         ::testing::Values(mbNone, mbSide, mbStacked, mbStacked100, mbSideAll, mbSelfStack));
+
 struct StyleCase {
     TBarStyle Style;
     bool View3D;
