@@ -745,9 +745,18 @@ TComponent* TReader::readComponentRecord(TComponent* Component) {
         }
     }
     // A record that fails frees the component it created and leaves the reading level.
+    // Freeing it also frees the components it owns and the controls it parents, which may have
+    // been read into the loaded list already: they leave the list with it.
     auto abandon = [&] {
         if (created) {
-            FLoaded.erase(std::remove(FLoaded.begin(), FLoaded.end(), result), FLoaded.end());
+            auto goesWithResult = [result](TComponent* c) {
+                for (TComponent* p = c; p; p = p->HasParent() ? p->GetParentComponent() : nullptr)
+                    if (p == result) return true;
+                for (TComponent* o = c; o; o = o->Owner())
+                    if (o == result) return true;
+                return false;
+            };
+            FLoaded.erase(std::remove_if(FLoaded.begin(), FLoaded.end(), goesWithResult), FLoaded.end());
             FreeObject(result);
         }
         leave();

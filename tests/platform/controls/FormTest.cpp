@@ -4,6 +4,7 @@
 #include "ControlFixture.h"
 
 #include "platform/classes/ObjectText.h"
+#include "platform/classes/Reader.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/classes/Writer.h"
@@ -83,6 +84,35 @@ TEST(Form, AFormClassWithoutResourceRaisesUnlessCreatedNew) {
     FreeObject(f);
     std::unique_ptr<TNoResourceForm, Free> g(new TNoResourceForm(nullptr, 0));
     EXPECT_NO_THROW(g->AfterConstruction());
+}
+
+TEST(Form, AControlThatFailsToReadGoesWithTheControlsItParentsAndTheFormStaysWhole) {
+    // The panel's second child has a property no button has: the panel is freed with the
+    // button it has read already, and nothing of either may be touched afterwards.
+    const QByteArray text = "object F: TForm\n"
+                            "  object P: TPanel\n"
+                            "    object B: TButton\n"
+                            "    end\n"
+                            "    object X: TButton\n"
+                            "      Ckption = 'x'\n"
+                            "    end\n"
+                            "  end\n"
+                            "end\n";
+    RegisterStandardControls();
+    TMemoryStream in, bin;
+    in.WriteBuffer(text.constData(), int(text.size()));
+    in.SetPosition(0);
+    ObjectTextToBinary(&in, &bin);
+    bin.SetPosition(0);
+    std::unique_ptr<TForm, Free> f(new TForm(nullptr, 0));
+    {
+        TReader reader(&bin);
+        EXPECT_THROW(reader.ReadRootComponent(f.get()), EFilerError);
+    }
+    EXPECT_EQ(f->FindComponent(QStringLiteral("P")), nullptr);
+    EXPECT_EQ(f->FindComponent(QStringLiteral("B")), nullptr);
+    EXPECT_EQ(f->ControlCount(), 0);
+    EXPECT_FALSE(f->ComponentState().Contains(csLoading));
 }
 
 TEST(Form, ShowCloseQueryCloseAndRelease) {
