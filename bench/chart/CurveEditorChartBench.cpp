@@ -91,7 +91,7 @@ void BM_CurveEditorChartRedraw(benchmark::State& state) {
         c.Draw();
     benchmark::DoNotOptimize(c.window.Canvas()->Pixels(400, 200));
 }
-BENCHMARK(BM_CurveEditorChartRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CurveEditorChartRedraw)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 void BM_CurveEditorCursorStep(benchmark::State& state) {
     CurveEditorChart c;
@@ -108,7 +108,7 @@ void BM_CurveEditorCursorStep(benchmark::State& state) {
     // Chart frames drawn while the cursor moved (none: the move is an XOR pair).
     state.counters["frames"] = frames;
 }
-BENCHMARK(BM_CurveEditorCursorStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CurveEditorCursorStep)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 void BM_CurveEditorDragPoint(benchmark::State& state) {
     CurveEditorChart c;
@@ -124,7 +124,7 @@ void BM_CurveEditorDragPoint(benchmark::State& state) {
     }
     c.drag->ChartMouseEvent(cmeUp, mbLeft, TShiftState(), x, y);
 }
-BENCHMARK(BM_CurveEditorDragPoint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CurveEditorDragPoint)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 } // namespace
 

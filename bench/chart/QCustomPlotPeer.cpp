@@ -60,7 +60,7 @@ void BM_QCustomPlotCanvasChart(benchmark::State& state) {
         chart.Draw();
     benchmark::DoNotOptimize(chart.image.constBits());
 }
-BENCHMARK(BM_QCustomPlotCanvasChart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QCustomPlotCanvasChart)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 void BM_QCustomPlotCurveEditorChart(benchmark::State& state) {
     PeerChart chart(true);
@@ -68,6 +68,6 @@ void BM_QCustomPlotCurveEditorChart(benchmark::State& state) {
         chart.Draw();
     benchmark::DoNotOptimize(chart.image.constBits());
 }
-BENCHMARK(BM_QCustomPlotCurveEditorChart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QCustomPlotCurveEditorChart)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 } // namespace

@@ -128,6 +128,22 @@ void DeviceContext::SetTarget(QImage* image) {
 void DeviceContext::ReleasePainter() {
     if (painter_.isActive()) painter_.end();
     dirty_ = unsigned(dAll) | unsigned(dText);
+    runTarget_.reset();
+}
+
+const RunTarget* DeviceContext::Runs(QPoint& offset) {
+    // A scaled image (device pixel ratio) maps logical units to several pixels.
+    if (!image_ || image_->devicePixelRatio() != 1.0) return nullptr;
+    if (!painter_.isActive() && !Begin()) return nullptr;
+    const QTransform& t = Transform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()))
+        return nullptr;
+    if (!runTarget_) {
+        runTarget_ = RunTarget::For(image_, st.clip);
+        if (!runTarget_) return nullptr;
+    }
+    offset = QPoint(int(t.dx()), int(t.dy()));
+    return &*runTarget_;
 }
 
 bool DeviceContext::Begin() {
@@ -136,6 +152,7 @@ bool DeviceContext::Begin() {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     dirty_ = unsigned(dAll) | unsigned(dText);
+    runTarget_.reset();
     return true;
 }
 
@@ -636,6 +653,43 @@ BOOL GetCurrentPositionEx(HDC DC, TPoint* Pos) {
     return TRUE;
 }
 
+namespace {
+// A line written as pixel runs, when the pen and the raster operation allow and the line's
+// pixels are known to be those Qt would set where it lies: on the image (Qt quantises
+// coordinates left and above it otherwise) and, for a slanted one-pixel line, inside the
+// clip's bounds (Qt shortens such lines to the clip, which may move their pixels).
+bool lineByRuns(HDC DC, QPoint from, QPoint to) {
+    const GdiPen* pen = DC->st.pen;
+    // A line of no length is left to Qt, which draws it or not by what it drew before.
+    if (!pen || pen->Null() || from == to) return false;
+    const DWORD style = pen->style & PS_STYLE_MASK;
+    if (style == PS_USERSTYLE) return false;
+    // Qt draws wide square- and flat-ended lines by a path of its own that depends on the
+    // clip; round ends (those of CreatePen) are filled outlines, cut by the clip pixel-wise.
+    if (pen->width > 1 && pen->Geometric() && (pen->style & PS_ENDCAP_MASK) != PS_ENDCAP_ROUND) return false;
+    const int rop = DC->st.rop2;
+    const bool xorInk = rop == R2_XORPEN;
+    if (!xorInk && rop != R2_COPYPEN && rop != R2_BLACK && rop != R2_WHITE) return false;
+    const bool gaps = style != PS_SOLID && style != PS_INSIDEFRAME && DC->st.bkMode == OPAQUE;
+    if (xorInk && gaps) return false;
+    QPoint offset;
+    const RunTarget* target = DC->Runs(offset);
+    if (!target) return false;
+    const LineShape* shape = LineRuns(*pen, to - from, gaps);
+    if (!shape) return false;
+    if (shape->runs.empty()) return true;
+    const QPoint at = from + offset;
+    const QRect box = shape->box.translated(at).adjusted(-1, -1, 1, 1);
+    if (!DC->Image()->rect().contains(box)) return false;
+    const bool slanted = from.x() != to.x() && from.y() != to.y();
+    if (pen->width <= 1 && slanted && !target->Bounds().contains(box)) return false;
+    const QRgb ink[2] = {ToQRgb(DC->InkUnderRop(pen->dcPen ? DC->st.dcPenColor : pen->color)),
+                         ToQRgb(DC->st.bkColor)};
+    target->Paint(at, shape->runs, ink, xorInk);
+    return true;
+}
+} // namespace
+
 BOOL LineTo(HDC DC, int X, int Y) {
     if (!valid(DC)) return FALSE;
     const QPoint from = DC->st.pos, to(X, Y);
@@ -644,6 +698,7 @@ BOOL LineTo(HDC DC, int X, int Y) {
         DC->path->lineTo(to);
         return TRUE;
     }
+    if (DC->RopIsNop() || lineByRuns(DC, from, to)) return TRUE;
     if (QPainter* p = DC->ShapePainter(); p && DC->PenVisible() && !DC->RopIsNop()) p->drawLine(from, to);
     return TRUE;
 }
@@ -846,18 +901,20 @@ std::vector<Span> ellipseSpans(const QRect& box) {
     return rows;
 }
 
-// Paints the spans of an ellipse filling area: with a one-pixel pen its outline in the pen
-// colour and the inside with the brush (if any), without a pen the brush alone.
-void paintEllipseSpans(QPainter* p, const QRect& area, bool pen, bool brushVisible, const QBrush& brush,
-                       const QColor& penColor) {
-    const std::vector<Span> rows = ellipseSpans(area);
+// The runs of an ellipse filling a box of the given size: with a one-pixel pen its outline
+// (ink 0) and the inside (ink 1) if there is a brush, without a pen the brush alone.
+PixelRuns ellipseRuns(QSize size, bool pen, bool brushVisible) {
+    const std::vector<Span> rows = ellipseSpans(QRect(QPoint(0, 0), size));
     const int n = int(rows.size());
+    PixelRuns runs;
+    auto add = [&](int y, int x0, int x1, std::uint8_t ink) {
+        runs.push_back({std::int16_t(y), std::int16_t(x0), std::int16_t(x1), ink});
+    };
     for (int i = 0; i < n; ++i) {
         const Span row = rows[std::size_t(i)];
-        const int y = area.top() + i;
         if (row.Empty()) continue;
         if (!pen) {
-            if (brushVisible) p->fillRect(QRect(row.x0, y, row.x1 - row.x0 + 1, 1), brush);
+            if (brushVisible) add(i, row.x0, row.x1, 1);
             continue;
         }
         Span inner{row.x1 + 1, row.x0 - 1};
@@ -866,12 +923,25 @@ void paintEllipseSpans(QPainter* p, const QRect& area, bool pen, bool brushVisib
             inner = {std::max({row.x0 + 1, up.x0, down.x0}), std::min({row.x1 - 1, up.x1, down.x1})};
         }
         if (inner.Empty()) {
-            p->fillRect(QRect(row.x0, y, row.x1 - row.x0 + 1, 1), penColor);
+            add(i, row.x0, row.x1, 0);
             continue;
         }
-        p->fillRect(QRect(row.x0, y, inner.x0 - row.x0, 1), penColor);
-        p->fillRect(QRect(inner.x1 + 1, y, row.x1 - inner.x1, 1), penColor);
-        if (brushVisible) p->fillRect(QRect(inner.x0, y, inner.x1 - inner.x0 + 1, 1), brush);
+        add(i, row.x0, inner.x0 - 1, 0);
+        add(i, inner.x1 + 1, row.x1, 0);
+        if (brushVisible) add(i, inner.x0, inner.x1, 1);
+    }
+    return runs;
+}
+
+// Paints the runs of an ellipse filling area with the painter.
+void paintEllipseSpans(QPainter* p, const QRect& area, bool pen, bool brushVisible, const QBrush& brush,
+                       const QColor& penColor) {
+    for (const PixelRun& r : ellipseRuns(area.size(), pen, brushVisible)) {
+        const QRect span(area.left() + r.x0, area.top() + r.y, r.x1 - r.x0 + 1, 1);
+        if (r.ink == 0)
+            p->fillRect(span, penColor);
+        else
+            p->fillRect(span, brush);
     }
 }
 
@@ -940,6 +1010,45 @@ void drawEllipse(HDC DC, QPainter* p, const QRect& box) {
     paintEllipseSpans(p, area, pen, brushVisible, brush, penColor);
 }
 
+// A small ellipse in plain colours (a series pointer) written as pixel runs, kept per size.
+// The same runs as paintEllipseSpans, so the same pixels; false where they do not apply.
+bool ellipseByRuns(HDC DC, const QRect& box) {
+    const GdiPen* pen = DC->st.pen;
+    const bool penVisible = pen && !pen->Null();
+    if (penVisible && pen->width > 1) return false;
+    const int rop = DC->st.rop2;
+    if (rop != R2_COPYPEN && rop != R2_BLACK && rop != R2_WHITE) return false;
+    const GdiBrush* brush = DC->st.brush;
+    const bool brushVisible = brush && !brush->Null();
+    if (brushVisible && (brush->style == BS_HATCHED || brush->style == BS_PATTERN)) return false;
+    const QRect area = penVisible ? box : QRect(box.left(), box.top(), box.width() - 1, box.height() - 1);
+    if (area.width() > kCachedEllipseMax || area.height() > kCachedEllipseMax) return false;
+    QPoint offset;
+    const RunTarget* target = DC->Runs(offset);
+    if (!target) return false;
+    if (area.width() < 1 || area.height() < 1 || (!penVisible && !brushVisible)) return true;
+    struct Shape {
+        QSize size;
+        bool pen, brush;
+        PixelRuns runs;
+    };
+    thread_local std::vector<Shape> shapes;
+    const PixelRuns* runs = nullptr;
+    for (const Shape& s : shapes)
+        if (s.size == area.size() && s.pen == penVisible && s.brush == brushVisible) runs = &s.runs;
+    if (!runs) {
+        if (shapes.size() >= kEllipseCacheSize) shapes.erase(shapes.begin());
+        shapes.push_back(
+            {area.size(), penVisible, brushVisible, ellipseRuns(area.size(), penVisible, brushVisible)});
+        runs = &shapes.back().runs;
+    }
+    const QRgb ink[2] = {
+        ToQRgb(DC->InkUnderRop(penVisible ? (pen->dcPen ? DC->st.dcPenColor : pen->color) : 0)),
+        ToQRgb(DC->InkUnderRop(brushVisible ? (brush->dcBrush ? DC->st.dcBrushColor : brush->color) : 0))};
+    target->Paint(area.topLeft() + offset, *runs, ink, false);
+    return true;
+}
+
 } // namespace
 
 BOOL Ellipse(HDC DC, int Left, int Top, int Right, int Bottom) {
@@ -951,7 +1060,8 @@ BOOL Ellipse(HDC DC, int Left, int Top, int Right, int Bottom) {
         f.addEllipse(outlineRect(box));
         return recordPath(DC, f);
     }
-    if (QPainter* p = DC->ShapePainter(); p && !DC->RopIsNop()) drawEllipse(DC, p, box);
+    if (DC->RopIsNop() || ellipseByRuns(DC, box)) return TRUE;
+    if (QPainter* p = DC->ShapePainter()) drawEllipse(DC, p, box);
     return TRUE;
 }
 

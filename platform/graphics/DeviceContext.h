@@ -11,6 +11,7 @@
 #pragma once
 
 #include "platform/graphics/GdiObject.h"
+#include "platform/graphics/PixelRuns.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -87,7 +88,10 @@ public:
         dBk = 32,
         dAll = 63,
     };
-    void Invalidate(unsigned what) { dirty_ |= what; }
+    void Invalidate(unsigned what) {
+        dirty_ |= what;
+        if (what & dClip) runTarget_.reset();
+    }
     // Marks the painter's pen and font as the shapes' again after text.
     void EndText() { dirty_ |= dPen | dRop | dBk; }
 
@@ -104,6 +108,15 @@ public:
     QPainter* DevicePainter();
     // Back to the DC's own transform and raster operation after DevicePainter.
     void EndDevicePainting() { dirty_ |= dTransform | dRop; }
+
+    // The image's pixels for shapes written as runs, and the logical-to-device offset: only
+    // on a 32-bit image under an integral translation. The painter is begun, so that the
+    // image is not shared while it is written.
+    const RunTarget* Runs(QPoint& offset);
+    // A colour drawn in under the raster operation (R2_BLACK and R2_WHITE replace it).
+    COLORREF InkUnderRop(COLORREF c) const {
+        return st.rop2 == R2_BLACK ? 0 : st.rop2 == R2_WHITE ? 0xFFFFFF : c;
+    }
 
     bool PenVisible() const { return penVisible_; }
     bool BrushVisible() const { return brushVisible_; }
@@ -149,4 +162,5 @@ private:
     QTransform xform_;
     bool penVisible_ = true;
     bool brushVisible_ = true;
+    std::optional<RunTarget> runTarget_; // for the current image and clip
 };
