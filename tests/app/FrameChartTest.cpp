@@ -48,20 +48,10 @@ namespace {
 
 using namespace charttest;
 
-class FrameChartTest : public ::testing::Test {
+class FrameChartTest : public EditorTest {
 protected:
     void SetUp() override {
-        settings_ = std::make_unique<TApplicationSettings>();
-        ApplicationSettings = settings_.get();
-        previousBox_ = SetMessageBoxHook([this](void*, const String& text, const String&, unsigned) {
-            Shown << text;
-            return IDOK;
-        });
-        previousDialog_ = SetCommonDialogHook([this](TCommonDialog* dialog) {
-            if (ChosenFile.isEmpty()) return false;
-            static_cast<TOpenDialog*>(dialog)->SetFileName(ChosenFile);
-            return true;
-        });
+        EditorTest::SetUp();
         form_ = new TForm(nullptr, 0);
         form_->SetClientSize(700, 400);
         frame = new TFrameChart(nullptr);
@@ -74,9 +64,7 @@ protected:
     }
     void TearDown() override {
         FreeObject(form_);
-        SetCommonDialogHook(previousDialog_);
-        SetMessageBoxHook(previousBox_);
-        ApplicationSettings = nullptr;
+        EditorTest::TearDown();
     }
     // Moves the virtual clock on in 10 ms steps, firing the timers that are due and handling
     // the posted messages.
@@ -143,14 +131,9 @@ protected:
     TEditorBox box;
     TFakeEditorHost host;
     TFrameChart* frame = nullptr;
-    QStringList Shown;
-    String ChosenFile;
 
 private:
-    std::unique_ptr<TApplicationSettings> settings_;
     TForm* form_ = nullptr;
-    TMessageBoxHook previousBox_;
-    TCommonDialogHook previousDialog_;
 };
 
 // ---- form and construction -------------------------------------------------------------

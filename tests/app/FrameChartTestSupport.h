@@ -2,11 +2,17 @@
 // scripted and logged, and a host that stands for the main window.
 #pragma once
 
+#include "app/ApplicationSettings.h"
 #include "app/ChipTuningChannel.h"
 #include "app/forms/FrameChart.h"
 #include "device/OrvoTuningDevice.h"
+#include "platform/controls/CommonDialogs.h"
+#include "platform/win/MessageBox.h"
 
 #include <QStringList>
+#include <gtest/gtest.h>
+
+#include <memory>
 
 #include <deque>
 #include <map>
@@ -88,6 +94,39 @@ public:
     TOrvoTuningDevice* CurrentDevice() override { return Device; }
     int State = Connected;
     TOrvoTuningDevice* Device = nullptr;
+};
+
+// A fixture base for tests of whole editors: the application's settings, and the message
+// boxes and file dialogs the user would see, recorded in Shown and answered with ChosenFile
+// (none when it is empty).
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings_ = std::make_unique<TApplicationSettings>();
+        ApplicationSettings = settings_.get();
+        previousBox_ = SetMessageBoxHook([this](void*, const String& text, const String&, unsigned) {
+            Shown << text;
+            return IDOK;
+        });
+        previousDialog_ = SetCommonDialogHook([this](TCommonDialog* dialog) {
+            if (ChosenFile.isEmpty()) return false;
+            static_cast<TOpenDialog*>(dialog)->SetFileName(ChosenFile);
+            return true;
+        });
+    }
+    // After the derived fixture has freed its windows.
+    void TearDown() override {
+        SetCommonDialogHook(previousDialog_);
+        SetMessageBoxHook(previousBox_);
+        ApplicationSettings = nullptr;
+    }
+    QStringList Shown;
+    String ChosenFile;
+
+private:
+    std::unique_ptr<TApplicationSettings> settings_;
+    TMessageBoxHook previousBox_;
+    TCommonDialogHook previousDialog_;
 };
 
 } // namespace charttest

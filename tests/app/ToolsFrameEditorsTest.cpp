@@ -40,20 +40,10 @@ private:
     TFakeEditorHost& link_;
 };
 
-class ToolsOnEditors : public ::testing::Test {
+class ToolsOnEditors : public EditorTest {
 protected:
     void SetUp() override {
-        settings_ = std::make_unique<TApplicationSettings>();
-        ApplicationSettings = settings_.get();
-        previousBox_ = SetMessageBoxHook([this](void*, const String& text, const String&, unsigned) {
-            Shown << text;
-            return IDOK;
-        });
-        previousDialog_ = SetCommonDialogHook([this](TCommonDialog* dialog) {
-            if (ChosenFile.isEmpty()) return false;
-            static_cast<TOpenDialog*>(dialog)->SetFileName(ChosenFile);
-            return true;
-        });
+        EditorTest::SetUp();
         link.Device = &box;
         form_ = new TForm(nullptr, 0);
         form_->SetClientSize(1000, 500);
@@ -78,9 +68,7 @@ protected:
     }
     void TearDown() override {
         FreeObject(form_);
-        SetCommonDialogHook(previousDialog_);
-        SetMessageBoxHook(previousBox_);
-        ApplicationSettings = nullptr;
+        EditorTest::TearDown();
     }
     TFrameChart* NewEditor(int channel) {
         auto* editor = new TFrameChart(nullptr);
@@ -108,14 +96,9 @@ protected:
     TFrameChart* left = nullptr;
     TFrameChart* right = nullptr;
     TFrameTools* tools = nullptr;
-    QStringList Shown;
-    String ChosenFile;
 
 private:
-    std::unique_ptr<TApplicationSettings> settings_;
     TForm* form_ = nullptr;
-    TMessageBoxHook previousBox_;
-    TCommonDialogHook previousDialog_;
 };
 
 TEST_F(ToolsOnEditors, CopySwapAndClearSendToEachChannelsShownMap) {
