@@ -1,5 +1,6 @@
 #include "app/ChipTuning.h"
 
+#include "app/AppStartup.h"
 #include "app/ApplicationSettings.h"
 #include "app/forms/ChipTuningForm.h"
 #include "app/forms/FormSettings.h"
@@ -71,6 +72,8 @@ private:
 int WinMain() {
     try {
         DebugTrace("ChipTuning");
+        // Every library's classes are registered before a form resource is read.
+        InitializeApp();
         // Made before the title is set: the settings file is named after the default title.
         ApplicationSettings = new TApplicationSettings();
         ApplicationSettings->LoadSettings();

@@ -1,8 +1,10 @@
-# orvo_library(<target> DIRS <dir>... [LINK <lib>...])
+# orvo_library(<target> DIRS <dir>... [LINK <lib>...] [STARTUP <function>])
 # A static library from every .cpp under the given folders (relative to the current
 # source folder); headers are included from the project root ("platform/rtl/Format.h").
+# STARTUP names the library's start-up routine (`Initialize<Library>`), which registers the
+# classes found by name; every program linking the library runs it (orvo_program_startup).
 function(orvo_library target)
-  cmake_parse_arguments(ARG "" "" "DIRS;LINK;PRIVATE_LINK" ${ARGN})
+  cmake_parse_arguments(ARG "" "STARTUP" "DIRS;LINK;PRIVATE_LINK" ${ARGN})
   set(sources)
   foreach(d ${ARG_DIRS})
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
@@ -18,6 +20,34 @@ function(orvo_library target)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${target} PUBLIC ${ARG_LINK} PRIVATE ${ARG_PRIVATE_LINK})
   orvo_precompile(${target} ${ARG_LINK})
+  if(ARG_STARTUP)
+    set_target_properties(${target} PROPERTIES ORVO_STARTUP ${ARG_STARTUP})
+  endif()
+endfunction()
+
+# orvo_program_startup(<target> <lib>...)
+# Gives a program `void OrvoProgramStartup()`, which runs the start-up of each listed library
+# that has one (each runs the start-ups of the libraries below it first). A static library
+# keeps only the units a program names, so the classes that form resources, chart files and
+# galleries find by name are registered from here, never from a unit's static initialiser.
+# The program calls it once its application object exists (test programs: the test entry).
+function(orvo_program_startup target)
+  set(decls "")
+  set(calls "")
+  foreach(lib ${ARGN})
+    if(TARGET ${lib})
+      get_target_property(fn ${lib} ORVO_STARTUP)
+      if(fn)
+        string(APPEND decls "void ${fn}();\n")
+        string(APPEND calls "    ${fn}();\n")
+      endif()
+    endif()
+  endforeach()
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/${target}_startup.cpp)
+  file(CONFIGURE OUTPUT ${file} CONTENT
+    "// Written by the build: the start-up of the libraries this program links.\n${decls}\nvoid OrvoProgramStartup() {\n${calls}}\n")
+  target_sources(${target} PRIVATE ${file})
+  set_source_files_properties(${file} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
 endfunction()
 
 # Precompiled headers: the standard and Qt headers that nearly every unit includes, compiled
@@ -55,6 +85,7 @@ function(orvo_test name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_LINK} test_main GTest::gtest GTest::gmock)
+  orvo_program_startup(${name} ${ARG_LINK})
   # Every test program reuses the test entry point's precompiled headers (GoogleTest and the
   # GUI list), built once.
   target_precompile_headers(${name} REUSE_FROM test_main)

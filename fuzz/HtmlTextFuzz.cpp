@@ -30,9 +30,13 @@ extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig.so\nleak:libQt6Gui.so.6\n";
 }
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static QGuiApplication app(*argc, *argv);
+    OrvoProgramStartup();
     return 0;
 }
 

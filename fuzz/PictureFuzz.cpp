@@ -34,6 +34,9 @@ std::unique_ptr<TGraphic> loaderFor(std::uint8_t pick) {
 
 } // namespace
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // Pictures draw through QPainter on images, which needs the GUI application object.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -41,6 +44,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char name[] = "fuzz_picture";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
+    OrvoProgramStartup();
     return 0;
 }
 

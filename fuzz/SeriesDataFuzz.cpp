@@ -48,9 +48,13 @@ void ReadItemsInto(TSeriesMarks* Marks, const std::uint8_t* data, std::size_t si
 }
 } // namespace
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static QGuiApplication app(*argc, *argv);
+    OrvoProgramStartup();
     return 0;
 }
 

@@ -22,10 +22,7 @@ ORVO_PUBLISHED(TFormPressure) {
 }
 
 TFormPressure::TFormPressure(TComponent* AOwner, TApplicationSettings::COEFFS* ACoeffs)
-    : TForm(AOwner), Coeffs(ACoeffs) {
-    // The form resource holds the pressure frame inline.
-    if (!GetClass(QStringLiteral("TFramePressure"))) RegisterClass(TFramePressure::StaticClass());
-}
+    : TForm(AOwner), Coeffs(ACoeffs) {}
 
 void TFormPressure::FormCreate(TObject*) {
     TranslateComponent(this);

@@ -147,11 +147,7 @@ bool IsLinked(int state) {
 
 // ---- construction -----------------------------------------------------------------------
 
-TFrameChart::TFrameChart(TComponent* AOwner) : TFrame(AOwner) {
-    RegisterXcControls();
-    // The form resource names the chart classes the editor is built from.
-    RegisterClasses({TLineSeries::StaticClass(), TChartGrid::StaticClass()});
-}
+TFrameChart::TFrameChart(TComponent* AOwner) : TFrame(AOwner) {}
 
 TFrameChart::~TFrameChart() {
     // The timers go first: nothing may tick into a half-destroyed editor.

@@ -33,20 +33,7 @@ ORVO_PUBLISHED(TFramePressure) {
     P.Method("OnScalePointsChange", &S::OnScalePointsChange);
 }
 
-namespace {
-void RegisterPressureClasses() {
-    static const bool registered = [] {
-        RegisterXcControls();
-        if (!GetClass(QStringLiteral("TCircularGauge"))) RegisterClass(TCircularGauge::StaticClass());
-        return true;
-    }();
-    (void)registered;
-}
-} // namespace
-
-TFramePressure::TFramePressure(TComponent* AOwner) : TFrame(AOwner) {
-    RegisterPressureClasses();
-}
+TFramePressure::TFramePressure(TComponent* AOwner) : TFrame(AOwner) {}
 
 void TFramePressure::AfterConstruction() {
     TFrame::AfterConstruction();

@@ -100,9 +100,7 @@ bool DeviceExchangeFailed(TOrvoTuningDevice* Device) {
     return false;
 }
 
-TFrameTools::TFrameTools(TComponent* AOwner) : TFrame(AOwner) {
-    RegisterXcControls();
-}
+TFrameTools::TFrameTools(TComponent* AOwner) : TFrame(AOwner) {}
 
 TFrameTools::~TFrameTools() = default;
 

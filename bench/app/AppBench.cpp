@@ -60,6 +60,9 @@ BENCHMARK(BM_MainWindowToFirstPaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     using Clock = std::chrono::steady_clock;
@@ -67,6 +70,7 @@ int main(int argc, char** argv) {
     TFakeClock still;
     TClockOverride clock(&still);
     QApplication app(argc, argv);
+    OrvoProgramStartup();
     // The curve editors take their channels' pressure scaling from the settings.
     TApplicationSettings settings;
     ApplicationSettings = &settings;

@@ -128,9 +128,13 @@ BENCHMARK(BM_CurveEditorDragPoint)->Unit(benchmark::kMillisecond)->MeasureProces
 
 } // namespace
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    OrvoProgramStartup();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -95,9 +95,13 @@ static void BM_PanelRepaintUnchanged(benchmark::State& state) {
 }
 BENCHMARK(BM_PanelRepaintUnchanged)->Unit(benchmark::kMillisecond);
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    OrvoProgramStartup();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -35,9 +35,13 @@ void BM_SeriesAddDeleteOutOfOrder(benchmark::State& State) {
 BENCHMARK(BM_SeriesAddDeleteInOrder)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN);
 BENCHMARK(BM_SeriesAddDeleteOutOfOrder)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN);
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    OrvoProgramStartup();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

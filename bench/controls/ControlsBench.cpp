@@ -52,11 +52,15 @@ BENCHMARK(BM_FormFromResourceToFirstPaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     QApplication app(argc, argv);
+    OrvoProgramStartup();
     Application->Initialize();
     RegisterStandardControls();
     const auto appMade = Clock::now();

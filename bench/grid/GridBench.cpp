@@ -73,9 +73,13 @@ BENCHMARK(BM_GridRepaint512Points)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
+// Runs the start-up of the libraries this program links (written by the build).
+void OrvoProgramStartup();
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    OrvoProgramStartup();
     Application->Initialize();
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();

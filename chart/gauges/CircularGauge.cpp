@@ -116,16 +116,7 @@ void TGaugeHand::DrawHand(TCanvas3D* ACanvas, TPoint M, int Off, double AngleDeg
 
 // ---- gauge -----------------------------------------------------------------------------------
 
-namespace {
-const bool registered = [] {
-    // The series gallery offers it on the gauges page, and chart files can hold it.
-    RegisterTeeSeries(TCircularGauge::StaticClass(), &TeeMsg_CircularGauge, &TeeMsg_GalleryGauges, 1);
-    return true;
-}();
-} // namespace
-
 TCircularGauge::TCircularGauge(TComponent* AOwner) : TCustomGaugeMinMax(AOwner) {
-    (void)registered;
     FFace->SetShapeStyle(fosEllipse);
     FGreenLine->SetStartValue(0);
     FGreenLine->SetEndValue(70);

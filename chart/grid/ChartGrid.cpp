@@ -48,11 +48,6 @@ ORVO_PUBLISHED(TChartGrid) {
 }
 
 namespace {
-const bool registered = [] {
-    RegisterClass(TChartGrid::StaticClass());
-    return true;
-}();
-
 constexpr TColor NullColor = clNone; // 0x1FFFFFFF: a point without a value
 
 // Text of a series title as one line.

@@ -28,11 +28,6 @@ ORVO_PUBLISHED(TChartGridNavigator) {
 }
 
 namespace {
-const bool registered = [] {
-    RegisterClass(TChartGridNavigator::StaticClass());
-    return true;
-}();
-
 constexpr const char* GlyphNames[9] = {"First",  "Prior", "Next", "Last",  "Insert",
                                        "Delete", "Edit",  "Post", "Cancel"};
 // Shown when the glyph resource is missing, so that the button can still be told apart.

@@ -81,13 +81,6 @@ ORVO_PUBLISHED(THorizBarSeries) {
 }
 
 namespace {
-// The classes stream by name.
-const bool registered = [] {
-    RegisterClass(TBarSeries::StaticClass());
-    RegisterClass(THorizBarSeries::StaticClass());
-    return true;
-}();
-
 TPoint Projected(TCanvas3D* Canvas, int X, int Y, int Z) {
     return Canvas->Calculate3DPosition(X, Y, Z);
 }

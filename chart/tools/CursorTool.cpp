@@ -38,16 +38,7 @@ ORVO_PUBLISHED(TCursorTool) {
     P.Property("OnSnapChange", &S::OnSnapChange);
 }
 
-namespace {
-const bool registered = [] {
-    RegisterClass(TCursorTool::StaticClass());
-    return true;
-}();
-} // namespace
-
-TCursorTool::TCursorTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner) {
-    (void)registered;
-}
+TCursorTool::TCursorTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner) {}
 
 String TCursorTool::Description() {
     return TeeMsg_CursorTool;

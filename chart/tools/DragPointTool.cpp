@@ -17,17 +17,7 @@ ORVO_PUBLISHED(TDragPointTool) {
     P.Property("OnDragPoint", &S::OnDragPoint);
 }
 
-namespace {
-const bool registered = [] {
-    // The tool gallery offers it, and chart files can hold it.
-    RegisterTeeTools({TDragPointTool::StaticClass()});
-    return true;
-}();
-} // namespace
-
-TDragPointTool::TDragPointTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner) {
-    (void)registered;
-}
+TDragPointTool::TDragPointTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner) {}
 
 String TDragPointTool::Description() {
     return TeeMsg_DragPoint;

@@ -365,7 +365,3 @@ ORVO_PUBLISHED(TImageList) {
     P.Property("OnChange", &TImageList::OnChange);
 }
 
-namespace {
-// Forms that hold an image list find its class by name.
-const bool kClassesRegistered = (RegisterClasses({TImageList::StaticClass()}), true);
-} // namespace

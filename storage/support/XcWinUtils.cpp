@@ -249,6 +249,3 @@ void RegisterDragCursors() {
     }
 }
 
-namespace {
-[[maybe_unused]] const bool dragCursorsRegistered = (RegisterDragCursors(), true);
-}

@@ -261,11 +261,3 @@ ORVO_PUBLISHED(TChart) {
     P.Property("OnUndoZoom", &T::OnUndoZoom);
 }
 
-namespace {
-// Charts and their axes are found by name when a form resource is read.
-const bool registered = [] {
-    RegisterClasses({TChart::StaticClass(), TChartAxis::StaticClass(), TChartDepthAxis::StaticClass(),
-                     TChartAxisTitle::StaticClass()});
-    return true;
-}();
-} // namespace

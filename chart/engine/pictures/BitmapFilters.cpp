@@ -791,10 +791,6 @@ void TeeRegisterStandardFilters() {
     static FilterUnit unit;
 }
 
-namespace {
-// The filters are there before any code of the program reads a picture.
-const bool standardFiltersRegistered = (TeeRegisterStandardFilters(), true);
-} // namespace
 
 void TeeGrayScale(TBitmap* Bitmap, bool Inverted, int Mode) {
     TGrayScaleFilter gray(nullptr);
