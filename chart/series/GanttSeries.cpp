@@ -35,6 +35,7 @@ TGanttSeries::TGanttSeries(TComponent* AOwner) : TPointSeries(AOwner) {
     FEndValues = new TChartValueList(this, TeeMsg_ValuesGanttEnd);
     FEndValues->InitDateTime(true);
     FNextTask = new TChartValueList(this, TeeMsg_ValuesGanttNextTask);
+    FNextTask->TempValue = -1;
     FPointer->SetStyle(psRectangle);
 }
 
@@ -48,8 +49,11 @@ void TGanttSeries::SetConnectingPen(TChartPen* Value) {
 }
 
 int TGanttSeries::AddXY(double AXValue, double AYValue, const String& ALabel, TColor AColor) {
+    // A new task has no next task unless one was set for it (as the stored data does): the
+    // list's value for the next point returns to -1 after each point.
+    const int result = TPointSeries::AddXY(AXValue, AYValue, ALabel, AColor);
     FNextTask->TempValue = -1;
-    return TPointSeries::AddXY(AXValue, AYValue, ALabel, AColor);
+    return result;
 }
 
 int TGanttSeries::AddGanttColor(double AStart, double AEnd, double AY, const String& ALabel, TColor AColor) {

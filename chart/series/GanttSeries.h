@@ -13,7 +13,7 @@ public:
     String GetEditorClass() override { return QStringLiteral("TGanttSeriesEditor"); }
     void DrawMark(int ValueIndex, const String& St, TSeriesMarkPosition* APosition) override;
     void DrawValue(int ValueIndex) override;
-    // No next task for the new point.
+    // No next task for the new point unless the next-task list's value was set for it.
     int AddXY(double AXValue, double AYValue, const String& ALabel = String(),
               TColor AColor = clTeeColor) override;
     double MaxXValue() override;
