@@ -36,7 +36,7 @@ QByteArray FormText(const QString& ClassName) {
 }
 
 struct Free {
-    void operator()(TObject* o) const { o->Free(); }
+    void operator()(TObject* o) const { FreeObject(o); }
 };
 
 TEST(Registration, EveryClassIsFoundByNameAfterStartUp) {
