@@ -169,6 +169,9 @@ void TFastLineSeries::NotifyNewValue(TChartSeries* Sender, int ValueIndex) {
     DrawValue(ValueIndex);
     // The canvas selects its own pen again before it next draws.
     if (target) target->Refresh();
+    // A kept image of the chart no longer shows the new segment: the next paint draws the
+    // chart again instead of copying that image (no repaint is asked for here).
+    canvas->Invalidate();
 }
 
 int TFastLineSeries::Clicked(int X, int Y) {
