@@ -1,23 +1,23 @@
 #include "chart/series/ChartSeriesStartup.h"
 
 #include "chart/engine/ChartEngineStartup.h"
-#include "chart/series/BarSeries.h"
-#include "chart/series/LineSeries.h"
-#include "chart/series/PieSeries.h"
-#include "platform/classes/ClassRegistry.h"
+#include "chart/series/BasicFunctions.h"
+#include "chart/series/StandardSeries.h"
 #include "platform/classes/LibraryStartup.h"
 
 namespace {
 void Initialization() {
-    // The series classes stream by name.
-    RegisterClasses({TLineSeries::StaticClass(), THorizLineSeries::StaticClass(), TPointSeries::StaticClass(),
-                     TBarSeries::StaticClass(), THorizBarSeries::StaticClass(), TPieSeries::StaticClass()});
+    // The series types and functions enter the galleries, which also lets stored charts
+    // create them by name.
+    RegisterTeeStandardSeries();
+    RegisterTeeBasicFunctions();
+    RegisterTeeExtendedSeries();
 }
 
 void Finalization() {
-    UnRegisterClasses({TLineSeries::StaticClass(), THorizLineSeries::StaticClass(),
-                       TPointSeries::StaticClass(), TBarSeries::StaticClass(), THorizBarSeries::StaticClass(),
-                       TPieSeries::StaticClass()});
+    UnRegisterTeeExtendedSeries();
+    UnRegisterTeeBasicFunctions();
+    UnRegisterTeeStandardSeries();
 }
 } // namespace
 

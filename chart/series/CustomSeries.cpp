@@ -520,20 +520,125 @@ void TCustomSeries::DrawValue(int ValueIndex) {
 }
 
 void TCustomSeries::DrawAreaSegment(int ValueIndex, int X, int Y, TColor AColor) {
-    (void)ValueIndex;
     TCanvas3D* canvas = FParent->Canvas();
-    canvas->Brush()->SetStyle(FAreaBrush->Style());
-    canvas->Brush()->SetColor(GetAreaBrushColor(AColor));
+    const bool is3D = FParent->View3D();
+    const TColor brushColor = GetAreaBrushColor(AColor);
+    // The hatch or picture of the area brush shows over its back colour: the area colour,
+    // else the series colour; white where a picture would vanish into the point colour.
+    TColor back = FAreaBrush->Color() == clTeeColor ? SeriesColor() : FAreaBrush->Color();
+    if (FAreaBrush->HasImage() && back == AColor) back = clWhite;
+    canvas->AssignBrush(FAreaBrush, brushColor, back);
     if (FAreaLinesPen->Color() != clTeeColor && FAreaLinesPen->Visible())
         canvas->AssignVisiblePen(FAreaLinesPen);
     else
         canvas->AssignVisiblePenColor(FAreaLinesPen, AColor);
-    const std::array<TPoint, 4> p{TPoint{OldX, OldBottomPos}, TPoint{OldX, OldY}, TPoint{X, Y},
-                                  TPoint{X, BottomPos}};
-    if (FParent->View3D())
-        canvas->PolygonWithZ(p, StartZ);
-    else
+    const bool vertical = FYMandatory;
+
+    if (is3D) {
+        // The side faces that close the area where it ends: at the last point, before a gap
+        // and after one.
+        const bool dontPaint = FTreatNulls == tnDontPaint;
+        auto closeAt = [&](int PX, int PY, int PBottom) {
+            const TColor saved = canvas->Brush()->Color();
+            if (FDark3D) canvas->Brush()->SetColor(ApplyDark(saved, DarkColorQuantity));
+            if (vertical)
+                canvas->RectangleZ(PX, PY, PBottom, StartZ, EndZ);
+            else
+                canvas->RectangleY(PBottom, PY, PX, StartZ, EndZ);
+            canvas->Brush()->SetColor(saved);
+        };
+        if (dontPaint && ValueIndex >= 2 && IsNull(ValueIndex - 2)) closeAt(OldX, OldY, OldBottomPos);
+        if (ValueIndex == LastDisplayedIndex() ||
+            (dontPaint && ValueIndex + 1 < Count() && IsNull(ValueIndex + 1)))
+            closeAt(X, Y, BottomPos);
+    }
+
+    auto blendOver = [&](const TRect& R) -> TTeeBlend* {
+        if (GetTransparency() <= 0) return nullptr;
+        return canvas->BeginBlending(is3D ? canvas->CalcRect3D(R, StartZ) : R, GetTransparency());
+    };
+    auto topLine = [&](std::initializer_list<TPoint> Points) {
+        if (!LinePen()->Visible()) return;
+        canvas->AssignVisiblePen(LinePen());
+        const TPoint* prev = nullptr;
+        for (const TPoint& p : Points) {
+            if (prev) canvas->LineWithZ(prev->X, prev->Y, p.X, p.Y, StartZ);
+            prev = &p;
+        }
+    };
+
+    if (FStairs) {
+        TRect r;
+        if (vertical)
+            r = FInvertedStairs ? TRect{OldX, Y, X + 1, BottomPos} : TRect{OldX, OldY, X + 1, OldBottomPos};
+        else
+            r = FInvertedStairs ? TRect{X, OldY, BottomPos, Y + 1} : TRect{OldX, OldY, OldBottomPos, Y + 1};
+        r = OrientRectangle(r);
+        TTeeBlend* blend = blendOver(r);
+        if (is3D) {
+            canvas->RectangleWithZ(r, StartZ);
+            if (canvas->SupportsFullRotation()) canvas->RectangleWithZ(r, EndZ);
+        } else if (GetGradient()->Visible()) {
+            GetGradient()->Draw(canvas, r);
+            if (canvas->Pen()->Style() != psClear) {
+                canvas->Brush()->SetStyle(bsClear);
+                canvas->Rectangle(r);
+            }
+        } else {
+            canvas->Rectangle(r);
+        }
+        if (blend) canvas->EndBlending(blend);
+        if (vertical) {
+            if (FInvertedStairs)
+                topLine({TPoint{OldX, OldY}, TPoint{OldX, Y}, TPoint{X, Y}});
+            else
+                topLine({TPoint{OldX, OldY}, TPoint{X, OldY}, TPoint{X, Y}});
+        } else {
+            if (FInvertedStairs)
+                topLine({TPoint{OldX, OldY}, TPoint{X, OldY}, TPoint{X, Y}});
+            else
+                topLine({TPoint{OldX, OldY}, TPoint{OldX, Y}, TPoint{X, Y}});
+        }
+        return;
+    }
+
+    const std::array<TPoint, 4> p =
+        vertical ? std::array<TPoint, 4>{TPoint{OldX, OldY}, TPoint{X, Y}, TPoint{X, BottomPos},
+                                         TPoint{OldX, OldBottomPos}}
+                 : std::array<TPoint, 4>{TPoint{OldX, OldY}, TPoint{X, Y}, TPoint{BottomPos, Y},
+                                         TPoint{OldBottomPos, OldY}};
+    TRect bounds{p[0].X, p[0].Y, p[0].X, p[0].Y};
+    for (const TPoint& q : p) {
+        bounds.Left = std::min(bounds.Left, q.X);
+        bounds.Top = std::min(bounds.Top, q.Y);
+        bounds.Right = std::max(bounds.Right, q.X);
+        bounds.Bottom = std::max(bounds.Bottom, q.Y);
+    }
+    TTeeBlend* blend = blendOver(bounds);
+    if (is3D) {
+        if (GetGradient()->Visible())
+            GetGradient()->Draw(canvas, p, StartZ, true);
+        else
+            canvas->PolygonWithZ(p, StartZ);
+        if (canvas->SupportsFullRotation()) canvas->PolygonWithZ(p, EndZ);
+    } else if (GetGradient()->Visible()) {
+        // The gradient spans the whole height of the series, from its largest value to the
+        // origin, so that neighbouring segments continue one another.
+        const int top = CalcPosValue(FMandatory->MaxValue());
+        const TRect r = vertical ? OrientRectangle(TRect{OldX, top, X, BottomPos})
+                                 : OrientRectangle(TRect{BottomPos, OldY, top, Y});
+        ClipPolygon(canvas, p, 4);
+        GetGradient()->Draw(canvas, r);
+        canvas->UnClipRectangle();
+        if (canvas->Pen()->Style() != psClear) {
+            canvas->Line(p[0].X, p[0].Y, p[1].X, p[1].Y);
+            canvas->Line(p[3].X, p[3].Y, p[2].X, p[2].Y);
+        }
+    } else {
         canvas->Polygon(p);
+    }
+    if (blend) canvas->EndBlending(blend);
+    topLine({TPoint{OldX, OldY}, TPoint{X, Y}});
 }
 
 void TCustomSeries::DrawSegment(int ValueIndex, int X, int Y, TColor AColor, bool IsLast, bool WithPointers) {
@@ -658,6 +763,24 @@ bool TCustomSeries::SegmentHit(TPoint P, TPoint Previous, TPoint Current) {
            PointInLine(P, Current.X, Previous.Y, Current.X, Current.Y);
 }
 
+bool TCustomSeries::AreaHit(TPoint P, TPoint Previous, TPoint Current) {
+    // The region filled between the previous point and this one, down to their origins;
+    // with stairs its top is flat at the step's height.
+    std::array<TPoint, 4> area;
+    if (FYMandatory) {
+        const int topPrev = FStairs && FInvertedStairs ? Current.Y : Previous.Y;
+        const int topCur = FStairs && !FInvertedStairs ? Previous.Y : Current.Y;
+        area = {TPoint{Previous.X, topPrev}, TPoint{Current.X, topCur}, TPoint{Current.X, BottomPos},
+                TPoint{Previous.X, OldBottomPos}};
+    } else {
+        const int topPrev = FStairs && FInvertedStairs ? Current.X : Previous.X;
+        const int topCur = FStairs && !FInvertedStairs ? Previous.X : Current.X;
+        area = {TPoint{topPrev, Previous.Y}, TPoint{topCur, Current.Y}, TPoint{BottomPos, Current.Y},
+                TPoint{OldBottomPos, Previous.Y}};
+    }
+    return PointInPolygon(P, area);
+}
+
 int TCustomSeries::Clicked(int X, int Y) {
     if (FParent) FParent->Canvas()->Calculate2DPosition(X, Y, StartZ);
     int result = TCustomLineSeries::Clicked(X, Y);
@@ -677,9 +800,7 @@ int TCustomSeries::Clicked(int X, int Y) {
             if (SegmentHit(p, previous, current)) return t - 1;
             if (FDrawArea) {
                 BottomPos = GetOriginPos(t);
-                const std::array<TPoint, 4> area{previous, current, TPoint{current.X, BottomPos},
-                                                 TPoint{previous.X, OldBottomPos}};
-                if (PointInPolygon(p, area)) return t - 1;
+                if (AreaHit(p, previous, current)) return t - 1;
             }
         }
         previous = current;

@@ -185,6 +185,8 @@ protected:
 
 private:
     bool SegmentHit(TPoint P, TPoint Previous, TPoint Current);
+    // Inside the area filled between Previous and Current (BottomPos and OldBottomPos set).
+    bool AreaHit(TPoint P, TPoint Previous, TPoint Current);
 };
 
 // Raises the margin pair A (top or left) and B (bottom or right) to the room the line needs

@@ -955,8 +955,8 @@ void TeeSetConstants() {
     TeeMsg_CustomAxes = s(u"Custom Axes");
     TeeMsg_ExpFinish = s(u"Exp Finish");
     TeeMsg_ExpNext = s(u"Exp Next");
-    TeeMsg_GanttSample9 = s(u"Gantt Sample9");
-    TeeMsg_GanttSample10 = s(u"Gantt Sample10");
+    TeeMsg_GanttSample9 = s(u"New Version");
+    TeeMsg_GanttSample10 = s(u"Banking");
     TeeMsg_DateTime = s(u"Date Time");
     TeeMsg_RefreshData = s(u"Refresh Data");
     TeeMsg_PrivateDeclarations = s(u"Private Declarations");
