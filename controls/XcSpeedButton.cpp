@@ -10,6 +10,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Gdi.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/graphics/Pen.h"
 #include "platform/win/Clock.h"
 #include "storage/support/XcGraphUtils.h"
@@ -20,6 +21,7 @@
 #include <algorithm>
 
 ORVO_IMPLEMENT_CLASS(TXcxButtonGlyph, TObject)
+ORVO_IMPLEMENT_CLASS(TXcSpeedButtonActionLink, TControlActionLink)
 ORVO_IMPLEMENT_CLASS(TXcCustomSpeedButton, TXcExGraphicControl)
 ORVO_IMPLEMENT_CLASS(TXcSpeedButton, TXcCustomSpeedButton)
 ORVO_IMPLEMENT_ENUM_TYPE(TButtonStyle, "bsAutoDetect", "bsWin31", "bsNew")
@@ -677,6 +679,52 @@ void TXcCustomSpeedButton::DblClick() {
     if (FDown) TXcExGraphicControl::DblClick();
 }
 
+TXcSpeedButtonActionLink::TXcSpeedButtonActionLink(TObject* AClient) : TControlActionLink(AClient) {}
+
+TXcCustomSpeedButton* TXcSpeedButtonActionLink::Button() const {
+    return dynamic_cast<TXcCustomSpeedButton*>(FClient);
+}
+
+bool TXcSpeedButtonActionLink::IsCheckedLinked() {
+    TXcCustomSpeedButton* b = Button();
+    return TControlActionLink::IsCheckedLinked() && b && b->GroupIndex() != 0 && b->AllowAllUp() &&
+           b->Down() == CustomAction()->Checked();
+}
+
+bool TXcSpeedButtonActionLink::IsGroupIndexLinked() {
+    TXcCustomSpeedButton* b = Button();
+    return b && CustomAction() && b->GroupIndex() == CustomAction()->GroupIndex();
+}
+
+void TXcSpeedButtonActionLink::SetChecked(bool Value) {
+    if (IsCheckedLinked()) Button()->SetDown(Value);
+}
+
+void TXcSpeedButtonActionLink::SetGroupIndex(int Value) {
+    if (IsGroupIndexLinked()) Button()->SetGroupIndex(Value);
+}
+
+TControlActionLink* TXcCustomSpeedButton::CreateActionLink() {
+    return new TXcSpeedButtonActionLink(this);
+}
+
+void TXcCustomSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TXcExGraphicControl::ActionChange(Sender, CheckDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    if (!CheckDefaults || FGroupIndex == 0) SetGroupIndex(action->GroupIndex());
+    TCustomImageList* images = action->ActionList() ? action->ActionList()->Images() : nullptr;
+    if (Glyph()->Empty() && images && action->ImageIndex() >= 0 && action->ImageIndex() < images->Count()) {
+        TBitmap image;
+        image.SetSize(images->Width(), images->Height());
+        image.Canvas()->Brush()->SetColor(TColor(0xFF00FF));
+        image.Canvas()->FillRect(TRect(0, 0, images->Width(), images->Height()));
+        images->Draw(image.Canvas(), 0, 0, action->ImageIndex());
+        image.SetTransparentColor(TColor(0xFF00FF));
+        SetGlyph(&image);
+    }
+}
+
 void TXcCustomSpeedButton::Click() {
     if (TCustomForm* form = ::GetParentForm(this)) form->SetModalResult(FModalResult);
     TXcExGraphicControl::Click();
@@ -814,6 +862,9 @@ void TXcSpeedButton::PaintContent(TCanvas* Canvas, const TRect& Rect, bool Popup
 
 ORVO_PUBLISHED(TXcSpeedButton) {
     PublishControlBasics(P);
+    P.Property(
+        "Action", [](TXcSpeedButton* b) -> TComponent* { return b->Action(); },
+        [](TXcSpeedButton* b, TComponent* c) { b->SetAction(dynamic_cast<TBasicAction*>(c)); });
     P.Property("AboutXCL", &TXcSpeedButton::AboutXCL, &TXcSpeedButton::SetAboutXCL).Stored(false);
     P.Property("Caption", &TXcSpeedButton::Caption, &TXcSpeedButton::SetCaption);
     P.Property("Color", &TXcSpeedButton::Color, &TXcSpeedButton::SetColor)

@@ -7,6 +7,7 @@
 
 #include "controls/XcExControls.h"
 #include "controls/XcHotTrackPersistent.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/SpeedButton.h"
 #include "platform/controls/StdControlTypes.h"
 #include "storage/support/XcWinUtils.h"
@@ -67,6 +68,24 @@ private:
     TXcNumGlyphs FNumGlyphs = 1;
     bool FGrayNewStyle = true;
     std::array<std::unique_ptr<TBitmap>, 5> FImages;
+};
+
+class TXcCustomSpeedButton;
+
+// The link of a speed button to its action: the action's checked state drives Down only
+// for a group button with AllowAllUp whose Down equals the action's Checked; the group
+// index follows while both are equal.
+class TXcSpeedButtonActionLink : public TControlActionLink {
+    ORVO_CLASS(TXcSpeedButtonActionLink, TControlActionLink)
+public:
+    explicit TXcSpeedButtonActionLink(TObject* AClient);
+    bool IsCheckedLinked() override;
+    bool IsGroupIndexLinked() override;
+    void SetChecked(bool Value) override;
+    void SetGroupIndex(int Value) override;
+
+private:
+    TXcCustomSpeedButton* Button() const;
 };
 
 class TXcCustomSpeedButton : public TXcExGraphicControl {
@@ -163,6 +182,10 @@ protected:
     void HandleEnabledChange() override;
     void HandleFontChange() override;
     void HandleVisibleChange() override;
+    // An action with a group index gives it to the button (on defaults only when the
+    // button has none); an action image goes into an empty Glyph (transparent 0xFF00FF).
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
+    TControlActionLink* CreateActionLink() override;
     // Whether the button paints its hot look (under the mouse or pressed).
     bool IsHot() const { return MouseOver() || FDragging; }
     bool PopupMark() const;

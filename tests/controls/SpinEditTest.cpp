@@ -99,6 +99,46 @@ TEST_F(SpinEdit, LimitsAndTheirCoupling) {
     EXPECT_EQ(edit->ValidateLimits(20, false), Extended(10));
 }
 
+// Each limit applies under its own flag only. A limit left at 0 lets its flag be switched
+// off, so every combination of flags can be set through the setters.
+TEST_F(SpinEdit, EachLimitAppliesUnderItsOwnFlag) {
+    struct Case {
+        const char* name;
+        Extended minValue, maxValue;
+        bool checkMin, checkMax;
+        Extended in, out;
+    } cases[] = {
+        {"none", 0, 0, false, false, -7, -7},
+        {"none", 0, 0, false, false, 7, 7},
+        {"min alone, below", 5, 0, true, false, 1, 5},
+        {"min alone, above the unchecked max", 5, 0, true, false, 7, 7},
+        {"max alone, above", 0, 10, false, true, 15, 10},
+        {"max alone, below the unchecked min", 0, 10, false, true, -3, -3},
+        {"both, below", 2, 10, true, true, 1, 2},
+        {"both, above", 2, 10, true, true, 11, 10},
+        {"both, inside", 2, 10, true, true, 6, 6},
+        {"both crossed, below", 5, 2, true, true, 1, 5},
+        {"both crossed, above", 5, 2, true, true, 7, 2},
+    };
+    edit->SetValueType(vtFloat);
+    edit->SetCheckOptions({coCheckOnChange, coCheckOnExit, coCropBeyondLimit});
+    for (const Case& c : cases) {
+        edit->SetMinValue(0);
+        edit->SetMaxValue(0);
+        edit->SetMinValue(c.minValue);
+        edit->SetMaxValue(c.maxValue);
+        edit->SetCheckMinValue(c.checkMin);
+        edit->SetCheckMaxValue(c.checkMax);
+        ASSERT_EQ(edit->CheckMinValue(), c.checkMin) << c.name;
+        ASSERT_EQ(edit->CheckMaxValue(), c.checkMax) << c.name;
+        EXPECT_EQ(edit->ClampToLimits(c.in), c.out) << c.name;
+        EXPECT_EQ(edit->ValidateLimits(c.in, false), c.out) << c.name;
+        // Through the value as a user sets it, too.
+        edit->SetValue(c.in);
+        EXPECT_EQ(edit->Value(), c.out) << c.name;
+    }
+}
+
 TEST_F(SpinEdit, TypingIsFilteredAndOnChangeFiresOnlyOnNumericChanges) {
     edit->SetValueType(vtFloat);
     edit->SetDecimal(2);

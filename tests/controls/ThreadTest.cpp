@@ -10,8 +10,13 @@
 #include <QStringList>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 namespace {
 struct Free {
@@ -49,7 +54,41 @@ struct Recorder : TObject {
     std::atomic<int> ticks{0};
 };
 
+// Ends the test program with a failure when a test has not finished within its limit: a
+// wait that never returns (a broken WaitFor, a thread that never ends) fails in seconds
+// instead of hanging until the runner's time-out.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds Limit) : FThread([this, Limit] { Watch(Limit); }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard g(FLock);
+            FDone = true;
+        }
+        FWake.notify_all();
+        FThread.join();
+    }
+
+private:
+    void Watch(std::chrono::seconds Limit) {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::unique_lock l(FLock);
+        if (FWake.wait_for(l, Limit, [this] { return FDone; })) return;
+        std::fprintf(stderr, "[  FAILED  ] %s.%s did not finish within %lld s\n",
+                     info ? info->test_suite_name() : "?", info ? info->name() : "?",
+                     static_cast<long long>(Limit.count()));
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    std::mutex FLock;
+    std::condition_variable FWake;
+    bool FDone = false;
+    std::thread FThread;
+};
+
 struct ThreadFixture : ::testing::Test {
+    // First member: it outlives the component, whose destructor waits for its threads.
+    Watchdog watchdog{std::chrono::seconds(10)};
     Recorder rec;
     std::unique_ptr<TXcThread, Free> comp{new TXcThread(nullptr)};
     void SetUp() override {
