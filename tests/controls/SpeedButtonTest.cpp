@@ -3,9 +3,12 @@
 #include "XcTestSupport.h"
 
 #include "controls/XcSpeedButton.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/Timer.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/win/Clock.h"
 
 #include <QStringList>
@@ -188,4 +191,55 @@ TEST_F(SpeedButtons, ReadFromAForm) {
     EXPECT_EQ(b->Tag(), 3);
     EXPECT_EQ(b->Caption(), QStringLiteral("Tuning On"));
     EXPECT_EQ(b->HotTrackFont()->Height(), -11);
+}
+
+TEST_F(SpeedButtons, FollowsItsActionsGroupCheckedStateAndImage) {
+    TActionList* list = new TActionList(form.get());
+    TAction* action = new TAction(form.get());
+    action->SetActionList(list);
+    action->SetGroupIndex(2);
+    TXcSpeedButton* b = button("btnMap1", 0, 0, true);
+    b->SetAction(action);
+    EXPECT_EQ(b->GroupIndex(), 2) << "a button without a group takes the action's";
+    // Checked drives Down while the group button with AllowAllUp shows the action's state.
+    b->SetAllowAllUp(true);
+    action->SetChecked(true);
+    EXPECT_TRUE(b->Down());
+    action->SetChecked(false);
+    EXPECT_FALSE(b->Down());
+    b->SetAllowAllUp(false);
+    b->SetDown(true);
+    action->SetChecked(true);
+    action->SetChecked(false);
+    EXPECT_TRUE(b->Down()) << "without AllowAllUp the action does not release it";
+    // The group index follows the action.
+    action->SetGroupIndex(3);
+    EXPECT_EQ(b->GroupIndex(), 3);
+    // Set in code, the action's group replaces one of the button's own.
+    b->SetAction(nullptr);
+    b->SetGroupIndex(4);
+    b->SetAction(action);
+    EXPECT_EQ(b->GroupIndex(), 3);
+
+    // An action image goes into an empty glyph, on the transparent colour 0xFF00FF.
+    std::unique_ptr<TCustomImageList, Free> images{new TCustomImageList(8, 8)};
+    TBitmap red(8, 8);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect(TRect(0, 0, 8, 8));
+    images->Add(&red, nullptr);
+    list->SetImages(images.get());
+    TAction* withImage = new TAction(form.get());
+    withImage->SetActionList(list);
+    withImage->SetImageIndex(0);
+    TXcSpeedButton* c = button("btnMap2", 80, 0, false);
+    c->SetAction(withImage);
+    ASSERT_EQ(c->Glyph()->Width(), 8);
+    EXPECT_EQ(c->Glyph()->Canvas()->Pixels(4, 4), clRed);
+    EXPECT_EQ(c->Glyph()->TransparentColor(), TColor(0xFF00FF));
+    // An index past the list, or a glyph of its own: nothing is copied.
+    TXcSpeedButton* d = button("btnMap3", 160, 0, false);
+    withImage->SetImageIndex(3);
+    d->SetAction(withImage);
+    EXPECT_TRUE(d->Glyph()->Empty());
+    list->SetImages(nullptr);
 }

@@ -1,6 +1,8 @@
 // The worker-thread component with real threads.
 #include "controls/XcThread.h"
 
+#include "controls/XcThreadDialogForm.h"
+
 #include "platform/controls/Application.h"
 #include "platform/controls/Timer.h"
 #include "platform/win/MessageBox.h"
@@ -241,4 +243,111 @@ TEST_F(ThreadFixture, DestroyingTheComponentWaitsForTheFinishHandler) {
     comp.reset();
     releaser.join();
     EXPECT_EQ(rec.log, QStringList({"execute -1", "finish thread", "finishall component"}));
+}
+
+namespace {
+class TTestDialogForm : public TXcCustomThreadDialogForm {
+public:
+    explicit TTestDialogForm(TComponent* AOwner) : TXcCustomThreadDialogForm(AOwner) {}
+    int controlsMade = 0;
+    int updates = 0;
+    void CreateControls() override { ++controlsMade; }
+    void UpdateContents() override { ++updates; }
+};
+
+class TTestThreadDialog : public TXcCustomThreadDialog {
+public:
+    explicit TTestThreadDialog(TComponent* AOwner) : TXcCustomThreadDialog(AOwner) {}
+    int formsMade = 0;
+    TXcCustomThreadDialogForm* CreateThreadDialogForm(TXcThread* ConnectedThread) override {
+        ++formsMade;
+        return new TTestDialogForm(ConnectedThread);
+    }
+};
+
+struct DialogFixture : ThreadFixture {
+    std::unique_ptr<TTestThreadDialog, Free> dialog{new TTestThreadDialog(nullptr)};
+    QStringList events;
+    void Created(TXcCustomThreadDialogForm* Form) {
+        events << (Form ? QStringLiteral("created") : QStringLiteral("?"));
+    }
+    void Cancelled(TXcThread* Thread) {
+        events << (Thread == comp.get() ? QStringLiteral("cancel") : QStringLiteral("?"));
+    }
+    void SetUp() override {
+        ThreadFixture::SetUp();
+        dialog->DialogOptions()->SetShowDialog(true);
+        dialog->DialogOptions()->SetShowModal(false);
+        comp->SetThreadDialog(dialog.get());
+        comp->AfterCreateDialogForm = TXcDialogFormEvent(this, &DialogFixture::Created);
+    }
+    void TearDown() override {
+        rec.release = true;
+        comp->WaitFor();
+        comp->SetThreadDialog(nullptr);
+    }
+};
+} // namespace
+
+TEST_F(DialogFixture, TheFormShowsWhileAThreadRunsAndClosesWhenNoneIsLeft) {
+    rec.release = false;
+    ASSERT_TRUE(comp->Execute(nullptr));
+    auto* f = dynamic_cast<TTestDialogForm*>(comp->ThreadDialogForm());
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Owner(), comp.get());
+    EXPECT_EQ(f->controlsMade, 1);
+    EXPECT_EQ(events, QStringList({"created"}));
+    EXPECT_TRUE(f->Visible()) << "no show delay: shown at the first resume";
+    EXPECT_FALSE(f->CloseQuery()) << "not closable while the thread runs";
+    f->InternalTimerTick(nullptr);
+    EXPECT_GE(f->updates, 1);
+    // Cancel: OnPressCancel of the dialog when assigned; the form stays.
+    dialog->OnPressCancel = TXcThreadEvent(static_cast<DialogFixture*>(this), &DialogFixture::Cancelled);
+    f->DefaultCancelBtnClick(nullptr);
+    EXPECT_EQ(events, QStringList({"created", "cancel"}));
+    rec.release = true;
+    comp->WaitFor();
+    EXPECT_FALSE(f->Visible());
+    EXPECT_TRUE(f->CloseQuery());
+    // A second run uses the same form.
+    comp->ExecuteAndWait(nullptr);
+    EXPECT_EQ(dialog->formsMade, 1);
+}
+
+TEST_F(DialogFixture, AShowDelayCountsDownOnTheTimerTicks) {
+    dialog->DialogOptions()->SetShowDelay(1000);
+    rec.release = false;
+    ASSERT_TRUE(comp->Execute(nullptr));
+    auto* f = dynamic_cast<TTestDialogForm*>(comp->ThreadDialogForm());
+    ASSERT_NE(f, nullptr);
+    EXPECT_FALSE(f->Visible());
+    f->SetInternalTimerInterval(0);
+    EXPECT_EQ(f->InternalTimerInterval(), 1) << "0 or less is stored as 1";
+    f->SetInternalTimerInterval(500);
+    f->InternalTimerTick(nullptr);
+    EXPECT_FALSE(f->Visible());
+    // The delay is held while the component disables it.
+    comp->DisableDialogShowDelay();
+    f->InternalTimerTick(nullptr);
+    EXPECT_FALSE(f->Visible());
+    comp->EnableDialogShowDelay();
+    f->InternalTimerTick(nullptr);
+    EXPECT_TRUE(f->Visible());
+    // Without a running thread a tick closes it.
+    rec.release = true;
+    comp->WaitFor();
+    EXPECT_FALSE(f->Visible());
+}
+
+TEST(ThreadDialogForm, BelongsToAThreadComponentOnly) {
+    std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
+    try {
+        TXcCustomThreadDialogForm f(form.get());
+        ADD_FAILURE() << "made without a thread component";
+    } catch (const EXCLException& e) {
+        EXPECT_EQ(
+            e.Message,
+            QStringLiteral(
+                "TXcCustomThreadDialogForm.SetConnectedThread: A thread must be a TXcThread-Component"));
+    }
 }
