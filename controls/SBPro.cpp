@@ -1,6 +1,7 @@
 #include "controls/SBPro.h"
 
 #include "platform/classes/TypInfo.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/Screen.h"
@@ -600,6 +601,34 @@ bool TStatusBarPro::ShowActionHint(const String& Hint) {
     return true;
 }
 
+bool TStatusBarPro::ExecuteAction(TBasicAction* Action) {
+    if (auto* hint = dynamic_cast<THintAction*>(Action); hint && ShowActionHint(hint->Hint())) return true;
+    return TStatusWindow::ExecuteAction(Action);
+}
+
+void TStatusBarPro::FlipChildren(bool AllLevels) {
+    (void)AllLevels;
+    const int count = FPanels->Count();
+    if (!HandleAllocated() || FSimplePanel || count == 0) return;
+    const int firstWidth = FPanels->Items(0)->FWidth;
+    int lastWidth = ClientWidth() - (FSizeGrip ? 16 : 0);
+    for (int i = 0; i < count - 1; ++i)
+        lastWidth -= FPanels->Items(i)->FWidth;
+    // The panels themselves change places, so each keeps everything it has (its name,
+    // tag, control and handlers go with its text); copying the properties across, as a
+    // panel's Assign does, would leave the names where they were and GetByName would find
+    // another panel's text.
+    FPanels->BeginUpdate();
+    for (int i = 0; i < count - 1; ++i)
+        FPanels->Items(count - 1)->SetIndex(i);
+    if (count > 1) {
+        FPanels->Items(count - 1)->SetWidth(firstWidth);
+        FPanels->Items(0)->SetWidth(lastWidth);
+    }
+    FPanels->EndUpdate();
+    UpdatePanels(true, true);
+}
+
 void TStatusBarPro::Resize() {
     UpdatePanels(true, false);
     if (!ComponentState().Contains(csLoading)) TStatusWindow::Resize();
@@ -758,6 +787,9 @@ ORVO_PUBLISHED(TStatusPanelPro) {
 
 ORVO_PUBLISHED(TStatusBarPro) {
     PublishControlBasics(P);
+    P.Property(
+        "Action", [](TStatusBarPro* b) -> TComponent* { return b->Action(); },
+        [](TStatusBarPro* b, TComponent* c) { b->SetAction(dynamic_cast<TBasicAction*>(c)); });
     P.Property("Align", &TStatusBarPro::Align, &TStatusBarPro::SetAlign).Default(alBottom);
     P.Property("Color", &TStatusBarPro::Color, &TStatusBarPro::SetColor)
         .Type(TypeInfoTColor())

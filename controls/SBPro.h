@@ -180,6 +180,14 @@ public:
     // Shows an action's hint in the AutoHint panel (or as the simple text); false when
     // AutoHint is off or OnHint took it.
     bool ShowActionHint(const String& Hint);
+    // Mirrors the panels for right-to-left reading: their order is reversed, the new last
+    // panel keeps the width the first had and the new first one takes the width the last
+    // one showed. (The bar has no child controls of its own to flip, so AllLevels changes
+    // nothing.)
+    void FlipChildren(bool AllLevels);
+    // A hint action with AutoHint shows its hint (ShowActionHint); other actions as any
+    // component takes them.
+    bool ExecuteAction(TBasicAction* Action) override;
     // The panel under the mouse (the last press or move over the bar).
     TStatusPanelPro* MousePanel() const { return FMousePanel; }
 

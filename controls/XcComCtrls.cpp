@@ -119,6 +119,9 @@ ORVO_PUBLISHED(TXcTabControlPainter) {
 
 ORVO_PUBLISHED(TXcTabControl) {
     PublishWinControlBasics(P);
+    P.Property("DotNetHighlighting", &TXcTabControl::DotNetHighlighting,
+               &TXcTabControl::SetDotNetHighlighting)
+        .Default(false);
     P.Property("AboutXCL", &TXcTabControl::AboutXCL, &TXcTabControl::SetAboutXCL).Stored(false);
     P.Property("Tabs", &TXcTabControl::Tabs, &TXcTabControl::SetTabs);
     P.Property("TabIndex", &TXcTabControl::TabIndex, &TXcTabControl::SetTabIndex).Default(-1);

@@ -48,11 +48,48 @@ LRESULT DialogCodesToWindows(TXcDialogCodes Codes);
 // Always false on this platform: no form designer runs inside the program.
 bool IsDesignerMessage(TControl* Control, const TMessage& Message);
 
-template <class Base> class TXcExLayer : public Base {
+// The colour of the highlight frame of a focused control or one under the mouse.
+inline constexpr TColor HighlightFrameColor = TColor(0x733800);
+// Draws the two-pixel highlight frame round the control's window rectangle: both rings in
+// HighlightFrameColor when InControl, else the outer one grey (0x808080) and the inner one
+// in Color.
+void DrawHighlightFrame(TWinControl* Control, TColor Color, bool InControl);
+// The same frame drawn on a device context in R (the paint pass of the control).
+void DrawHighlightFrame(HDC DC, const TRect& R, TColor Color, bool InControl);
+// Redraws the frame after a message that changes it (focus, mouse enter and leave, the
+// frame's own paint); after a mouse leave the ring is invalidated so that the control
+// repaints its border.
+void HandleHighlightMessage(TWinControl* Control, const TMessage& Message, bool InControl);
+
+// The paint step of the highlight frame: windowed wrappers draw it after their paint pass.
+template <class Base, bool Windowed = std::is_base_of_v<TWinControl, Base>>
+class TXcExPaintStep : public Base {
+public:
+    using Base::Base;
+
+protected:
+    virtual void PaintHighlight(HDC DC) { (void)DC; }
+};
+
+template <class Base> class TXcExPaintStep<Base, true> : public Base {
+public:
+    using Base::Base;
+
+protected:
+    virtual void PaintHighlight(HDC DC) { (void)DC; }
+    void PaintHandler(HDC DC) override {
+        Base::PaintHandler(DC);
+        PaintHighlight(DC);
+    }
+};
+
+template <class Base> class TXcExLayer : public TXcExPaintStep<Base> {
     static constexpr bool Windowed = std::is_base_of_v<TWinControl, Base>;
 
 public:
-    explicit TXcExLayer(TComponent* AOwner) : Base(AOwner) {}
+    // The constructors of the base (forms also have the one that reads no resource).
+    template <class... Args>
+    explicit TXcExLayer(TComponent* AOwner, Args... More) : TXcExPaintStep<Base>(AOwner, More...) {}
 
     // Published for the form designer only; never stored.
     String AboutXCL() const { return {}; }
@@ -74,6 +111,45 @@ public:
 
     void Dispatch(TMessage& Message) override {
         if (IsDesignerMessage(this, Message)) return;
+        DispatchLayer(Message);
+        if constexpr (Windowed) {
+            if (FDotNetHighlighting && !this->ComponentState().Contains(csDesigning)) {
+                switch (Message.Msg) {
+                case WM_SETFOCUS:
+                case WM_KILLFOCUS:
+                case WM_NCPAINT:
+                case CM_MOUSEENTER:
+                case CM_MOUSELEAVE:
+                    HandleHighlightMessage(this, Message, InHighlight());
+                    break;
+                default:
+                    break;
+                }
+            }
+        }
+    }
+
+protected:
+    // Focused or under the mouse: the highlight frame shows in its colour.
+    bool InHighlight() const {
+        if constexpr (Windowed)
+            return FMouseOver || this->Focused();
+        else
+            return FMouseOver;
+    }
+    // The frame is part of the window's paint here (there is no separate non-client pass).
+    void PaintHighlight(HDC DC) override {
+        if constexpr (Windowed) {
+            if (FDotNetHighlighting && !this->ComponentState().Contains(csDesigning))
+                DrawHighlightFrame(DC, TRect(0, 0, this->Width(), this->Height()), this->Color(),
+                                   InHighlight());
+        } else {
+            (void)DC;
+        }
+    }
+
+private:
+    void DispatchLayer(TMessage& Message) {
         switch (Message.Msg) {
         case CM_DIALOGCHAR: {
             const QChar key(char16_t(Message.WParam));

@@ -1,5 +1,7 @@
 #include "controls/XcSpeedButton.h"
 
+#include "controls/XcGlyphCache.h"
+
 #include "platform/classes/TypInfo.h"
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/Menus.h"
@@ -10,6 +12,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Gdi.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/graphics/Pen.h"
 #include "platform/win/Clock.h"
 #include "storage/support/XcGraphUtils.h"
@@ -20,6 +23,7 @@
 #include <algorithm>
 
 ORVO_IMPLEMENT_CLASS(TXcxButtonGlyph, TObject)
+ORVO_IMPLEMENT_CLASS(TXcSpeedButtonActionLink, TControlActionLink)
 ORVO_IMPLEMENT_CLASS(TXcCustomSpeedButton, TXcExGraphicControl)
 ORVO_IMPLEMENT_CLASS(TXcSpeedButton, TXcCustomSpeedButton)
 ORVO_IMPLEMENT_ENUM_TYPE(TButtonStyle, "bsAutoDetect", "bsWin31", "bsNew")
@@ -102,18 +106,80 @@ void DrawSpeedButtonFrame(TCanvas* Canvas, TRect& Rect, bool IsDown, TColor Colo
 // ---- TXcxButtonGlyph -----------------------------------------------------------------------
 
 TXcxButtonGlyph::TXcxButtonGlyph() : FGlyph(new TBitmap) {
+    AddGlyphCacheClient();
+    FIndexes.fill(-1);
     FGlyph->SetTransparentColor(TColor(0xFF00FF));
     FGlyph->OnChange = TNotifyEvent(this, &TXcxButtonGlyph::GlyphChanged);
 }
 
 TXcxButtonGlyph::~TXcxButtonGlyph() {
     FGlyph->OnChange = TNotifyEvent();
+    Invalidate();
     delete FGlyph;
+    ReleaseGlyphCacheClient();
 }
 
 void TXcxButtonGlyph::Invalidate() {
     for (auto& image : FImages)
         image.reset();
+    for (int& index : FIndexes) {
+        if (index >= 0 && FGlyphList) FGlyphList->Delete(index);
+        index = -1;
+    }
+    if (FGlyphList) GlyphCache()->ReturnList(FGlyphList);
+    FGlyphList = nullptr;
+}
+
+int TXcxButtonGlyph::StateImageIndex(TXcButtonState State) {
+    if (State == rbsDown && FNumGlyphs < 3) State = rbsUp;
+    int& index = FIndexes[std::size_t(State)];
+    if (index >= 0) return index;
+    TBitmap* image = GlyphImageForState(State);
+    if (!image) return -1;
+    if (!FGlyphList) FGlyphList = GlyphCache()->GetList(image->Width(), image->Height());
+    index = FGlyphList->AddMasked(image, image->TransparentColor());
+    return index;
+}
+
+void TXcxButtonGlyph::DrawButtonGlyph(TCanvas* Canvas, TPoint GlyphPos, TXcButtonState State) {
+    const int index = StateImageIndex(State);
+    if (index >= 0) FGlyphList->Draw(Canvas, GlyphPos.X, GlyphPos.Y, index, true);
+}
+
+void TXcxButtonGlyph::DrawButtonImage(TCanvas* Canvas, TPoint GlyphPos, TCustomImageList* Images,
+                                      int ImageIndex, TXcButtonState State) {
+    if (Images && ImageIndex >= 0 && ImageIndex < Images->Count())
+        Images->Draw(Canvas, GlyphPos.X, GlyphPos.Y, ImageIndex, State != rbsDisabled);
+}
+
+void TXcxButtonGlyph::DrawButtonText(TCanvas* Canvas, const String& Caption, const TRect& TextBounds,
+                                     TXcButtonState State) {
+    if (Caption.isEmpty()) return;
+    Canvas->Brush()->SetStyle(bsClear);
+    UINT flags = DT_VCENTER | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+    flags |= Alignment == taLeftJustify ? DT_LEFT : Alignment == taRightJustify ? DT_RIGHT : DT_CENTER;
+    TRect r = TextBounds;
+    if (State == rbsDisabled) {
+        const TColor saved = Canvas->Font()->Color();
+        TRect shifted = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
+        Canvas->Font()->SetColor(clBtnHighlight);
+        DrawTextOnCanvas(Canvas, Caption, -1, shifted, flags);
+        Canvas->Font()->SetColor(clBtnShadow);
+        DrawTextOnCanvas(Canvas, Caption, -1, r, flags);
+        Canvas->Font()->SetColor(saved);
+    } else {
+        DrawTextOnCanvas(Canvas, Caption, -1, r, flags);
+    }
+    Canvas->Brush()->SetStyle(bsSolid);
+}
+
+void TXcxButtonGlyph::DrawPopupMark(TCanvas* Canvas, int X, int Y, TXcButtonState State) {
+    if (State == rbsDisabled) {
+        DrawMark(Canvas, X + 1, Y + 1, clBtnHighlight);
+        DrawMark(Canvas, X, Y, clBtnShadow);
+    } else {
+        DrawMark(Canvas, X, Y, clBtnText);
+    }
 }
 
 void TXcxButtonGlyph::GlyphChanged(TObject*) {
@@ -199,8 +265,16 @@ TBitmap* TXcxButtonGlyph::GlyphImageForState(TXcButtonState State) {
 void TXcxButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, TRect& TextBounds, TXcButtonState State,
                            bool PopupMark, int Spacing, int Margin, TButtonLayout Layout,
                            const String& Caption, TPoint Offset) {
+    DrawEx(Canvas, Client, TextBounds, State, PopupMark, Spacing, Margin, Layout, Caption, Offset, nullptr,
+           -1);
+}
+
+void TXcxButtonGlyph::DrawEx(TCanvas* Canvas, const TRect& Client, TRect& TextBounds, TXcButtonState State,
+                             bool PopupMark, int Spacing, int Margin, TButtonLayout Layout,
+                             const String& Caption, TPoint Offset, TCustomImageList* Images, int ImageIndex) {
     const int W = Client.Width(), H = Client.Height();
-    TPoint g = GlyphSize();
+    const bool useImages = Images && ImageIndex >= 0 && ImageIndex < Images->Count();
+    TPoint g = useImages ? TPoint{Images->Width(), Images->Height()} : GlyphSize();
     const bool vertical = Layout == blGlyphTop || Layout == blGlyphBottom;
     // 1. The room the caption has.
     int roomW = W, roomH = H;
@@ -292,28 +366,11 @@ void TXcxButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, TRect& TextBoun
     TextBounds = Rect(textPos.X, textPos.Y, textPos.X + t.X - (PopupMark && g.X == 0 ? kPopupMarkRoom : 0),
                       textPos.Y + t.Y);
 
-    if (TBitmap* image = GlyphImageForState(State)) {
-        image->SetTransparent(true);
-        Canvas->Draw(glyphPos.X, glyphPos.Y, image);
-    }
-    if (!text.isEmpty()) {
-        Canvas->Brush()->SetStyle(bsClear);
-        UINT flags = DT_VCENTER | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
-        flags |= Alignment == taLeftJustify ? DT_LEFT : Alignment == taRightJustify ? DT_RIGHT : DT_CENTER;
-        TRect r = TextBounds;
-        if (State == rbsDisabled) {
-            const TColor saved = Canvas->Font()->Color();
-            TRect shifted = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
-            Canvas->Font()->SetColor(clBtnHighlight);
-            DrawTextOnCanvas(Canvas, text, -1, shifted, flags);
-            Canvas->Font()->SetColor(clBtnShadow);
-            DrawTextOnCanvas(Canvas, text, -1, r, flags);
-            Canvas->Font()->SetColor(saved);
-        } else {
-            DrawTextOnCanvas(Canvas, text, -1, r, flags);
-        }
-        Canvas->Brush()->SetStyle(bsSolid);
-    }
+    if (useImages)
+        DrawButtonImage(Canvas, glyphPos, Images, ImageIndex, State);
+    else
+        DrawButtonGlyph(Canvas, glyphPos, State);
+    DrawButtonText(Canvas, text, TextBounds, State);
     if (PopupMark) {
         int x, y;
         if (g.X > 0 && Layout != blGlyphLeft) {
@@ -326,12 +383,7 @@ void TXcxButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, TRect& TextBoun
             x = Client.Left + (W - 7) / 2 + Offset.X;
             y = Client.Top + (H - 4) / 2 + Offset.Y;
         }
-        if (State == rbsDisabled) {
-            DrawMark(Canvas, x + 1, y + 1, clBtnHighlight);
-            DrawMark(Canvas, x, y, clBtnShadow);
-        } else {
-            DrawMark(Canvas, x, y, clBtnText);
-        }
+        DrawPopupMark(Canvas, x, y, State);
     }
 }
 
@@ -649,7 +701,10 @@ void TXcCustomSpeedButton::FinishPress(TMouseButton Button, int X, int Y) {
             Repaint();
         }
     } else {
+        // A lone button ends its press as the mouse had left it; UpdateTracking below
+        // enters again when the mouse is still over it.
         FState = rbsUp;
+        Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(this));
         Invalidate();
     }
     if (click && !FMenuTracking) Click();
@@ -675,6 +730,69 @@ void TXcCustomSpeedButton::StopTimer() {
 void TXcCustomSpeedButton::DblClick() {
     if (FMenuTracking) return;
     if (FDown) TXcExGraphicControl::DblClick();
+}
+
+TXcSpeedButtonActionLink::TXcSpeedButtonActionLink(TObject* AClient) : TControlActionLink(AClient) {}
+
+TXcCustomSpeedButton* TXcSpeedButtonActionLink::Button() const {
+    return dynamic_cast<TXcCustomSpeedButton*>(FClient);
+}
+
+bool TXcSpeedButtonActionLink::IsCheckedLinked() {
+    TXcCustomSpeedButton* b = Button();
+    return TControlActionLink::IsCheckedLinked() && b && b->GroupIndex() != 0 && b->AllowAllUp() &&
+           b->Down() == CustomAction()->Checked();
+}
+
+bool TXcSpeedButtonActionLink::IsGroupIndexLinked() {
+    TXcCustomSpeedButton* b = Button();
+    return b && CustomAction() && b->GroupIndex() == CustomAction()->GroupIndex();
+}
+
+void TXcSpeedButtonActionLink::SetChecked(bool Value) {
+    if (IsCheckedLinked()) Button()->SetDown(Value);
+}
+
+void TXcSpeedButtonActionLink::SetGroupIndex(int Value) {
+    if (IsGroupIndexLinked()) Button()->SetGroupIndex(Value);
+}
+
+HResult TXcCustomSpeedButton::QueryInterface(const TGUID& IID, void** Obj) {
+    if (IID == IHotTrackSettings::IID || IID == IID_IInterface) {
+        *Obj = static_cast<IHotTrackSettings*>(this);
+        return S_OK;
+    }
+    *Obj = nullptr;
+    return E_NOINTERFACE;
+}
+
+void TXcCustomSpeedButton::AssignHotTrackSettings(IHotTrackSettings* Source) {
+    if (!Source || Source == static_cast<IHotTrackSettings*>(this)) return;
+    SetHotTrack(Source->GetHotTrack());
+    SetHotTrackFont(Source->GetHotTrackFont());
+    SetHotTrackFontOptions(Source->GetHotTrackFontOptions());
+    SetHotTrackOptions(Source->GetHotTrackOptions());
+}
+
+TControlActionLink* TXcCustomSpeedButton::CreateActionLink() {
+    return new TXcSpeedButtonActionLink(this);
+}
+
+void TXcCustomSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TXcExGraphicControl::ActionChange(Sender, CheckDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    if (!CheckDefaults || FGroupIndex == 0) SetGroupIndex(action->GroupIndex());
+    TCustomImageList* images = action->ActionList() ? action->ActionList()->Images() : nullptr;
+    if (Glyph()->Empty() && images && action->ImageIndex() >= 0 && action->ImageIndex() < images->Count()) {
+        TBitmap image;
+        image.SetSize(images->Width(), images->Height());
+        image.Canvas()->Brush()->SetColor(TColor(0xFF00FF));
+        image.Canvas()->FillRect(TRect(0, 0, images->Width(), images->Height()));
+        images->Draw(image.Canvas(), 0, 0, action->ImageIndex());
+        image.SetTransparentColor(TColor(0xFF00FF));
+        SetGlyph(&image);
+    }
 }
 
 void TXcCustomSpeedButton::Click() {
@@ -814,6 +932,9 @@ void TXcSpeedButton::PaintContent(TCanvas* Canvas, const TRect& Rect, bool Popup
 
 ORVO_PUBLISHED(TXcSpeedButton) {
     PublishControlBasics(P);
+    P.Property(
+        "Action", [](TXcSpeedButton* b) -> TComponent* { return b->Action(); },
+        [](TXcSpeedButton* b, TComponent* c) { b->SetAction(dynamic_cast<TBasicAction*>(c)); });
     P.Property("AboutXCL", &TXcSpeedButton::AboutXCL, &TXcSpeedButton::SetAboutXCL).Stored(false);
     P.Property("Caption", &TXcSpeedButton::Caption, &TXcSpeedButton::SetCaption);
     P.Property("Color", &TXcSpeedButton::Color, &TXcSpeedButton::SetColor)

@@ -7,6 +7,8 @@
 
 #include "controls/XcExControls.h"
 #include "controls/XcHotTrackPersistent.h"
+#include "platform/classes/Interfaces.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/SpeedButton.h"
 #include "platform/controls/StdControlTypes.h"
 #include "storage/support/XcWinUtils.h"
@@ -18,6 +20,8 @@ class TBitmap;
 class TFont;
 class TTimer;
 class TPopupMenu;
+class TCustomImageList;
+class TXcGlyphList;
 
 enum TXcButtonState { rbsUp, rbsDisabled, rbsDown, rbsExclusive, rbsInactive };
 enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };
@@ -60,6 +64,25 @@ public:
     // caption's rectangle.
     void Draw(TCanvas* Canvas, const TRect& Client, TRect& TextBounds, TXcButtonState State, bool PopupMark,
               int Spacing, int Margin, TButtonLayout Layout, const String& Caption, TPoint Offset);
+    // As Draw, with the image ImageIndex of Images in place of the glyph when both are given
+    // and the index lies in the list.
+    void DrawEx(TCanvas* Canvas, const TRect& Client, TRect& TextBounds, TXcButtonState State, bool PopupMark,
+                int Spacing, int Margin, TButtonLayout Layout, const String& Caption, TPoint Offset,
+                TCustomImageList* Images, int ImageIndex);
+    // The glyph's image for the state, from the shared glyph list of its size.
+    void DrawButtonGlyph(TCanvas* Canvas, TPoint GlyphPos, TXcButtonState State);
+    void DrawButtonImage(TCanvas* Canvas, TPoint GlyphPos, TCustomImageList* Images, int ImageIndex,
+                         TXcButtonState State);
+    // The caption on a clear background; disabled, embossed in the highlight and shadow
+    // colours.
+    void DrawButtonText(TCanvas* Canvas, const String& Caption, const TRect& TextBounds,
+                        TXcButtonState State);
+    // The 7-pixel down-pointing mark of a drop-down menu at (X, Y).
+    void DrawPopupMark(TCanvas* Canvas, int X, int Y, TXcButtonState State);
+    // The index of the state's image in GlyphList (made there on first use), -1 without a
+    // glyph.
+    int StateImageIndex(TXcButtonState State);
+    TXcGlyphList* GlyphList() const { return FGlyphList; }
 
 private:
     void GlyphChanged(TObject* Sender);
@@ -67,11 +90,59 @@ private:
     TXcNumGlyphs FNumGlyphs = 1;
     bool FGrayNewStyle = true;
     std::array<std::unique_ptr<TBitmap>, 5> FImages;
+    std::array<int, 5> FIndexes;
+    TXcGlyphList* FGlyphList = nullptr;
 };
 
-class TXcCustomSpeedButton : public TXcExGraphicControl {
+class TXcCustomSpeedButton;
+
+// The hot-track settings of a control (its hot-track switch, font, font options and
+// colours), so that one control can take another's.
+class IHotTrackSettings : public virtual IInterface {
+public:
+    // {8F1B40FB-D8E3-46FE-A7A3-21CE4B199A8F}
+    static constexpr TGUID IID{0x8F1B40FB, 0xD8E3, 0x46FE, {0xA7, 0xA3, 0x21, 0xCE, 0x4B, 0x19, 0x9A, 0x8F}};
+    virtual bool GetHotTrack() = 0;
+    virtual TFont* GetHotTrackFont() = 0;
+    virtual TXcTrackFontOptions GetHotTrackFontOptions() = 0;
+    virtual TXcHotTrackOptions* GetHotTrackOptions() = 0;
+    virtual void SetHotTrack(bool Value) = 0;
+    virtual void SetHotTrackFont(TFont* Value) = 0;
+    virtual void SetHotTrackFontOptions(TXcTrackFontOptions Value) = 0;
+    virtual void SetHotTrackOptions(TXcHotTrackOptions* Value) = 0;
+    // Copies the four settings from Source (nothing when Source is this one).
+    virtual void AssignHotTrackSettings(IHotTrackSettings* Source) = 0;
+};
+
+// The link of a speed button to its action: the action's checked state drives Down only
+// for a group button with AllowAllUp whose Down equals the action's Checked; the group
+// index follows while both are equal.
+class TXcSpeedButtonActionLink : public TControlActionLink {
+    ORVO_CLASS(TXcSpeedButtonActionLink, TControlActionLink)
+public:
+    explicit TXcSpeedButtonActionLink(TObject* AClient);
+    bool IsCheckedLinked() override;
+    bool IsGroupIndexLinked() override;
+    void SetChecked(bool Value) override;
+    void SetGroupIndex(int Value) override;
+
+private:
+    TXcCustomSpeedButton* Button() const;
+};
+
+class TXcCustomSpeedButton : public TXcExGraphicControl, public IHotTrackSettings {
     ORVO_CLASS(TXcCustomSpeedButton, TXcExGraphicControl)
 public:
+    // IHotTrackSettings (and IInterface); the button's life is its owner's, not counted.
+    HResult QueryInterface(const TGUID& IID, void** Obj) override;
+    int _AddRef() override { return -1; }
+    int _Release() override { return -1; }
+    bool GetHotTrack() override { return FHotTrack; }
+    TFont* GetHotTrackFont() override { return FHotTrackFont; }
+    TXcTrackFontOptions GetHotTrackFontOptions() override { return FHotTrackFontOptions; }
+    TXcHotTrackOptions* GetHotTrackOptions() override { return FHotTrackOptions; }
+    void AssignHotTrackSettings(IHotTrackSettings* Source) override;
+
     explicit TXcCustomSpeedButton(TComponent* AOwner);
     ~TXcCustomSpeedButton() override;
 
@@ -122,13 +193,13 @@ public:
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
     bool HotTrack() const { return FHotTrack; }
-    void SetHotTrack(bool Value);
+    void SetHotTrack(bool Value) override;
     TFont* HotTrackFont() const { return FHotTrackFont; }
-    void SetHotTrackFont(TFont* Value);
+    void SetHotTrackFont(TFont* Value) override;
     TXcTrackFontOptions HotTrackFontOptions() const { return FHotTrackFontOptions; }
-    void SetHotTrackFontOptions(TXcTrackFontOptions Value);
+    void SetHotTrackFontOptions(TXcTrackFontOptions Value) override;
     TXcHotTrackOptions* HotTrackOptions() const { return FHotTrackOptions; }
-    void SetHotTrackOptions(TXcHotTrackOptions* Value) { FHotTrackOptions->Assign(Value); }
+    void SetHotTrackOptions(TXcHotTrackOptions* Value) override { FHotTrackOptions->Assign(Value); }
     bool DoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
 
@@ -163,6 +234,10 @@ protected:
     void HandleEnabledChange() override;
     void HandleFontChange() override;
     void HandleVisibleChange() override;
+    // An action with a group index gives it to the button (on defaults only when the
+    // button has none); an action image goes into an empty Glyph (transparent 0xFF00FF).
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
+    TControlActionLink* CreateActionLink() override;
     // Whether the button paints its hot look (under the mouse or pressed).
     bool IsHot() const { return MouseOver() || FDragging; }
     bool PopupMark() const;

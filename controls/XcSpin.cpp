@@ -40,9 +40,12 @@ TXcSpinButton::TXcSpinButton(TComponent* AOwner)
     : TXcExGraphicControl(AOwner), FUpGlyph(new TBitmap), FDownGlyph(new TBitmap) {
     FControlStyle = FControlStyle - TControlStyle{csClickEvents, csDoubleClicks};
     SetBounds(0, 0, 20, 20);
+    TSpinButtonBitmapsManager::NeedInstance()->AddClient();
 }
 
 TXcSpinButton::~TXcSpinButton() {
+    ReleaseBitmaps();
+    if (TSpinButtonBitmapsManager* manager = TSpinButtonBitmapsManager::Instance()) manager->RemoveClient();
     delete FUpGlyph;
     delete FDownGlyph;
 }
@@ -50,16 +53,19 @@ TXcSpinButton::~TXcSpinButton() {
 void TXcSpinButton::SetButtonStyle(TXcSpinButtonStyle Value) {
     if (Value == FButtonStyle) return;
     FButtonStyle = Value;
+    ReleaseBitmaps();
     Invalidate();
 }
 
 void TXcSpinButton::SetUpGlyph(TBitmap* Value) {
     FUpGlyph->Assign(Value);
+    ReleaseBitmaps();
     Invalidate();
 }
 
 void TXcSpinButton::SetDownGlyph(TBitmap* Value) {
     FDownGlyph->Assign(Value);
+    ReleaseBitmaps();
     Invalidate();
 }
 
@@ -155,71 +161,26 @@ void TXcSpinButton::TimerExpired(TObject*) {
     }
 }
 
-void TXcSpinButton::DrawGlyph(TCanvas* Canvas, TBitmap* Glyph, int CX, int CY) {
-    if (Glyph->Empty()) return;
-    TBitmap* image = Glyph;
-    std::unique_ptr<TBitmap> disabled;
-    if (!Enabled()) {
-        disabled.reset(MakeDisabledBitmap(Glyph, Glyph->TransparentColor()));
-        disabled->SetTransparentColor(clBtnFace);
-        image = disabled.get();
-    }
-    image->SetTransparent(true);
-    Canvas->Draw(CX - image->Width() / 2, CY - image->Height() / 2, image);
+void TXcSpinButton::ReleaseBitmaps() {
+    if (!FBitmaps) return;
+    TSpinButtonBitmaps* old = FBitmaps;
+    FBitmaps = nullptr;
+    old->RemoveClient();
 }
 
 void TXcSpinButton::Paint() {
-    TCanvas* c = Canvas();
     if (!Enabled()) FDragging = false;
-    const int w = Width(), h = Height();
-    c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(clBtnFace);
-    c->FillRect(Rect(0, 0, w, h));
     const bool custom = !FUpGlyph->Empty() || !FDownGlyph->Empty();
-    TBitmap up, down;
-    if (!FUpGlyph->Empty())
-        up.Assign(FUpGlyph);
-    else
-        up.LoadFromResourceName(nullptr, FButtonStyle == sbsClassic ? QStringLiteral("XcSpinUPPOLE")
-                                                                    : QStringLiteral("XcSpinUP"));
-    if (!FDownGlyph->Empty())
-        down.Assign(FDownGlyph);
-    else
-        down.LoadFromResourceName(nullptr, FButtonStyle == sbsClassic ? QStringLiteral("XcSpinDOWNPOLE")
-                                                                      : QStringLiteral("XcSpinDOWN"));
-    (void)custom;
-    if (FButtonStyle == sbsClassic) {
-        TRect top = Rect(0, 0, w, h / 2), bottom = Rect(0, h / 2, w, h);
-        TRect t = top, b = bottom;
-        Frame3D(c, t, FDown == sbTopDown ? clBtnShadow : clBtnHighlight,
-                FDown == sbTopDown ? clBtnHighlight : clBtnShadow, 1);
-        Frame3D(c, b, FDown == sbBottomDown ? clBtnShadow : clBtnHighlight,
-                FDown == sbBottomDown ? clBtnHighlight : clBtnShadow, 1);
-        DrawGlyph(c, &up, top.Left + top.Width() / 2, top.Top + top.Height() / 2);
-        DrawGlyph(c, &down, bottom.Left + bottom.Width() / 2, bottom.Top + bottom.Height() / 2);
-        return;
+    // The set of the current look; a set of another size or look is let go.
+    if (FBitmaps && FBitmaps->CompareWith(Width(), Height(), custom, FButtonStyle) != 0) ReleaseBitmaps();
+    if (!FBitmaps) {
+        FBitmaps =
+            TSpinButtonBitmapsManager::NeedInstance()->WantButtons(Width(), Height(), custom, FButtonStyle);
+        FBitmaps->AddClient();
     }
-    // Raised (or sunken) edges on the outside, three lines along the diagonal.
-    TRect all = Rect(0, 0, w, h);
-    Frame3D(c, all, FDown == sbTopDown ? clBtnShadow : clBtnHighlight,
-            FDown == sbBottomDown ? clBtnHighlight : cl3DDkShadow, 1);
-    TColor upper = clBtnShadow, middle = cl3DDkShadow, lower = clBtnHighlight;
-    if (FDown == sbTopDown) {
-        upper = clBtnFace;
-        middle = clBtnHighlight;
-    } else if (FDown == sbBottomDown) {
-        middle = clBtnShadow;
-        lower = clWindowFrame;
-    }
-    const TColor lines[3] = {upper, middle, lower};
-    for (int k = 0; k < 3; ++k) {
-        c->Pen()->SetColor(lines[k]);
-        c->MoveTo(k - 1, h);
-        c->LineTo(w + k - 1, 0);
-    }
-    const int push = FDown == sbTopDown ? 2 : 1;
-    DrawGlyph(c, &up, w / 4 + push, h / 4 + push);
-    DrawGlyph(c, &down, 3 * w / 4 - 1, 3 * h / 4 - 1);
+    TCanvas* c = Canvas();
+    FBitmaps->Draw(c, FDown, FMouseInBottomBtn, FMouseInTopBtn, Enabled());
+    if (custom) FBitmaps->DrawGlyphs(c, FDown, FDownGlyph, FUpGlyph, Enabled());
 }
 
 // ---- TXcUpDown -----------------------------------------------------------------------------
@@ -694,6 +655,8 @@ ORVO_PUBLISHED(TXcSpinButton) {
 
 ORVO_PUBLISHED(TXcSpinEdit) {
     PublishWinControlBasics(P);
+    P.Property("DotNetHighlighting", &TXcSpinEdit::DotNetHighlighting, &TXcSpinEdit::SetDotNetHighlighting)
+        .Default(false);
     P.Property("AboutXCL", &TXcSpinEdit::AboutXCL, &TXcSpinEdit::SetAboutXCL).Stored(false);
     P.Property("ClipboardCommands", &TXcSpinEdit::ClipboardCommands, &TXcSpinEdit::SetClipboardCommands)
         .Default(TXcClipboardCommands{caCopy, caCut, caPaste, caClear, caUndo});

@@ -5,6 +5,7 @@
 // fixed-point, hexadecimal or by a format string.
 #pragma once
 
+#include "controls/SpinButtonBitmaps.h"
 #include "controls/XcExControls.h"
 #include "controls/XcExMask.h"
 #include "platform/controls/UpDown.h"
@@ -23,9 +24,7 @@ enum TXcCheckOption { coCheckOnChange, coCheckOnExit, coCropBeyondLimit };
 ORVO_DECLARE_ENUM_TYPE(TXcCheckOption)
 using TXcCheckOptions = Set<TXcCheckOption>;
 ORVO_DECLARE_SET_TYPE(TXcCheckOptions)
-enum TXcSpinButtonStyle { sbsDefault, sbsClassic };
 ORVO_DECLARE_ENUM_TYPE(TXcSpinButtonStyle)
-enum TSpinButtonState { sbNotDown, sbTopDown, sbBottomDown };
 
 // The two halves of a spin button: split along the diagonal (sbsDefault) or into upper and
 // lower halves (sbsClassic). Held down, a half clicks at once, again after InitRepeatPause
@@ -52,6 +51,8 @@ public:
     void SetDown(TSpinButtonState Value);
     // Whether the point lies in the lower (bottom) half.
     bool InBottomHalf(int X, int Y) const;
+    // The shared image set the button drew with last (null before its first paint).
+    TSpinButtonBitmaps* Bitmaps() const { return FBitmaps; }
 
     TNotifyEvent OnTopClick;
     TNotifyEvent OnBottomClick;
@@ -67,7 +68,7 @@ private:
     void TopClick();
     void BottomClick();
     void TimerExpired(TObject* Sender);
-    void DrawGlyph(TCanvas* Canvas, TBitmap* Glyph, int CX, int CY);
+    void ReleaseBitmaps();
 
     TXcSpinButtonStyle FButtonStyle = sbsDefault;
     TBitmap* FUpGlyph;
@@ -79,6 +80,9 @@ private:
     TSpinButtonState FLastDown = sbNotDown;
     bool FDragging = false;
     TTimer* FRepeatTimer = nullptr;
+    TSpinButtonBitmaps* FBitmaps = nullptr;
+    bool FMouseInTopBtn = false;
+    bool FMouseInBottomBtn = false;
 };
 
 // The platform's up-down control as the spin edit's standard buttons: each thumb step

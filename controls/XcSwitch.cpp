@@ -234,8 +234,14 @@ void TXcSwitch::Paint() {
     }
 }
 
+HPALETTE TXcSwitch::GetPalette() const {
+    return Enabled() ? FBitmaps[FStateOn ? 1 : 0]->Palette() : nullptr;
+}
+
 ORVO_PUBLISHED(TXcSwitch) {
     PublishWinControlBasics(P);
+    P.Property("DotNetHighlighting", &TXcSwitch::DotNetHighlighting, &TXcSwitch::SetDotNetHighlighting)
+        .Default(false);
     P.Property("AboutXCL", &TXcSwitch::AboutXCL, &TXcSwitch::SetAboutXCL).Stored(false);
     P.Property("ParentBackground", &TXcSwitch::ParentBackground, &TXcSwitch::SetParentBackground);
     P.Property("Caption", &TXcSwitch::Caption, &TXcSwitch::SetCaption);

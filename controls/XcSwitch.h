@@ -25,6 +25,9 @@ public:
 
     // Flips StateOn.
     void ToggleSwitch() { SetStateOn(!FStateOn); }
+    // The palette to realise for the switch: the glyph of the current state's when
+    // enabled, none otherwise. (Bitmaps here are true-colour and carry no palette.)
+    HPALETTE GetPalette() const;
 
     bool StateOn() const { return FStateOn; }
     void SetStateOn(bool Value);

@@ -1,5 +1,6 @@
 #include "controls/XcThread.h"
 
+#include "controls/XcThreadDialogForm.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/CustomForm.h"
@@ -133,7 +134,7 @@ TXcCustomThreadDialogOptions* TXcCustomThreadDialog::CreateDialogOptions() {
     return new TXcCustomThreadDialogOptions;
 }
 
-TCustomForm* TXcCustomThreadDialog::CreateThreadDialogForm(TXcThread*) {
+TXcCustomThreadDialogForm* TXcCustomThreadDialog::CreateThreadDialogForm(TXcThread*) {
     return nullptr;
 }
 
@@ -491,7 +492,7 @@ void TXcThread::Notification(TComponent* AComponent, TOperation Operation) {
     if (AComponent == FConnectedDataObject) FConnectedDataObject = nullptr;
 }
 
-void TXcThread::NotifyDialogFormCreated(TCustomForm* DialogForm) {
+void TXcThread::NotifyDialogFormCreated(TXcCustomThreadDialogForm* DialogForm) {
     if (AfterCreateDialogForm) AfterCreateDialogForm(DialogForm);
 }
 
@@ -500,16 +501,23 @@ void TXcThread::PrepareDialogForm() {
     FThreadDialogForm = FThreadDialog->CreateThreadDialogForm(this);
     if (!FThreadDialogForm) return;
     FThreadDialogForm->FreeNotification(this);
+    FThreadDialogForm->CreateControls();
+    FThreadDialogForm->SetConnectedDataObject(FConnectedDataObject);
+    FThreadDialogForm->SetShowDelay(FThreadDialog->DialogOptions()->ShowDelay());
+    FThreadDialogForm->TransferOptions(FThreadDialog->DialogOptions());
     NotifyDialogFormCreated(FThreadDialogForm);
 }
 
 void TXcThread::ShowDialogForm() {
     if (!FThreadDialogForm || !FThreadDialog || !FThreadDialogAllowed) return;
-    if (FThreadDialog->DialogOptions()->ShowDelay() == 0) FThreadDialogForm->Show();
+    if (FThreadDialog->DialogOptions()->ShowDelay() == 0) FThreadDialogForm->ShowDialog();
 }
 
+// A modal dialog ends its own loop once this handler has returned (its modal result is
+// set here); waiting here until it is hidden would never end, since that loop is below
+// this call on the stack.
 void TXcThread::CloseDialogForm() {
-    if (FThreadDialogForm && FThreadDialogForm->Visible()) FThreadDialogForm->Hide();
+    if (FThreadDialogForm) FThreadDialogForm->CloseDialog();
 }
 
 // ---- published -----------------------------------------------------------------------------

@@ -20,12 +20,12 @@
 
 class TXcThread;
 class TXcBaseThread;
-class TCustomForm;
+class TXcCustomThreadDialogForm;
 
 // Sender (the worker thread) and the pointer given to Execute.
 using TXcNotifyParamsEvent = TEvent<TObject*, void*>;
 using TXcThreadEvent = TEvent<TXcThread*>;
-using TXcDialogFormEvent = TEvent<TCustomForm*>;
+using TXcDialogFormEvent = TEvent<TXcCustomThreadDialogForm*>;
 using TXcShowMessageDlgEvent = TEvent<const String&, TMsgDlgType, TMsgDlgButtons, int, Word&>;
 using TXcThreadExceptionEvent = TEvent<TObject*, Exception*, void*>;
 
@@ -149,8 +149,9 @@ public:
 
     TXcCustomThreadDialogOptions* DialogOptions() const { return FDialogOptions; }
     void SetDialogOptions(TXcCustomThreadDialogOptions* Value) { FDialogOptions->Assign(Value); }
-    // The form that shows the progress of ConnectedThread; null here.
-    virtual TCustomForm* CreateThreadDialogForm(TXcThread* ConnectedThread);
+    // The form that shows the progress of ConnectedThread (owned by it); a concrete dialog
+    // supplies it, the base makes none.
+    virtual TXcCustomThreadDialogForm* CreateThreadDialogForm(TXcThread* ConnectedThread);
 
     TXcThreadEvent OnPressCancel;
 
@@ -226,7 +227,7 @@ public:
     void SetThreadName(const String& Value);
     bool ThreadDialogAllowed() const { return FThreadDialogAllowed; }
     void SetThreadDialogAllowed(bool Value) { FThreadDialogAllowed = Value; }
-    TCustomForm* ThreadDialogForm() const { return FThreadDialogForm; }
+    TXcCustomThreadDialogForm* ThreadDialogForm() const { return FThreadDialogForm; }
     TObject* ConnectedDataObject() const { return FConnectedDataObject; }
     void SetConnectedDataObject(TObject* Value);
     TComponent* ConnectedDataComponent() const { return dynamic_cast<TComponent*>(FConnectedDataObject); }
@@ -243,7 +244,7 @@ public:
     TXcThreadExceptionEvent OnException;
 
 protected:
-    virtual void NotifyDialogFormCreated(TCustomForm* DialogForm);
+    virtual void NotifyDialogFormCreated(TXcCustomThreadDialogForm* DialogForm);
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
@@ -271,7 +272,7 @@ private:
     TXcCustomThreadDialog* FThreadDialog = nullptr;
     String FThreadName;
     bool FThreadDialogAllowed = true;
-    TCustomForm* FThreadDialogForm = nullptr;
+    TXcCustomThreadDialogForm* FThreadDialogForm = nullptr;
     TObject* FConnectedDataObject = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/classes/Component.h"
 
+#include "platform/classes/Action.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/StrUtils.h"
 
@@ -282,3 +283,15 @@ void TComponent::SetChildOrder(TComponent*, int) {}
 void TComponent::ReadState(TReader*) {}
 
 void TComponent::WriteState(TWriter*) {}
+
+bool TComponent::ExecuteAction(TBasicAction* Action) {
+    if (!Action || !Action->HandlesTarget(this)) return false;
+    Action->ExecuteTarget(this);
+    return true;
+}
+
+bool TComponent::UpdateAction(TBasicAction* Action) {
+    if (!Action || !Action->HandlesTarget(this)) return false;
+    Action->UpdateTarget(this);
+    return true;
+}

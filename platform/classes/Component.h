@@ -11,6 +11,7 @@
 class TReader;
 class TWriter;
 class TFiler;
+class TBasicAction;
 
 enum TOperation { opInsert, opRemove };
 
@@ -101,6 +102,12 @@ public:
         (void)ClassID;
         (void)ProgID;
     }
+
+    // Runs Action on this component when the action handles it (HandlesTarget); true when
+    // it did. Controls and forms override it to take actions of their own.
+    virtual bool ExecuteAction(TBasicAction* Action);
+    // Updates Action for this component when the action handles it; true when it did.
+    virtual bool UpdateAction(TBasicAction* Action);
 
 protected:
     // Called after the component and its whole root were read from a stream.

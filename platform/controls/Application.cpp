@@ -1,6 +1,7 @@
 #include "platform/controls/Application.h"
 
 #include "platform/classes/Thread.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/ExceptionGuard.h"
@@ -197,7 +198,15 @@ void TApplication::ShowException(Exception* E) {
 void TApplication::SetHint(const String& Value) {
     if (FHint == Value) return;
     FHint = Value;
-    if (OnHint) OnHint(this);
+    if (OnHint) {
+        OnHint(this);
+        return;
+    }
+    // Without OnHint the hint travels as an action to the control that shows hints (a
+    // status bar with AutoHint on the active form).
+    THintAction action(nullptr);
+    action.SetHint(Value);
+    action.Execute();
 }
 
 void TApplication::SetShowHint(bool Value) {

@@ -3,6 +3,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/Mouse.h"
 #include "platform/controls/SizeConstraints.h"
@@ -68,6 +69,8 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TControl::~TControl() {
+    delete FActionLink;
+    FActionLink = nullptr;
     if (Mouse && Mouse->Capture() == this) Mouse->SetCapture(nullptr);
     if (FParent) FParent->RemoveControl(this);
     delete FFont;
@@ -701,7 +704,52 @@ void TControl::DoContextPopup(TPoint MousePos, bool& Handled) {
 }
 
 void TControl::Click() {
-    if (OnClick) OnClick(this);
+    // OnClick of its own runs; a click of a control that follows an action executes it.
+    TBasicAction* action = Action();
+    if (OnClick && action && OnClick != action->OnExecute)
+        OnClick(this);
+    else if (FActionLink && action && !ComponentState().Contains(csDesigning))
+        FActionLink->Execute(this);
+    else if (OnClick)
+        OnClick(this);
+}
+
+TBasicAction* TControl::Action() const {
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* Value) {
+    if (!Value) {
+        delete FActionLink;
+        FActionLink = nullptr;
+        FControlStyle >> csActionClient;
+        return;
+    }
+    FControlStyle << csActionClient;
+    if (!FActionLink) FActionLink = CreateActionLink();
+    if (FActionLink->Action() == Value) return;
+    FActionLink->SetAction(Value);
+    FActionLink->OnChange = TNotifyEvent(this, &TControl::DoActionChange);
+    ActionChange(Value, ComponentState().Contains(csLoading));
+    Value->FreeNotification(this);
+}
+
+TControlActionLink* TControl::CreateActionLink() {
+    return new TControlActionLink(this);
+}
+
+void TControl::DoActionChange(TObject* Sender) {
+    if (Sender == Action()) ActionChange(Sender, false);
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    if (!CheckDefaults || Caption().isEmpty() || Caption() == Name()) SetCaption(action->Caption());
+    if (!CheckDefaults || Enabled()) SetEnabled(action->Enabled());
+    if (!CheckDefaults || Hint().isEmpty()) SetHint(action->Hint());
+    if (!CheckDefaults || Visible()) SetVisible(action->Visible());
+    if (!CheckDefaults || !OnClick) OnClick = action->OnExecute;
 }
 
 void TControl::DblClick() {
@@ -718,6 +766,7 @@ void TControl::ChangeScale(int M, int D) {
 
 void TControl::Loaded() {
     TComponent::Loaded();
+    if (TBasicAction* action = Action()) ActionChange(action, true);
     UpdateAnchorRules();
     if (FAutoSize) AdjustSize();
 }
@@ -725,6 +774,7 @@ void TControl::Loaded() {
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    if (Operation == opRemove && FActionLink && AComponent == FActionLink->Action()) SetAction(nullptr);
 }
 
 void TControl::DefineProperties(TFiler* Filer) {

@@ -14,6 +14,8 @@ class TCustomForm;
 class TFont;
 class TSizeConstraints;
 class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
 
 using TWndMethod = TEvent<TMessage&>;
 
@@ -184,7 +186,19 @@ public:
     virtual void Click();
     virtual void DblClick();
 
+    // ---- action ----
+    // The action the control follows (caption, enabling, hint, visibility) and that a
+    // click executes when OnClick is not a handler of its own.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    TControlActionLink* ActionLink() const { return FActionLink; }
+
 protected:
+    // Takes what the action shows; with CheckDefaults only where the control still has
+    // its default (an empty caption, enabled, no hint, visible, no OnClick).
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+    // The link a new action gets (subclasses link more of their state).
+    virtual TControlActionLink* CreateActionLink();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -261,6 +275,8 @@ private:
     bool FParentBiDiMode = true;
     int FHelpContext = 0;
     String FText;
+    TControlActionLink* FActionLink = nullptr;
+    void DoActionChange(TObject* Sender);
 };
 
 // What CM_HINTSHOW hands the control whose hint is about to show (LParam points at it).

@@ -1,6 +1,7 @@
 #include "platform/controls/StandardControls.h"
 
 #include "platform/classes/ClassRegistry.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/Bevel.h"
 #include "platform/controls/BitBtn.h"
 #include "platform/controls/Button.h"
@@ -38,6 +39,7 @@ void RegisterStandardControls() {
                      TListBox::StaticClass(),     TCheckListBox::StaticClass(), TStatusBar::StaticClass(),
                      TSplitter::StaticClass(),    TButton::StaticClass(),       TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(),     TRadioGroup::StaticClass(),
-                     TTabControl::StaticClass(),  TPageControl::StaticClass(),  TTabSheet::StaticClass()});
+                     TTabControl::StaticClass(),  TPageControl::StaticClass(),  TTabSheet::StaticClass(),
+                     TActionList::StaticClass(),  TAction::StaticClass()});
     RegisterCommonDialogs();
 }

@@ -4,6 +4,8 @@
 
 #include "controls/XcSpin.h"
 #include "platform/controls/Timer.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/win/Clock.h"
 
@@ -99,6 +101,46 @@ TEST_F(SpinEdit, LimitsAndTheirCoupling) {
     EXPECT_EQ(edit->ValidateLimits(20, false), Extended(10));
 }
 
+// Each limit applies under its own flag only. A limit left at 0 lets its flag be switched
+// off, so every combination of flags can be set through the setters.
+TEST_F(SpinEdit, EachLimitAppliesUnderItsOwnFlag) {
+    struct Case {
+        const char* name;
+        Extended minValue, maxValue;
+        bool checkMin, checkMax;
+        Extended in, out;
+    } cases[] = {
+        {"none", 0, 0, false, false, -7, -7},
+        {"none", 0, 0, false, false, 7, 7},
+        {"min alone, below", 5, 0, true, false, 1, 5},
+        {"min alone, above the unchecked max", 5, 0, true, false, 7, 7},
+        {"max alone, above", 0, 10, false, true, 15, 10},
+        {"max alone, below the unchecked min", 0, 10, false, true, -3, -3},
+        {"both, below", 2, 10, true, true, 1, 2},
+        {"both, above", 2, 10, true, true, 11, 10},
+        {"both, inside", 2, 10, true, true, 6, 6},
+        {"both crossed, below", 5, 2, true, true, 1, 5},
+        {"both crossed, above", 5, 2, true, true, 7, 2},
+    };
+    edit->SetValueType(vtFloat);
+    edit->SetCheckOptions({coCheckOnChange, coCheckOnExit, coCropBeyondLimit});
+    for (const Case& c : cases) {
+        edit->SetMinValue(0);
+        edit->SetMaxValue(0);
+        edit->SetMinValue(c.minValue);
+        edit->SetMaxValue(c.maxValue);
+        edit->SetCheckMinValue(c.checkMin);
+        edit->SetCheckMaxValue(c.checkMax);
+        ASSERT_EQ(edit->CheckMinValue(), c.checkMin) << c.name;
+        ASSERT_EQ(edit->CheckMaxValue(), c.checkMax) << c.name;
+        EXPECT_EQ(edit->ClampToLimits(c.in), c.out) << c.name;
+        EXPECT_EQ(edit->ValidateLimits(c.in, false), c.out) << c.name;
+        // Through the value as a user sets it, too.
+        edit->SetValue(c.in);
+        EXPECT_EQ(edit->Value(), c.out) << c.name;
+    }
+}
+
 TEST_F(SpinEdit, TypingIsFilteredAndOnChangeFiresOnlyOnNumericChanges) {
     edit->SetValueType(vtFloat);
     edit->SetDecimal(2);
@@ -183,4 +225,81 @@ TEST_F(SpinEdit, ReadFromThePressureFrameForm) {
                       "    ValueType = vtNothing\n"
                       "  end\n"
                       "end\n");
+}
+
+// Spin buttons of one look share one image set; a set goes with its last button and the
+// manager with the last spin button.
+TEST_F(SpinEdit, SpinButtonsOfOneLookShareOneImageSet) {
+    auto paint = [](TXcSpinButton* b) {
+        TBitmap image(b->Width(), b->Height());
+        b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(image.Canvas()->Handle()), 0);
+        return image.Canvas()->Pixels(b->Width() / 2, b->Height() / 2);
+    };
+    TSpinButtonBitmapsManager* manager = TSpinButtonBitmapsManager::Instance();
+    ASSERT_NE(manager, nullptr) << "the edit's own button made it";
+    const int before = manager->Count();
+    auto* a = make<TXcSpinButton>(0, 40, 20, 20);
+    auto* b = make<TXcSpinButton>(30, 40, 20, 20);
+    auto* c = make<TXcSpinButton>(60, 40, 20, 20);
+    c->SetButtonStyle(sbsClassic);
+    paint(a);
+    paint(b);
+    paint(c);
+    ASSERT_NE(a->Bitmaps(), nullptr);
+    EXPECT_EQ(a->Bitmaps(), b->Bitmaps());
+    EXPECT_NE(a->Bitmaps(), c->Bitmaps());
+    EXPECT_EQ(a->Bitmaps()->ClientCount(), 2);
+    EXPECT_EQ(manager->Count(), before + 2);
+    // The list is kept in key order.
+    for (int i = 1; i < manager->Count(); ++i) {
+        TSpinButtonBitmaps* p = manager->Items(i - 1);
+        EXPECT_LT(p->CompareWith(manager->Items(i)->Width(), manager->Items(i)->Height(),
+                                 manager->Items(i)->CustomGlyphs(), manager->Items(i)->Style()),
+                  0);
+    }
+    // A resized button takes the set of its new size; the old one keeps its other client.
+    TSpinButtonBitmaps* shared = a->Bitmaps();
+    b->SetBounds(30, 40, 24, 24);
+    paint(b);
+    EXPECT_NE(b->Bitmaps(), shared);
+    EXPECT_EQ(shared->ClientCount(), 1);
+    // The pressed top half draws the diagonal's upper line in the face colour.
+    const TColor rest = paint(a);
+    a->SetDown(sbTopDown);
+    EXPECT_NE(paint(a), rest);
+    EXPECT_EQ(a->Bitmaps(), shared);
+    FreeObject(a);
+    FreeObject(b);
+    FreeObject(c);
+    EXPECT_EQ(manager->Count(), before);
+}
+
+TEST(SpinButtonBitmaps, CompareByWidthHeightStyleThenGlyphs) {
+    TSpinButtonBitmaps set(20, 20, sbsClassic, false);
+    struct Case {
+        int w, h;
+        bool custom;
+        TXcSpinButtonStyle style;
+        int sign;
+    } cases[] = {
+        {20, 20, false, sbsClassic, 0},  {21, 10, true, sbsDefault, -1}, {19, 30, false, sbsClassic, 1},
+        {20, 21, false, sbsDefault, -1}, {20, 20, false, sbsDefault, 1}, {20, 20, true, sbsClassic, -1},
+    };
+    for (const Case& c : cases) {
+        const int r = set.CompareWith(c.w, c.h, c.custom, c.style);
+        EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.w << 'x' << c.h << ' ' << c.custom << ' ' << c.style;
+    }
+}
+
+TEST(SpinButtonBitmaps, TheManagerGoesWithTheLastSpinButton) {
+    ASSERT_EQ(TSpinButtonBitmapsManager::Instance(), nullptr) << "no spin button left by an earlier test";
+    std::unique_ptr<TXcSpinButton, Free> b{new TXcSpinButton(nullptr)};
+    ASSERT_NE(TSpinButtonBitmapsManager::Instance(), nullptr);
+    TSpinButtonBitmaps* set = TSpinButtonBitmapsManager::Instance()->WantButtons(20, 20, false, sbsDefault);
+    EXPECT_EQ(TSpinButtonBitmapsManager::Instance()->WantButtons(20, 20, false, sbsDefault), set);
+    set->AddClient();
+    set->RemoveClient();
+    EXPECT_EQ(TSpinButtonBitmapsManager::Instance()->Count(), 0);
+    b.reset();
+    EXPECT_EQ(TSpinButtonBitmapsManager::Instance(), nullptr);
 }

@@ -3,6 +3,9 @@
 #include "XcTestSupport.h"
 
 #include "controls/SBPro.h"
+#include "platform/controls/ActnList.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Screen.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
@@ -155,4 +158,56 @@ TEST_F(StatusBarPro, ReadsTheMainWindowsBarFromItsForm) {
     EXPECT_EQ(msgs->Color(), clRed);
     EXPECT_FALSE(msgs->ParentColor());
     EXPECT_EQ(partRect(loaded, 0).Right, 200);
+}
+
+TEST_F(StatusBarPro, FlippingReversesThePanelsAndKeepsEachPanelWhole) {
+    TStatusPanelPro* status = add(QStringLiteral("PanelStatus"), 200);
+    status->SetText(QStringLiteral("Connected"));
+    status->SetTag(7);
+    TStatusPanelPro* msgs = add(QStringLiteral("PanelMsgs"), 400);
+    msgs->SetText(QStringLiteral("Map 1"));
+    bar->FlipChildren(true);
+    ASSERT_EQ(bar->Panels()->Count(), 2);
+    // The names travel with their texts, so the main window still finds its panels.
+    EXPECT_EQ(bar->Panels()->Items(0), msgs);
+    EXPECT_EQ(bar->Panels()->GetByName(QStringLiteral("PanelStatus"))->Text(), QStringLiteral("Connected"));
+    EXPECT_EQ(bar->Panels()->GetByName(QStringLiteral("PanelStatus"))->Tag(), 7);
+    // The new first panel is as wide as the old last one showed (827 - 16 - 200); the new
+    // last one keeps the old first width.
+    EXPECT_EQ(msgs->Width(), 611);
+    EXPECT_EQ(status->Width(), 200);
+    EXPECT_EQ(partRect(bar, 0).Right, 611);
+    // Simple mode and a bar without panels: nothing to flip.
+    bar->SetSimplePanel(true);
+    bar->FlipChildren(true);
+    EXPECT_EQ(bar->Panels()->Items(0), msgs);
+}
+
+TEST_F(StatusBarPro, AHintActionShowsInTheAutoHintPanelOrTheSimpleText) {
+    add(QStringLiteral("PanelStatus"), 200);
+    add(QStringLiteral("PanelMsgs"), 400);
+    THintAction hint(nullptr);
+    hint.SetHint(QStringLiteral("Opens\r\na map file"));
+    EXPECT_FALSE(bar->ExecuteAction(&hint)) << "AutoHint off";
+    bar->SetAutoHint(true);
+    bar->SetAutoHintPanelIndex(1);
+    EXPECT_TRUE(bar->ExecuteAction(&hint));
+    EXPECT_EQ(bar->Panels()->Items(1)->Text(), QStringLiteral("Opens a map file"));
+    bar->SetSimplePanel(true);
+    hint.SetHint(QStringLiteral("Saves"));
+    EXPECT_TRUE(bar->ExecuteAction(&hint));
+    EXPECT_EQ(bar->SimpleText(), QStringLiteral("Saves"));
+    // OnHint takes it instead; other actions are not the bar's.
+    bar->OnHint = TNotifyEvent(static_cast<StatusBarPro*>(this), &StatusBarPro::BarClick);
+    EXPECT_FALSE(bar->ExecuteAction(&hint));
+    EXPECT_EQ(log, QStringList({"bar"}));
+    TAction other(nullptr);
+    EXPECT_FALSE(bar->ExecuteAction(&other));
+    // Through the application: its hint reaches the bar of the active form.
+    bar->OnHint = TNotifyEvent();
+    bar->SetSimplePanel(false);
+    Screen->SetActiveForm(form.get());
+    Application->SetHint(QStringLiteral("Connects to the box"));
+    EXPECT_EQ(bar->Panels()->Items(1)->Text(), QStringLiteral("Connects to the box"));
+    Application->SetHint(QString());
 }

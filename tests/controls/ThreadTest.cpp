@@ -1,6 +1,8 @@
 // The worker-thread component with real threads.
 #include "controls/XcThread.h"
 
+#include "controls/XcThreadDialogForm.h"
+
 #include "platform/controls/Application.h"
 #include "platform/controls/Timer.h"
 #include "platform/win/MessageBox.h"
@@ -10,8 +12,13 @@
 #include <QStringList>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 namespace {
 struct Free {
@@ -49,7 +56,41 @@ struct Recorder : TObject {
     std::atomic<int> ticks{0};
 };
 
+// Ends the test program with a failure when a test has not finished within its limit: a
+// wait that never returns (a broken WaitFor, a thread that never ends) fails in seconds
+// instead of hanging until the runner's time-out.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds Limit) : FThread([this, Limit] { Watch(Limit); }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard g(FLock);
+            FDone = true;
+        }
+        FWake.notify_all();
+        FThread.join();
+    }
+
+private:
+    void Watch(std::chrono::seconds Limit) {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::unique_lock l(FLock);
+        if (FWake.wait_for(l, Limit, [this] { return FDone; })) return;
+        std::fprintf(stderr, "[  FAILED  ] %s.%s did not finish within %lld s\n",
+                     info ? info->test_suite_name() : "?", info ? info->name() : "?",
+                     static_cast<long long>(Limit.count()));
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    std::mutex FLock;
+    std::condition_variable FWake;
+    bool FDone = false;
+    std::thread FThread;
+};
+
 struct ThreadFixture : ::testing::Test {
+    // First member: it outlives the component, whose destructor waits for its threads.
+    Watchdog watchdog{std::chrono::seconds(10)};
     Recorder rec;
     std::unique_ptr<TXcThread, Free> comp{new TXcThread(nullptr)};
     void SetUp() override {
@@ -202,4 +243,111 @@ TEST_F(ThreadFixture, DestroyingTheComponentWaitsForTheFinishHandler) {
     comp.reset();
     releaser.join();
     EXPECT_EQ(rec.log, QStringList({"execute -1", "finish thread", "finishall component"}));
+}
+
+namespace {
+class TTestDialogForm : public TXcCustomThreadDialogForm {
+public:
+    explicit TTestDialogForm(TComponent* AOwner) : TXcCustomThreadDialogForm(AOwner) {}
+    int controlsMade = 0;
+    int updates = 0;
+    void CreateControls() override { ++controlsMade; }
+    void UpdateContents() override { ++updates; }
+};
+
+class TTestThreadDialog : public TXcCustomThreadDialog {
+public:
+    explicit TTestThreadDialog(TComponent* AOwner) : TXcCustomThreadDialog(AOwner) {}
+    int formsMade = 0;
+    TXcCustomThreadDialogForm* CreateThreadDialogForm(TXcThread* ConnectedThread) override {
+        ++formsMade;
+        return new TTestDialogForm(ConnectedThread);
+    }
+};
+
+struct DialogFixture : ThreadFixture {
+    std::unique_ptr<TTestThreadDialog, Free> dialog{new TTestThreadDialog(nullptr)};
+    QStringList events;
+    void Created(TXcCustomThreadDialogForm* Form) {
+        events << (Form ? QStringLiteral("created") : QStringLiteral("?"));
+    }
+    void Cancelled(TXcThread* Thread) {
+        events << (Thread == comp.get() ? QStringLiteral("cancel") : QStringLiteral("?"));
+    }
+    void SetUp() override {
+        ThreadFixture::SetUp();
+        dialog->DialogOptions()->SetShowDialog(true);
+        dialog->DialogOptions()->SetShowModal(false);
+        comp->SetThreadDialog(dialog.get());
+        comp->AfterCreateDialogForm = TXcDialogFormEvent(this, &DialogFixture::Created);
+    }
+    void TearDown() override {
+        rec.release = true;
+        comp->WaitFor();
+        comp->SetThreadDialog(nullptr);
+    }
+};
+} // namespace
+
+TEST_F(DialogFixture, TheFormShowsWhileAThreadRunsAndClosesWhenNoneIsLeft) {
+    rec.release = false;
+    ASSERT_TRUE(comp->Execute(nullptr));
+    auto* f = dynamic_cast<TTestDialogForm*>(comp->ThreadDialogForm());
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Owner(), comp.get());
+    EXPECT_EQ(f->controlsMade, 1);
+    EXPECT_EQ(events, QStringList({"created"}));
+    EXPECT_TRUE(f->Visible()) << "no show delay: shown at the first resume";
+    EXPECT_FALSE(f->CloseQuery()) << "not closable while the thread runs";
+    f->InternalTimerTick(nullptr);
+    EXPECT_GE(f->updates, 1);
+    // Cancel: OnPressCancel of the dialog when assigned; the form stays.
+    dialog->OnPressCancel = TXcThreadEvent(static_cast<DialogFixture*>(this), &DialogFixture::Cancelled);
+    f->DefaultCancelBtnClick(nullptr);
+    EXPECT_EQ(events, QStringList({"created", "cancel"}));
+    rec.release = true;
+    comp->WaitFor();
+    EXPECT_FALSE(f->Visible());
+    EXPECT_TRUE(f->CloseQuery());
+    // A second run uses the same form.
+    comp->ExecuteAndWait(nullptr);
+    EXPECT_EQ(dialog->formsMade, 1);
+}
+
+TEST_F(DialogFixture, AShowDelayCountsDownOnTheTimerTicks) {
+    dialog->DialogOptions()->SetShowDelay(1000);
+    rec.release = false;
+    ASSERT_TRUE(comp->Execute(nullptr));
+    auto* f = dynamic_cast<TTestDialogForm*>(comp->ThreadDialogForm());
+    ASSERT_NE(f, nullptr);
+    EXPECT_FALSE(f->Visible());
+    f->SetInternalTimerInterval(0);
+    EXPECT_EQ(f->InternalTimerInterval(), 1) << "0 or less is stored as 1";
+    f->SetInternalTimerInterval(500);
+    f->InternalTimerTick(nullptr);
+    EXPECT_FALSE(f->Visible());
+    // The delay is held while the component disables it.
+    comp->DisableDialogShowDelay();
+    f->InternalTimerTick(nullptr);
+    EXPECT_FALSE(f->Visible());
+    comp->EnableDialogShowDelay();
+    f->InternalTimerTick(nullptr);
+    EXPECT_TRUE(f->Visible());
+    // Without a running thread a tick closes it.
+    rec.release = true;
+    comp->WaitFor();
+    EXPECT_FALSE(f->Visible());
+}
+
+TEST(ThreadDialogForm, BelongsToAThreadComponentOnly) {
+    std::unique_ptr<TForm, Free> form{new TForm(nullptr, 0)};
+    try {
+        TXcCustomThreadDialogForm f(form.get());
+        ADD_FAILURE() << "made without a thread component";
+    } catch (const EXCLException& e) {
+        EXPECT_EQ(
+            e.Message,
+            QStringLiteral(
+                "TXcCustomThreadDialogForm.SetConnectedThread: A thread must be a TXcThread-Component"));
+    }
 }
