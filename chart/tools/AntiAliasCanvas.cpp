@@ -87,6 +87,7 @@ void TAntiAliasCanvas::AssignVisiblePenColor(TPen* APen, TColor AColor) {
     IPenSmallDot = chartPen && chartPen->SmallDots();
     IPenStyle = APen->Style();
     IPenWidth = APen->Width();
+    IDotStyle = Pen()->Style();
 }
 
 // ---- pixels ------------------------------------------------------------------------------------
@@ -171,7 +172,8 @@ void TAntiAliasCanvas::SetInk(TColor Color) {
 
 const bool* TAntiAliasCanvas::PenPattern() const {
     TPen* pen = Pen();
-    if (IPenSmallDot && pen->Style() == IPenStyle) return kSmallDots;
+    // Small dots hold while the canvas pen is still the one the chart pen gave.
+    if (IPenSmallDot && pen->Style() == IDotStyle) return kSmallDots;
     switch (pen->Style()) {
     case psDash:
         return kDash;
@@ -235,7 +237,7 @@ void TAntiAliasCanvas::LineTo(int X, int Y) {
     TPen* pen = Pen();
     // Straight lines, a clear pen and raster modes (XOR pairs must cancel exactly) are the
     // base canvas' own.
-    if (!Smoothing() || pen->Style() == psClear || pen->Mode() != pmCopy || dx == 0 || dy == 0) {
+    if (!SmoothCopy() || pen->Style() == psClear || dx == 0 || dy == 0) {
         TTeeCanvas3D::LineTo(X, Y);
         FCurrent = TPoint{X, Y};
         return;
@@ -267,7 +269,7 @@ void TAntiAliasCanvas::LineTo(int X, int Y) {
 }
 
 void TAntiAliasCanvas::Polyline(std::span<const TPoint> Points) {
-    if (!Smoothing() || Points.empty()) {
+    if (!SmoothCopy() || Points.empty()) {
         TTeeCanvas3D::Polyline(Points);
         return;
     }
@@ -306,7 +308,7 @@ void TAntiAliasCanvas::Outline(std::span<const TPoint> Points, TColor Color, boo
 }
 
 void TAntiAliasCanvas::Polygon(std::span<const TPoint> Points) {
-    if (!Smoothing() || Points.empty()) {
+    if (!SmoothCopy() || Points.empty()) {
         TTeeCanvas3D::Polygon(Points);
         return;
     }
@@ -346,8 +348,9 @@ void TAntiAliasCanvas::AliasedEllipse(int X1, int Y1, int X2, int Y2) {
     constexpr double kNeighbour = 0.6;
     auto four = [&](long long x, long long y, bool vertical) {
         const int px[2] = {int(cx + x), int(cx - x)}, py[2] = {int(cy + y), int(cy - y)};
-        for (int i = 0; i < 2; ++i)
-            for (int j = 0; j < 2; ++j) {
+        // On the axes the mirrored pixels coincide: each is drawn once.
+        for (int i = 0; i < (x == 0 ? 1 : 2); ++i)
+            for (int j = 0; j < (y == 0 ? 1 : 2); ++j) {
                 Put(px[i], py[j]);
                 if (vertical)
                     Blend(px[i], py[j] + (j == 0 ? 1 : -1), kNeighbour);
@@ -384,7 +387,7 @@ void TAntiAliasCanvas::AliasedEllipse(int X1, int Y1, int X2, int Y2) {
 }
 
 void TAntiAliasCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
-    if (!Smoothing()) {
+    if (!SmoothCopy()) {
         TTeeCanvas3D::Ellipse(X1, Y1, X2, Y2);
         return;
     }
@@ -449,7 +452,7 @@ void TAntiAliasCanvas::AliasedArc(double CX, double CY, double RX, double RY, do
 }
 
 void TAntiAliasCanvas::Arc(int Left, int Top, int Right, int Bottom, double StartAngle, double EndAngle) {
-    if (!Smoothing() || Pen()->Style() == psClear || Pen()->Mode() != pmCopy) {
+    if (!SmoothCopy() || Pen()->Style() == psClear) {
         TTeeCanvas3D::Arc(Left, Top, Right, Bottom, StartAngle, EndAngle);
         return;
     }
@@ -460,7 +463,7 @@ void TAntiAliasCanvas::Arc(int Left, int Top, int Right, int Bottom, double Star
 }
 
 void TAntiAliasCanvas::Arc(int Left, int Top, int Right, int Bottom, int StartX, int StartY, int EndX, int EndY) {
-    if (!Smoothing() || Pen()->Style() == psClear || Pen()->Mode() != pmCopy) {
+    if (!SmoothCopy() || Pen()->Style() == psClear) {
         TTeeCanvas3D::Arc(Left, Top, Right, Bottom, StartX, StartY, EndX, EndY);
         return;
     }
@@ -473,7 +476,7 @@ void TAntiAliasCanvas::Arc(int Left, int Top, int Right, int Bottom, int StartX,
 }
 
 void TAntiAliasCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
-    if (!Smoothing()) {
+    if (!SmoothCopy()) {
         TTeeCanvas3D::Pie(X1, Y1, X2, Y2, X3, Y3, X4, Y4);
         return;
     }
@@ -511,7 +514,7 @@ void TAntiAliasCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X
 void TAntiAliasCanvas::Donut(int XCenter, int YCenter, int XRadius, int YRadius, double StartAngle,
                              double EndAngle, double HolePercent) {
     TTeeCanvas3D::Donut(XCenter, YCenter, XRadius, YRadius, StartAngle, EndAngle, HolePercent);
-    if (!Smoothing() || Pen()->Style() == psClear || Pen()->Mode() != pmCopy) return;
+    if (!SmoothCopy() || Pen()->Style() == psClear) return;
     if (!std::isfinite(StartAngle) || !std::isfinite(EndAngle)) return;
     const double hole = std::isfinite(HolePercent) ? std::clamp(HolePercent, 0.0, 100.0) : 0;
     const double a0 = StartAngle / kDegree, a1 = EndAngle / kDegree;
@@ -522,7 +525,7 @@ void TAntiAliasCanvas::Donut(int XCenter, int YCenter, int XRadius, int YRadius,
 }
 
 void TAntiAliasCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
-    if (!Smoothing()) {
+    if (!SmoothCopy()) {
         TTeeCanvas3D::RoundRect(X1, Y1, X2, Y2, X3, Y3);
         return;
     }

@@ -7,6 +7,9 @@
 #pragma once
 
 #include "chart/engine/canvas/TeeCanvas3D.h"
+#include "platform/graphics/Pen.h"
+
+#include <cstdint>
 
 enum TAntiAlias { aaYes, aaNo };
 ORVO_DECLARE_ENUM_TYPE(TAntiAlias)
@@ -56,6 +59,9 @@ public:
     TAntiAliasTool* ITool = nullptr;
 
 private:
+    // Smoothing applies: blended pixels cannot be undone by an inverting pen's second pass,
+    // so any raster mode other than copying draws through the base canvas.
+    bool SmoothCopy() { return Smoothing() && Pen()->Mode() == pmCopy; }
     // Direct access to the rows of the off-screen image while one operation draws.
     struct Rows {
         std::uint8_t* bits = nullptr;
@@ -96,6 +102,7 @@ private:
     bool IPenSmallDot = false;
     TPenStyle IPenStyle = psSolid;
     int IPenWidth = 1;
+    TPenStyle IDotStyle = psSolid;
     Rows IRows;
     bool IHasRows = false;
 };

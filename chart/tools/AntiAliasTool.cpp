@@ -40,7 +40,7 @@ TAntiAliasTool::~TAntiAliasTool() {
 }
 
 String TAntiAliasTool::Description() {
-    return TeeMsg_AntiAlias;
+    return Teeproco::TeeMsg_AntiAlias;
 }
 
 String TAntiAliasTool::LongDescription() {

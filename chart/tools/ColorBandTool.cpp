@@ -209,7 +209,7 @@ void TColorBandTool::PaintBand() {
     if (r.Right <= r.Left || r.Bottom <= r.Top) return;
     TCanvas3D* canvas = FParent->Canvas();
     const bool is3D = FParent->View3D();
-    canvas->AssignBrush(FBrush, FColor);
+    canvas->AssignBrush(FBrush, FColor, FBrush->BackColor());
     canvas->AssignVisiblePen(FPen);
     const int z = ZPosition();
     TTeeBlend* blend = nullptr;

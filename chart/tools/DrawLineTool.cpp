@@ -437,8 +437,9 @@ void TDrawLineTool::ChartMouseEvent(TChartMouseEvent AEvent, TMouseButton Button
                     IPoint = TPoint{X, Y};
                     break;
                 }
-                ISelected->StartPos = ScreenPoint(FromPoint);
-                ISelected->EndPos = ScreenPoint(ToPoint);
+                // Only what the mouse holds moves: an end left alone keeps its exact values.
+                if (IHandle != chEnd) ISelected->StartPos = ScreenPoint(FromPoint);
+                if (IHandle != chStart) ISelected->EndPos = ScreenPoint(ToPoint);
             }
             if (smooth)
                 Repaint();
