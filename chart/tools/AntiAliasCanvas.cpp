@@ -70,12 +70,44 @@ void TAntiAliasCanvas::SetUseBuffer(bool Value) {
 
 void TAntiAliasCanvas::SetBitmap(TBitmap* Value) {
     TTeeCanvas3D::SetBitmap(Value);
+    IClipKnown = false;
     CheckBufferLines();
+}
+
+void TAntiAliasCanvas::ClipRectangle(const TRect& Rect) {
+    TTeeCanvas3D::ClipRectangle(Rect);
+    IClipKnown = false;
+}
+
+void TAntiAliasCanvas::ClipRectangle(const TRect& Rect, int RoundSize) {
+    TTeeCanvas3D::ClipRectangle(Rect, RoundSize);
+    IClipKnown = false;
+}
+
+void TAntiAliasCanvas::ClipEllipse(const TRect& Rect, bool Inverted) {
+    TTeeCanvas3D::ClipEllipse(Rect, Inverted);
+    IClipKnown = false;
+}
+
+void TAntiAliasCanvas::ClipPolygon(std::span<const TPoint> Points, int NumPoints, bool Inverted) {
+    TTeeCanvas3D::ClipPolygon(Points, NumPoints, Inverted);
+    IClipKnown = false;
+}
+
+void TAntiAliasCanvas::ClipCube(const TRect& Rect, int MinZ, int MaxZ) {
+    TTeeCanvas3D::ClipCube(Rect, MinZ, MaxZ);
+    IClipKnown = false;
+}
+
+void TAntiAliasCanvas::UnClipRectangle() {
+    TTeeCanvas3D::UnClipRectangle();
+    IClipKnown = false;
 }
 
 TRect TAntiAliasCanvas::InitWindow(TCanvas* DestCanvas, TView3DOptions* A3DOptions, TColor ABackColor, bool Is3D,
                                    const TRect& UserRect) {
     const TRect r = TTeeCanvas3D::InitWindow(DestCanvas, A3DOptions, ABackColor, Is3D, UserRect);
+    IClipKnown = false;
     CheckBufferLines();
     return r;
 }
@@ -97,8 +129,14 @@ void TAntiAliasCanvas::PrepareRows() {
     TBitmap* bitmap = Bitmap();
     TCanvas* canvas = ReferenceCanvas();
     HDC dc = canvas ? canvas->Handle() : nullptr;
-    TRect clip{0, 0, 0, 0};
-    const bool clipped = dc && GetClipBox(dc, &clip) != ERROR;
+    if (!IClipKnown || IClipCanvas != canvas) {
+        IClip = TRect{0, 0, 0, 0};
+        IClipped = dc && GetClipBox(dc, &IClip) != ERROR;
+        IClipCanvas = canvas;
+        IClipKnown = true;
+    }
+    const TRect clip = IClip;
+    const bool clipped = IClipped;
     if (bitmap && canvas == bitmap->Canvas() && bitmap->Width() > 0 && bitmap->Height() > 0) {
         const QImage& image = bitmap->Image();
         const int depth = image.depth();
@@ -157,8 +195,16 @@ void TAntiAliasCanvas::Blend(int X, int Y, double W) {
         return;
     }
     if (W >= 1) return;
+    // The mix lies within 0..255, so adding a half and truncating rounds it.
+    auto mix = [W](int p, int o) { return std::uint8_t(p + (o - p) * W + 0.5); };
+    if (IHasRows) {
+        std::uint8_t* px = IRows.bits + Y * IRows.stride + X * IRows.bytes;
+        px[0] = mix(b, px[0]);
+        px[1] = mix(g, px[1]);
+        px[2] = mix(r, px[2]);
+        return;
+    }
     const unsigned old = unsigned(ColorToRGB(ReadPixel(X, Y)));
-    auto mix = [W](int p, int o) { return int(std::lround(p + (o - p) * W)); };
     const int nr = mix(r, int(old & 0xFF)), ng = mix(g, int((old >> 8) & 0xFF)), nb = mix(b, int((old >> 16) & 0xFF));
     WritePixel(X, Y, TColor(nr | (ng << 8) | (nb << 16)));
 }
@@ -243,25 +289,31 @@ void TAntiAliasCanvas::LineTo(int X, int Y) {
         return;
     }
     const TPoint from = FCurrent;
-    PrepareRows();
-    SetInk(pen->Color());
+    // Within a polyline the rows, ink and pen width are set up once for all segments.
+    if (!IBatch) {
+        PrepareRows();
+        SetInk(pen->Color());
+    }
     const bool* pattern = PenPattern();
     const int w = pen->Width();
     if (w >= 2) {
-        // A wide pen is drawn as parallel one-pixel lines; only the outer two are smoothed.
-        pen->SetWidth(1);
+        // A wide pen is drawn as parallel one-pixel lines; only the outer two are smoothed,
+        // the inner ones are drawn plainly with the pen made one pixel wide meanwhile.
         const bool across = std::abs(dx) < std::abs(dy);
+        bool narrowed = false;
         for (int k = 0; k < w; ++k) {
             const int off = w / 2 - k;
             const int ox = across ? off : 0, oy = across ? 0 : off;
             if (k == 0 || k == w - 1) {
                 AliasedLine(from.X + ox, from.Y + oy, X + ox, Y + oy, pattern);
             } else {
+                if (!narrowed) pen->SetWidth(1);
+                narrowed = true;
                 TTeeCanvas3D::MoveTo(from.X + ox, from.Y + oy);
                 TTeeCanvas3D::LineTo(X + ox, Y + oy);
             }
         }
-        pen->SetWidth(w);
+        if (narrowed) pen->SetWidth(w);
     } else {
         AliasedLine(from.X, from.Y, X, Y, pattern);
     }
@@ -273,9 +325,23 @@ void TAntiAliasCanvas::Polyline(std::span<const TPoint> Points) {
         TTeeCanvas3D::Polyline(Points);
         return;
     }
-    MoveTo(Points[0].X, Points[0].Y);
-    for (std::size_t i = 1; i < Points.size(); ++i)
-        LineTo(Points[i].X, Points[i].Y);
+    TPen* pen = Pen();
+    if (pen->Style() == psClear) {
+        TTeeCanvas3D::Polyline(Points);
+        return;
+    }
+    PrepareRows();
+    SetInk(pen->Color());
+    IBatch = true;
+    try {
+        MoveTo(Points[0].X, Points[0].Y);
+        for (std::size_t i = 1; i < Points.size(); ++i)
+            LineTo(Points[i].X, Points[i].Y);
+    } catch (...) {
+        IBatch = false;
+        throw;
+    }
+    IBatch = false;
 }
 
 bool TAntiAliasCanvas::EdgeColor(bool RequireSolidPen, TColor& Color) const {
@@ -394,12 +460,27 @@ void TAntiAliasCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
     TPen* pen = Pen();
     TColor edge;
     const bool hasEdge = EdgeColor(true, edge);
-    const TPenStyle style = pen->Style();
-    pen->SetStyle(psClear);
-    TTeeCanvas3D::Ellipse(X1, Y1, X2, Y2);
-    pen->SetStyle(style);
-    if (!hasEdge) return;
     PrepareRows();
+    if (IHasRows && Brush()->Style() == bsSolid && hasEdge) {
+        // A solid fill goes straight into the rows, row by row inside the edge, sparing
+        // the pen changes of a fill without outline (a chart's pointers draw hundreds).
+        SetInk(Brush()->Color());
+        const double cx = (X1 + X2) / 2, cy = (Y1 + Y2) / 2;
+        const double a = std::abs(X2 - X1) / 2, bb = std::abs(Y2 - Y1) / 2;
+        for (int dy = -int(bb); dy <= int(bb); ++dy) {
+            const double half = bb > 0 ? a * std::sqrt(std::max(0.0, 1 - double(dy) * dy / (bb * bb))) : a;
+            const int y = int(cy) + dy;
+            for (int x = int(cx) - int(half); x <= int(cx) + int(half); ++x)
+                Put(x, y);
+        }
+    } else {
+        const TPenStyle style = pen->Style();
+        pen->SetStyle(psClear);
+        TTeeCanvas3D::Ellipse(X1, Y1, X2, Y2);
+        pen->SetStyle(style);
+        if (!hasEdge) return;
+        PrepareRows();
+    }
     SetInk(edge);
     AliasedEllipse(X1, Y1, X2, Y2);
 }

@@ -48,6 +48,13 @@ public:
                      const TRect& UserRect) override;
     void PolygonFour() override;
     void SetBitmap(TBitmap* Value) override;
+    // Clipping changes: the clip box the blending keeps to is asked for again.
+    void ClipRectangle(const TRect& Rect) override;
+    void ClipRectangle(const TRect& Rect, int RoundSize) override;
+    void ClipEllipse(const TRect& Rect, bool Inverted) override;
+    void ClipPolygon(std::span<const TPoint> Points, int NumPoints, bool Inverted) override;
+    void ClipCube(const TRect& Rect, int MinZ, int MaxZ) override;
+    void UnClipRectangle() override;
 
     TAntiAlias AntiAlias() const { return FAlias; }
     // Stores the mode and repaints the chart through the 3-D options when it changes.
@@ -105,4 +112,11 @@ private:
     TPenStyle IDotStyle = psSolid;
     Rows IRows;
     bool IHasRows = false;
+    // The device's clip box as last asked for, valid until the clipping or target changes.
+    bool IClipKnown = false;
+    bool IClipped = false;
+    TRect IClip{0, 0, 0, 0};
+    TCanvas* IClipCanvas = nullptr;
+    // A polyline is being drawn: its rows and ink are set up once for all segments.
+    bool IBatch = false;
 };
