@@ -105,7 +105,8 @@ BENCHMARK(BM_EditorChartRedrawAntiAlias)->Unit(benchmark::kMillisecond)->Measure
 std::vector<TPoint> CurvePoints() {
     std::vector<TPoint> p;
     for (int i = 0; i < 512; ++i)
-        p.push_back(TPoint{40 + int(std::lround(720.0 * i / 511)), 200 - int(std::lround(162 * std::sin(i / 40.0)))});
+        p.push_back(
+            TPoint{40 + int(std::lround(720.0 * i / 511)), 200 - int(std::lround(162 * std::sin(i / 40.0)))});
     return p;
 }
 

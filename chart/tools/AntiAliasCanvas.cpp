@@ -104,8 +104,8 @@ void TAntiAliasCanvas::UnClipRectangle() {
     IClipKnown = false;
 }
 
-TRect TAntiAliasCanvas::InitWindow(TCanvas* DestCanvas, TView3DOptions* A3DOptions, TColor ABackColor, bool Is3D,
-                                   const TRect& UserRect) {
+TRect TAntiAliasCanvas::InitWindow(TCanvas* DestCanvas, TView3DOptions* A3DOptions, TColor ABackColor,
+                                   bool Is3D, const TRect& UserRect) {
     const TRect r = TTeeCanvas3D::InitWindow(DestCanvas, A3DOptions, ABackColor, Is3D, UserRect);
     IClipKnown = false;
     CheckBufferLines();
@@ -205,7 +205,8 @@ void TAntiAliasCanvas::Blend(int X, int Y, double W) {
         return;
     }
     const unsigned old = unsigned(ColorToRGB(ReadPixel(X, Y)));
-    const int nr = mix(r, int(old & 0xFF)), ng = mix(g, int((old >> 8) & 0xFF)), nb = mix(b, int((old >> 16) & 0xFF));
+    const int nr = mix(r, int(old & 0xFF)), ng = mix(g, int((old >> 8) & 0xFF)),
+              nb = mix(b, int((old >> 16) & 0xFF));
     WritePixel(X, Y, TColor(nr | (ng << 8) | (nb << 16)));
 }
 
@@ -539,11 +540,12 @@ void TAntiAliasCanvas::Arc(int Left, int Top, int Right, int Bottom, double Star
     }
     PrepareRows();
     SetInk(Pen()->Color());
-    AliasedArc((Left + Right) / 2.0, (Top + Bottom) / 2.0, (Right - Left) / 2.0, (Bottom - Top) / 2.0, StartAngle,
-               EndAngle);
+    AliasedArc((Left + Right) / 2.0, (Top + Bottom) / 2.0, (Right - Left) / 2.0, (Bottom - Top) / 2.0,
+               StartAngle, EndAngle);
 }
 
-void TAntiAliasCanvas::Arc(int Left, int Top, int Right, int Bottom, int StartX, int StartY, int EndX, int EndY) {
+void TAntiAliasCanvas::Arc(int Left, int Top, int Right, int Bottom, int StartX, int StartY, int EndX,
+                           int EndY) {
     if (!SmoothCopy() || Pen()->Style() == psClear) {
         TTeeCanvas3D::Arc(Left, Top, Right, Bottom, StartX, StartY, EndX, EndY);
         return;

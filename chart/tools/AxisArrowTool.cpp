@@ -58,7 +58,8 @@ void TAxisArrowTool::ChartEvent(TChartToolEvent AEvent) {
         c->Arrow(true, at(FAxis->IStartPos + FLength), at(FAxis->IStartPos), FHeadWidth, FHeadWidth, z,
                  FSizePercent);
     if (FPosition == aaEnd || FPosition == aaBoth)
-        c->Arrow(true, at(FAxis->IEndPos - FLength), at(FAxis->IEndPos), FHeadWidth, FHeadWidth, z, FSizePercent);
+        c->Arrow(true, at(FAxis->IEndPos - FLength), at(FAxis->IEndPos), FHeadWidth, FHeadWidth, z,
+                 FSizePercent);
 }
 
 int TAxisArrowTool::ClickedArrow(int X, int Y) {
@@ -69,7 +70,8 @@ int TAxisArrowTool::ClickedArrow(int X, int Y) {
     if ((FPosition == aaStart || FPosition == aaBoth) && along > FAxis->IStartPos &&
         along < FAxis->IStartPos + FLength)
         return 0;
-    if ((FPosition == aaEnd || FPosition == aaBoth) && along > FAxis->IEndPos - FLength && along < FAxis->IEndPos)
+    if ((FPosition == aaEnd || FPosition == aaBoth) && along > FAxis->IEndPos - FLength &&
+        along < FAxis->IEndPos)
         return 1;
     return -1;
 }
@@ -89,9 +91,11 @@ void TAxisArrowTool::DoScroll(double Offset) {
     for (int i = 0; i < FParent->SeriesCount() && !other; ++i) {
         TChartSeries* s = FParent->Series(i);
         if (!s->Active()) continue;
-        if (s->HorizAxis() == aBothHorizAxis && (FAxis == FParent->TopAxis() || FAxis == FParent->BottomAxis()))
+        if (s->HorizAxis() == aBothHorizAxis &&
+            (FAxis == FParent->TopAxis() || FAxis == FParent->BottomAxis()))
             other = FAxis == FParent->TopAxis() ? FParent->BottomAxis() : FParent->TopAxis();
-        else if (s->VertAxis() == aBothVertAxis && (FAxis == FParent->LeftAxis() || FAxis == FParent->RightAxis()))
+        else if (s->VertAxis() == aBothVertAxis &&
+                 (FAxis == FParent->LeftAxis() || FAxis == FParent->RightAxis()))
             other = FAxis == FParent->LeftAxis() ? FParent->RightAxis() : FParent->LeftAxis();
     }
     if (other) other->Scroll(Offset, false);

@@ -184,10 +184,9 @@ bool TColorBandTool::Clicked(int X, int Y) {
     if (r.Right <= r.Left || r.Bottom <= r.Top) return false;
     TCanvas3D* canvas = FParent->Canvas();
     const int z = ZPosition();
-    const std::array<TPoint, 4> p{canvas->Calculate3DPosition(r.Left, r.Top, z),
-                                  canvas->Calculate3DPosition(r.Right, r.Top, z),
-                                  canvas->Calculate3DPosition(r.Right, r.Bottom, z),
-                                  canvas->Calculate3DPosition(r.Left, r.Bottom, z)};
+    const std::array<TPoint, 4> p{
+        canvas->Calculate3DPosition(r.Left, r.Top, z), canvas->Calculate3DPosition(r.Right, r.Top, z),
+        canvas->Calculate3DPosition(r.Right, r.Bottom, z), canvas->Calculate3DPosition(r.Left, r.Bottom, z)};
     // Inside the convex quadrilateral: on the same side of all four edges.
     int sign = 0;
     for (std::size_t i = 0; i < 4; ++i) {

@@ -80,7 +80,8 @@ void TMarksTipTool::ChartMouseEvent(TChartMouseEvent AEvent, TMouseButton Button
                                     int Y) {
     (void)Button;
     (void)Shift;
-    if (!(AEvent == cmeMove && FMouseAction == mtmMove) && !(AEvent == cmeDown && FMouseAction == mtmClick)) return;
+    if (!(AEvent == cmeMove && FMouseAction == mtmMove) && !(AEvent == cmeDown && FMouseAction == mtmClick))
+        return;
     TCustomAxisPanel* chart = Chart();
     if (!chart) return;
     TChartSeries* series = nullptr;

@@ -1,9 +1,9 @@
 // The smoothing canvas drawing into its own off-screen image: which pixels its lines, dash
 // patterns, wide pens, ellipses, arcs, pies, donuts and rounded rectangles set and blend,
 // and where it leaves the drawing to the base canvas.
+#include "chart/tools/AntiAliasCanvas.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeCanvas3D.h"
-#include "chart/tools/AntiAliasCanvas.h"
 #include "platform/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
@@ -133,10 +133,8 @@ TEST(AntiAliasCanvas, DashPatternsRepeatEveryEightSteps) {
         bool pattern[8];
     };
     const Case cases[] = {
-        {psDash, {1, 1, 1, 0, 1, 1, 1, 0}},
-        {psDot, {1, 1, 0, 0, 1, 1, 0, 0}},
-        {psDashDot, {1, 1, 1, 0, 1, 0, 1, 0}},
-        {psDashDotDot, {1, 1, 1, 0, 1, 0, 1, 0}},
+        {psDash, {1, 1, 1, 0, 1, 1, 1, 0}},    {psDot, {1, 1, 0, 0, 1, 1, 0, 0}},
+        {psDashDot, {1, 1, 1, 0, 1, 0, 1, 0}}, {psDashDotDot, {1, 1, 1, 0, 1, 0, 1, 0}},
         {psSolid, {1, 1, 1, 1, 1, 1, 1, 1}},
     };
     for (const Case& c : cases) {
@@ -168,7 +166,8 @@ TEST(AntiAliasCanvas, EllipseEdgeAndItsFortyPercentOuterNeighbours) {
     struct Edge {
         int x, y, nx, ny;
     };
-    for (const Edge e : {Edge{40, 50, 40, 51}, Edge{40, 20, 40, 19}, Edge{60, 35, 61, 35}, Edge{20, 35, 19, 35}}) {
+    for (const Edge e :
+         {Edge{40, 50, 40, 51}, Edge{40, 20, 40, 19}, Edge{60, 35, 61, 35}, Edge{20, 35, 19, 35}}) {
         SCOPED_TRACE(testing::Message() << e.x << "," << e.y);
         EXPECT_EQ(s.At(e.x, e.y), clBlack);
         EXPECT_EQ(s.Red(e.nx, e.ny), neighbour);
@@ -192,7 +191,7 @@ TEST(AntiAliasCanvas, PieDonutAndRoundRectangleEdges) {
         s.canvas.Pie(20, 10, 80, 70, 80, 40, 50, 10); // the quarter from 0 to 90 degrees
         EXPECT_LT(Darkest(s, 71, 19), 128);           // on the arc at 45 degrees
         EXPECT_LT(Darkest(s, 65, 40), 128);           // the radius along 0 degrees
-        EXPECT_EQ(s.At(35, 55), clWhite);              // outside the quarter
+        EXPECT_EQ(s.At(35, 55), clWhite);             // outside the quarter
     }
     {
         SCOPED_TRACE("donut");
@@ -200,15 +199,15 @@ TEST(AntiAliasCanvas, PieDonutAndRoundRectangleEdges) {
         s.canvas.Brush()->SetStyle(bsSolid);
         s.canvas.Brush()->SetColor(clRed);
         s.canvas.Donut(50, 40, 30, 30, 0, 3.14159265358979 / 2, 50);
-        EXPECT_LT(Darkest(s, 71, 19), 128);  // outer arc at 45 degrees, radius 30
-        EXPECT_LT(Darkest(s, 61, 29), 128);  // inner arc at 45 degrees, radius 15
-        EXPECT_EQ(s.At(66, 24), clRed);      // the ring between them
+        EXPECT_LT(Darkest(s, 71, 19), 128); // outer arc at 45 degrees, radius 30
+        EXPECT_LT(Darkest(s, 61, 29), 128); // inner arc at 45 degrees, radius 15
+        EXPECT_EQ(s.At(66, 24), clRed);     // the ring between them
     }
     {
         SCOPED_TRACE("round rectangle");
         Smooth s;
         s.canvas.RoundRect(10, 10, 70, 50, 20, 20);
-        EXPECT_EQ(s.At(40, 10), clBlack);   // the straight top edge
+        EXPECT_EQ(s.At(40, 10), clBlack); // the straight top edge
         EXPECT_EQ(s.At(40, 9), clWhite);
         EXPECT_LT(Darkest(s, 67, 13), 128); // the top-right corner's arc at 45 degrees
         EXPECT_EQ(s.At(11, 11), clWhite);   // cut off by the corner

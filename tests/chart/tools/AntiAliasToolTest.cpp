@@ -1,10 +1,10 @@
 // The smoothing tool on a chart: who owns the canvas, the filters run on the finished
 // picture in the image's own 32-bit rows, and the tool's stream form.
+#include "chart/tools/AntiAliasTool.h"
 #include "chart/engine/canvas/TeeCanvas3D.h"
 #include "chart/engine/pictures/BitmapFilters.h"
 #include "chart/engine/pictures/TeeFilters.h"
 #include "chart/tools/AntiAliasCanvas.h"
-#include "chart/tools/AntiAliasTool.h"
 #include "tests/chart/engine/StreamingSupport.h"
 #include "tests/chart/tools/ToolsFixture.h"
 

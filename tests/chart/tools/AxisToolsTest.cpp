@@ -85,7 +85,8 @@ TEST_F(AxisArrowTest, ArrowsOnTheOtherSideIn3D) {
     chart->BottomAxis()->SetOtherSide(true);
     Frame();
     TChartAxis* axis = chart->BottomAxis();
-    const TPoint tip = chart->Canvas()->Calculate3DPosition(axis->IStartPos + 4, axis->PosAxis(), chart->Width3D());
+    const TPoint tip =
+        chart->Canvas()->Calculate3DPosition(axis->IStartPos + 4, axis->PosAxis(), chart->Width3D());
     bool found = false;
     for (int dy = -1; dy <= 1 && !found; ++dy)
         for (int dx = -1; dx <= 1 && !found; ++dx)
@@ -157,7 +158,8 @@ TEST_F(AxisArrowTest, StreamsOnlyChangedValuesAndTheAxis) {
     readText(text, copy);
     TAxisArrowTool* read = nullptr;
     for (int i = 0; i < copy->Tools()->Count(); ++i)
-        if (auto* t = dynamic_cast<TAxisArrowTool*>(copy->Tools()->Get(i)); t && t->Name() == "Arrows") read = t;
+        if (auto* t = dynamic_cast<TAxisArrowTool*>(copy->Tools()->Get(i)); t && t->Name() == "Arrows")
+            read = t;
     ASSERT_NE(read, nullptr) << text.toStdString();
     EXPECT_EQ(read->HeadWidth(), 5);
     EXPECT_EQ(read->Length(), 20);

@@ -1,7 +1,7 @@
 // The draw-line tool driven through the chart's mouse dispatch: drawing, selecting,
 // dragging handles and bodies, refused selections, and the inverting rubber line.
-#include "chart/engine/canvas/ChartPen.h"
 #include "chart/tools/DrawLineTool.h"
+#include "chart/engine/canvas/ChartPen.h"
 #include "platform/graphics/Cursor.h"
 #include "tests/chart/engine/StreamingSupport.h"
 #include "tests/chart/tools/ToolsFixture.h"
@@ -68,7 +68,7 @@ TEST_F(DrawLineToolTest, DrawingAddsOneSelectedLineInAxisValues) {
 TEST_F(DrawLineToolTest, DrawingStylesOnTheChart) {
     struct Case {
         TDrawLineStyle style;
-        std::vector<TPoint> on;  // in axis values (x10)
+        std::vector<TPoint> on; // in axis values (x10)
         std::vector<TPoint> off;
     };
     const Case cases[] = {

@@ -342,7 +342,9 @@ TEST_F(MarksTipTest, HintFollowsThePointUnderTheMouse) {
     EXPECT_EQ(chart->Hint(), String());
     EXPECT_EQ(cancels, 1);
     // Texts can be changed by the handler; clicks only with mtmClick.
-    tool->OnGetText = [](TMarksTipTool*, String& Text) { Text = QStringLiteral("<") + Text + QStringLiteral(">"); };
+    tool->OnGetText = [](TMarksTipTool*, String& Text) {
+        Text = QStringLiteral("<") + Text + QStringLiteral(">");
+    };
     tool->SetMouseAction(mtmClick);
     Move(p4.X, p4.Y);
     EXPECT_EQ(chart->Hint(), String());

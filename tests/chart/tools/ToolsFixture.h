@@ -48,7 +48,8 @@ protected:
         QWidget* w = chart->Widget();
         const QPointF local(X, Y);
         const Qt::MouseButton button = Type == QEvent::MouseMove ? Qt::NoButton : Button;
-        const Qt::MouseButtons buttons = Type == QEvent::MouseButtonPress ? Qt::MouseButtons(Button) : Qt::NoButton;
+        const Qt::MouseButtons buttons =
+            Type == QEvent::MouseButtonPress ? Qt::MouseButtons(Button) : Qt::NoButton;
         QMouseEvent e(Type, local, local, w->mapToGlobal(local), button, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &e);
     }
