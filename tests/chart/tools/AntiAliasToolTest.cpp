@@ -1,7 +1,9 @@
 // The smoothing tool on a chart: who owns the canvas, the filters run on the finished
 // picture in the image's own 32-bit rows, and the tool's stream form.
 #include "chart/tools/AntiAliasTool.h"
+#include "platform/classes/ClassRegistry.h"
 #include "chart/engine/canvas/TeeCanvas3D.h"
+#include "chart/engine/chart/ChartRegistries.h"
 #include "chart/engine/pictures/BitmapFilters.h"
 #include "chart/engine/pictures/TeeFilters.h"
 #include "chart/tools/AntiAliasCanvas.h"
@@ -145,6 +147,13 @@ TEST(AntiAliasToolTexts, DescriptionsAndGallery) {
     EXPECT_EQ(tool.Description(), "Anti-Alias");
     EXPECT_EQ(tool.LongDescription(), "Improves display of diagonal and curved lines, removing zig-zag.");
     EXPECT_EQ(tool.GetEditorClass(), "TAntiAliasEditor");
+    // After the library's start-up: the gallery offers the tool, the engine knows the
+    // canvas class, and chart files find every tool of the library by name.
+    EXPECT_GE(TeeToolTypesList()->IndexOf(TAntiAliasTool::StaticClass()), 0);
+    EXPECT_EQ(TeeAntiAliasCanvas, TAntiAliasCanvas::StaticClass());
+    for (const char* name : {"TDragMarksTool", "TAxisArrowTool", "TDrawLineTool", "TNearestTool", "TAntiAliasTool",
+                             "TColorLineTool", "TColorBandTool", "TRotateTool", "TMarksTipTool"})
+        EXPECT_NE(GetClass(QString::fromLatin1(name)), nullptr) << name;
 }
 
 } // namespace
