@@ -127,6 +127,9 @@ public:
     int YCenter() const { return FYCenter; }
     int ZCenter() const { return FZCenter; }
     bool IsOrthogonal() const { return FIsOrthogonal; }
+    // Switches the projection between the oblique view and the rotated one without a new
+    // window (a tool drawing a turning wireframe between repaints).
+    void SetIsOrthogonal(bool Value) { FIsOrthogonal = Value; }
     // How many FrontPlaneBegin calls are open.
     int DisabledRotation() const { return IDisabledRotation; }
 
