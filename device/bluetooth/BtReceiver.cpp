@@ -3,13 +3,36 @@
 #include "device/Utils.h"
 #include "device/bluetooth/Serial.h"
 #include "platform/win/Clock.h"
+#include "platform/win/Comm.h"
 
 #include <array>
 
 namespace {
-// How long the reader sleeps when the port has nothing: short enough that a reply is taken up
-// within a millisecond of its arrival, long enough that waiting costs next to no processor time.
+// How long the reader sleeps when the port has nothing and the port cannot wait for it (a
+// replaced clock, whose time passes only through Sleep).
 constexpr DWORD IdleSleepMs = 1;
+
+// Reads what arrives within ms milliseconds: the port itself waits for the first byte and
+// returns with it at once, so a reply is taken up as it comes at no processor cost. The port's
+// own time-outs (reads that return at once) are put back after the read.
+long ReadWaiting(CSerial* serial, unsigned char* target, std::size_t want, unsigned long& got, DWORD ms) {
+    COMMTIMEOUTS saved;
+    if (!GetCommTimeouts(serial->portHandle, &saved)) {
+        Sleep(IdleSleepMs);
+        return 0;
+    }
+    COMMTIMEOUTS wait = saved;
+    wait.ReadIntervalTimeout = MAXDWORD;
+    wait.ReadTotalTimeoutMultiplier = MAXDWORD;
+    wait.ReadTotalTimeoutConstant = ms;
+    if (!SetCommTimeouts(serial->portHandle, &wait)) {
+        Sleep(IdleSleepMs);
+        return 0;
+    }
+    const long error = serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
+    SetCommTimeouts(serial->portHandle, &saved);
+    return error;
+}
 
 unsigned char Sum(const unsigned char* bytes, std::size_t count, unsigned sum = 0) {
     for (std::size_t i = 0; i < count; ++i)
@@ -89,16 +112,21 @@ int TBtReceiver::ReadFrameWithin(const Frame& request, Frame& reply, unsigned li
             want = bytesLeft - held;
         }
         unsigned long got = 0;
-        const long error = serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
+        long error = serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
+        if (error == 0 && got == 0) {
+            const DWORD elapsed = GetTickCount() - start;
+            if (elapsed >= limitMs) break;
+            if (SystemClockInUse())
+                error = ReadWaiting(serial, target, want, got, limitMs - elapsed);
+            else
+                Sleep(IdleSleepMs);
+        }
         if (error != 0 && got == 0) {
             // The port has gone (link dropped, device away): nothing more will come.
             Trace([&] { return Sprintf("RX read error %ld", error); });
             break;
         }
-        if (got == 0) {
-            Sleep(IdleSleepMs);
-            continue;
-        }
+        if (got == 0) continue;
         if (!headerValid) {
             held += got;
             if (held < header.size()) continue;

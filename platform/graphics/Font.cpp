@@ -63,6 +63,10 @@ ORVO_PUBLISHED(TFont) {
 TFont::TFont() = default;
 TFont::~TFont() {
     FreeHandle();
+    for (HFONT& f : recent_) {
+        if (f) DeleteObject(f);
+        f = nullptr;
+    }
 }
 
 void TFont::FreeHandle() {
@@ -71,7 +75,13 @@ void TFont::FreeHandle() {
 }
 
 void TFont::Change() {
-    FreeHandle();
+    // The object in use goes to the front of the recent ones; the oldest is deleted.
+    if (handle_) {
+        if (recent_[1]) DeleteObject(recent_[1]);
+        recent_[1] = recent_[0];
+        recent_[0] = handle_;
+        handle_ = nullptr;
+    }
     Changed();
 }
 
@@ -148,30 +158,57 @@ void TFont::SetQuality(Byte Value) {
     Change();
 }
 
+namespace {
+bool SameDescription(const LOGFONTW& a, const LOGFONTW& b) {
+    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
+           a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+           a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
+           a.lfOutPrecision == b.lfOutPrecision && a.lfClipPrecision == b.lfClipPrecision &&
+           a.lfQuality == b.lfQuality && a.lfPitchAndFamily == b.lfPitchAndFamily &&
+           std::equal(std::begin(a.lfFaceName), std::end(a.lfFaceName), std::begin(b.lfFaceName));
+}
+} // namespace
+
 HFONT TFont::Handle() {
     if (!handle_) {
         LOGFONTW lf;
-        lf.lfHeight = height_;
-        lf.lfEscapement = orientation_;
-        lf.lfOrientation = orientation_;
-        lf.lfWeight = style_.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
-        lf.lfItalic = style_.Contains(fsItalic);
-        lf.lfUnderline = style_.Contains(fsUnderline);
-        lf.lfStrikeOut = style_.Contains(fsStrikeOut);
-        lf.lfCharSet = charset_;
-        lf.lfQuality = quality_;
-        lf.lfPitchAndFamily = Byte(pitch_);
-        const int n = std::min<int>(int(name_.size()), LF_FACESIZE - 1);
-        for (int i = 0; i < n; ++i)
-            lf.lfFaceName[i] = name_[i].unicode();
+        Describe(lf);
+        for (HFONT& f : recent_) {
+            if (f && SameDescription(f->lf, lf)) {
+                handle_ = f;
+                f = nullptr;
+                if (!recent_[0]) std::swap(recent_[0], recent_[1]);
+                return handle_;
+            }
+        }
         handle_ = CreateFontIndirectW(&lf);
     }
     return handle_;
 }
 
+void TFont::Describe(LOGFONTW& lf) const {
+    lf.lfHeight = height_;
+    lf.lfEscapement = orientation_;
+    lf.lfOrientation = orientation_;
+    lf.lfWeight = style_.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = style_.Contains(fsItalic);
+    lf.lfUnderline = style_.Contains(fsUnderline);
+    lf.lfStrikeOut = style_.Contains(fsStrikeOut);
+    lf.lfCharSet = charset_;
+    lf.lfQuality = quality_;
+    lf.lfPitchAndFamily = Byte(pitch_);
+    const int n = std::min<int>(int(name_.size()), LF_FACESIZE - 1);
+    for (int i = 0; i < n; ++i)
+        lf.lfFaceName[i] = name_[i].unicode();
+}
+
 void TFont::SetHandle(HFONT Value) {
     if (Value == handle_) return;
     FreeHandle();
+    // A recent object given back is owned once.
+    for (HFONT& f : recent_)
+        if (f == Value) f = nullptr;
+    if (!recent_[0]) std::swap(recent_[0], recent_[1]);
     if (Value) {
         const LOGFONTW& lf = Value->lf;
         name_ = QString::fromUtf16(lf.lfFaceName);

@@ -4,6 +4,7 @@
 
 #include "platform/classes/TypInfo.h"
 #include "platform/graphics/Color.h"
+#include "platform/graphics/GdiTypes.h"
 #include "platform/graphics/GraphicsObject.h"
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
@@ -57,6 +58,8 @@ public:
 private:
     void Change();
     void FreeHandle();
+    // The font object's description from the properties.
+    void Describe(LOGFONTW& lf) const;
     String name_ = QStringLiteral("Tahoma");
     int height_ = -11;
     int ppi_ = 96;
@@ -67,4 +70,8 @@ private:
     int orientation_ = 0;
     Byte quality_ = DEFAULT_QUALITY;
     HFONT handle_ = nullptr;
+    // Font objects of the descriptions used just before, the latest first. Text drawn in turn
+    // with two descriptions (a label turned or smoothed, then the font as it was) finds its
+    // object again instead of making one, with its measurements, for every label.
+    HFONT recent_[2] = {};
 };

@@ -61,10 +61,8 @@ QImage decodeImage(const uchar* p, std::size_t n, TSize entrySize, int& bpp) {
         if (!PngHeaderAcceptable(p, n, w, h) || !sideMatches(entrySize.cx, w) ||
             !sideMatches(entrySize.cy, h))
             return {};
-        QImage img;
-        img.loadFromData(p, int(n), "PNG");
-        if (img.width() != w || img.height() != h) return {};
-        return img.convertToFormat(QImage::Format_ARGB32);
+        const QImage img = DecodeCheckedPng(p, n, w, h);
+        return img.isNull() ? img : img.convertToFormat(QImage::Format_ARGB32);
     }
     if (n < 40) return {};
     const std::uint32_t hdr = le32(p);

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
+#include <QImageReader>
 
 #include <cstring>
 
@@ -43,6 +44,20 @@ namespace {
 quint32 be32(const unsigned char* p) {
     return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
 }
+
+// Walks the chunks after the signature up to the end chunk: each (length, type, data, CRC)
+// must end within the data. Data that stops at a chunk's end is left to the decoder, which
+// reports it; a chunk that claims more than is there is damage.
+bool ChunksEndWithinData(const unsigned char* Data, std::size_t Size) {
+    std::size_t at = 8;
+    while (Size - at >= 8) {
+        const quint32 length = be32(Data + at);
+        if (length > 0x7FFFFFFFu || length > Size - at - 8 || Size - at - 8 - length < 4) return false;
+        if (std::memcmp(Data + at + 4, "IEND", 4) == 0) return true;
+        at += 12 + std::size_t(length);
+    }
+    return at == Size;
+}
 } // namespace
 
 bool platform::detail::PngHeaderAcceptable(const unsigned char* Data, std::size_t Size, int& Width,
@@ -75,19 +90,34 @@ bool platform::detail::PngHeaderAcceptable(const unsigned char* Data, std::size_
     // Deflate turns at most 1032 bytes into one; every row starts with its filter byte.
     const unsigned long long raw = (1 + (static_cast<unsigned long long>(w) * channels * depth + 7) / 8) * h;
     if (raw / 1032 > Size - kHeadBytes) return false;
+    if (!ChunksEndWithinData(Data, Size)) return false;
     Width = int(w);
     Height = int(h);
     return true;
 }
 
+QImage platform::detail::DecodeCheckedPng(const unsigned char* Data, std::size_t Size, int Width,
+                                          int Height) {
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(Data), qsizetype(Size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    // Room for the picture at 16 bits a channel, in whole megabytes.
+    const long long bytesNeeded = static_cast<long long>(Width) * Height * 8;
+    reader.setAllocationLimit(int(bytesNeeded / (1024 * 1024)) + 1);
+    QImage img;
+    if (!reader.read(&img) || img.width() != Width || img.height() != Height) return {};
+    return img;
+}
+
 void TPngImage::LoadFromStream(TStream* Stream) {
     const QByteArray data = platform::detail::ReadRemainingBytes(Stream);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
     int w = 0, h = 0;
     QImage img;
-    if (!platform::detail::PngHeaderAcceptable(reinterpret_cast<const unsigned char*>(data.constData()),
-                                               std::size_t(data.size()), w, h) ||
-        !img.loadFromData(data, "PNG") || img.width() != w || img.height() != h)
-        throw EInvalidGraphic(QStringLiteral("The PNG image is not valid"));
+    if (platform::detail::PngHeaderAcceptable(bytes, std::size_t(data.size()), w, h))
+        img = platform::detail::DecodeCheckedPng(bytes, std::size_t(data.size()), w, h);
+    if (img.isNull()) throw EInvalidGraphic(QStringLiteral("The PNG image is not valid"));
     bitmap_->SetImage(img.convertToFormat(QImage::Format_ARGB32), pf32bit);
     Changed(this);
 }

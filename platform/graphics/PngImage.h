@@ -3,13 +3,20 @@
 
 #include "platform/graphics/Bitmap.h"
 
+#include <QImage>
+
 #include <cstddef>
 #include <memory>
 
 namespace platform::detail {
 // Checks a PNG stream's signature and header chunk: a size within the picture limits that
-// Size bytes of compressed data can hold. Gives the size in Width and Height.
+// Size bytes of compressed data can hold, and chunks that each end within the data (a length
+// beyond it would have the decoder allocate and read what is not there). Gives the size in
+// Width and Height.
 bool PngHeaderAcceptable(const unsigned char* Data, std::size_t Size, int& Width, int& Height);
+// Decodes a stream that PngHeaderAcceptable took, allowing no more memory than a picture of
+// Width x Height needs; a null image when the decoder fails or gives another size.
+QImage DecodeCheckedPng(const unsigned char* Data, std::size_t Size, int Width, int Height);
 } // namespace platform::detail
 
 class TPngImage : public TGraphic {

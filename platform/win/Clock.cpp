@@ -41,6 +41,10 @@ IClock* CurrentClock() {
     return c ? c : &platform::detail::SystemClock();
 }
 
+bool SystemClockInUse() {
+    return platform::detail::g_clock.load() == nullptr;
+}
+
 DWORD GetTickCount() {
     return static_cast<DWORD>(CurrentClock()->Milliseconds());
 }

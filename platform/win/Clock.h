@@ -20,6 +20,9 @@ public:
 // the previous one. The caller keeps ownership and keeps the clock alive while installed.
 IClock* SetClock(IClock* clock);
 IClock* CurrentClock();
+// True when no clock is installed: time passes as the system's, so a wait on a device (which
+// runs in real time) is a wait on the clock too.
+bool SystemClockInUse();
 
 // Milliseconds since the clock's start, wrapping at 2^32 as on Windows (callers subtract unsigned).
 DWORD GetTickCount();

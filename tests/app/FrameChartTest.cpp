@@ -322,7 +322,7 @@ TEST_F(FrameChartTest, FailedSendIsReportedOnceAndTriedAgainUntilItGoesThrough) 
 TEST_F(FrameChartTest, ClearSendsTheNeutralCurveOnceOrSaysThereIsNoBox) {
     ShowOnChannel1(Curve({{0, 0}, {256, 0.4}, {511, 0}}));
     frame->btnClearClick(frame->btnClear);
-    EXPECT_EQ(box.Log, QStringList({"SendMap 1 1"}));
+    ASSERT_EQ(box.Log, QStringList({"SendMap 1 1"}));
     EXPECT_EQ(box.Sent.back(), Image(Neutral()));
     Wait(2000);
     EXPECT_EQ(box.Log.size(), 1);
@@ -503,7 +503,7 @@ TEST_F(FrameChartTest, LoadTakesWholeCurvesOnlyAndSendsThem) {
         box.Log.clear();
         frame->btnLoadClick(frame->btnLoad);
         EXPECT_TRUE(Shown.isEmpty());
-        EXPECT_EQ(box.Log, QStringList({"SendMap 1 1"}));
+        ASSERT_EQ(box.Log, QStringList({"SendMap 1 1"}));
         EXPECT_EQ(box.Sent.back(), Image(good));
     }
 }

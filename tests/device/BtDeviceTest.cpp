@@ -153,8 +153,9 @@ TEST_F(BtDeviceTest, EmptyRepliesGiveTheGettersDefaults) {
 // it will not answer until the device's read of that reply has run out, and again once the
 // second attempt's reply has been read. In between (the retry on its way to the box, its reply
 // on its way back) Sleep returns at once and the clock stands still, so the retry's reply is
-// never late however loaded the machine. Should a reply never come, time moves on after a long
-// real wait: the test then fails instead of hanging.
+// never late however loaded the machine. Should the clock stand still for a few real seconds
+// (a reply that never comes, a read that waits longer than it should), it runs freely from then
+// on: every wait then ends at once and the test fails within seconds instead of hanging.
 class TLostReplyClock : public IClock {
 public:
     TLostReplyClock(sim::Box& box, TOrvoTuningBtDevice& device, unsigned lostExchange)
@@ -165,7 +166,8 @@ public:
         const bool waitingForLostReply = taken >= lostExchange_ && now_ < start_ + TBtReceiver::ReadTimeoutMs;
         const bool retryAnswered = taken > lostExchange_ && device_.readFailures == 0;
         const auto real = std::chrono::steady_clock::now();
-        if (waitingForLostReply || retryAnswered || real - stillSince_ > std::chrono::seconds(20)) {
+        if (real - stillSince_ > std::chrono::seconds(5)) runningFreely_ = true;
+        if (waitingForLostReply || retryAnswered || runningFreely_) {
             now_ += ms == 0 ? 1 : ms;
             stillSince_ = real;
         } else {
@@ -180,6 +182,7 @@ private:
     unsigned lostExchange_;
     std::atomic<UInt64> now_{start_};
     std::chrono::steady_clock::time_point stillSince_ = std::chrono::steady_clock::now();
+    bool runningFreely_ = false;
 };
 
 TEST_F(BtDeviceTest, SecondAttemptRescuesALostReply) {
@@ -187,11 +190,16 @@ TEST_F(BtDeviceTest, SecondAttemptRescuesALostReply) {
     TLostReplyClock clock(Box(), Device(), Box().Exchanges() + 1);
     TClockOverride useLostReplyClock(&clock);
     devtest::MessageCapture messages;
+    const UInt64 start = clock.Milliseconds();
     Device().SetTuning(true);
     EXPECT_TRUE(Box().TuningOff());
     EXPECT_EQ(CountRequests(0x04), 2u);
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(Device().readFailures, 0);
+    // The lost reply is given up when the read's 2000 ms have run out, not later; the retry
+    // then looks 500 ms past its reply for the late one.
+    EXPECT_GE(clock.Milliseconds() - start, 2500u);
+    EXPECT_LT(clock.Milliseconds() - start, 2600u);
 }
 
 // With retry the second attempt follows any failure, and its result is the call's; the count of

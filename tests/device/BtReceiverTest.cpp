@@ -105,6 +105,38 @@ TEST_F(BtReceiverTest, ReplyInDelayedPiecesIsAssembled) {
     EXPECT_EQ(reply.footer.checksum, 0xD3);
 }
 
+// On the system clock the port itself waits for a late reply; the reads that return at once,
+// as the port was opened, are back after the read whether the reply came or not.
+TEST_F(BtReceiverTest, WaitingOnThePortKeepsItsOwnTimeOuts) {
+    COMMTIMEOUTS opened;
+    ASSERT_TRUE(GetCommTimeouts(serial.portHandle, &opened));
+    struct Case {
+        const char* name;
+        bool silent;
+        int result;
+    };
+    const Case cases[] = {{"a reply 150 ms late", false, 0}, {"no reply within 200 ms", true, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        box.ClearFaults();
+        sim::FaultAction a;
+        a.delayMs = 150;
+        a.noReply = c.silent;
+        Fault(a);
+        TBtReceiver receiver(&serial);
+        CBtFrame request, reply;
+        request.header.command = 0x05;
+        ASSERT_EQ(receiver.SendFrame(request), 0);
+        EXPECT_EQ(receiver.ReadFrameWithin(request, reply, c.silent ? 200 : 2000), c.result);
+        COMMTIMEOUTS after;
+        ASSERT_TRUE(GetCommTimeouts(serial.portHandle, &after));
+        EXPECT_EQ(after.ReadIntervalTimeout, opened.ReadIntervalTimeout);
+        EXPECT_EQ(after.ReadTotalTimeoutMultiplier, opened.ReadTotalTimeoutMultiplier);
+        EXPECT_EQ(after.ReadTotalTimeoutConstant, opened.ReadTotalTimeoutConstant);
+        EXPECT_EQ(after.WriteTotalTimeoutMultiplier, opened.WriteTotalTimeoutMultiplier);
+    }
+}
+
 TEST_F(BtReceiverTest, BlocksNotStartingWithTheReplySyncAreDroppedWhole) {
     box.SetActiveMap(3);
     sim::FaultAction four;

@@ -125,7 +125,7 @@ TEST(Solids, RotatedEllipseFillsWithTrianglesThenOutlines) {
     rec.RotatedEllipse(0, 0, 20, 10, 0, 90);
     EXPECT_EQ(rec.Count("Polygon"), 63);
     ASSERT_EQ(rec.calls.back().op, "Polyline");
-    EXPECT_EQ(rec.calls.back().pts.size(), 64u);
+    ASSERT_EQ(rec.calls.back().pts.size(), 64u);
     EXPECT_EQ(rec.calls.back().pts[0], TPoint(15, 5)); // turned 90 degrees: the ry axis lies along x
 }
 

@@ -55,6 +55,61 @@ TEST(DrawingObjects, FontHandleRoundTripsItsLogFont) {
     EXPECT_TRUE(g.Style().Contains(fsItalic));
 }
 
+// A font switched back and forth between descriptions (a label smoothed or turned, then the
+// font as it was) gets the objects of the two latest back instead of new ones; every object
+// handed out describes the font as it is, and one given back to the font is owned once.
+TEST(DrawingObjects, FontFindsTheObjectsOfItsLatestDescriptionsAgain) {
+    TFont f;
+    f.SetName(QStringLiteral("Arial"));
+    const HFONT plain = f.Handle();
+    f.SetQuality(ANTIALIASED_QUALITY);
+    const HFONT smooth = f.Handle();
+    EXPECT_NE(smooth, plain);
+    f.SetQuality(DEFAULT_QUALITY);
+    EXPECT_EQ(f.Handle(), plain);
+    f.SetQuality(ANTIALIASED_QUALITY);
+    EXPECT_EQ(f.Handle(), smooth);
+
+    struct Step {
+        const char* what;
+        std::function<void(TFont&)> change;
+        LONG height, escapement;
+        Byte quality;
+    };
+    const Step steps[] = {
+        {"turned", [](TFont& g) { g.SetOrientation(900); }, -11, 900, ANTIALIASED_QUALITY},
+        {"taller", [](TFont& g) { g.SetHeight(-20); }, -20, 900, ANTIALIASED_QUALITY},
+        {"level again", [](TFont& g) { g.SetOrientation(0); }, -20, 0, ANTIALIASED_QUALITY},
+        {"smaller again", [](TFont& g) { g.SetHeight(-11); }, -11, 0, ANTIALIASED_QUALITY},
+        {"plain again", [](TFont& g) { g.SetQuality(DEFAULT_QUALITY); }, -11, 0, DEFAULT_QUALITY},
+        {"both at once", [](TFont& g) { g.SetOrientation(900), g.SetHeight(-20); }, -20, 900,
+         DEFAULT_QUALITY},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change(f);
+        const HFONT h = f.Handle();
+        EXPECT_EQ(h->lf.lfHeight, step.height);
+        EXPECT_EQ(h->lf.lfEscapement, step.escapement);
+        EXPECT_EQ(h->lf.lfQuality, step.quality);
+        EXPECT_EQ(h->qfont.pixelSize(), -step.height);
+    }
+
+    // An earlier object given back as the font's own is not also kept as a recent one.
+    f.SetHeight(-11);
+    const HFONT earlier = f.Handle();
+    f.SetHeight(-30);
+    f.Handle();
+    f.SetHandle(earlier);
+    EXPECT_EQ(f.Handle(), earlier);
+    EXPECT_EQ(f.Height(), -11);
+    // Retiring it and the next ones deletes each object once (a double delete would abort).
+    for (int height : {-12, -13, -14, -15}) {
+        f.SetHeight(height);
+        EXPECT_EQ(f.Handle()->lf.lfHeight, height);
+    }
+}
+
 TEST(DrawingObjects, ReplacedPenHandleIsSelectedByTheCanvas) {
     TBitmap b(20, 5);
     LOGBRUSH lb;

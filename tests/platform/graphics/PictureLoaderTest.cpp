@@ -11,7 +11,14 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -53,6 +60,17 @@ void PutBe16(QByteArray& b, int at, int v) {
 void PutBe32(QByteArray& b, int at, quint32 v) {
     PutBe16(b, at, int(v >> 16));
     PutBe16(b, at + 2, int(v & 0xFFFF));
+}
+
+// The CRC that closes a PNG chunk (over its type and data).
+quint32 Crc32(const QByteArray& bytes) {
+    quint32 c = 0xFFFFFFFFu;
+    for (char byte : bytes) {
+        c ^= quint8(byte);
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+    }
+    return ~c;
 }
 
 QByteArray PngOf(int w, int h) {
@@ -200,6 +218,109 @@ TEST(PictureLoader, IconChecksAnEmbeddedPngAgainstItsEntry) {
     EXPECT_THROW(Load(icon, IconHolding(damaged, 16)), EInvalidGraphic);
     EXPECT_THROW(Load(icon, IconHolding(PngOf(32, 32), 16)), EInvalidGraphic) << "not the entry's size";
     EXPECT_THROW(Load(icon, IconHolding(PngOf(16, 16).left(40), 16)), EInvalidGraphic) << "cut short";
+}
+
+// Chunks are walked before decoding: one whose length runs past the data is refused, in a
+// PNG file and in an icon's entry; chunks that fit, ancillary ones included, still load.
+TEST(PictureLoader, PngChunksMustEndWithinTheData) {
+    const QByteArray good = PngOf(16, 16);
+    const int afterHeader = 33; // signature and header chunk
+    // A text chunk of Length (claimed) with Body bytes and their CRC behind it, after the
+    // header chunk.
+    auto withText = [&](quint32 length, const QByteArray& body) {
+        QByteArray chunk(8, '\0');
+        PutBe32(chunk, 0, length);
+        chunk.replace(4, 4, "tEXt");
+        QByteArray crc(4, '\0');
+        PutBe32(crc, 0, Crc32(chunk.mid(4) + body));
+        return good.left(afterHeader) + chunk + body + crc + good.mid(afterHeader);
+    };
+    const QByteArray text("Title\0abc", 9);
+    struct Case {
+        const char* what;
+        QByteArray file;
+        bool loads;
+    };
+    const Case cases[] = {
+        {"a text chunk that fits", withText(9, text), true},
+        {"data running past the end", withText(quint32(good.size() - afterHeader) + 100, text), false},
+        {"the CRC running past the end", withText(quint32(good.size() - afterHeader) + 10, text), false},
+        {"length of 2 GB less one byte", withText(0x7FFFFFFF, text), false},
+        {"length beyond 2 GB", withText(0x80000009, text), false},
+        {"the data ends inside a chunk's length", good.left(afterHeader + 5), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TPngImage p;
+        TIcon icon;
+        if (c.loads) {
+            Load(p, c.file);
+            EXPECT_EQ(p.Width(), 16);
+            Load(icon, IconHolding(c.file, 16));
+            EXPECT_EQ(icon.Width(), 16);
+        } else {
+            EXPECT_THROW(Load(p, c.file), EInvalidGraphic);
+            EXPECT_THROW(Load(icon, IconHolding(c.file, 16)), EInvalidGraphic);
+        }
+    }
+}
+
+// Loads File as an icon in this process with 64 MB of address space more than it maps now
+// (the sanitizers reserve far more, so none is set under them), and ends the process: 0 when
+// the icon was refused and the PNG decoder never spoke (its complaints go to the standard error
+// stream, caught here in a file, and to Qt's log), 1 otherwise.
+[[noreturn]] static void LoadIconInASmallSpaceAndExit(const QByteArray& file) {
+    static std::atomic<int> decoderMessages{0};
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        if (text.contains(QStringLiteral("png"), Qt::CaseInsensitive)) ++decoderMessages;
+    });
+    std::fflush(stderr);
+    FILE* caught = std::tmpfile();
+    const int savedStderr = dup(STDERR_FILENO);
+    if (!caught || savedStderr < 0 || dup2(fileno(caught), STDERR_FILENO) < 0) std::_Exit(2);
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    long pages = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
+        std::fclose(statm);
+    }
+    rlimit space;
+    space.rlim_cur = space.rlim_max = rlim_t(pages) * 4096 + (rlim_t(64) << 20);
+    if (pages > 0) setrlimit(RLIMIT_AS, &space);
+#endif
+    TIcon icon;
+    bool refused = false;
+    try {
+        Load(icon, file);
+    } catch (const EInvalidGraphic&) {
+        refused = true;
+    }
+    std::fflush(stderr);
+    dup2(savedStderr, STDERR_FILENO);
+    std::rewind(caught);
+    char line[512];
+    while (std::fgets(line, sizeof line, caught)) {
+        std::fputs(line, stderr);
+        if (QByteArray(line).toLower().contains("png")) ++decoderMessages;
+    }
+    std::fprintf(stderr, "refused %d, decoder messages %d\n", int(refused), decoderMessages.load());
+    std::_Exit(refused && decoderMessages == 0 ? 0 : 1);
+}
+
+// An icon of about 1 KB whose 16 x 16 PNG has a text chunk claiming almost 2 GB: refused from
+// its chunk table, without the picture being decoded (the decoder would say so, after taking
+// 1.9 GB) and within a small address space. The file was found by the picture fuzz target:
+// its first byte picks the loader (1, the icon), the icon file follows.
+TEST(PictureLoader, IconWithADamagedPngIsRefusedBeforeDecoding) {
+    QFile f(QStringLiteral(ORVO_GRAPHICS_TEST_DATA "/damaged-png-entry.ico"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray found = f.readAll();
+    ASSERT_EQ(found.size(), 1043);
+    ASSERT_EQ(found[0], 1);
+    const QByteArray file = found.mid(1);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(LoadIconInASmallSpaceAndExit(file), ::testing::ExitedWithCode(0),
+                "refused 1, decoder messages 0");
 }
 
 TEST(PictureLoader, MetafileFrameWithinTheLimits) {

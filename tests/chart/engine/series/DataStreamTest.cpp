@@ -45,15 +45,15 @@ TEST(DataStream, PlainSequenceStoresOnlyTheMandatoryValues) {
     for (double y : {5, 6, 7})
         s.Add(y);
     const QByteArray bytes = Written(&s);
-    EXPECT_EQ(bytes.size(), 29);
+    ASSERT_EQ(bytes.size(), 29);
     EXPECT_EQ(bytes[0], 0);
     EXPECT_EQ(bytes.mid(1, 4), Int32(3));
     EXPECT_EQ(bytes.mid(5, 8), Double(5));
 
     s.SetXValue(2, 5);
     const QByteArray pairs = Written(&s);
+    ASSERT_EQ(pairs.size(), 5 + 3 * 16);
     EXPECT_EQ(pairs[0], 1);
-    EXPECT_EQ(pairs.size(), 5 + 3 * 16);
 
     TChartSeries empty(nullptr);
     EXPECT_EQ(Written(&empty), QByteArray(1, 0) + Int32(0));
