@@ -17,6 +17,11 @@ function(orvo_library target)
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${target} PUBLIC ${ARG_LINK} PRIVATE ${ARG_PRIVATE_LINK})
+  if(ORVO_FUZZ)
+    # Coverage hooks guide the fuzzer through the code under test; the sanitizers' runtime
+    # answers them in programs that do not link the fuzzer.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
   orvo_precompile(${target} ${ARG_LINK})
 endfunction()
 
