@@ -72,6 +72,12 @@ function(orvo_test name)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  # ORVO_SLOW_TESTS lists the longest programs, longest first: they start first, in that order.
+  list(FIND ORVO_SLOW_TESTS ${name} slow)
+  if(slow GREATER_EQUAL 0)
+    math(EXPR cost "1000 - ${slow}")
+    set_tests_properties(${name} PROPERTIES COST ${cost})
+  endif()
 endfunction()
 
 # orvo_embed_resources(<target> [TYPE <type>] <file>... [TYPE <type> <file>...])
