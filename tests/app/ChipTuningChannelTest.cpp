@@ -221,7 +221,7 @@ TEST_F(ChannelTest, MarkersAreRedCirclesFilledYellowWhenSelected) {
     TBitmap bitmap;
     bitmap.SetSize(700, 400);
     bitmap.Canvas()->Brush()->SetColor(0x00FFFFFF);
-    bitmap.Canvas()->FillRect(TRect(0, 0, 700, 400));
+    bitmap.Canvas()->FillRect(TRect{0, 0, 700, 400});
     series_.Canvas = bitmap.Canvas();
     CVoltageChannel channel(1, &series_);
     series_.Points = {{1.0, 0.5}, {3.0, -0.5}};

@@ -134,7 +134,7 @@ TEST_F(SerialTest, HandshakingRoundTripsAndRejectsUnknownValues) {
 TEST_F(SerialTest, UnknownReadTimeoutModeLeavesTheTimeoutsAlone) {
     COMMTIMEOUTS before;
     ASSERT_TRUE(GetCommTimeouts(serial.portHandle, &before));
-    EXPECT_EQ(serial.SetupReadTimeouts(static_cast<CSerial::EReadTimeout>(2)), long(E_INVALIDARG));
+    EXPECT_EQ(serial.SetupReadTimeouts(CSerial::EReadTimeoutUnknown), long(E_INVALIDARG));
     COMMTIMEOUTS after;
     ASSERT_TRUE(GetCommTimeouts(serial.portHandle, &after));
     EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);

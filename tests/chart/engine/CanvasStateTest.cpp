@@ -42,7 +42,7 @@ TEST(OffscreenImage, DirtyUntilShownAndAfterInvalidateOrMonochrome) {
     EXPECT_FALSE(canvas.ReDrawBitmap());
 
     // The buffered pass draws at the image's origin and is copied to the user rectangle.
-    EXPECT_EQ(canvas.InitWindow(window.Canvas(), &options, clWhite, false, user), TRect(0, 0, 20, 10));
+    EXPECT_EQ(canvas.InitWindow(window.Canvas(), &options, clWhite, false, user), (TRect{0, 0, 20, 10}));
     canvas.Brush()->SetColor(clRed);
     canvas.FillRect(TRect{0, 0, 20, 10});
     canvas.ShowImage(window.Canvas(), window.Canvas(), user);
@@ -88,7 +88,7 @@ TEST(OffscreenImage, SwitchingTheBufferOffDropsTheImageUnlessKept) {
         EXPECT_EQ(canvas.Dirty(), !keep);
         // Unbuffered, the pass draws straight onto the destination.
         EXPECT_EQ(canvas.InitWindow(window.Canvas(), nullptr, clWhite, false, TRect{2, 2, 8, 8}),
-                  TRect(2, 2, 8, 8));
+                  (TRect{2, 2, 8, 8}));
         EXPECT_EQ(canvas.ReferenceCanvas(), window.Canvas());
     }
 }

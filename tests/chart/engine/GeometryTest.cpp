@@ -12,7 +12,7 @@ TEST(CanvasGeometry, RectanglesCountEdgesAsInside) {
     EXPECT_EQ(OrientRectangle(TRect{10, 8, 2, 1}), (TRect{2, 1, 10, 8}));
     int x, y;
     RectCenter(TRect{-3, -3, 0, 0}, x, y);
-    EXPECT_EQ(TPoint(x, y), TPoint(-1, -1));
+    EXPECT_EQ((TPoint{x, y}), (TPoint{-1, -1}));
 }
 
 TEST(CanvasGeometry, PolygonBounds) {
@@ -89,7 +89,7 @@ TEST(CanvasGeometry, ConvexHull) {
     TPointArray far = {{20000000, 20000010}, {20000010, 20000010}, {20000005, 20000000}};
     far.push_back({20000005, 20000006});
     ASSERT_TRUE(ConvexHull(far));
-    EXPECT_EQ(far.back(), TPoint(20000005, 20000000));
+    EXPECT_EQ(far.back(), (TPoint{20000005, 20000000}));
     EXPECT_EQ(far.size(), 3u);
 }
 

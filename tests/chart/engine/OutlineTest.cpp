@@ -37,7 +37,7 @@ TEST(Frame3D, EachLevelDrawsTopThenBottomEdgesAndShrinksTheRectangle) {
     r.canvas.Pen()->SetStyle(psDot);
     TRect rect{10, 10, 20, 20};
     r.canvas.Frame3D(rect, clRed, clBlue, 2);
-    EXPECT_EQ(rect, TRect(12, 12, 18, 18));
+    EXPECT_EQ(rect, (TRect{12, 12, 18, 18}));
     EXPECT_EQ(r.canvas.Pen()->Width(), 1);
     EXPECT_EQ(r.canvas.Pen()->Style(), psSolid);
     const struct {
@@ -60,7 +60,7 @@ TEST(Frame3D, EachLevelDrawsTopThenBottomEdgesAndShrinksTheRectangle) {
     TRect same{10, 10, 20, 20};
     r.canvas.Frame3D(same, clRed, clBlue, 0);
     EXPECT_TRUE(r.canvas.calls.empty());
-    EXPECT_EQ(same, TRect(10, 10, 20, 20));
+    EXPECT_EQ(same, (TRect{10, 10, 20, 20}));
 }
 
 TEST(Arc, AnglesBecomeRadialPointsCounterClockwiseFromThePositiveX) {
@@ -125,7 +125,7 @@ TEST(ClipCube, DepthPassClipsToTheHullOfTheProjectedBox) {
     EXPECT_EQ(r.canvas.calls[0].op, "ClipPolygon");
     Pts hull = r.canvas.calls[0].pts;
     ASSERT_EQ(hull.size(), 6u);              // the front top-right and back bottom-left corners lie inside
-    EXPECT_EQ(hull.back(), TPoint(170, 30)); // the pivot comes last
+    EXPECT_EQ(hull.back(), (TPoint{170, 30})); // the pivot comes last
     auto less = [](TPoint a, TPoint b) { return a.X != b.X ? a.X < b.X : a.Y < b.Y; };
     std::sort(hull.begin(), hull.end(), less);
     EXPECT_EQ(hull, (Pts{{50, 50}, {50, 150}, {70, 30}, {150, 150}, {170, 30}, {170, 130}}));

@@ -30,13 +30,13 @@ TEST(Projection, TwoDimensionalPassLeavesPointsAlone) {
     canvas.InitWindow(target.Canvas(), &options, clWhite, false, TRect{0, 0, 50, 50});
     canvas.Projection(10, TRect{0, 0, 50, 50}, TRect{0, 0, 50, 50});
     for (int z : {-5, 0, 7})
-        EXPECT_EQ(canvas.Calculate3DPosition(12, 34, z), TPoint(12, 34));
+        EXPECT_EQ(canvas.Calculate3DPosition(12, 34, z), (TPoint{12, 34}));
     EXPECT_EQ(canvas.Bitmap()->Width(), 50);
 }
 
 TEST(Projection, OrthogonalProjectionAndItsInverse) {
     View v(true);
-    EXPECT_EQ(v.canvas.Calculate3DPosition(100, 100, 10), TPoint(110, 90));
+    EXPECT_EQ(v.canvas.Calculate3DPosition(100, 100, 10), (TPoint{110, 90}));
     for (int z : {0, 5, 17})
         for (TPoint p : {TPoint{30, 40}, TPoint{150, 20}}) {
             TPoint s = v.canvas.Calculate3DPosition(p.X, p.Y, z);
@@ -50,11 +50,11 @@ TEST(Projection, OrthoAngleBeyondNinetyMirrorsTheDepth) {
     v.options.SetOrthoAngle(135);
     v.canvas.InitWindow(v.target.Canvas(), &v.options, clWhite, true, TRect{0, 0, 200, 200});
     v.canvas.Projection(20, TRect{0, 0, 200, 200}, TRect{0, 0, 200, 200});
-    EXPECT_EQ(v.canvas.Calculate3DPosition(100, 100, 10), TPoint(90, 90));
+    EXPECT_EQ(v.canvas.Calculate3DPosition(100, 100, 10), (TPoint{90, 90}));
     v.options.SetOrthoAngle(90);
     v.canvas.InitWindow(v.target.Canvas(), &v.options, clWhite, true, TRect{0, 0, 200, 200});
     v.canvas.Projection(20, TRect{0, 0, 200, 200}, TRect{0, 0, 200, 200});
-    EXPECT_EQ(v.canvas.Calculate3DPosition(100, 100, 10), TPoint(110, 90));
+    EXPECT_EQ(v.canvas.Calculate3DPosition(100, 100, 10), (TPoint{110, 90}));
 }
 
 TEST(Projection, RotatedInverseIsCloseWithoutPerspective) {
@@ -102,10 +102,10 @@ TEST(Solids, EllipsesSpheresAndArrows) {
     rec.InitWindow(f.target.Canvas(), nullptr, clWhite, false, TRect{0, 0, 100, 100});
     rec.EllipseWithZ(10, 10, 20, 30, 5);
     ASSERT_EQ(rec.calls.back().op, "Ellipse");
-    EXPECT_EQ(rec.calls.back().pts[1], TPoint(21, 31));
+    EXPECT_EQ(rec.calls.back().pts[1], (TPoint{21, 31}));
     rec.Sphere(50, 50, 0, 2.5);
-    EXPECT_EQ(rec.calls.back().pts[0], TPoint(48, 48));
-    EXPECT_EQ(rec.calls.back().pts[1], TPoint(53, 53));
+    EXPECT_EQ(rec.calls.back().pts[0], (TPoint{48, 48}));
+    EXPECT_EQ(rec.calls.back().pts[1], (TPoint{53, 53}));
 
     rec.calls.clear();
     rec.Arrow(true, TPoint{10, 50}, TPoint{10, 50}, 10, 10, 0, 50);
@@ -126,7 +126,7 @@ TEST(Solids, RotatedEllipseFillsWithTrianglesThenOutlines) {
     EXPECT_EQ(rec.Count("Polygon"), 63);
     ASSERT_EQ(rec.calls.back().op, "Polyline");
     ASSERT_EQ(rec.calls.back().pts.size(), 64u);
-    EXPECT_EQ(rec.calls.back().pts[0], TPoint(15, 5)); // turned 90 degrees: the ry axis lies along x
+    EXPECT_EQ(rec.calls.back().pts[0], (TPoint{15, 5})); // turned 90 degrees: the ry axis lies along x
 }
 
 TEST(Solids, TrianglesTakeTheFirstColourOnlyWhenFilled) {

@@ -323,11 +323,11 @@ TEST(Blend, RectangleOutsideTheCanvasKeepsOnePixel) {
     CanvasFixture f(40, 40);
     f.canvas.SetBounds(TRect{0, 0, 40, 40});
     TTeeBlend left(&f.canvas, TRect{-20, 5, -10, 15});
-    EXPECT_EQ(left.Rect(), TRect(0, 5, 1, 15));
+    EXPECT_EQ(left.Rect(), (TRect{0, 5, 1, 15}));
     TTeeBlend beyond(&f.canvas, TRect{30, 30, 60, 60});
-    EXPECT_EQ(beyond.Rect(), TRect(30, 30, 40, 40));
+    EXPECT_EQ(beyond.Rect(), (TRect{30, 30, 40, 40}));
     TTeeBlend reversed(&f.canvas, TRect{20, 20, 10, 10});
-    EXPECT_EQ(reversed.Rect(), TRect(10, 10, 20, 20));
+    EXPECT_EQ(reversed.Rect(), (TRect{10, 10, 20, 20}));
 }
 
 namespace {

@@ -76,9 +76,9 @@ TEST(Pie3D, FaceAtTheBackDepthAndSidesAndWallsFacingTheViewer) {
     ASSERT_EQ(polys.size(), 2u);
     EXPECT_EQ(polys[0].pts, (std::vector<TPoint>{{160, 140}, {210, 140}, {200, 150}, {150, 150}}));
     EXPECT_EQ(v.canvas.brushes[0], ApplyDark(clRed, 32));
-    EXPECT_EQ(polys[1].pts.front(), TPoint(160, 140));
-    EXPECT_EQ(polys[1].pts[1], TPoint(210, 140));
-    EXPECT_EQ(polys[1].pts.back(), TPoint(160, 90));
+    EXPECT_EQ(polys[1].pts.front(), (TPoint{160, 140}));
+    EXPECT_EQ(polys[1].pts[1], (TPoint{210, 140}));
+    EXPECT_EQ(polys[1].pts.back(), (TPoint{160, 90}));
     EXPECT_EQ(v.canvas.brushes[1], clRed); // set back to the base colour
 
     // The lower left quarter: the arc runs to the right, one wall over the whole arc.
@@ -90,8 +90,8 @@ TEST(Pie3D, FaceAtTheBackDepthAndSidesAndWallsFacingTheViewer) {
     // its front edge and then its back edge, the two meeting at the end angle.
     const auto& wall = polys[1].pts;
     ASSERT_EQ(wall.size() % 2, 0u);
-    EXPECT_EQ(wall[wall.size() / 2 - 1], TPoint(160, 190));
-    EXPECT_EQ(wall[wall.size() / 2], TPoint(150, 200));
+    EXPECT_EQ(wall[wall.size() / 2 - 1], (TPoint{160, 190}));
+    EXPECT_EQ(wall[wall.size() / 2], (TPoint{150, 200}));
     EXPECT_EQ(wall.front().Y - wall.back().Y, -10);
 }
 
@@ -102,7 +102,7 @@ TEST(Pie3D, DonutSlicesDrawTheHoleWallAndARingFace) {
     ASSERT_EQ(polys.size(), 2u);
     EXPECT_EQ(polys[0].pts.size(), 2u * 47u);         // the hole's wall
     EXPECT_EQ(polys[1].pts.size(), 2u * 47u + 1);     // the ring face
-    EXPECT_EQ(polys[1].pts.back(), TPoint(185, 140)); // inner point of angle 0 at the back
+    EXPECT_EQ(polys[1].pts.back(), (TPoint{185, 140})); // inner point of angle 0 at the back
 
     // A hole of more than the whole radius stays within the slice.
     SolidView w;
@@ -233,8 +233,8 @@ TEST(Pyramid, TruncatedStartsWithTheBaseAndEndsWithTheTop) {
     const auto polys = v.canvas.Polygons();
     ASSERT_GE(polys.size(), 3u);
     // RectangleY at the bottom, then the top face at y = 100, depth 5..15.
-    EXPECT_EQ(polys.front().pts[0], TPoint(100, 200));
-    EXPECT_EQ(polys.back().pts[0], TPoint(125, 95));
+    EXPECT_EQ(polys.front().pts[0], (TPoint{100, 200}));
+    EXPECT_EQ(polys.back().pts[0], (TPoint{125, 95}));
     for (const auto& p : polys)
         EXPECT_TRUE(RectangleInRectangle(bounds(p.pts), TRect{100, 80, 180, 200}));
 }

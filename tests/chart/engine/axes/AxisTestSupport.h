@@ -42,7 +42,7 @@ public:
         TCustomAxisPanel::DoOnAfterDraw();
     }
     // One frame into the target bitmap.
-    void Paint() {
+    void Paint() override {
         Steps.clear();
         Draw(Target.Canvas(), TRect{0, 0, Target.Width(), Target.Height()});
     }

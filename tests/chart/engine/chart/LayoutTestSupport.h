@@ -33,7 +33,7 @@ class TLayoutChart : public TChart {
 public:
     explicit TLayoutChart(int Width = 400, int Height = 300, bool RecordEntities = false);
     // One frame into the target bitmap.
-    void Paint();
+    void Paint() override;
     void DrawWalls() override {
         Steps << QStringLiteral("walls");
         TChart::DrawWalls();
