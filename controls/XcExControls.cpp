@@ -67,7 +67,7 @@ void DrawHighlightFrame(HDC DC, const TRect& R, TColor Color, bool InControl) {
     canvas.Brush()->SetColor(InControl ? HighlightFrameColor : TColor(0x808080));
     TRect r = R;
     canvas.FrameRect(r);
-    r = TRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+    r = TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     canvas.Brush()->SetColor(InControl ? HighlightFrameColor : Color);
     canvas.FrameRect(r);
     canvas.SetHandle(nullptr);
@@ -77,7 +77,7 @@ void DrawHighlightFrame(TWinControl* Control, TColor Color, bool InControl) {
     if (!Control || !Control->HandleAllocated()) return;
     TControlCanvas canvas;
     canvas.SetControl(Control);
-    DrawHighlightFrame(canvas.Handle(), TRect(0, 0, Control->Width(), Control->Height()), Color, InControl);
+    DrawHighlightFrame(canvas.Handle(), TRect{0, 0, Control->Width(), Control->Height()}, Color, InControl);
 }
 
 void HandleHighlightMessage(TWinControl* Control, const TMessage& Message, bool InControl) {
@@ -86,8 +86,8 @@ void HandleHighlightMessage(TWinControl* Control, const TMessage& Message, bool 
     if (Message.Msg != CM_MOUSELEAVE) return;
     // The ring between the outer rectangle and the one two pixels in.
     const int w = Control->Width(), h = Control->Height();
-    const TRect strips[] = {TRect(0, 0, w - 1, 2), TRect(0, h - 3, w - 1, h - 1), TRect(0, 2, 2, h - 3),
-                            TRect(w - 3, 2, w - 1, h - 3)};
+    const TRect strips[] = {TRect{0, 0, w - 1, 2}, TRect{0, h - 3, w - 1, h - 1}, TRect{0, 2, 2, h - 3},
+                            TRect{w - 3, 2, w - 1, h - 3}};
     for (const TRect& r : strips)
         Control->InvalidateRect(&r, false);
 }

@@ -141,7 +141,7 @@ protected:
     void PaintHighlight(HDC DC) override {
         if constexpr (Windowed) {
             if (FDotNetHighlighting && !this->ComponentState().Contains(csDesigning))
-                DrawHighlightFrame(DC, TRect(0, 0, this->Width(), this->Height()), this->Color(),
+                DrawHighlightFrame(DC, TRect{0, 0, this->Width(), this->Height()}, this->Color(),
                                    InHighlight());
         } else {
             (void)DC;

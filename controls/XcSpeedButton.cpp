@@ -788,7 +788,7 @@ void TXcCustomSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults) {
         TBitmap image;
         image.SetSize(images->Width(), images->Height());
         image.Canvas()->Brush()->SetColor(TColor(0xFF00FF));
-        image.Canvas()->FillRect(TRect(0, 0, images->Width(), images->Height()));
+        image.Canvas()->FillRect(TRect{0, 0, images->Width(), images->Height()});
         images->Draw(image.Canvas(), 0, 0, action->ImageIndex());
         image.SetTransparentColor(TColor(0xFF00FF));
         SetGlyph(&image);

@@ -66,7 +66,7 @@ TEST_F(FormLayer, ShowNoActivateLeavesTheActiveFormActive) {
     EXPECT_TRUE(xf->Showing());
     EXPECT_EQ(Screen->ActiveForm(), form.get());
     EXPECT_EQ(activations, 0);
-    EXPECT_EQ(xf->BoundsRect(), TRect(40, 50, 160, 130)) << "neither moved nor sized";
+    EXPECT_EQ(xf->BoundsRect(), (TRect{40, 50, 160, 130})) << "neither moved nor sized";
     xf->Hide();
     xf->ShowNoActivate(true);
     EXPECT_EQ(activations, 1) << "the activate handling runs when asked";

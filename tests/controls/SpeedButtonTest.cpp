@@ -227,7 +227,7 @@ TEST_F(SpeedButtons, FollowsItsActionsGroupCheckedStateAndImage) {
     std::unique_ptr<TCustomImageList, Free> images{new TCustomImageList(8, 8)};
     TBitmap red(8, 8);
     red.Canvas()->Brush()->SetColor(clRed);
-    red.Canvas()->FillRect(TRect(0, 0, 8, 8));
+    red.Canvas()->FillRect((TRect{0, 0, 8, 8}));
     images->Add(&red, nullptr);
     list->SetImages(images.get());
     TAction* withImage = new TAction(form.get());
@@ -294,9 +294,9 @@ TEST_F(SpeedButtons, GlyphImagesLiveInOneSharedListPerSize) {
     auto glyph = [](int w, int h, TColor c) {
         auto* bmp = new TBitmap(w, h);
         bmp->Canvas()->Brush()->SetColor(TColor(0xFF00FF));
-        bmp->Canvas()->FillRect(TRect(0, 0, w, h));
+        bmp->Canvas()->FillRect(TRect{0, 0, w, h});
         bmp->Canvas()->Brush()->SetColor(c);
-        bmp->Canvas()->FillRect(TRect(2, 2, w - 2, h - 2));
+        bmp->Canvas()->FillRect(TRect{2, 2, w - 2, h - 2});
         return std::unique_ptr<TBitmap>(bmp);
     };
     TXcSpeedButton* a = button("a", 0, 0, false);
@@ -355,14 +355,14 @@ TEST_F(SpeedButtons, DrawExPutsAnImageListImageInPlaceOfTheGlyph) {
     std::unique_ptr<TCustomImageList, Free> images{new TCustomImageList(10, 10)};
     TBitmap green(10, 10);
     green.Canvas()->Brush()->SetColor(clLime);
-    green.Canvas()->FillRect(TRect(0, 0, 10, 10));
+    green.Canvas()->FillRect((TRect{0, 0, 10, 10}));
     images->Add(&green, nullptr);
     TXcxButtonGlyph glyph;
     TBitmap canvas(40, 40);
     canvas.Canvas()->Brush()->SetColor(clWhite);
-    canvas.Canvas()->FillRect(TRect(0, 0, 40, 40));
+    canvas.Canvas()->FillRect(TRect{0, 0, 40, 40});
     TRect text;
-    glyph.DrawEx(canvas.Canvas(), TRect(0, 0, 40, 40), text, rbsUp, false, 1, -1, blGlyphTop, QString(),
+    glyph.DrawEx(canvas.Canvas(), TRect{0, 0, 40, 40}, text, rbsUp, false, 1, -1, blGlyphTop, QString(),
                  {0, 0}, images.get(), 0);
     // Centred: (40 - 10) / 2 = 15 on both axes.
     EXPECT_EQ(canvas.Canvas()->Pixels(15, 15), clLime);
@@ -370,8 +370,8 @@ TEST_F(SpeedButtons, DrawExPutsAnImageListImageInPlaceOfTheGlyph) {
     EXPECT_EQ(canvas.Canvas()->Pixels(14, 15), clWhite);
     EXPECT_EQ(canvas.Canvas()->Pixels(25, 24), clWhite);
     // An index outside the list: the glyph (none here) and nothing drawn.
-    canvas.Canvas()->FillRect(TRect(0, 0, 40, 40));
-    glyph.DrawEx(canvas.Canvas(), TRect(0, 0, 40, 40), text, rbsUp, false, 1, -1, blGlyphTop, QString(),
+    canvas.Canvas()->FillRect((TRect{0, 0, 40, 40}));
+    glyph.DrawEx(canvas.Canvas(), (TRect{0, 0, 40, 40}), text, rbsUp, false, 1, -1, blGlyphTop, QString(),
                  {0, 0}, images.get(), 4);
     EXPECT_EQ(canvas.Canvas()->Pixels(20, 20), clWhite);
 }
