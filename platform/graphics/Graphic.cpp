@@ -1,5 +1,6 @@
 #include "platform/graphics/Graphic.h"
 
+#include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
@@ -177,6 +178,71 @@ void TPicture::Assign(TPersistent* Source) {
     } else {
         TPersistent::Assign(Source);
     }
+}
+
+namespace {
+// The formats whose data carries its own byte count in a picture's stream data.
+bool sizePrefixed(const TGraphic* Graphic) {
+    return dynamic_cast<const TBitmap*>(Graphic) || dynamic_cast<const TJPEGImage*>(Graphic);
+}
+
+TGraphicClass registeredGraphicClass(const String& Name) {
+    for (const auto& f : formats())
+        if (Name.compare(f.graphicClass->ClassName(), Qt::CaseInsensitive) == 0) return f.graphicClass;
+    return nullptr;
+}
+} // namespace
+
+void TPicture::DefineProperties(TFiler* Filer) {
+    TPersistent::DefineProperties(Filer);
+    bool hasData = graphic_ != nullptr;
+    if (auto* ancestor = dynamic_cast<TPicture*>(Filer->Ancestor()))
+        hasData = graphic_ != ancestor->graphic_ && graphic_ != nullptr;
+    Filer->DefineBinaryProperty(QStringLiteral("Data"), TStreamProc(this, &TPicture::ReadData),
+                                TStreamProc(this, &TPicture::WriteData), hasData);
+}
+
+void TPicture::WriteData(TStream* Stream) {
+    if (!graphic_) return;
+    const QByteArray name = graphic_->ClassName().toLatin1().left(255);
+    const Byte length = Byte(name.size());
+    Stream->WriteBuffer(&length, 1);
+    Stream->WriteBuffer(name.constData(), int(name.size()));
+    TMemoryStream bytes;
+    graphic_->SaveToStream(&bytes);
+    if (sizePrefixed(graphic_)) {
+        const int32_t size = int32_t(bytes.Size());
+        Stream->WriteBuffer(&size, 4);
+    }
+    if (bytes.Size() > 0) Stream->WriteBuffer(bytes.Memory(), int(bytes.Size()));
+}
+
+void TPicture::ReadData(TStream* Stream) {
+    Byte length = 0;
+    Stream->ReadBuffer(&length, 1);
+    QByteArray name(length, Qt::Uninitialized);
+    if (length > 0) Stream->ReadBuffer(name.data(), length);
+    // Only the registered picture formats are created from stored data.
+    TGraphicClass cls = registeredGraphicClass(String::fromLatin1(name));
+    if (!cls) throw EInvalidGraphic(QStringLiteral("Unknown picture format (%1)").arg(String::fromLatin1(name)));
+    std::unique_ptr<TGraphic> g(newGraphic(cls));
+    if (sizePrefixed(g.get())) {
+        int32_t size = 0;
+        Stream->ReadBuffer(&size, 4);
+        if (size < 0 || size > Stream->Size() - Stream->Position())
+            throw EInvalidGraphic(QStringLiteral("Picture data is truncated"));
+        TMemoryStream bytes;
+        if (size > 0) {
+            std::vector<char> buffer(static_cast<size_t>(size));
+            Stream->ReadBuffer(buffer.data(), size);
+            bytes.WriteBuffer(buffer.data(), size);
+            bytes.SetPosition(0);
+            g->LoadFromStream(&bytes);
+        }
+    } else {
+        g->LoadFromStream(Stream);
+    }
+    Replace(g.release());
 }
 
 TBitmap* TPicture::Bitmap() {

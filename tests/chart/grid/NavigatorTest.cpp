@@ -175,3 +175,41 @@ TEST_F(NavFixture, AHeldButtonStepsOnPressThenRepeatsOnTheClock) {
 }
 
 } // namespace
+
+// Each button shows its glyph: ink where the drawing has it, the button face where the
+// glyph is transparent, and the second, grey image while disabled.
+TEST(Navigator, ButtonsShowTheirGlyphs) {
+    std::unique_ptr<TForm, FreeObj> form{new TForm(nullptr, 0)};
+    auto* bar = new TChartGridNavigator(form.get());
+    bar->SetParent(form.get());
+    // A pixel of ink and a pixel of background in each 16 x 16 glyph.
+    struct Case {
+        TTeeNavigateBtn button;
+        TPoint ink, empty;
+    };
+    const Case cases[] = {
+        {nbFirst, {4, 7}, {7, 3}},   {nbPrior, {6, 7}, {4, 7}},  {nbNext, {9, 7}, {11, 7}},
+        {nbLast, {11, 7}, {8, 3}},   {nbInsert, {7, 4}, {4, 4}}, {nbDelete, {4, 7}, {7, 4}},
+        {nbEdit, {8, 8}, {4, 4}},    {nbPost, {9, 8}, {4, 5}},   {nbCancel, {5, 5}, {7, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.button));
+        TTeeNavButton* b = bar->Button(c.button);
+        EXPECT_TRUE(b->Caption().isEmpty());
+        EXPECT_EQ(b->NumGlyphs(), 2);
+        ASSERT_EQ(b->Glyph()->Width(), 32);
+        ASSERT_EQ(b->Glyph()->Height(), 16);
+        for (TButtonState state : {bsUp, bsDisabled}) {
+            TBitmap face;
+            face.SetSize(20, 18);
+            face.Canvas()->Brush()->SetColor(clBtnFace);
+            face.Canvas()->FillRect(TRect{0, 0, 20, 18});
+            platform::detail::DrawButtonFace(face.Canvas(), TRect{0, 0, 20, 18}, b->Glyph(), 2, state, String(),
+                                             b->Font(), blGlyphLeft, -1, 0);
+            // The glyph is centred: (2, 1) is its top-left corner on the 20 x 18 face.
+            const TColor ink = state == bsUp ? clBlack : clGray;
+            EXPECT_EQ(face.Canvas()->Pixels(2 + c.ink.X, 1 + c.ink.Y), ink);
+            EXPECT_EQ(face.Canvas()->Pixels(2 + c.empty.X, 1 + c.empty.Y), ColorToRGB(clBtnFace));
+        }
+    }
+}
