@@ -191,33 +191,27 @@ TGraphicClass registeredGraphicClass(const String& Name) {
         if (Name.compare(f.graphicClass->ClassName(), Qt::CaseInsensitive) == 0) return f.graphicClass;
     return nullptr;
 }
-} // namespace
 
-void TPicture::DefineProperties(TFiler* Filer) {
-    TPersistent::DefineProperties(Filer);
-    bool hasData = graphic_ != nullptr;
-    if (auto* ancestor = dynamic_cast<TPicture*>(Filer->Ancestor()))
-        hasData = graphic_ != ancestor->graphic_ && graphic_ != nullptr;
-    Filer->DefineBinaryProperty(QStringLiteral("Data"), TStreamProc(this, &TPicture::ReadData),
-                                TStreamProc(this, &TPicture::WriteData), hasData);
-}
-
-void TPicture::WriteData(TStream* Stream) {
-    if (!graphic_) return;
-    const QByteArray name = graphic_->ClassName().toLatin1().left(255);
+// A picture's stream property "Data": the graphic's class name as a short string, then the
+// graphic itself (a bitmap or JPEG image as a 32-bit byte count and its file bytes, another
+// format as its file bytes); written whenever the picture holds a graphic.
+void writePictureData(TPicture* Picture, TStream* Stream) {
+    TGraphic* graphic = Picture->Graphic();
+    if (!graphic) return;
+    const QByteArray name = graphic->ClassName().toLatin1().left(255);
     const Byte length = Byte(name.size());
     Stream->WriteBuffer(&length, 1);
     Stream->WriteBuffer(name.constData(), int(name.size()));
     TMemoryStream bytes;
-    graphic_->SaveToStream(&bytes);
-    if (sizePrefixed(graphic_)) {
+    graphic->SaveToStream(&bytes);
+    if (sizePrefixed(graphic)) {
         const int32_t size = int32_t(bytes.Size());
         Stream->WriteBuffer(&size, 4);
     }
     if (bytes.Size() > 0) Stream->WriteBuffer(bytes.Memory(), int(bytes.Size()));
 }
 
-void TPicture::ReadData(TStream* Stream) {
+void readPictureData(TPicture* Picture, TStream* Stream) {
     Byte length = 0;
     Stream->ReadBuffer(&length, 1);
     QByteArray name(length, Qt::Uninitialized);
@@ -231,10 +225,10 @@ void TPicture::ReadData(TStream* Stream) {
         Stream->ReadBuffer(&size, 4);
         if (size < 0 || size > Stream->Size() - Stream->Position())
             throw EInvalidGraphic(QStringLiteral("Picture data is truncated"));
-        TMemoryStream bytes;
         if (size > 0) {
             std::vector<char> buffer(static_cast<size_t>(size));
             Stream->ReadBuffer(buffer.data(), size);
+            TMemoryStream bytes;
             bytes.WriteBuffer(buffer.data(), size);
             bytes.SetPosition(0);
             g->LoadFromStream(&bytes);
@@ -242,8 +236,24 @@ void TPicture::ReadData(TStream* Stream) {
     } else {
         g->LoadFromStream(Stream);
     }
-    Replace(g.release());
+    Picture->SetGraphic(g.get());
 }
+
+void definePictureData(TPersistent* Instance, TFiler* Filer) {
+    auto* picture = static_cast<TPicture*>(Instance);
+    bool hasData = picture->Graphic() != nullptr;
+    if (auto* ancestor = dynamic_cast<TPicture*>(Filer->Ancestor()))
+        hasData = hasData && picture->Graphic() != ancestor->Graphic();
+    Filer->DefineBinaryProperty(QStringLiteral("Data"),
+                                TStreamProc([picture](TStream* S) { readPictureData(picture, S); }),
+                                TStreamProc([picture](TStream* S) { writePictureData(picture, S); }), hasData);
+}
+
+const bool pictureDataDefined = [] {
+    platform::detail::RegisterDefineProperties(TPicture::StaticClass(), &definePictureData);
+    return true;
+}();
+} // namespace
 
 TBitmap* TPicture::Bitmap() {
     if (auto* b = dynamic_cast<TBitmap*>(graphic_)) return b;

@@ -95,15 +95,7 @@ public:
 
     TNotifyEvent OnChange;
 
-protected:
-    // "Data": the graphic's class name as a short string, then the graphic itself (a
-    // bitmap or JPEG image as a 32-bit byte count and its file bytes, another format as
-    // its file bytes); written whenever the picture holds a graphic.
-    void DefineProperties(TFiler* Filer) override;
-
 private:
-    void ReadData(TStream* Stream);
-    void WriteData(TStream* Stream);
     void GraphicChanged(TObject* Sender);
     void Replace(TGraphic* NewGraphic);
     TGraphic* graphic_ = nullptr;

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -78,15 +79,16 @@ TEST(PictureData, EachFormatComesBackAsTheSamePicture) {
             EXPECT_EQ(b.Canvas()->Pixels(0, 0), clRed);
             EXPECT_EQ(b.Canvas()->Pixels(4, 3), clBlue);
             EXPECT_EQ(b.Canvas()->Pixels(2, 2), clWhite);
+            // Lossless formats write the same bytes again (a JPEG image is encoded anew).
+            EXPECT_EQ(BinaryToText(WriteRoot(&back)).toStdString(), text.toStdString());
         }
-        EXPECT_EQ(BinaryToText(WriteRoot(&back)).toStdString(), text.toStdString());
     }
 }
 
 TEST(PictureData, AnEmptyPictureWritesNothing) {
     TPictureHolder holder(nullptr);
     holder.SetName(QStringLiteral("Holder"));
-    EXPECT_FALSE(BinaryToText(WriteRoot(&holder)).contains("Picture"));
+    EXPECT_FALSE(BinaryToText(WriteRoot(&holder)).contains("Picture."));
 }
 
 // The stream bytes of a holder whose picture data is Data.

@@ -209,6 +209,11 @@ TEST(ChartOperations, DragObjectCarriesThePartAndShowsTheHandWhileAccepted) {
     EXPECT_EQ(drag.GetDragCursor(false, 0, 0), crNoDrop);
 }
 
+// An owner in the designer.
+struct TDesignOwner : TComponent {
+    TDesignOwner() : TComponent(nullptr) { SetDesigning(true); }
+};
+
 TCustomChart* hooked = nullptr;
 void rememberChart(TCustomChart* Chart) {
     hooked = Chart;
@@ -221,8 +226,7 @@ TEST(ChartOperations, NewChartHookRunsOnlyForADesignedChartWithAnOwner) {
         TChart running(nullptr);
         EXPECT_EQ(hooked, nullptr) << "not designing";
     }
-    TComponent owner(nullptr);
-    owner.SetDesigning(true);
+    TDesignOwner owner;
     auto* designed = new TChart(&owner);
     EXPECT_EQ(hooked, designed);
     TeeNewChartHook = nullptr;

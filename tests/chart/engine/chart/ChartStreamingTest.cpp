@@ -2,6 +2,7 @@
 // and read back: a chart set away from every default comes back the same, a default chart
 // writes none of them, and the pictures of a back image, a brush and a font come back.
 #include "LayoutTestSupport.h"
+#include "ToolTestSupport.h"
 
 #include "chart/engine/canvas/ChartBrush.h"
 #include "chart/engine/canvas/ChartPen.h"
@@ -29,7 +30,7 @@ public:
     void SeriesNotify(TCustomChartSeries*) {}
     void AllowScroll(TChartAxis*, double&, double&, bool&) {}
     void ClickAxis(TCustomChart*, TChartAxis*, TMouseButton, TShiftState, int, int) {}
-    void Click(TCustomChart*, TMouseButton, TShiftState, int, int) {}
+    void ChartClick(TCustomChart*, TMouseButton, TShiftState, int, int) {}
     void ClickSeries(TCustomChart*, TChartSeries*, int, TMouseButton, TShiftState, int, int) {}
     void ClickTitle(TCustomChart*, TChartTitle*, TMouseButton, TShiftState, int, int) {}
     void GetAxisLabel(TChartAxis*, TChartSeries*, int, String&) {}
@@ -54,7 +55,7 @@ ORVO_PUBLISHED(TChartStoreForm) {
     P.Method("SeriesNotify", &F::SeriesNotify);
     P.Method("AllowScroll", &F::AllowScroll);
     P.Method("ClickAxis", &F::ClickAxis);
-    P.Method("Click", &F::Click);
+    P.Method("ChartClick", &F::ChartClick);
     P.Method("ClickSeries", &F::ClickSeries);
     P.Method("ClickTitle", &F::ClickTitle);
     P.Method("GetAxisLabel", &F::GetAxisLabel);
@@ -212,8 +213,8 @@ void setEverything(TChartStoreForm* F, TChart* C) {
     C->OnAllowScroll = TChartAllowScrollEvent(F, &TChartStoreForm::AllowScroll);
     C->OnBeforePrint = TTeePrintEvent(F, &TChartStoreForm::BeforePrint);
     C->OnClickAxis = TChartClickAxis(F, &TChartStoreForm::ClickAxis);
-    C->OnClickBackground = TChartClick(F, &TChartStoreForm::Click);
-    C->OnClickLegend = TChartClick(F, &TChartStoreForm::Click);
+    C->OnClickBackground = TChartClick(F, &TChartStoreForm::ChartClick);
+    C->OnClickLegend = TChartClick(F, &TChartStoreForm::ChartClick);
     C->OnClickSeries = TChartClickSeries(F, &TChartStoreForm::ClickSeries);
     C->OnClickTitle = TChartClickTitle(F, &TChartStoreForm::ClickTitle);
     C->OnGetAxisLabel = TAxisOnGetLabel(F, &TChartStoreForm::GetAxisLabel);
@@ -255,7 +256,11 @@ TEST(ChartStreaming, EveryPropertySetAwayFromItsDefaultRoundTrips) {
     const QByteArray text = ComponentToText(form.get());
 
     FormPtr copy = readBack(text);
-    EXPECT_EQ(ComponentToText(copy.get()).toStdString(), text.toStdString());
+    // The chart's own part, from its first chart property on (the form and the control
+    // basics above it are the class library's).
+    auto chartPart = [](const QByteArray& Text) { return Text.mid(Text.indexOf("    AllowPanning")).toStdString(); };
+    ASSERT_GE(text.indexOf("    AllowPanning"), 0);
+    EXPECT_EQ(chartPart(ComponentToText(copy.get())), chartPart(text));
 
     // Each of them is in the text, so each went through the streams.
     for (const char* line :
