@@ -138,12 +138,13 @@ BOOL textOut(HDC DC, int X, int Y, UINT Options, const TRect* R, const QString& 
             const qreal turn = -(f->lf.lfOrientation - f->lf.lfEscapement) / 10.0;
             for (int i = 0; i < Text.size();) {
                 const int n = Text[i].isHighSurrogate() && i + 1 < Text.size() ? 2 : 1;
-                const qreal cx = off.x() + (Dx ? std::accumulate(Dx, Dx + i, qreal(0))
-                                               : f->Metrics().horizontalAdvance(Text.left(i)) +
-                                                     DC->st.charExtra * i);
+                const qreal cx =
+                    off.x() + (Dx ? std::accumulate(Dx, Dx + i, qreal(0))
+                                  : f->Metrics().horizontalAdvance(Text.left(i)) + DC->st.charExtra * i);
                 QPainterPath glyph;
                 glyph.addText(QPointF(0, 0), f->qfont, Text.mid(i, n));
-                const QTransform place = QTransform().rotate(turn) * QTransform::fromTranslate(cx, off.y() + fb.ascent);
+                const QTransform place =
+                    QTransform().rotate(turn) * QTransform::fromTranslate(cx, off.y() + fb.ascent);
                 glyphs.addPath(place.map(glyph));
                 i += n;
             }

@@ -218,7 +218,8 @@ void readPictureData(TPicture* Picture, TStream* Stream) {
     if (length > 0) Stream->ReadBuffer(name.data(), length);
     // Only the registered picture formats are created from stored data.
     TGraphicClass cls = registeredGraphicClass(String::fromLatin1(name));
-    if (!cls) throw EInvalidGraphic(QStringLiteral("Unknown picture format (%1)").arg(String::fromLatin1(name)));
+    if (!cls)
+        throw EInvalidGraphic(QStringLiteral("Unknown picture format (%1)").arg(String::fromLatin1(name)));
     std::unique_ptr<TGraphic> g(newGraphic(cls));
     if (sizePrefixed(g.get())) {
         int32_t size = 0;
@@ -244,9 +245,9 @@ void definePictureData(TPersistent* Instance, TFiler* Filer) {
     bool hasData = picture->Graphic() != nullptr;
     if (auto* ancestor = dynamic_cast<TPicture*>(Filer->Ancestor()))
         hasData = hasData && picture->Graphic() != ancestor->Graphic();
-    Filer->DefineBinaryProperty(QStringLiteral("Data"),
-                                TStreamProc([picture](TStream* S) { readPictureData(picture, S); }),
-                                TStreamProc([picture](TStream* S) { writePictureData(picture, S); }), hasData);
+    Filer->DefineBinaryProperty(
+        QStringLiteral("Data"), TStreamProc([picture](TStream* S) { readPictureData(picture, S); }),
+        TStreamProc([picture](TStream* S) { writePictureData(picture, S); }), hasData);
 }
 
 const bool pictureDataDefined = [] {

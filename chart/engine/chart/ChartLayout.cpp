@@ -179,4 +179,3 @@ void TCustomChart::ReadColorPaletteIndex(TReader* Reader) {
 void TCustomChart::WriteColorPaletteIndex(TWriter* Writer) {
     Writer->WriteInteger(FColorPaletteIndex);
 }
-

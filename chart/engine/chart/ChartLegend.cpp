@@ -555,7 +555,8 @@ void TCustomChartLegend::SplitTexts() {
             texts = {FItems->Items(index)->Text(), FItems->Items(index)->Text2()};
         } else {
             // A legend of a series' own (a pie's other slice) formats its items itself.
-            const String text = this == chart->Legend() ? chart->FormattedLegend(index) : FormattedLegend(index);
+            const String text =
+                this == chart->Legend() ? chart->FormattedLegend(index) : FormattedLegend(index);
             const QStringList pieces = text.split(TeeColumnSeparator);
             for (int c = 0; c < 2 && c < pieces.size(); ++c)
                 texts[size_t(c)] = pieces[c];

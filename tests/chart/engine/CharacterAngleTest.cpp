@@ -72,8 +72,11 @@ TEST(CharacterAngle, TurnsTheGlyphsOfTextDrawnAsAPath) {
         bool wide; // the ink is wider than tall
     };
     // The same shapes as the plain text above, from the outlines of the glyphs.
-    const Case cases[] = {{"l", 0, 0, false},   {"l", 0, 90, true},   {"llll", 0, 90, true},
-                          {"llll", 90, 90, false}, {"l", 90, 0, true}};
+    const Case cases[] = {{"l", 0, 0, false},
+                          {"l", 0, 90, true},
+                          {"llll", 0, 90, true},
+                          {"llll", 90, 90, false},
+                          {"l", 90, 0, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.text << " at " << c.rot << ", characters at " << c.turn);
         int mode = 0;

@@ -190,9 +190,9 @@ TEST(Navigator, ButtonsShowTheirGlyphs) {
         TPoint ink, empty;
     };
     const Case cases[] = {
-        {nbFirst, {4, 7}, {7, 3}},   {nbPrior, {6, 7}, {4, 7}},  {nbNext, {9, 7}, {11, 7}},
-        {nbLast, {11, 7}, {8, 3}},   {nbInsert, {7, 4}, {4, 4}}, {nbDelete, {4, 7}, {7, 4}},
-        {nbEdit, {8, 8}, {4, 4}},    {nbPost, {9, 8}, {4, 5}},   {nbCancel, {5, 5}, {7, 4}},
+        {nbFirst, {4, 7}, {7, 3}}, {nbPrior, {6, 7}, {4, 7}},  {nbNext, {9, 7}, {11, 7}},
+        {nbLast, {11, 7}, {8, 3}}, {nbInsert, {7, 4}, {4, 4}}, {nbDelete, {4, 7}, {7, 4}},
+        {nbEdit, {8, 8}, {4, 4}},  {nbPost, {9, 8}, {4, 5}},   {nbCancel, {5, 5}, {7, 4}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.button));
@@ -206,8 +206,8 @@ TEST(Navigator, ButtonsShowTheirGlyphs) {
             face.SetSize(20, 18);
             face.Canvas()->Brush()->SetColor(clBtnFace);
             face.Canvas()->FillRect(TRect{0, 0, 20, 18});
-            platform::detail::DrawButtonFace(face.Canvas(), TRect{0, 0, 20, 18}, b->Glyph(), 2, state, String(),
-                                             b->Font(), blGlyphLeft, -1, 0);
+            platform::detail::DrawButtonFace(face.Canvas(), TRect{0, 0, 20, 18}, b->Glyph(), 2, state,
+                                             String(), b->Font(), blGlyphLeft, -1, 0);
             // Where the glyph landed: its ink's top-left corner on the face against the same
             // corner in the glyph bitmap.
             const TColor faceColour = TColor(ColorToRGB(clBtnFace));

@@ -411,8 +411,9 @@ TEST(BarSampleValues, OneFillWithXValuesOnlyBesideBarsThatHaveThem) {
         SCOPED_TRACE(c.what);
         BarChart f;
         if (!c.otherX.empty()) {
-            TChartSeries* other = c.horizontalOther ? static_cast<TChartSeries*>(f.Add<THorizBarSeries>({}, clRed))
-                                                    : static_cast<TChartSeries*>(f.Add({}, clRed));
+            TChartSeries* other = c.horizontalOther
+                                      ? static_cast<TChartSeries*>(f.Add<THorizBarSeries>({}, clRed))
+                                      : static_cast<TChartSeries*>(f.Add({}, clRed));
             for (size_t i = 0; i < c.otherX.size(); ++i)
                 other->AddXY(c.otherX[i], double(i + 1));
         }

@@ -9,9 +9,9 @@
 
 #include "platform/classes/TypInfo.h"
 
-#include <gtest/gtest.h>
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {

@@ -41,7 +41,7 @@ TEST(ChartOperations, SeriesUpAndDownMoveOnePlaceAndStopAtTheEnds) {
         const char* order;
     };
     const Case cases[] = {
-        {true, 1, "BAC"},  {true, 2, "ACB"},  {true, 0, "ABC"}, // the first series cannot go up
+        {true, 1, "BAC"},  {true, 2, "ACB"},  {true, 0, "ABC"},  // the first series cannot go up
         {false, 0, "BAC"}, {false, 1, "ACB"}, {false, 2, "ABC"}, // the last series cannot go down
     };
     for (const Case& c : cases) {
@@ -147,8 +147,8 @@ TEST(ChartOperations, LabelsAreFoundAndCopied) {
         bool caseSensitive;
         int expected;
     };
-    const Case cases[] = {{"Idle", true, 0},   {"idle", true, 3}, {"IDLE", false, 0}, {"IDLE", true, -1},
-                          {"", false, 1},      {"Half", false, -1}, {"full", false, 2}};
+    const Case cases[] = {{"Idle", true, 0}, {"idle", true, 3},   {"IDLE", false, 0}, {"IDLE", true, -1},
+                          {"", false, 1},    {"Half", false, -1}, {"full", false, 2}};
     for (const Case& c : cases)
         EXPECT_EQ(labels->IndexOfLabel(QString::fromLatin1(c.label), c.caseSensitive), c.expected)
             << c.label << (c.caseSensitive ? " case-sensitive" : "");
@@ -171,9 +171,11 @@ TEST(ChartOperations, MarkPercentOfTheAbsoluteTotal) {
     series.SetValueFormat(QStringLiteral("0"));
     EXPECT_EQ(series.MarkPercent(0, false), QStringLiteral("10"));
     EXPECT_EQ(series.MarkPercent(1, false), QStringLiteral("30"));
-    EXPECT_EQ(series.MarkPercent(2, true), Format(TeeMsg_DefaultPercentOf, {QStringLiteral("60"), QStringLiteral("100")}));
+    EXPECT_EQ(series.MarkPercent(2, true),
+              Format(TeeMsg_DefaultPercentOf, {QStringLiteral("60"), QStringLiteral("100")}));
     series.Marks()->SetMultiLine(true);
-    EXPECT_EQ(series.MarkPercent(2, true), Format(TeeMsg_DefaultPercentOf2, {QStringLiteral("60"), QStringLiteral("100")}));
+    EXPECT_EQ(series.MarkPercent(2, true),
+              Format(TeeMsg_DefaultPercentOf2, {QStringLiteral("60"), QStringLiteral("100")}));
     TTestBoxSeries zero(nullptr);
     zero.Add(0);
     zero.SetPercentFormat(QStringLiteral("0"));

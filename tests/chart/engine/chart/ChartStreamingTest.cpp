@@ -242,10 +242,11 @@ TEST(ChartStreaming, DefaultChartWritesNoneOfItsProperties) {
     ASSERT_GE(start, 0) << text.toStdString();
     const QByteArray chart = text.mid(start);
     // Only the control's place and the tab order: no chart property, no picture.
-    for (const char* name :
-         {"AllowPanning", "BackImage", "BackColor", "Bevel", "Border", "BufferedDisplay", "Margin", "Monochrome",
-          "Pages", "MaxPointsPerPage", "Print", "Shadow", "Gradient", "CustomAxes", "SeriesGroups", "Frame",
-          "Title", "Axis", "Wall", "Legend", "View3D", "Zoom", "On", "Data"})
+    for (const char* name : {"AllowPanning",    "BackImage", "BackColor",  "Bevel",      "Border",
+                             "BufferedDisplay", "Margin",    "Monochrome", "Pages",      "MaxPointsPerPage",
+                             "Print",           "Shadow",    "Gradient",   "CustomAxes", "SeriesGroups",
+                             "Frame",           "Title",     "Axis",       "Wall",       "Legend",
+                             "View3D",          "Zoom",      "On",         "Data"})
         EXPECT_FALSE(chart.contains(name)) << name << " in\n" << chart.toStdString();
 }
 
@@ -258,23 +259,52 @@ TEST(ChartStreaming, EveryPropertySetAwayFromItsDefaultRoundTrips) {
     FormPtr copy = readBack(text);
     // The chart's own part, from its first chart property on (the form and the control
     // basics above it are the class library's).
-    auto chartPart = [](const QByteArray& Text) { return Text.mid(Text.indexOf("    AllowPanning")).toStdString(); };
+    auto chartPart = [](const QByteArray& Text) {
+        return Text.mid(Text.indexOf("    AllowPanning")).toStdString();
+    };
     ASSERT_GE(text.indexOf("    AllowPanning"), 0);
     EXPECT_EQ(chartPart(ComponentToText(copy.get())), chartPart(text));
 
     // Each of them is in the text, so each went through the streams.
-    for (const char* line :
-         {"AllowPanning = pmVertical", "BackImage.Inside = True", "BackImage.Mode = pbmTile", "BackImage.Data = {",
-          "BackImageTransp = True", "BevelInner = bvLowered", "BevelWidth = 3", "Border.Visible = True",
-          "BorderRound = 6", "BufferedDisplay = False", "CustomAxes = <", "Horizontal = True", "OtherSide = True",
-          "MarginBottom = 1", "MarginUnits = muPixels", "Monochrome = True", "Pages.AutoScale = True",
-          "Pages.MaxPointsPerPage = 4", "Pages.ScaleLastPage = False", "PrintProportional = False",
-          "PrintResolution = -40", "SeriesGroups = <", "Shadow.", "LeftAxis.Title.Brush.Style = bsBDiagonal",
-          "LeftAxis.Title.Pen.Width = 3", "LeftAxis.Title.RoundSize = 9", "LeftAxis.Title.Transparency = 30",
-          "LeftAxis.Title.Font.Picture.Data = {", "LeftAxis.OnDrawLabel = DrawLabel", "DataSource = Source",
-          "OnClearValues = ClearValues", "AfterDrawValues = Notify", "OnMouseLeave = Notify",
-          "OnBeforePrint = BeforePrint", "OnGetNextAxisLabel = GetNextAxisLabel", "OnPageChange = Notify",
-          "OnRemoveSeries = SeriesNotify", "OnScroll = Notify", "BackWall.Brush.Image.Data = {"})
+    for (const char* line : {"AllowPanning = pmVertical",
+                             "BackImage.Inside = True",
+                             "BackImage.Mode = pbmTile",
+                             "BackImage.Data = {",
+                             "BackImageTransp = True",
+                             "BevelInner = bvLowered",
+                             "BevelWidth = 3",
+                             "Border.Visible = True",
+                             "BorderRound = 6",
+                             "BufferedDisplay = False",
+                             "CustomAxes = <",
+                             "Horizontal = True",
+                             "OtherSide = True",
+                             "MarginBottom = 1",
+                             "MarginUnits = muPixels",
+                             "Monochrome = True",
+                             "Pages.AutoScale = True",
+                             "Pages.MaxPointsPerPage = 4",
+                             "Pages.ScaleLastPage = False",
+                             "PrintProportional = False",
+                             "PrintResolution = -40",
+                             "SeriesGroups = <",
+                             "Shadow.",
+                             "LeftAxis.Title.Brush.Style = bsBDiagonal",
+                             "LeftAxis.Title.Pen.Width = 3",
+                             "LeftAxis.Title.RoundSize = 9",
+                             "LeftAxis.Title.Transparency = 30",
+                             "LeftAxis.Title.Font.Picture.Data = {",
+                             "LeftAxis.OnDrawLabel = DrawLabel",
+                             "DataSource = Source",
+                             "OnClearValues = ClearValues",
+                             "AfterDrawValues = Notify",
+                             "OnMouseLeave = Notify",
+                             "OnBeforePrint = BeforePrint",
+                             "OnGetNextAxisLabel = GetNextAxisLabel",
+                             "OnPageChange = Notify",
+                             "OnRemoveSeries = SeriesNotify",
+                             "OnScroll = Notify",
+                             "BackWall.Brush.Image.Data = {"})
         EXPECT_TRUE(text.contains(line)) << line << " not in\n" << text.toStdString();
 
     TChart* back = chartOf(copy.get());
