@@ -4,6 +4,11 @@
 // glyphs, image lists, timers, dialogs, status bars, fonts and picture data) and the text
 // parser. Malformed input may only raise a filer error, or for the form any error of this
 // system's own (a damaged picture, a property value out of range).
+#include "chart/engine/chart/Chart.h"
+#include "chart/series/BarSeries.h"
+#include "chart/series/LineSeries.h"
+#include "chart/series/PieSeries.h"
+#include "chart/tools/CursorTool.h"
 #include "controls/XcControls.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Collection.h"

@@ -10,14 +10,14 @@ namespace {
 void Initialization() {
     // Charts and their axes are found by name when a form resource or chart file is read.
     RegisterClasses({TChart::StaticClass(), TChartAxis::StaticClass(), TChartDepthAxis::StaticClass(),
-                     TChartAxisTitle::StaticClass()});
+                     TChartAxisTitle::StaticClass(), TAxisItem::StaticClass()});
     // The bitmap filters are there before any code of the program reads a picture.
     TeeRegisterStandardFilters();
 }
 
 void Finalization() {
     UnRegisterClasses({TChart::StaticClass(), TChartAxis::StaticClass(), TChartDepthAxis::StaticClass(),
-                       TChartAxisTitle::StaticClass()});
+                       TChartAxisTitle::StaticClass(), TAxisItem::StaticClass()});
 }
 } // namespace
 

@@ -158,10 +158,11 @@ void TFramedBorder::Assign(TPersistent* Source) {
 }
 
 void TFramedBorder::ApplyPalette() {
+    // The palette gives each ring its back colour and gradient end colour; the ring's own
+    // colour stays as the user set it.
     TFrameBrush* rings[] = {FOuterBrush, FMiddleBrush, FInnerBrush};
     for (int i = 0; i < 3; ++i) {
         const TColor c = FOwner ? FOwner->GetPaletteColor(i) : TColor(0);
-        rings[i]->SetColor(c);
         rings[i]->SetBackColor(c);
         rings[i]->Gradient()->SetEndColor(c);
     }

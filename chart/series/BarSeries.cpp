@@ -864,6 +864,26 @@ void TCustomBarSeries::PrepareForGallery(bool IsEnabled) {
     FDarkPen = 130;
 }
 
+namespace {
+// X values other than 0, 1, 2, ... at the point indexes.
+bool hasNonSequentialX(TChartSeries* Series) {
+    TChartValueList* x = Series->XValues();
+    for (int i = 0; i < x->Count(); ++i)
+        if (x->Value(i) != i) return true;
+    return false;
+}
+} // namespace
+
+void TCustomBarSeries::AddSampleValues(int NumValues, bool OnlyMandatory) {
+    bool otherHasX = false;
+    if (TCustomAxisPanel* chart = ParentChart())
+        for (int i = 0; i < chart->SeriesCount() && !otherHasX; ++i) {
+            TChartSeries* s = chart->GetSeries(i);
+            otherHasX = s != this && s->ClassType() == ClassType() && hasNonSequentialX(s);
+        }
+    TChartSeries::AddSampleValues(NumValues, otherHasX ? OnlyMandatory : true);
+}
+
 int TCustomBarSeries::NumSampleValues() {
     if (FParent)
         for (int i = 0; i < FParent->SeriesCount(); ++i) {

@@ -72,6 +72,10 @@ public:
     int Clicked(int X, int Y) override;
     void PrepareForGallery(bool IsEnabled) override;
     int NumSampleValues() override;
+    // Bars side by side share their X values: when another series of this class in the
+    // chart has X values other than its point indexes, samples get X values as well (as
+    // OnlyMandatory asks); otherwise only Y values, at the indexes. One fill either way.
+    void AddSampleValues(int NumValues, bool OnlyMandatory = false) override;
 
     // ---- new operations, in slot order ----
     virtual int InternalCalcMarkLength(int ValueIndex);

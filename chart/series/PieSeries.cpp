@@ -7,6 +7,7 @@
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/canvas/View3DOptions.h"
+#include "chart/engine/chart/ChartLegend.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/HitTests.h"
 #include "chart/engine/series/SeriesMarks.h"
@@ -28,6 +29,7 @@ ORVO_IMPLEMENT_ENUM_TYPE(TMultiPie, "mpAutomatic", "mpDisabled")
 ORVO_PUBLISHED(TPieOtherSlice) {
     using S = TPieOtherSlice;
     P.Property("Color", &S::Color, &S::SetColor).Type(TypeInfoTColor()).Stored(&S::IsColorStored);
+    P.Property("Legend", &S::Legend, &S::SetLegend).Stored(&S::HasLegend);
     P.Property("Style", &S::Style, &S::SetStyle).Default(poNone);
     P.Property("Text", &S::StoredText, &S::SetText).Stored(&S::IsTextStored);
     P.Property("Value", &S::Value, &S::SetValue);
@@ -103,8 +105,33 @@ void TPieOtherSlice::Changed() {
     if (FOwner) FOwner->Repaint();
 }
 
+TPieOtherSlice::~TPieOtherSlice() {
+    delete FLegend;
+}
+
+TChartLegend* TPieOtherSlice::Legend() {
+    if (!FLegend) {
+        FLegend = new TChartLegend(FOwner ? FOwner->ParentChart() : nullptr);
+        FLegend->SetVisible(false);
+        FLegend->SetSeries(FOwner);
+    }
+    return FLegend;
+}
+
+void TPieOtherSlice::SetLegend(TChartLegend* Value) {
+    if (!Value) {
+        delete FLegend;
+        FLegend = nullptr;
+        Changed();
+        return;
+    }
+    Legend()->Assign(Value);
+    FLegend->SetSeries(FOwner);
+}
+
 void TPieOtherSlice::Assign(TPersistent* Source) {
     if (auto* s = dynamic_cast<TPieOtherSlice*>(Source)) {
+        SetLegend(s->FLegend);
         FColor = s->FColor;
         FStyle = s->FStyle;
         FText = s->FText;
@@ -309,17 +336,22 @@ int TPieSeries::PieCount() {
 
 // ---- legend ----------------------------------------------------------------------------------
 
+bool TPieSeries::DrawingOtherLegend() const {
+    return ILegend && FOtherSlice->HasLegend() && ILegend == FOtherSlice->Legend();
+}
+
 int TPieSeries::CountLegendItems() {
     int n = 0;
     for (int i = 0; i < Count(); ++i)
         if (BelongsToOtherSlice(i)) ++n;
-    return DrawingOtherLegend ? n : Count() - n;
+    return DrawingOtherLegend() ? n : Count() - n;
 }
 
 int TPieSeries::LegendToValueIndex(int LegendIndex) {
+    const bool own = DrawingOtherLegend();
     int k = -1;
     for (int i = 0; i < Count(); ++i) {
-        if (BelongsToOtherSlice(i) != DrawingOtherLegend) continue;
+        if (BelongsToOtherSlice(i) != own) continue;
         if (++k == LegendIndex) return i;
     }
     return LegendIndex;
@@ -677,6 +709,31 @@ void TPieSeries::DrawAllValues() {
         }
         IsExploded = wasExploded;
     }
+    DrawOtherSliceLegend();
+}
+
+void TPieSeries::DrawOtherSliceLegend() {
+    if (!FOtherSlice->HasLegend()) return;
+    TChartLegend* legend = FOtherSlice->Legend();
+    // A pie moved to another chart takes its legend along.
+    if (legend->ParentChart() != ParentChart()) legend->SetParentChart(ParentChart());
+    if (!legend->Visible() || !legend->Chart()) return;
+    TCustomAxisPanel* chart = ParentChart();
+    // The legend answers for this series while it draws; the plotting box it would make
+    // room in is already drawn.
+    const TRect chartRect = chart->ChartRect;
+    ILegend = legend;
+    try {
+        chart->Canvas()->FrontPlaneBegin();
+        legend->DrawLegend();
+        chart->Canvas()->FrontPlaneEnd();
+    } catch (...) {
+        ILegend = nullptr;
+        chart->ChartRect = chartRect;
+        throw;
+    }
+    ILegend = nullptr;
+    chart->ChartRect = chartRect;
 }
 
 void TPieSeries::DrawValue(int ValueIndex) {

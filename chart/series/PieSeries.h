@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class TChartLegend;
+
 class TChartPen;
 class TPieSeries;
 
@@ -46,7 +48,15 @@ class TPieOtherSlice : public TPersistent {
     ORVO_CLASS(TPieOtherSlice, TPersistent)
 public:
     explicit TPieOtherSlice(TPieSeries* Owner = nullptr) : FOwner(Owner) {}
+    ~TPieOtherSlice() override;
     void Assign(TPersistent* Source) override;
+
+    // A legend of the grouped points only, drawn after the slices when made visible:
+    // created hidden on first use, bound to the pie.
+    TChartLegend* Legend();
+    // Null frees the legend; a value is copied into it.
+    void SetLegend(TChartLegend* Value);
+    bool HasLegend() const { return FLegend != nullptr; }
 
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
@@ -65,6 +75,7 @@ public:
 private:
     void Changed();
 
+    TChartLegend* FLegend = nullptr;
     TColor FColor = TColor(0x20000000);
     TPieOtherStyle FStyle = poNone;
     String FText;
@@ -153,8 +164,8 @@ public:
     // ---- legend ----
     int CountLegendItems() override;
     int LegendToValueIndex(int LegendIndex) override;
-    // The legend being drawn is the other slice's own legend.
-    bool DrawingOtherLegend = false;
+    // The other slice's legend is the one drawing this series now.
+    bool DrawingOtherLegend() const;
 
     // ---- gallery ----
     void AddSampleValues(int NumValues, bool OnlyMandatory = false) override;
@@ -212,6 +223,8 @@ public:
     void SetGradient(TTeeGradient* Value) { SetCircleGradient(Value); }
 
 private:
+    // The last drawing step: the other slice's visible legend, with ILegend set to it.
+    void DrawOtherSliceLegend();
     // The 3-D draw order of the visible slices: nearest to the viewer last.
     std::vector<int> SortedSlices();
     // The gradient of one slice: its colour at the end, brightened or darkened at the start.

@@ -87,17 +87,11 @@ void TCursorTool::SetYValue(double Value) {
 }
 
 void TCursorTool::DoChange() {
-    // On the picture the chart shows, the cursor moves by an erase and a draw; otherwise
-    // the next full paint draws it at its new place.
-    if (OnPicture()) {
-        RedrawCursor();
-        CalcScreenPositions();
-        RedrawCursor();
-        Changed(-1);
-        return;
-    }
+    // A value set by code repaints the chart, which draws the cursor at its new place: the
+    // picture cannot hold a stale cursor whatever was drawn over it since.
     CalcScreenPositions();
     Changed(-1);
+    FDrawn = false;
     Repaint();
 }
 
@@ -296,23 +290,18 @@ void TCursorTool::ChartMouseEvent(TChartMouseEvent AEvent, TMouseButton Button, 
         break;
     case cmeMove:
         if ((IDragging != ccNone || FFollowMouse) && InMouseRectangle(X, Y, false)) {
-            const double oldX = IXValue, oldY = IYValue;
-            const TPoint oldPoint = IPoint;
-            const bool wasPlaced = FPlaced;
             const bool onPicture = OnPicture();
             if (onPicture) RedrawCursor();
             CalcValuePositions(X, Y);
             FValueGiven = true;
             const int index = SnapToPoint();
             CalcScreenPositions();
-            const bool moved = !wasPlaced || IXValue != oldX || IYValue != oldY || IPoint != oldPoint;
             if (onPicture) RedrawCursor();
             if (!onPicture) {
                 FDrawn = false;
                 Repaint();
             }
-            // Moves that change nothing (the same snapped point, the same values) tell nobody.
-            if (moved || index != IOldSnap) Changed(index);
+            Changed(index);
             if (OnSnapChange.Assigned() && index != IOldSnap)
                 OnSnapChange(this, IPoint.X, IPoint.Y, IXValue, IYValue, FSeries, index);
             IOldSnap = index;

@@ -27,7 +27,8 @@ void DrawButtonFace(TCanvas* Canvas, const TRect& R, TBitmap* Glyph, int NumGlyp
         c->TextHeight(QStringLiteral("Wg"));
         DrawTextW(c->Handle(), Caption, -1, &textBox, DT_CALCRECT | DT_SINGLELINE);
     }
-    const int tw = textBox.Width(), th = Caption.isEmpty() ? 0 : textBox.Height();
+    // Without a caption there is no text to make room for: the glyph alone is laid out.
+    const int tw = Caption.isEmpty() ? 0 : textBox.Width(), th = Caption.isEmpty() ? 0 : textBox.Height();
     const bool horz = Layout == blGlyphLeft || Layout == blGlyphRight;
     const int room = horz ? R.Width() : R.Height();
     const int glyphLen = horz ? gw : gh;

@@ -126,10 +126,32 @@ BOOL textOut(HDC DC, int X, int Y, UINT Options, const TRect* R, const QString& 
         Y = DC->st.pos.y();
     }
     if (DC->pathOpen) {
+        // The glyphs' outlines, laid out as drawRun lays out the drawn text: in a frame at
+        // (X, Y) turned by the escapement, each glyph turned about its own baseline origin
+        // when the font's orientation differs in the advanced graphics mode.
         const QPointF off = anchorOffset(align, width, fb);
+        const bool turned = DC->st.graphicsMode == GM_ADVANCED && f->lf.lfOrientation != f->lf.lfEscapement;
+        QTransform frame = QTransform::fromTranslate(X, Y);
+        if (f->lf.lfEscapement % 3600 != 0) frame = QTransform().rotate(-f->lf.lfEscapement / 10.0) * frame;
         QPainterPath glyphs;
-        glyphs.addText(QPointF(X + off.x(), Y + off.y() + fb.ascent), f->qfont, Text);
-        DC->path->addPath(glyphs);
+        if (turned) {
+            const qreal turn = -(f->lf.lfOrientation - f->lf.lfEscapement) / 10.0;
+            for (int i = 0; i < Text.size();) {
+                const int n = Text[i].isHighSurrogate() && i + 1 < Text.size() ? 2 : 1;
+                const qreal cx =
+                    off.x() + (Dx ? std::accumulate(Dx, Dx + i, qreal(0))
+                                  : f->Metrics().horizontalAdvance(Text.left(i)) + DC->st.charExtra * i);
+                QPainterPath glyph;
+                glyph.addText(QPointF(0, 0), f->qfont, Text.mid(i, n));
+                const QTransform place =
+                    QTransform().rotate(turn) * QTransform::fromTranslate(cx, off.y() + fb.ascent);
+                glyphs.addPath(place.map(glyph));
+                i += n;
+            }
+        } else {
+            glyphs.addText(QPointF(off.x(), off.y() + fb.ascent), f->qfont, Text);
+        }
+        DC->path->addPath(frame.map(glyphs));
     } else {
         if (R && (Options & ETO_OPAQUE)) {
             if (QPainter* p = DC->ShapePainter()) {

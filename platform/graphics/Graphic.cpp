@@ -1,5 +1,6 @@
 #include "platform/graphics/Graphic.h"
 
+#include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
@@ -178,6 +179,82 @@ void TPicture::Assign(TPersistent* Source) {
         TPersistent::Assign(Source);
     }
 }
+
+namespace {
+// The formats whose data carries its own byte count in a picture's stream data.
+bool sizePrefixed(const TGraphic* Graphic) {
+    return dynamic_cast<const TBitmap*>(Graphic) || dynamic_cast<const TJPEGImage*>(Graphic);
+}
+
+TGraphicClass registeredGraphicClass(const String& Name) {
+    for (const auto& f : formats())
+        if (Name.compare(f.graphicClass->ClassName(), Qt::CaseInsensitive) == 0) return f.graphicClass;
+    return nullptr;
+}
+
+// A picture's stream property "Data": the graphic's class name as a short string, then the
+// graphic itself (a bitmap or JPEG image as a 32-bit byte count and its file bytes, another
+// format as its file bytes); written whenever the picture holds a graphic.
+void writePictureData(TPicture* Picture, TStream* Stream) {
+    TGraphic* graphic = Picture->Graphic();
+    if (!graphic) return;
+    const QByteArray name = graphic->ClassName().toLatin1().left(255);
+    const Byte length = Byte(name.size());
+    Stream->WriteBuffer(&length, 1);
+    Stream->WriteBuffer(name.constData(), int(name.size()));
+    TMemoryStream bytes;
+    graphic->SaveToStream(&bytes);
+    if (sizePrefixed(graphic)) {
+        const int32_t size = int32_t(bytes.Size());
+        Stream->WriteBuffer(&size, 4);
+    }
+    if (bytes.Size() > 0) Stream->WriteBuffer(bytes.Memory(), int(bytes.Size()));
+}
+
+void readPictureData(TPicture* Picture, TStream* Stream) {
+    Byte length = 0;
+    Stream->ReadBuffer(&length, 1);
+    QByteArray name(length, Qt::Uninitialized);
+    if (length > 0) Stream->ReadBuffer(name.data(), length);
+    // Only the registered picture formats are created from stored data.
+    TGraphicClass cls = registeredGraphicClass(String::fromLatin1(name));
+    if (!cls)
+        throw EInvalidGraphic(QStringLiteral("Unknown picture format (%1)").arg(String::fromLatin1(name)));
+    std::unique_ptr<TGraphic> g(newGraphic(cls));
+    if (sizePrefixed(g.get())) {
+        int32_t size = 0;
+        Stream->ReadBuffer(&size, 4);
+        if (size < 0 || size > Stream->Size() - Stream->Position())
+            throw EInvalidGraphic(QStringLiteral("Picture data is truncated"));
+        if (size > 0) {
+            std::vector<char> buffer(static_cast<size_t>(size));
+            Stream->ReadBuffer(buffer.data(), size);
+            TMemoryStream bytes;
+            bytes.WriteBuffer(buffer.data(), size);
+            bytes.SetPosition(0);
+            g->LoadFromStream(&bytes);
+        }
+    } else {
+        g->LoadFromStream(Stream);
+    }
+    Picture->SetGraphic(g.get());
+}
+
+void definePictureData(TPersistent* Instance, TFiler* Filer) {
+    auto* picture = static_cast<TPicture*>(Instance);
+    bool hasData = picture->Graphic() != nullptr;
+    if (auto* ancestor = dynamic_cast<TPicture*>(Filer->Ancestor()))
+        hasData = hasData && picture->Graphic() != ancestor->Graphic();
+    Filer->DefineBinaryProperty(
+        QStringLiteral("Data"), TStreamProc([picture](TStream* S) { readPictureData(picture, S); }),
+        TStreamProc([picture](TStream* S) { writePictureData(picture, S); }), hasData);
+}
+
+const bool pictureDataDefined = [] {
+    platform::detail::RegisterDefineProperties(TPicture::StaticClass(), &definePictureData);
+    return true;
+}();
+} // namespace
 
 TBitmap* TPicture::Bitmap() {
     if (auto* b = dynamic_cast<TBitmap*>(graphic_)) return b;

@@ -82,6 +82,15 @@ extern double AnimatedZoomFactor;
 extern TShiftState TeeScrollKeyShift;
 // Whether the mouse wheel may scroll the vertical axes.
 extern bool TeeUseMouseWheel;
+// Called with each chart created while designing (its owner present and not loading);
+// null by default.
+using TTeeNewChartHook = void (*)(TCustomChart* AChart);
+extern TTeeNewChartHook TeeNewChartHook;
+// Set by the editor that offers themes for a chart; the engine never calls it.
+using TTeeThemeSelectorHook = void (*)(TCustomChart* AChart);
+extern TTeeThemeSelectorHook TeeThemeSelectorHook;
+// Receives one name at a time from the Fill...Items operations.
+using TGetStrProc = TEvent<const String&>;
 
 class TCustomChart : public TCustomAxisPanel {
     ORVO_CLASS(TCustomChart, TCustomAxisPanel)
@@ -126,6 +135,22 @@ public:
     void DrawBottomWall();
     // The canvas pen and brush for Wall.
     void PrepareWallCanvas(TCustomChartWall* Wall);
+    // ---- the series list seen from the editor ----
+    // Moves ASeries one place towards the start (nothing for the first series).
+    void SeriesUp(TChartSeries* ASeries);
+    // Moves ASeries one place towards the end (nothing for the last series).
+    void SeriesDown(TChartSeries* ASeries);
+    // The first active series, or null.
+    TChartSeries* GetASeries() const;
+    TChartSeries* ASeries() const { return GetASeries(); }
+    // Frees every series (after cutting its data sources) and every tool, then takes the
+    // settings of a new chart.
+    void ClearChart();
+    // The names a series' data could come from: none for the chart itself.
+    virtual void FillSeriesSourceItems(TChartSeries* ASeries, TGetStrProc Proc);
+    // The value lists' names of the series that ValueList's series reads from, in order.
+    virtual void FillValueSourceItems(TChartValueList* ValueList, TGetStrProc Proc);
+
     void NextPage() { Pages()->NextPage(); }
     void PreviousPage() { Pages()->PreviousPage(); }
 
@@ -224,7 +249,6 @@ private:
     void DrawTitleBlocks(bool BeforeSeries);
     // The walls that face the viewer, drawn over the series.
     void DrawWallsAfterSeries();
-    void ReadBackColor(TReader* Reader);
     void ReadColorPaletteIndex(TReader* Reader);
     void WriteColorPaletteIndex(TWriter* Writer);
     TChartTitle* FFoot = nullptr;

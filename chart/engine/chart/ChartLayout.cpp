@@ -112,7 +112,7 @@ String TCustomChart::FormattedLegend(int SeriesOrValueIndex) {
 
 String TCustomChart::FormattedValueLegend(TChartSeries* ASeries, int ValueIndex) {
     if (!ASeries) return String();
-    return FLegend->FormattedValue(ASeries, ValueIndex);
+    return (ASeries->ILegend ? ASeries->ILegend : FLegend)->FormattedValue(ASeries, ValueIndex);
 }
 
 String TCustomChart::AxisTitleOrName(TChartAxis* Axis) {
@@ -165,8 +165,6 @@ void TCustomChart::Assign(TPersistent* Source) {
 
 void TCustomChart::DefineProperties(TFiler* Filer) {
     TCustomAxisPanel::DefineProperties(Filer);
-    Filer->DefineProperty(QStringLiteral("BackColor"), TReaderProc(this, &TCustomChart::ReadBackColor),
-                          TWriterProc(), false);
     auto* ancestor = dynamic_cast<TCustomChart*>(Filer->Ancestor());
     const bool write = ancestor ? ancestor->FColorPaletteIndex != FColorPaletteIndex : FColorPaletteIndex > 0;
     Filer->DefineProperty(QStringLiteral("ColorPaletteIndex"),
@@ -180,11 +178,4 @@ void TCustomChart::ReadColorPaletteIndex(TReader* Reader) {
 
 void TCustomChart::WriteColorPaletteIndex(TWriter* Writer) {
     Writer->WriteInteger(FColorPaletteIndex);
-}
-
-void TCustomChart::ReadBackColor(TReader* Reader) {
-    if (Reader->NextValue() == vaIdent)
-        SetBackColor(StringToColor(Reader->ReadIdent()));
-    else
-        SetBackColor(TColor(Reader->ReadInteger()));
 }

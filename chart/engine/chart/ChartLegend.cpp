@@ -554,7 +554,10 @@ void TCustomChartLegend::SplitTexts() {
         if (FItems->Custom && index < FItems->Count()) {
             texts = {FItems->Items(index)->Text(), FItems->Items(index)->Text2()};
         } else {
-            const QStringList pieces = chart->FormattedLegend(index).split(TeeColumnSeparator);
+            // A legend of a series' own (a pie's other slice) formats its items itself.
+            const String text =
+                this == chart->Legend() ? chart->FormattedLegend(index) : FormattedLegend(index);
+            const QStringList pieces = text.split(TeeColumnSeparator);
             for (int c = 0; c < 2 && c < pieces.size(); ++c)
                 texts[size_t(c)] = pieces[c];
         }

@@ -29,6 +29,14 @@ ORVO_IMPLEMENT_CLASS(TChartPage, TPersistent)
 ORVO_IMPLEMENT_CLASS(TCustomAxisPanel, TCustomTeePanelExtended)
 ORVO_IMPLEMENT_EVENT_TYPE(TSeriesNotifyEvent)
 
+ORVO_PUBLISHED(TChartPage) {
+    using T = TChartPage;
+    P.Property("AutoScale", &T::AutoScale, &T::SetAutoScale).Default(false);
+    P.Property("MaxPointsPerPage", &T::MaxPointsPerPage, &T::SetMaxPointsPerPage).Default(0);
+    P.Property("ScaleLastPage", &T::ScaleLastPage, &T::SetScaleLastPage).Default(true);
+    P.Property("Current", &T::Current, &T::SetCurrent).Default(1);
+}
+
 // ---- axis list ------------------------------------------------------------------------------------
 
 TChartAxes::~TChartAxes() {
@@ -83,6 +91,16 @@ void TChartAxes::SetFastCalc(bool Value) {
 
 TChartCustomAxes::TChartCustomAxes(TCustomAxisPanel* AChart)
     : TOwnedCollection(AChart, TChartAxis::StaticClass()) {}
+
+void TChartAxes::Reset() {
+    for (TChartAxis* a : FItems)
+        a->SetAutomatic(true);
+}
+
+void TChartAxes::Hide() {
+    for (TChartAxis* a : FItems)
+        a->SetVisible(false);
+}
 
 TChartAxis* TChartCustomAxes::Get(int Index) const {
     return static_cast<TChartAxis*>(Items(Index));
@@ -159,6 +177,11 @@ int TChartPage::Count() {
 }
 
 void TChartPage::SetCurrent(int Value) {
+    // While the chart is read its series have no points yet: keep the stored page.
+    if (IParent && IParent->ComponentState().Contains(csLoading)) {
+        FCurrent = std::max(1, Value);
+        return;
+    }
     const int count = Count();
     if (Value > count) Value = count;
     if (Value < 1) Value = 1;
@@ -289,17 +312,12 @@ void TCustomAxisPanel::Assign(TPersistent* Source) {
 
 void TCustomAxisPanel::DefineProperties(TFiler* Filer) {
     TCustomTeePanelExtended::DefineProperties(Filer);
-    Filer->DefineProperty(QStringLiteral("MaxPointsPerPage"),
-                          TReaderProc(this, &TCustomAxisPanel::ReadMaxPointsPerPage), TWriterProc(), false);
     Filer->DefineProperty(QStringLiteral("Page"), TReaderProc(this, &TCustomAxisPanel::ReadPage),
                           TWriterProc(), false);
     Filer->DefineProperty(QStringLiteral("ScaleLastPage"),
                           TReaderProc(this, &TCustomAxisPanel::ReadScaleLastPage), TWriterProc(), false);
 }
 
-void TCustomAxisPanel::ReadMaxPointsPerPage(TReader* Reader) {
-    FPage->SetMaxPointsPerPage(Reader->ReadInteger());
-}
 void TCustomAxisPanel::ReadPage(TReader* Reader) {
     FPage->SetCurrent(Reader->ReadInteger());
 }

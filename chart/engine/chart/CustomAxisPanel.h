@@ -61,6 +61,10 @@ public:
     void Remove(TChartAxis* Axis);
     // Frees every axis.
     void Clear();
+    // Every axis scales itself automatically again.
+    void Reset();
+    // Hides every axis.
+    void Hide();
 
     TChartAxis* BottomAxis() const { return Get(0); }
     TChartAxis* TopAxis() const { return Get(1); }
@@ -96,6 +100,8 @@ public:
     explicit TChartCustomAxes(TCustomAxisPanel* AChart);
     TChartAxis* Get(int Index) const;
     TChartAxis* operator[](int Index) const { return Get(Index); }
+    // The axis at Index takes the settings of Axis.
+    void Put(int Index, TChartAxis* Axis) { Get(Index)->Assign(Axis); }
     // Every custom axis whose master is Axis takes its minimum and maximum.
     void ResetScales(TChartAxis* Axis);
 };
@@ -312,6 +318,7 @@ public:
     void SetView3DWalls(bool Value) { SetBooleanProperty(FView3DWalls, Value); }
     TChartCustomAxes* CustomAxes() const { return FCustomAxes; }
     void SetCustomAxes(TChartCustomAxes* Value) { FCustomAxes->Assign(Value); }
+    bool IsCustomAxesStored() const { return FCustomAxes->Count() > 0; }
     TChartAxis* BottomAxis() const { return FBottomAxis; }
     void SetBottomAxis(TChartAxis* Value) { FBottomAxis->Assign(Value); }
     TChartAxis* TopAxis() const { return FTopAxis; }
@@ -392,7 +399,6 @@ private:
     void DrawSeries(TChartSeries* ASeries);
     void DrawSameZOrder(int First);
     void DrawMarksOf(TChartSeries* ASeries);
-    void ReadMaxPointsPerPage(TReader* Reader);
     void ReadPage(TReader* Reader);
     void ReadScaleLastPage(TReader* Reader);
     bool FClipped = false;

@@ -23,6 +23,7 @@
 ORVO_IMPLEMENT_CLASS(TCustomPanelNoCaption, TCustomPanel)
 ORVO_IMPLEMENT_CLASS(TTeeEvent, TObject)
 ORVO_IMPLEMENT_CLASS(TTeeMouseEvent, TTeeEvent)
+ORVO_IMPLEMENT_EVENT_TYPE(TTeePrintEvent)
 ORVO_IMPLEMENT_CLASS(TTeeView3DEvent, TTeeEvent)
 ORVO_IMPLEMENT_CLASS(TTeeEventListeners, TObject)
 ORVO_IMPLEMENT_CLASS(TZoomPanning, TPersistent)

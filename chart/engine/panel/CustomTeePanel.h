@@ -116,6 +116,7 @@ protected:
 };
 
 using TTeePrintEvent = TEvent<TCustomTeePanel*, TCanvas*, const TRect&>;
+ORVO_DECLARE_EVENT_TYPE(TTeePrintEvent)
 
 // ---- library-wide switches -------------------------------------------------------------------
 extern bool TeeClipWhenPrinting;

@@ -27,6 +27,7 @@ ORVO_IMPLEMENT_EVENT_TYPE(TSeriesOnBeforeAdd)
 ORVO_IMPLEMENT_EVENT_TYPE(TSeriesOnAfterAdd)
 ORVO_IMPLEMENT_EVENT_TYPE(TSeriesClick)
 ORVO_IMPLEMENT_EVENT_TYPE(TSeriesOnGetMarkText)
+ORVO_IMPLEMENT_EVENT_TYPE(TSeriesOnClear)
 ORVO_IMPLEMENT_CLASS(TCustomSeriesList, TList)
 ORVO_IMPLEMENT_CLASS(TDataSourcesList, TList)
 ORVO_IMPLEMENT_CLASS(TLabelsList, TObject)
@@ -51,6 +52,8 @@ ORVO_PUBLISHED(TChartSeries) {
     P.Property("ColorEachPoint", &S::ColorEachPoint, &S::SetColorEachPoint).Default(false);
     P.Property("ColorSource", &S::ColorSource, &S::SetColorSource);
     P.Property("Cursor", &S::Cursor, &S::SetCursor).Default(0);
+    // One source is stored here; two or more go to the "DataSources" list.
+    P.Property("DataSource", &S::DataSource, &S::SetDataSource).Stored(&S::IsDataSourceStored);
     P.Property("Depth", &S::Depth, &S::SetDepth).Default(-1);
     P.Property("HorizAxis", &S::HorizAxis, &S::SetHorizAxis).Default(aBottomAxis);
     P.Property("Marks", &S::Marks, &S::SetMarks);
@@ -65,16 +68,33 @@ ORVO_PUBLISHED(TChartSeries) {
     P.Property("YValues", &S::YValues, &S::SetYValues);
     P.Property("RecalcOptions", &S::RecalcOptions, &S::SetRecalcOptions)
         .Default(TSeriesRecalcOptions{rOnDelete, rOnModify, rOnInsert, rOnClear});
+    P.Property("AfterDrawValues", &S::AfterDrawValues);
+    P.Property("BeforeDrawValues", &S::BeforeDrawValues);
     P.Property("OnAfterAdd", &S::OnAfterAdd);
     P.Property("OnBeforeAdd", &S::OnBeforeAdd);
+    P.Property("OnClearValues", &S::OnClearValues);
     P.Property("OnClick", &S::OnClick);
     P.Property("OnDblClick", &S::OnDblClick);
     P.Property("OnGetMarkText", &S::OnGetMarkText);
+    P.Property("OnMouseEnter", &S::OnMouseEnter);
+    P.Property("OnMouseLeave", &S::OnMouseLeave);
 }
 
 QChar TeeColumnSeparator = QChar(6);
 
 // ---- lists -----------------------------------------------------------------------------------
+
+bool TSeriesEnumerator::MoveNext() {
+    if (FIndex < FList->Count() - 1) {
+        ++FIndex;
+        return true;
+    }
+    return false;
+}
+
+TChartSeries* TSeriesEnumerator::Current() const {
+    return FList->Get(FIndex);
+}
 
 void TCustomSeriesList::ClearValues() {
     for (int i = 0; i < Count(); ++i)
@@ -119,6 +139,21 @@ void TLabelsList::SetLabel(int Index, const String& Value) {
 void TLabelsList::Insert(int Index, const String& Value) {
     if (Index > Count()) FItems.resize(std::size_t(Index));
     FItems.insert(FItems.begin() + Index, Value);
+}
+
+int TLabelsList::IndexOfLabel(const String& ALabel, bool CaseSensitive) const {
+    const Qt::CaseSensitivity cs = CaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (int i = 0; i < Count(); ++i)
+        if (FItems[std::size_t(i)].compare(ALabel, cs) == 0) return i;
+    return -1;
+}
+
+void TLabelsList::Assign(const TLabelsList* Source) {
+    if (Source == this) return;
+    Clear();
+    if (!Source) return;
+    for (int i = 0; i < Source->Count(); ++i)
+        Insert(i, Source->Label(i));
 }
 
 void TLabelsList::Delete(int Index) {

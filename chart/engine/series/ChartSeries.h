@@ -26,6 +26,7 @@ class TChartBrush;
 class TChartPen;
 class TChartSeries;
 class TCustomAxisPanel;
+class TCustomChartLegend;
 class TCustomChartSeries;
 class TSeriesMarks;
 class TSeriesMarkPosition;
@@ -98,6 +99,7 @@ inline constexpr int clTeeGallery2 = 3;
 using TSeriesOnBeforeAdd = TEvent<TChartSeries*, bool&>;
 using TSeriesOnAfterAdd = TEvent<TChartSeries*, int>;
 using TSeriesOnClear = TEvent<TChartSeries*>;
+ORVO_DECLARE_EVENT_TYPE(TSeriesOnClear)
 using TSeriesClick = TEvent<TChartSeries*, int, TMouseButton, TShiftState, int, int>;
 using TSeriesOnGetMarkText = TEvent<TChartSeries*, int, String&>;
 ORVO_DECLARE_EVENT_TYPE(TSeriesOnBeforeAdd)
@@ -121,6 +123,27 @@ extern bool TeeRandomAtRunTime;
 
 // ---- lists -----------------------------------------------------------------------------------
 
+class TCustomSeriesList;
+
+// Walks a series list: MoveNext steps to the next series (false past the last), Current is
+// the series reached. Also a C++ iterator, so that a list can be walked with a range for.
+class TSeriesEnumerator {
+public:
+    explicit TSeriesEnumerator(const TCustomSeriesList* List, int Index = -1) : FIndex(Index), FList(List) {}
+    bool MoveNext();
+    TChartSeries* Current() const;
+    TChartSeries* operator*() const { return Current(); }
+    TSeriesEnumerator& operator++() {
+        ++FIndex;
+        return *this;
+    }
+    bool operator==(const TSeriesEnumerator& Other) const { return FIndex == Other.FIndex; }
+
+private:
+    int FIndex;
+    const TCustomSeriesList* FList;
+};
+
 // Series held by reference (the list does not own them).
 class TCustomSeriesList : public TList {
     ORVO_CLASS(TCustomSeriesList, TList)
@@ -132,6 +155,9 @@ public:
     TChartSeries* First() const { return static_cast<TChartSeries*>(TList::First()); }
     TChartSeries* Last() const { return static_cast<TChartSeries*>(TList::Last()); }
     TCustomAxisPanel* Owner() const { return FOwner; }
+    TSeriesEnumerator GetEnumerator() const { return TSeriesEnumerator(this); }
+    TSeriesEnumerator begin() const { return TSeriesEnumerator(this, 0); }
+    TSeriesEnumerator end() const { return TSeriesEnumerator(this, Count()); }
     // Every series clears its points.
     void ClearValues();
     // Every series fills Num sample points.
@@ -183,6 +209,11 @@ public:
     void Delete(int Start, int Quantity);
     void Exchange(int Index1, int Index2);
     void Clear() { FItems.clear(); }
+    // The first index whose label equals ALabel (compared in upper case unless
+    // CaseSensitive); -1 when none.
+    int IndexOfLabel(const String& ALabel, bool CaseSensitive = false) const;
+    // Clear, then every label of Source inserted in turn.
+    void Assign(const TLabelsList* Source);
     TChartSeries* Series() const { return FSeries; }
 
 private:
@@ -529,6 +560,8 @@ public:
     // ---- data sources, linked series, function ----
     TDataSourcesList* DataSources() const { return FDataSources; }
     TComponent* DataSource() const;
+    // Exactly one source: stored as DataSource (more are stored as "DataSources").
+    bool IsDataSourceStored() const { return FDataSources && FDataSources->Count() == 1; }
     void SetDataSource(TComponent* Value);
     int InternalSetDataSource(TComponent* Value, bool ClearList);
     int InternalAddDataSource(TComponent* Value);
@@ -567,6 +600,9 @@ public:
     void SetMarks(TSeriesMarks* Value);
     // The text of point ValueIndex's mark in the marks' style.
     String GetMarkText(int ValueIndex);
+    // The point's share of the mandatory values' absolute total in PercentFormat (100 for a
+    // zero total); with AddTotal followed by "of" and the total in ValueFormat.
+    String MarkPercent(int ValueIndex, bool AddTotal);
     // Sizes the mark of Shape for the text St and places it centred above (X, Y).
     void CalculateMarkPosition(TTeeCustomShape* Shape, const String& St, int X, int Y,
                                TSeriesMarkPosition* APosition);
@@ -621,6 +657,8 @@ public:
     int IFirstDrawIndex = 0;
     // The legend symbol's shape, for the series types and the legend.
     int ILegendShape = 0;
+    // A legend of the series' own that is drawing it now (the chart's legend when null).
+    TCustomChartLegend* ILegend = nullptr;
 
 protected:
     void DefineProperties(TFiler* Filer) override;

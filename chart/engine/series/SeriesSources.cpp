@@ -356,13 +356,13 @@ void TChartSeries::FillSampleValues(int NumValues) {
 
 // ---- mark texts ------------------------------------------------------------------------------
 
-static String MarkPercentText(TChartSeries* Series, int ValueIndex, bool AddTotal) {
-    const double total = Series->MandatoryValueList()->TotalABS();
-    const double p = total == 0 ? 100.0 : std::fabs(Series->GetMarkValue(ValueIndex)) * 100 / total;
-    String text = FormatFloat(Series->PercentFormat(), p);
+String TChartSeries::MarkPercent(int ValueIndex, bool AddTotal) {
+    const double total = MandatoryValueList()->TotalABS();
+    const double p = total == 0 ? 100.0 : std::fabs(GetMarkValue(ValueIndex)) * 100 / total;
+    String text = FormatFloat(PercentFormat(), p);
     if (AddTotal) {
-        const String& f = Series->Marks()->MultiLine() ? TeeMsg_DefaultPercentOf2 : TeeMsg_DefaultPercentOf;
-        text = Format(f, {text, FormatFloat(Series->ValueFormat(), total)});
+        const String& f = Marks()->MultiLine() ? TeeMsg_DefaultPercentOf2 : TeeMsg_DefaultPercentOf;
+        text = Format(f, {text, FormatFloat(ValueFormat(), total)});
     }
     return text;
 }
@@ -390,13 +390,13 @@ String TChartSeries::GetMarkText(int ValueIndex) {
             result = valueText();
             break;
         case smsPercent:
-            result = MarkPercentText(this, ValueIndex, false);
+            result = MarkPercent(ValueIndex, false);
             break;
         case smsLabel:
             result = labelOrValue();
             break;
         case smsLabelPercent:
-            result = labelOrValue() + sep + MarkPercentText(this, ValueIndex, false);
+            result = labelOrValue() + sep + MarkPercent(ValueIndex, false);
             break;
         case smsLabelValue:
             result = labelOrValue() + sep + valueText();
@@ -406,10 +406,10 @@ String TChartSeries::GetMarkText(int ValueIndex) {
             if (!FMarks->MultiLine()) result.replace(TeeColumnSeparator, QChar(' '));
             break;
         case smsPercentTotal:
-            result = MarkPercentText(this, ValueIndex, true);
+            result = MarkPercent(ValueIndex, true);
             break;
         case smsLabelPercentTotal:
-            result = labelOrValue() + sep + MarkPercentText(this, ValueIndex, true);
+            result = labelOrValue() + sep + MarkPercent(ValueIndex, true);
             break;
         case smsXValue:
             result = xText();

@@ -687,7 +687,10 @@ extern String TeeCommanMsg_Panel;
 extern String TeeCommanMsg_NormalLabel;
 extern String TeeCommanMsg_NormalPieLabel;
 
-// Texts the toolbar unit holds under a name the base unit also uses.
+// Texts the toolbar unit holds under a name the base unit also uses. The dialogs caption
+// their increment box with the base unit's "Period range" and the soften filter describes
+// itself as "Antialias"; the anti-alias tool describes itself with this "Anti-Alias", and a
+// period check reports this "Period must be >= 0".
 namespace Teeproco {
 extern String TeeMsg_PeriodRange;
 extern String TeeMsg_AntiAlias;

@@ -14,11 +14,17 @@ struct Box {
 };
 
 // The label drawn at (60, 60) of a white 120 x 120 canvas, and the box of its ink.
-Box Label(const char* Text, double RotDegree, double CharacterAngle, int* graphicsModeAfter = nullptr) {
+Box Label(const char* Text, double RotDegree, double CharacterAngle, int* graphicsModeAfter = nullptr,
+          bool Outlined = false) {
     CanvasFixture f(120, 120);
     TTeeFont font;
     font.SetColor(clBlack);
     font.SetSize(20);
+    // An outlined font is drawn as the path of its glyphs.
+    if (Outlined) {
+        font.OutLine()->SetVisible(true);
+        font.OutLine()->SetColor(clBlack);
+    }
     f.canvas.AssignFont(&font);
     f.canvas.CharacterAngle = CharacterAngle;
     f.canvas.RotateLabel(60, 60, Text, RotDegree);
@@ -57,4 +63,35 @@ TEST(CharacterAngle, TurnsEachCharacterButNotTheLine) {
     // degrees, the characters stand along the line, as an unrotated line's do across it.
     const Box vertical = Label("llll", 90, 90);
     EXPECT_GT(vertical.Height(), vertical.Width());
+}
+
+TEST(CharacterAngle, TurnsTheGlyphsOfTextDrawnAsAPath) {
+    struct Case {
+        const char* text;
+        double rot, turn;
+        bool wide; // the ink is wider than tall
+    };
+    // The same shapes as the plain text above, from the outlines of the glyphs.
+    const Case cases[] = {{"l", 0, 0, false},
+                          {"l", 0, 90, true},
+                          {"llll", 0, 90, true},
+                          {"llll", 90, 90, false},
+                          {"l", 90, 0, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text << " at " << c.rot << ", characters at " << c.turn);
+        int mode = 0;
+        const Box b = Label(c.text, c.rot, c.turn, &mode, true);
+        ASSERT_GE(b.right, b.left) << "ink was drawn";
+        if (c.wide)
+            EXPECT_GT(b.Width(), b.Height());
+        else
+            EXPECT_GT(b.Height(), b.Width());
+        EXPECT_EQ(mode, GM_COMPATIBLE);
+        // The outline follows the plain text's ink within a pixel or two.
+        const Box plain = Label(c.text, c.rot, c.turn);
+        EXPECT_NEAR(b.left, plain.left, 2);
+        EXPECT_NEAR(b.right, plain.right, 2);
+        EXPECT_NEAR(b.top, plain.top, 2);
+        EXPECT_NEAR(b.bottom, plain.bottom, 2);
+    }
 }

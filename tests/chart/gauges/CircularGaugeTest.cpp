@@ -114,11 +114,25 @@ TEST(Gauge, StackedRectanglesFrameRingsAndPalette) {
     // Width 10 % of a 300 x 200 rectangle: 20 pixels, rings of 2, 14 and 4.
     EXPECT_EQ(a->Frame()->CalcWidth(TRect{0, 0, 300, 200}), 20);
 
+    // The palette gives the rings their back and gradient end colours, not their own.
+    a->Frame()->OuterBrush()->SetColor(clYellow);
+    const TColor innerOwn = a->Frame()->InnerBrush()->Color();
     a->SetGaugePalette({clRed, clGreen, clBlue}, 2);
     EXPECT_EQ(a->GetPaletteColor(1), clGreen);
     EXPECT_EQ(a->GetPaletteColor(7), clBlue);
-    EXPECT_EQ(a->Frame()->OuterBrush()->Color(), clRed);
-    EXPECT_EQ(a->Frame()->InnerBrush()->Color(), clBlue);
+    struct Ring {
+        TFrameBrush* brush;
+        TColor palette, own;
+    };
+    const Ring rings[] = {{a->Frame()->OuterBrush(), clRed, clYellow},
+                          {a->Frame()->MiddleBrush(), clGreen, a->Frame()->MiddleBrush()->Color()},
+                          {a->Frame()->InnerBrush(), clBlue, innerOwn}};
+    for (const Ring& r : rings) {
+        EXPECT_EQ(r.brush->BackColor(), r.palette);
+        EXPECT_EQ(r.brush->Gradient()->EndColor(), r.palette);
+        EXPECT_EQ(r.brush->Color(), r.own);
+    }
+    EXPECT_NE(innerOwn, clBlue);
     chart.RemoveSeries(a.get());
     chart.RemoveSeries(b.get());
 }

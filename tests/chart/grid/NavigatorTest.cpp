@@ -7,6 +7,8 @@
 #include "platform/classes/StringList.h"
 #include "platform/win/Clock.h"
 
+#include <algorithm>
+
 namespace {
 
 struct NavFixture : GridFixture {
@@ -175,3 +177,59 @@ TEST_F(NavFixture, AHeldButtonStepsOnPressThenRepeatsOnTheClock) {
 }
 
 } // namespace
+
+// Each button shows its glyph: ink where the drawing has it, the button face where the
+// glyph is transparent, and the second, grey image while disabled.
+TEST(Navigator, ButtonsShowTheirGlyphs) {
+    std::unique_ptr<TForm, FreeObj> form{new TForm(nullptr, 0)};
+    auto* bar = new TChartGridNavigator(form.get());
+    bar->SetParent(form.get());
+    // A pixel of ink and a pixel of background in each 16 x 16 glyph.
+    struct Case {
+        TTeeNavigateBtn button;
+        TPoint ink, empty;
+    };
+    const Case cases[] = {
+        {nbFirst, {4, 7}, {7, 3}}, {nbPrior, {6, 7}, {4, 7}},  {nbNext, {9, 7}, {11, 7}},
+        {nbLast, {11, 7}, {8, 3}}, {nbInsert, {7, 4}, {4, 4}}, {nbDelete, {4, 7}, {7, 4}},
+        {nbEdit, {8, 8}, {4, 4}},  {nbPost, {9, 8}, {4, 5}},   {nbCancel, {5, 5}, {7, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.button));
+        TTeeNavButton* b = bar->Button(c.button);
+        EXPECT_TRUE(b->Caption().isEmpty());
+        EXPECT_EQ(b->NumGlyphs(), 2);
+        ASSERT_EQ(b->Glyph()->Width(), 32);
+        ASSERT_EQ(b->Glyph()->Height(), 16);
+        for (TButtonState state : {bsUp, bsDisabled}) {
+            TBitmap face;
+            face.SetSize(20, 18);
+            face.Canvas()->Brush()->SetColor(clBtnFace);
+            face.Canvas()->FillRect(TRect{0, 0, 20, 18});
+            platform::detail::DrawButtonFace(face.Canvas(), TRect{0, 0, 20, 18}, b->Glyph(), 2, state,
+                                             String(), b->Font(), blGlyphLeft, -1, 0);
+            // Where the glyph landed: its ink's top-left corner on the face against the same
+            // corner in the glyph bitmap.
+            const TColor faceColour = TColor(ColorToRGB(clBtnFace));
+            TPoint onFace{100, 100}, inGlyph{100, 100};
+            for (int y = 0; y < 18; ++y)
+                for (int x = 0; x < 20; ++x)
+                    if (face.Canvas()->Pixels(x, y) != faceColour) {
+                        onFace.X = std::min(onFace.X, x);
+                        onFace.Y = std::min(onFace.Y, y);
+                    }
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    if (b->Glyph()->Canvas()->Pixels(x, y) != TColor(0xFF00FF)) {
+                        inGlyph.X = std::min(inGlyph.X, x);
+                        inGlyph.Y = std::min(inGlyph.Y, y);
+                    }
+            ASSERT_LT(onFace.X, 20) << "the glyph shows";
+            const int dx = onFace.X - inGlyph.X, dy = onFace.Y - inGlyph.Y;
+            EXPECT_TRUE(dx >= 1 && dx <= 3 && dy >= 0 && dy <= 2) << "centred: " << dx << ", " << dy;
+            const TColor ink = state == bsUp ? clBlack : clGray;
+            EXPECT_EQ(face.Canvas()->Pixels(dx + c.ink.X, dy + c.ink.Y), ink);
+            EXPECT_EQ(face.Canvas()->Pixels(dx + c.empty.X, dy + c.empty.Y), faceColour);
+        }
+    }
+}

@@ -386,3 +386,40 @@ TEST(BarSeries, AssignCopiesTheBarSettings) {
 }
 
 } // namespace
+
+// Sample bars share the X values of the other bar series of their class: at the point
+// indexes, unless another such series has other X values; one fill of the asked count.
+TEST(BarSampleValues, OneFillWithXValuesOnlyBesideBarsThatHaveThem) {
+    auto sequential = [](TChartSeries* s) {
+        for (int i = 0; i < s->Count(); ++i)
+            if (s->XValues()->Value(i) != i) return false;
+        return true;
+    };
+    struct Case {
+        const char* what;
+        std::vector<double> otherX; // X values of another bar series; empty: none
+        bool horizontalOther;       // the other series is of another class
+        bool expectSequential;
+    };
+    const Case cases[] = {
+        {"alone", {}, false, true},
+        {"beside bars at their indexes", {0, 1, 2}, false, true},
+        {"beside bars with other X values", {0, 2.5, 7}, false, false},
+        {"beside horizontal bars with other X values", {0, 2.5, 7}, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BarChart f;
+        if (!c.otherX.empty()) {
+            TChartSeries* other = c.horizontalOther
+                                      ? static_cast<TChartSeries*>(f.Add<THorizBarSeries>({}, clRed))
+                                      : static_cast<TChartSeries*>(f.Add({}, clRed));
+            for (size_t i = 0; i < c.otherX.size(); ++i)
+                other->AddXY(c.otherX[i], double(i + 1));
+        }
+        TBarSeries* bars = f.Add({}, clBlue);
+        bars->FillSampleValues(6);
+        EXPECT_EQ(bars->Count(), 6);
+        EXPECT_EQ(sequential(bars), c.expectSequential);
+    }
+}

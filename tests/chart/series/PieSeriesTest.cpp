@@ -109,10 +109,10 @@ TEST(PieOtherSlice, GroupsSmallSlicesAndKeepsPercentagesOfTheWholeTotal) {
     // The main legend lists the slices drawn, the other slice's legend the grouped ones.
     EXPECT_EQ(p->CountLegendItems(), 3);
     EXPECT_EQ(p->LegendToValueIndex(2), 4);
-    p->DrawingOtherLegend = true;
+    p->ILegend = p->OtherSlice()->Legend();
     EXPECT_EQ(p->CountLegendItems(), 2);
     EXPECT_EQ(p->LegendToValueIndex(1), 3);
-    p->DrawingOtherLegend = false;
+    p->ILegend = nullptr;
 
     // A second frame rebuilds the slice once; turning grouping off removes it.
     f.Draw();
@@ -349,4 +349,61 @@ TEST(CircledSeries, StaysRoundOnADeviceWithNonSquarePixels) {
     f.chart.SetBufferedDisplay(true);
     f.Draw();
     EXPECT_NEAR(p->XRadius(), p->YRadius(), 1);
+}
+
+// Counts the pixels of a colour inside a rectangle of the drawn frame.
+int CountIn(PieChart& f, const TRect& R, TColor Colour) {
+    int n = 0;
+    for (int y = std::max(0, R.Top); y < std::min(300, R.Bottom); ++y)
+        for (int x = std::max(0, R.Left); x < std::min(400, R.Right); ++x)
+            if (f.At(x, y) == Colour) ++n;
+    return n;
+}
+
+TEST(PieOtherSlice, OwnLegendListsTheGroupedPointsAfterTheSlices) {
+    PieChart f;
+    TPieSeries* p = f.AddPie({50, 30, 15, 3, 2});
+    p->OtherSlice()->SetStyle(poBelowPercent);
+    p->OtherSlice()->SetValue(10);
+    const TColor otherColour = TColor(0x2080C0); // a colour nothing else draws
+    p->OtherSlice()->SetColor(otherColour);
+    // A small pie in the middle leaves the corners to the legends.
+    p->SetCustomXRadius(50);
+    p->SetCustomYRadius(50);
+    EXPECT_FALSE(p->OtherSlice()->HasLegend()) << "made on first use only";
+    TChartLegend* own = p->OtherSlice()->Legend();
+    EXPECT_FALSE(own->Visible()) << "created hidden";
+    EXPECT_EQ(own->Series(), p);
+    f.Draw();
+    const TRect mainRect = f.chart.Legend()->RectLegend();
+    EXPECT_EQ(f.chart.Legend()->TotalLegendItems(), 4) << "three slices and the other slice";
+    EXPECT_EQ(CountIn(f, mainRect, clYellow), 0);
+
+    // Shown in the top left corner: its items are the two grouped points, with their
+    // colours, and the main legend is unchanged.
+    own->SetVisible(true);
+    own->SetLeft(10);
+    own->SetTop(10);
+    f.Draw();
+    EXPECT_EQ(p->ILegend, nullptr) << "the series answers for the chart's legend again";
+    EXPECT_EQ(own->TotalLegendItems(), 2);
+    const TRect ownRect = own->RectLegend();
+    EXPECT_LT(ownRect.Right, p->CircleXCenter()) << "on the left of the pie's centre";
+    EXPECT_GT(CountIn(f, ownRect, clYellow), 10);
+    EXPECT_GT(CountIn(f, ownRect, clFuchsia), 10);
+    for (TColor c : {clRed, clBlue, clLime, otherColour})
+        EXPECT_EQ(CountIn(f, ownRect, c), 0) << std::hex << c;
+    EXPECT_EQ(f.chart.Legend()->TotalLegendItems(), 4);
+    EXPECT_GT(CountIn(f, f.chart.Legend()->RectLegend(), otherColour), 10);
+    EXPECT_EQ(CountIn(f, f.chart.Legend()->RectLegend(), clYellow), 0);
+
+    // Copied with the pie; a pie without one frees its own.
+    TPieSeries copy(nullptr);
+    copy.Assign(p);
+    ASSERT_TRUE(copy.OtherSlice()->HasLegend());
+    EXPECT_TRUE(copy.OtherSlice()->Legend()->Visible());
+    EXPECT_EQ(copy.OtherSlice()->Legend()->Series(), &copy);
+    TPieSeries plain(nullptr);
+    copy.Assign(&plain);
+    EXPECT_FALSE(copy.OtherSlice()->HasLegend());
 }

@@ -241,6 +241,7 @@ TEST_F(CursorToolTest, ValueAtPixelMinusOneIsNotUnplaced) {
 TEST_F(CursorToolTest, XorLineIsDrawnOnceAfterEveryRepaint) {
     const int y = (chart->ChartRect.Top + chart->ChartRect.Bottom) / 2 + 7;
     cursor->SetXValue(2.5);
+    QCoreApplication::processEvents(); // the repaint the new value asked for
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         if (round > 0) Frame();
@@ -248,12 +249,59 @@ TEST_F(CursorToolTest, XorLineIsDrawnOnceAfterEveryRepaint) {
         const TColor back = Screen(x + 9, y);
         EXPECT_EQ(Screen(x, y), TColor(ColorToRGB(back) ^ ColorToRGB(clBlue) ^ ColorToRGB(chart->Color())));
     }
-    // Moving by code erases the old line and draws the new one, without a repaint.
-    const int oldX = cursor->Position().X;
-    const TColor oldBack = Screen(oldX + 9, y);
-    cursor->SetXValue(2.6);
-    EXPECT_EQ(Screen(oldX, y), oldBack);
-    EXPECT_NE(cursor->Position().X, oldX);
+}
+
+// A value set by code repaints the chart: the picture is then the one a full repaint
+// draws, pixel for pixel, also when something was drawn over the chart since the cursor.
+TEST_F(CursorToolTest, ValueSetByCodeLeavesThePixelsOfAFullRepaint) {
+    auto image = [this] {
+        std::vector<TColor> pixels;
+        for (int y = 0; y < chart->Height(); ++y)
+            for (int x = 0; x < chart->Width(); ++x)
+                pixels.push_back(Screen(x, y));
+        return pixels;
+    };
+    const int y = (chart->ChartRect.Top + chart->ChartRect.Bottom) / 2 + 7;
+    for (bool drawnOver : {false, true}) {
+        SCOPED_TRACE(drawnOver ? "drawn over" : "as painted");
+        cursor->SetXValue(2.5);
+        Frame();
+        const int oldX = cursor->Position().X;
+        const TColor oldBack = Screen(oldX + 9, y);
+        if (drawnOver) {
+            // Something else draws across the cursor line.
+            TCanvas* c = chart->VclCanvas();
+            c->Brush()->SetColor(clRed);
+            c->FillRect(TRect{oldX - 5, y - 5, oldX + 5, y + 5});
+        }
+        const size_t before = changes.size();
+        cursor->SetXValue(2.6);
+        EXPECT_EQ(changes.size(), before + 1) << "told once, with no point index";
+        EXPECT_EQ(changes.back(), -1);
+        QCoreApplication::processEvents();
+        ASSERT_NE(cursor->Position().X, oldX);
+        EXPECT_EQ(Screen(oldX, y), oldBack);
+        const std::vector<TColor> afterSet = image();
+        chart->Repaint();
+        EXPECT_TRUE(afterSet == image()) << "the picture differs from a full repaint";
+    }
+}
+
+// Every move of a dragged cursor inside the axis rectangle is told, also one that lands
+// on the same values.
+TEST_F(CursorToolTest, EveryMoveWhileDraggingIsTold) {
+    cursor->SetXValue(5);
+    Frame();
+    const int x = cursor->Position().X;
+    const int y = (chart->ChartRect.Top + chart->ChartRect.Bottom) / 2 + 20;
+    Down(x, y);
+    ASSERT_EQ(cursor->Dragging(), ccVertical);
+    changes.clear();
+    Move(x + 10, y);
+    Move(x + 10, y);
+    Move(x + 10, y + 3);
+    EXPECT_EQ(changes.size(), 3u);
+    Up(x + 10, y + 3);
 }
 
 TEST_F(CursorToolTest, DraggedByItsLineWithinTheTolerance) {
@@ -303,8 +351,9 @@ TEST_F(CursorToolTest, SnapsToTheNearestPointOncePerChange) {
     Move(chart->BottomAxis()->CalcXPosValue(2.9), y); // still point 3
     Move(chart->BottomAxis()->CalcXPosValue(5.9), y);
     EXPECT_EQ(cursor->XValue(), 6);
+    // The snap is told when it changes, the cursor at every move.
     EXPECT_EQ(snaps, (std::vector<int>{3, 6}));
-    EXPECT_EQ(changes, (std::vector<int>{3, 6}));
+    EXPECT_EQ(changes, (std::vector<int>{3, 3, 6}));
 
     // A tie between two points: the lower index wins.
     cursor->SetFollowMouse(false);
