@@ -35,7 +35,9 @@ TEST_F(RegistryTest, ValuesPersistUnderTheCurrentUsersKey) {
     ASSERT_TRUE(QFile::exists(file())); // folders made on the way
     // The file is an INI file with one section per key.
     TMemIniFile ini(file());
-    EXPECT_EQ(ini.ReadString("HKEY_CURRENT_USER\\Software\\Ririvi Software\\RorOraza Doz\\Editor", "Left", ""), "-20");
+    EXPECT_EQ(
+        ini.ReadString("HKEY_CURRENT_USER\\Software\\Ririvi Software\\RorOraza Doz\\Editor", "Left", ""),
+        "-20");
 
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKeyReadOnly("\\Software\\Ririvi Software\\RorOraza Doz\\Editor\\"));
