@@ -125,8 +125,8 @@ public:
     void SetPressureVoltage(double volts);
 
     ICurveSeries* series;
-    // The channel's pressure window. Not built yet: it stays null until the pressure window
-    // exists; the channel will then create it with its scaling (coeffs) and delete it.
+    // The channel's pressure window: the constructor makes it with the channel's scaling
+    // (coeffs), the destructor deletes it.
     TFormPressure* pressureForm = nullptr;
     // The channel's pressure scaling, owned by the settings object.
     TApplicationSettings::COEFFS* coeffs = nullptr;

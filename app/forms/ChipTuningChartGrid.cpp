@@ -1,6 +1,8 @@
 #include "app/forms/ChipTuningChartGrid.h"
 
 #include "platform/controls/WinControl.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Color.h"
 
 ORVO_IMPLEMENT_CLASS(TChipTuningChartGrid, TChartGridBase)
 ORVO_PUBLISHED(TChipTuningChartGrid) {}
@@ -48,4 +50,32 @@ void TChipTuningChartGrid::KeyDown(Word& Key, TShiftState Shift) {
     default:
         TChartGridBase::KeyDown(Key, Shift);
     }
+}
+
+TColor ReadableTextColor(TColor Back, TColor Text) {
+    const TColor rgb = ColorToRGB(Back);
+    const int r = int(rgb) & 0xFF, g = (int(rgb) >> 8) & 0xFF, b = (int(rgb) >> 16) & 0xFF;
+    // Perceived brightness (ITU-R BT.601 weights) below the middle: the cell is dark.
+    const bool dark = r * 299 + g * 587 + b * 114 < 128 * 1000;
+    return dark ? clWhite : Text;
+}
+
+void TChipTuningChartGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+    const bool value = !AState.Contains(gdFixed) && ACol != LabelsColumn() && ACol != ColorsColumn();
+    if (!value || (!Series() && !Chart())) {
+        TChartGridBase::DrawCell(ACol, ARow, ARect, AState);
+        return;
+    }
+    // The grid painted the cell's background (its colour, or the highlight when selected).
+    TCanvas* canvas = Canvas();
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Font()->SetColor(AState.Contains(gdSelected) ? TColor(clHighlightText)
+                                                         : ReadableTextColor(Color(), Font()->Color()));
+    const String text = GetEditText(ACol, ARow);
+    canvas->TextOut(ARect.Right - 2 - canvas->TextWidth(text), ARect.Top + 2, text);
+}
+
+void TChipTuningChartGrid::ScrollBarsChanged() {
+    TChartGridBase::ScrollBarsChanged();
+    if (OnScrollBarsChange) OnScrollBarsChange(this);
 }

@@ -25,7 +25,19 @@ public:
     // The key handling that the editor's messages stand in for (also reached by tests).
     void KeyDown(Word& Key, TShiftState Shift) override;
 
+    // Fired whenever the grid's vertical or horizontal scroll bar comes or goes, so that the
+    // editor can widen the grid by the bar (its value column never hides under it).
+    TNotifyEvent OnScrollBarsChange;
+
 protected:
     // Tells the parent of every cell being selected, then the grid's own rule.
     bool SelectCell(int ACol, int ARow) override;
+    // Value cells: the text in a colour that reads on the cell (light on the dark cells, the
+    // highlight text colour on the selection); header and fixed cells as the chart grid draws
+    // them.
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void ScrollBarsChanged() override;
 };
+
+// The colour of text that reads on a cell of colour Back: white on dark colours, else Text.
+TColor ReadableTextColor(TColor Back, TColor Text);

@@ -97,6 +97,9 @@ void TChipTuningForm::DoCreate() {
         FrameChartRight = parts.CreateEditor(this, 2);
         if (FrameChartRight) place(FrameChartRight->Frame(), 200);
     }
+    // The frames came after the window last resized: share its width out now, or the first
+    // editor keeps the whole width until the window happens to be resized.
+    FormResize(this);
     ConnectionState = Disconnected;
     TForm::DoCreate();
 }

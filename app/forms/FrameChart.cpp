@@ -192,6 +192,9 @@ void TFrameChart::BuildAtRunTime() {
     ChartGrid1->OnKeyDown = TKeyEvent(this, &TFrameChart::ChartGrid1KeyDown);
     ChartGrid1->OnKeyUp = TKeyEvent(this, &TFrameChart::ChartGrid1KeyUp);
     ChartGrid1->OnSetEditText = TSetEditEvent(this, &TFrameChart::ChartGrid1SetEditText);
+    // The grid is widened by its scroll bar whenever the bar comes or goes (a 512-point
+    // curve brings it long after the frame last resized), not only when the frame resizes.
+    ChartGrid1->OnScrollBarsChange = TNotifyEvent(this, &TFrameChart::FrameResize);
     ChartGrid1->SetShowXValues(cgsNo);
     ChartGrid1->SetShowLabels(false);
     ChartGrid1->SetShowFields(false);
@@ -608,7 +611,8 @@ void TFrameChart::PageControl1Change(TObject*) {
 
 void TFrameChart::FrameResize(TObject*) {
     if (!ChartGrid1) return;
-    const bool scrollBar = (GetWindowLong(ChartGrid1->Handle(), GWL_STYLE) & LONG(WS_VSCROLL)) != 0;
+    // The style bits, not the window's: the bar may come while the editor has no window yet.
+    const bool scrollBar = (ChartGrid1->WindowStyle() & WS_VSCROLL) != 0;
     ChartGrid1->SetWidth(ChartGrid1->GridWidth() + (scrollBar ? GetSystemMetrics(SM_CXVSCROLL) : 0));
 }
 

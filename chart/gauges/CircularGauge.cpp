@@ -449,7 +449,12 @@ void TCircularGauge::DrawHand() {
         FEndPoint->Draw(p.X, p.Y);
     }
     if (FCenter->Visible()) {
+        // The cap's sizes are its whole width and height (16 x 16 is a cap 16 pixels across),
+        // drawn flat in its own colours over the hand's root.
         FCenter->Gradient()->SetAngle(RoundInt(angle) + 90);
-        FCenter->Draw(CircleXCenter(), CircleYCenter());
+        const TColor color = FCenter->Brush()->Color();
+        FCenter->PrepareCanvas(canvas, color);
+        FCenter->DrawPointer(canvas, false, CircleXCenter(), CircleYCenter(), FCenter->HorizSize() / 2,
+                             FCenter->VertSize() / 2, color, FCenter->Style());
     }
 }

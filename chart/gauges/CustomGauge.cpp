@@ -124,7 +124,8 @@ TFramedBorder::TFramedBorder(TCustomGauge* Owner) : FOwner(Owner) {
     FMiddleBrush = new TFrameBrush(changed);
     FOuterBrush = new TFrameBrush(changed);
     FShadow = new TTeeShadow(changed);
-    FBrush->SetStyle(bsClear);
+    // The area inside the rings keeps the chart brush's defaults (solid, the default colour),
+    // so the scale's labels and ticks never stand on the inner ring of their own colour.
     ApplyPalette();
 }
 

@@ -143,7 +143,12 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
         if (!Is<TWinControl>(this)) FParent->Invalidate();
     }
     if (sized) {
-        if (auto* w = dynamic_cast<TWinControl*>(this)) w->Realign();
+        if (auto* w = dynamic_cast<TWinControl*>(this)) {
+            w->Realign();
+            // A window is drawn again whole after every change of its size, however the
+            // change came, so what a control keeps of its last picture is made again.
+            w->Invalidate();
+        }
         if (!ComponentState().Contains(csLoading)) Resize();
     }
 }

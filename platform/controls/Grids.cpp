@@ -331,8 +331,12 @@ void TCustomGrid::UpdateScrollBars() {
     DWORD style = WindowStyle() & ~(WS_VSCROLL | WS_HSCROLL);
     if (s.Vert) style |= WS_VSCROLL;
     if (s.Horz) style |= WS_HSCROLL;
-    if (style != WindowStyle()) SetWindowStyle(style);
+    if (style == WindowStyle()) return;
+    SetWindowStyle(style);
+    ScrollBarsChanged();
 }
+
+void TCustomGrid::ScrollBarsChanged() {}
 
 void TCustomGrid::CreateParams(TCreateParams& Params) {
     TCustomControl::CreateParams(Params);

@@ -182,6 +182,9 @@ protected:
     virtual void SizeChanged(int OldColCount, int OldRowCount);
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
+    // A scroll bar came or went (rows, columns, sizes or the grid's own size changed); the
+    // base does nothing.
+    virtual void ScrollBarsChanged();
 
     void Paint() override;
     void KeyDown(Word& Key, TShiftState Shift) override;

@@ -31,10 +31,13 @@
 #include "platform/controls/Splitter.h"
 #include "platform/controls/Timer.h"
 #include "platform/controls/WinControl.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/win/Clock.h"
 #include "platform/win/MessageBox.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -695,6 +698,65 @@ TEST_F(FrameChartTest, GridWidthTakesOneScrollBarWidth) {
     frame->FrameResize(frame);
     ASSERT_EQ(GetWindowLong(frame->ChartGrid1->Handle(), GWL_STYLE) & LONG(WS_VSCROLL), 0);
     EXPECT_EQ(frame->ChartGrid1->Width(), frame->ChartGrid1->GridWidth());
+}
+
+// A 512-point curve brings the grid's scroll bar long after the frame last resized: the grid
+// widens by the bar at once and narrows again when the bar goes, so the value column is never
+// under it.
+TEST_F(FrameChartTest, GridFollowsItsScrollBarWhenPointsComeAndGo) {
+    TChipTuningChartGrid* grid = frame->ChartGrid1;
+    const int bar = GetSystemMetrics(SM_CXVSCROLL);
+    CurvePoints many(CurveLength);
+    for (int i = 0; i < CurveLength; ++i)
+        many[std::size_t(i)] = std::uint16_t(VoltToCode(IndexToVolt(i)));
+    ShowOnChannel1(many);
+    ASSERT_NE(grid->WindowStyle() & WS_VSCROLL, 0u) << "512 rows need the scroll bar";
+    EXPECT_EQ(grid->Width(), grid->GridWidth() + bar);
+    EXPECT_LE(grid->CellRect(1, 1).Right, grid->ClientWidth() - bar);
+    // The frame laid the grid out at its new width: it still ends at the frame's right edge.
+    EXPECT_EQ(grid->Left() + grid->Width(), frame->ClientWidth());
+
+    ShowOnChannel1(Neutral());
+    ASSERT_EQ(grid->WindowStyle() & WS_VSCROLL, 0u);
+    EXPECT_EQ(grid->Width(), grid->GridWidth());
+}
+
+// The grid's values read on its cells: light text on the black cells, the highlight text on
+// the selection, the frame's font colour on the light fixed column.
+TEST_F(FrameChartTest, GridValuesReadOnTheirCells) {
+    TChipTuningChartGrid* grid = frame->ChartGrid1;
+    ShowOnChannel1(Curve({{0, 0.5}, {100, 1.25}, {300, -1.0}, {511, 0.0}}));
+    grid->SetSelection(TGridRect{1, 1, 1, 1});
+    TBitmap shot;
+    shot.SetSize(grid->Width(), grid->Height());
+    grid->PaintTo(shot.Canvas(), 0, 0);
+    const QImage& image = shot.Image();
+    struct Case {
+        int col, row;
+        TColor cell;
+        const char* what;
+    };
+    const Case cases[] = {
+        {1, 1, ColorToRGB(clHighlight), "selected value"},
+        {1, 2, clBlack, "value"},
+        {1, 4, clBlack, "last value"},
+        {0, 2, TColor(0x00FFFBF0), "point number"},
+    };
+    auto brightness = [](QRgb c) { return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000; };
+    for (const Case& c : cases) {
+        const TRect r = grid->CellRect(c.col, c.row);
+        const QRgb cell = qRgb(int(c.cell) & 0xFF, (int(c.cell) >> 8) & 0xFF, (int(c.cell) >> 16) & 0xFF);
+        // The text's pixels: those that differ from the cell, and they differ a lot.
+        int text = 0, contrasting = 0;
+        for (int y = r.Top + 1; y < r.Bottom - 1; ++y)
+            for (int x = r.Left + 1; x < r.Right - 1; ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (p == cell) continue;
+                ++text;
+                if (std::abs(brightness(p) - brightness(cell)) > 100) ++contrasting;
+            }
+        EXPECT_GE(contrasting, 8) << c.what << ": " << text << " text pixels";
+    }
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // The gauge base and the circular gauge: the value and its change event, the gauge's
 // rectangle among other gauges, the frame's rings, the palette, the angles of hand, ticks and
 // bands (also with a minimum other than 0 and an empty range), hits, streaming of the hand,
-// and the pressure window's two dials drawn with the hand where the value says.
+// and the pressure window's two dials drawn with the hand where the value says, every label
+// and tick standing out from the dial and a round centre cap.
 #include "chart/gauges/CircularGauge.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/ChartBrush.h"
@@ -22,10 +23,14 @@
 #include "platform/graphics/Font.h"
 #include "tests/chart/support/PressureDial.h"
 
+#include <QImage>
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <numbers>
 #include <vector>
@@ -322,4 +327,121 @@ TEST(CircularGauge, DestroyedWithItsChartInEitherOrder) {
         EXPECT_FALSE(chart->BottomAxis()->Title()->Visible());
     }
     SUCCEED();
+}
+
+namespace {
+
+// The pixels where two drawings of one size differ.
+std::vector<TPoint> Differences(const TBitmap& a, const TBitmap& b) {
+    const QImage& x = a.Image();
+    const QImage& y = b.Image();
+    std::vector<TPoint> out;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col)
+            if (x.pixel(col, row) != y.pixel(col, row)) out.push_back(TPoint{col, row});
+    return out;
+}
+
+// The scale angle (the one ticks and labels are placed by) of a pixel seen from the centre,
+// in [0, 360).
+double ScaleAngleOf(TPoint p, TPoint centre) {
+    const double a = std::atan2(double(centre.Y - p.Y), double(centre.X - p.X)) * 180 / std::numbers::pi;
+    return a < 0 ? a + 360 : a;
+}
+
+bool NearAngle(double a, double b, double tolerance) {
+    const double d = std::fmod(std::fabs(a - b), 360.0);
+    return std::min(d, 360 - d) <= tolerance;
+}
+
+} // namespace
+
+TEST(CircularGauge, FrameBrushIsSolidInTheDefaultColour) {
+    TCircularGauge g(nullptr);
+    EXPECT_EQ(g.Frame()->Brush()->Style(), bsSolid);
+    EXPECT_EQ(g.Frame()->Brush()->Color(), clDefault);
+}
+
+// Each label and each major tick of the pressure dial changes the dial's pixels at its place
+// on the scale: drawn with it and without it, the two pictures differ there. (Labels and
+// ticks are in the inner ring's colour; they must stand on the area inside the rings.)
+TEST(CircularGauge, PressureDialLabelsAndTicksStandOutFromTheDial) {
+    struct Part {
+        const char* name;
+        std::function<void(GaugeChart&)> hide;
+        double tolerance; // degrees around the scale angle of a value
+    };
+    const Part parts[] = {
+        {"labels", [](GaugeChart& f) { f.chart.BottomAxis()->SetLabels(false); }, 8},
+        {"ticks", [](GaugeChart& f) { f.gauge->Ticks()->SetVisible(false); }, 3},
+    };
+    for (double max : {4.0, 2000.0})
+        for (const Part& part : parts) {
+            GaugeChart with, without;
+            with.PressureDial(max);
+            without.PressureDial(max);
+            // The hand stays out of the way at the start of the scale.
+            with.gauge->SetValue(0);
+            without.gauge->SetValue(0);
+            part.hide(without);
+            with.Draw();
+            without.Draw();
+            const std::vector<TPoint> diff = Differences(with.target, without.target);
+            const TCircularGauge* g = with.gauge;
+            for (int i = 0; i <= 10; ++i) {
+                const double angle = g->StartAngle() - 90 + i * 30.0;
+                const auto near = std::count_if(diff.begin(), diff.end(), [&](TPoint p) {
+                    return NearAngle(ScaleAngleOf(p, g->Centre()), angle, part.tolerance);
+                });
+                EXPECT_GE(near, 10) << part.name << " of 0.." << max << " at " << i * max / 10;
+            }
+        }
+}
+
+// The centre cap is a circle 16 pixels across over the dial's centre, with its 2-pixel shadow
+// below and to the right; the corners of its square stay the dial's.
+TEST(CircularGauge, CentreCapIsARound16PixelCircle) {
+    for (double max : {4.0, 2000.0}) {
+        GaugeChart with, without;
+        for (GaugeChart* f : {&with, &without}) {
+            f->PressureDial(max);
+            f->gauge->Hand()->SetVisible(false);
+            f->gauge->EndPoint()->SetVisible(false);
+        }
+        without.gauge->Center()->SetVisible(false);
+        with.Draw();
+        without.Draw();
+        const std::vector<TPoint> diff = Differences(with.target, without.target);
+        ASSERT_FALSE(diff.empty()) << max;
+        TRect box{diff[0].X, diff[0].Y, diff[0].X, diff[0].Y};
+        for (TPoint p : diff) {
+            box.Left = std::min(box.Left, p.X);
+            box.Top = std::min(box.Top, p.Y);
+            box.Right = std::max(box.Right, p.X + 1);
+            box.Bottom = std::max(box.Bottom, p.Y + 1);
+        }
+        const int cx = with.gauge->CircleXCenter(), cy = with.gauge->CircleYCenter();
+        // Nothing beyond the cap and its shadow: at most 16 + 2 pixels either way.
+        EXPECT_LE(box.Right - box.Left, 18) << max;
+        EXPECT_LE(box.Bottom - box.Top, 18) << max;
+        // 16 across through the centre, from 8 left of it.
+        int first = INT_MAX, last = INT_MIN;
+        for (TPoint p : diff)
+            if (p.Y == cy) {
+                first = std::min(first, p.X);
+                last = std::max(last, p.X);
+            }
+        EXPECT_EQ(first, cx - 8) << max;
+        EXPECT_EQ(last - first + 1, 16) << max;
+        // Round: the top-left corner of its square is untouched, the middle of each side is not.
+        auto changed = [&](int x, int y) {
+            return std::find_if(diff.begin(), diff.end(), [&](TPoint p) { return p.X == x && p.Y == y; }) !=
+                   diff.end();
+        };
+        EXPECT_FALSE(changed(cx - 8, cy - 8)) << max;
+        EXPECT_FALSE(changed(cx - 7, cy - 7)) << max;
+        EXPECT_TRUE(changed(cx - 7, cy)) << max;
+        EXPECT_TRUE(changed(cx, cy - 7)) << max;
+        EXPECT_TRUE(changed(cx, cy)) << max;
+    }
 }

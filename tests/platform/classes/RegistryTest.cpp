@@ -24,8 +24,8 @@ TEST_F(RegistryTest, ValuesPersistUnderTheCurrentUsersKey) {
     {
         TRegistry reg;
         EXPECT_EQ(reg.RootKey(), HKEY_CURRENT_USER);
-        EXPECT_FALSE(reg.OpenKey("Software\\Steema\\Editor", false)); // not there yet
-        ASSERT_TRUE(reg.OpenKey("Software\\Steema\\Editor", true));
+        EXPECT_FALSE(reg.OpenKey("Software\\Ririvi Software\\RorOraza Doz\\Editor", false)); // not there yet
+        ASSERT_TRUE(reg.OpenKey("Software\\Ririvi Software\\RorOraza Doz\\Editor", true));
         reg.WriteInteger("Left", -20);
         reg.WriteBool("TreeMode", true);
         reg.WriteString("SeriesGroups", " a\\b\r\nsecond line ");
@@ -35,11 +35,13 @@ TEST_F(RegistryTest, ValuesPersistUnderTheCurrentUsersKey) {
     ASSERT_TRUE(QFile::exists(file())); // folders made on the way
     // The file is an INI file with one section per key.
     TMemIniFile ini(file());
-    EXPECT_EQ(ini.ReadString("HKEY_CURRENT_USER\\Software\\Steema\\Editor", "Left", ""), "-20");
+    EXPECT_EQ(
+        ini.ReadString("HKEY_CURRENT_USER\\Software\\Ririvi Software\\RorOraza Doz\\Editor", "Left", ""),
+        "-20");
 
     TRegistry reg;
-    ASSERT_TRUE(reg.OpenKeyReadOnly("\\Software\\Steema\\Editor\\"));
-    EXPECT_EQ(reg.CurrentPath(), "Software\\Steema\\Editor");
+    ASSERT_TRUE(reg.OpenKeyReadOnly("\\Software\\Ririvi Software\\RorOraza Doz\\Editor\\"));
+    EXPECT_EQ(reg.CurrentPath(), "Software\\Ririvi Software\\RorOraza Doz\\Editor");
     EXPECT_TRUE(reg.ValueExists("left"));
     EXPECT_FALSE(reg.ValueExists("Top"));
     EXPECT_EQ(reg.ReadInteger("Left"), -20);
@@ -74,7 +76,7 @@ TEST_F(RegistryTest, KeysOpenRelativeToTheOpenKeyAndParentsExist) {
 TEST_F(RegistryTest, TheLocalMachineIsEmptyAndReadOnly) {
     TRegistry reg;
     reg.SetRootKey(HKEY_LOCAL_MACHINE);
-    EXPECT_FALSE(reg.OpenKeyReadOnly("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths"));
+    EXPECT_FALSE(reg.OpenKeyReadOnly("SOFTWARE\\Ririvi Software\\RorOraza Doz\\Help"));
     EXPECT_FALSE(reg.OpenKey("Software\\X", true));
     EXPECT_FALSE(reg.ValueExists("Path"));
     EXPECT_EQ(reg.ReadString("Path"), "");

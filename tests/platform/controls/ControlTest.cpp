@@ -1,12 +1,14 @@
 // Layout of a form read from its resource: the alignment order among siblings, anchors,
-// constraints and OnResize after layout; inherited colour and font.
+// constraints and OnResize after layout; resized windows drawn again; inherited colour and font.
 #include "ControlFixture.h"
 
+#include "platform/controls/Panel.h"
 #include "platform/controls/SizeConstraints.h"
 #include "platform/graphics/Font.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -132,4 +134,48 @@ TEST(Layout, ChildrenWithoutOwnerGoWithTheirParent) {
     frameLike->FreeNotification(&watch);
     f.reset();
     EXPECT_TRUE(destroyed);
+}
+
+namespace {
+// A windowed control that counts the requests to draw it again.
+class TCountingPanel : public TPanel {
+public:
+    using TPanel::TPanel;
+    void Invalidate() override {
+        ++invalidations;
+        TPanel::Invalidate();
+    }
+    int invalidations = 0;
+};
+} // namespace
+
+// A windowed control is drawn again whole after every change of its size, whether its parent's
+// alignment or code resized it (a control that keeps its last picture makes it again); a move
+// alone asks nothing.
+TEST(Layout, ResizedWindowsAreDrawnAgain) {
+    FormPtr<TForm> f(new TForm(nullptr, 0));
+    f->SetClientSize(300, 200);
+    auto* aligned = new TCountingPanel(f.get());
+    aligned->SetParent(f.get());
+    aligned->SetAlign(alClient);
+    auto* placed = new TCountingPanel(f.get());
+    placed->SetParent(f.get());
+    placed->SetBounds(10, 10, 50, 50);
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        TCountingPanel* control;
+        bool drawn;
+    };
+    const Case cases[] = {
+        {"parent resized", [&] { f->SetClientSize(320, 220); }, aligned, true},
+        {"parent resized again", [&] { f->SetClientSize(200, 150); }, aligned, true},
+        {"sized by code", [&] { placed->SetWidth(70); }, placed, true},
+        {"moved only", [&] { placed->SetLeft(20); }, placed, false},
+    };
+    for (const Case& c : cases) {
+        c.control->invalidations = 0;
+        c.change();
+        EXPECT_EQ(c.control->invalidations > 0, c.drawn) << c.what;
+    }
 }

@@ -380,7 +380,8 @@ TEST(Shell, OpenGoesThroughTheHook) {
 
 TEST(LocalMachineRegistry, AnswersEmpty) {
     String value = "untouched";
-    EXPECT_FALSE(ReadLocalMachineString("SOFTWARE\\Steema Software\\TeeChart", "HelpFolder", value));
+    EXPECT_FALSE(
+        ReadLocalMachineString("SOFTWARE\\Ririvi Software\\RorOraza Doz\\Help", "HelpFolder", value));
     EXPECT_EQ(value, "untouched");
 }
 
