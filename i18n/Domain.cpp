@@ -91,8 +91,10 @@ void TDomain::LoadCatalogue() {
         FOpenHasFailedBefore = true;
         return;
     }
-    // A catalogue that cannot be read or checked is reported once; afterwards the domain
-    // returns every id unchanged until its language, folder or file changes.
+    // A catalogue that cannot be read or checked (damaged, not a catalogue, not a regular
+    // file) is reported once in a box, and the domain returns every id unchanged until its
+    // language, folder or file changes: the program goes on untranslated instead of failing
+    // at whatever asked for the first text.
     try {
         moFile = FileLocator->GetMoFile(filename, DebugLogger);
         const String contentType = GetTranslationProperty(QStringLiteral("Content-Type"));
@@ -106,8 +108,18 @@ void TDomain::LoadCatalogue() {
                     .arg(curlang, filename),
                 QStringLiteral("Localization problem"), MB_OK);
         }
+    } catch (const Exception& e) {
+        if (moFile) FileLocator->ReleaseMoFile(moFile);
+        moFile = nullptr;
+        FOpenHasFailedBefore = true;
+        MessageBox(nullptr,
+                   QStringLiteral("The translation for the language code %1 could not be read.\n%2\n"
+                                  "Translations are turned off.")
+                       .arg(curlang, e.Message),
+                   QStringLiteral("Localization problem"), MB_OK);
     } catch (...) {
         if (moFile) FileLocator->ReleaseMoFile(moFile);
+        moFile = nullptr;
         FOpenHasFailedBefore = true;
         throw;
     }
