@@ -65,9 +65,9 @@ bool SaveMapFile(const String& fileName, const std::vector<CurvePoints>& curves)
     const std::vector<unsigned char> bytes = MapFileBytes(curves);
     // A save killed before its rename leaves a whole copy beside the file; the next save into
     // the folder removes those of savers that are gone, whichever file they were saving.
-    return ReplaceFileContents(fileName,
-                               QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
-                               TStaleTemporaries::OfFolder) == 0;
+    return ReplaceFileContents(
+               fileName, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
+               TStaleTemporaries::OfFolder) == 0;
 }
 
 bool ParseMapFile(const unsigned char* data, std::size_t size, TMapFileScope scope,

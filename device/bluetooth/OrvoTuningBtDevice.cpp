@@ -295,7 +295,8 @@ int TOrvoTuningBtDevice::SendMap(unsigned char channel, unsigned char map, Bytes
         Bytes reply;
         result = Transact(Cmd(ChipTuningCommand::CommitMap), {map, channel}, &reply, true);
         if (result == 0) break;
-        Trace([&] { return Sprintf("Map commit failed (%d)%s", result, pass == 0 ? ": map sent again" : ""); });
+        Trace(
+            [&] { return Sprintf("Map commit failed (%d)%s", result, pass == 0 ? ": map sent again" : ""); });
     }
     return result;
 }

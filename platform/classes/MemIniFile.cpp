@@ -120,8 +120,7 @@ class TFoldIndex {
 public:
     static constexpr std::size_t npos = SIZE_MAX;
 
-    template <class NameOf>
-    std::size_t Find(QStringView name, const NameOf& nameOf) const {
+    template <class NameOf> std::size_t Find(QStringView name, const NameOf& nameOf) const {
         if (slots_.empty()) return npos;
         const std::uint32_t hash = foldHash(name);
         for (std::size_t i = hash & mask();; i = (i + 1) & mask()) {
@@ -131,15 +130,13 @@ public:
         }
     }
     // Adds item, whose name the index does not hold yet.
-    template <class NameOf>
-    void Add(std::size_t item, const NameOf& nameOf) {
+    template <class NameOf> void Add(std::size_t item, const NameOf& nameOf) {
         if ((count_ + 1) * 2 > slots_.size()) Grow();
         Place(std::uint32_t(item), foldHash(nameOf(item)));
         ++count_;
     }
     // Indexes items 0 to n - 1; of several of one name, the first.
-    template <class NameOf>
-    void Build(std::size_t n, const NameOf& nameOf) {
+    template <class NameOf> void Build(std::size_t n, const NameOf& nameOf) {
         Clear();
         for (std::size_t i = 0; i < n; ++i)
             if (Find(nameOf(i), nameOf) == npos) Add(i, nameOf);
@@ -185,6 +182,10 @@ struct IniSection {
     std::vector<IniKey> Keys;
     std::unique_ptr<TFoldIndex> Index; // the first key of each name, once there are many keys
 
+    auto keyName() const {
+        return [this](std::size_t i) { return QStringView(Keys[i].Name); };
+    }
+
     // The position of the first key of that name, or npos.
     std::size_t FindKey(QStringView name) const {
         if (Index) return Index->Find(name, keyName());
@@ -217,18 +218,14 @@ struct IniSection {
         if (!Index) Index = std::make_unique<TFoldIndex>();
         Index->Build(Keys.size(), keyName());
     }
-
-private:
-    auto keyName() const {
-        return [this](std::size_t i) { return QStringView(Keys[i].Name); };
-    }
 };
 
+// Without the blanks and control characters (up to U+0020) at either end, as Trim.
 QStringView trimmed(QStringView s) {
     qsizetype b = 0, e = s.size();
-    while (b < e && IsBlank(s[b]))
+    while (b < e && s[b].unicode() <= 0x20)
         ++b;
-    while (e > b && IsBlank(s[e - 1]))
+    while (e > b && s[e - 1].unicode() <= 0x20)
         --e;
     return s.mid(b, e - b);
 }

@@ -186,8 +186,8 @@ TEST_F(TTool, ASettingsFileThatIsAFifoGivesTheDefaultsAndOneMessage) {
         ASSERT_TRUE(WaitUntil([&] { return State() == Disconnected; }));
     });
     ASSERT_EQ(MessageTexts().size(), 1);
-    EXPECT_TRUE(MessageTexts()[0].startsWith(QStringLiteral("The settings could not be read from ") +
-                                             SettingsPath()))
+    EXPECT_TRUE(
+        MessageTexts()[0].startsWith(QStringLiteral("The settings could not be read from ") + SettingsPath()))
         << MessageTexts()[0].toStdString();
     EXPECT_FALSE(fifo.Released());
     EXPECT_TRUE(fifo.StillAFifo());
@@ -256,7 +256,8 @@ const QByteArray kDamagedTables = QByteArray::fromHex("de120495"
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, UnusableCatalogue,
-    ::testing::Values(TUnusableCatalogue{"DamagedTables", kDamagedTables, "This GNU gettext mo file is damaged: "},
+    ::testing::Values(TUnusableCatalogue{"DamagedTables", kDamagedTables,
+                                         "This GNU gettext mo file is damaged: "},
                       TUnusableCatalogue{"BrokenMagic", QByteArray(64, 'x'),
                                          "This file is not a valid GNU gettext mo file: "},
                       TUnusableCatalogue{"Fifo", QByteArray(), "Cannot open file \""}),

@@ -226,8 +226,7 @@ TEST(MapFile, TheNextSaveRemovesCopiesThatDeadSaversLeft) {
     const QByteArray ownPid = QByteArray::number(getpid());
     const QByteArray parentPid = QByteArray::number(getppid());
     const QList<QByteArray> stale = {
-        "a.map.tmp-" + deadPid + "-0",
-        "a.map.tmp-" + deadPid + "-12",
+        "a.map.tmp-" + deadPid + "-0", "a.map.tmp-" + deadPid + "-12",
         "other.bin.tmp-" + deadPid + "-3", // another file of the folder
     };
     const QList<QByteArray> kept = {

@@ -281,7 +281,7 @@ TEST_F(ComponentTranslationTest, FailedPropertyStopsTheRunAndLeavesNoMarker) {
 // wrapped. A catalogue that cannot be loaded at all is told once in a box instead, and the
 // run leaves the design texts.
 TEST_F(ComponentTranslationTest, LookupErrorsReachTheCallerWrappedACatalogueErrorIsToldOnce) {
-    fixture::PutCatalogue(dir.path(), QStringLiteral("yy"), fixture::BuildMo({{"Send", "\xC3("}}));
+    fixture::PutCatalogue(dir.path(), QStringLiteral("yy"), fixture::BuildMo({{"Main window", "\xC3("}}));
     t.UseLanguage(QStringLiteral("yy"));
     try {
         t.TranslateComponent(form);
@@ -303,8 +303,8 @@ TEST_F(ComponentTranslationTest, LookupErrorsReachTheCallerWrappedACatalogueErro
     EXPECT_EQ(button->Caption, QStringLiteral("Send"));
     EXPECT_NE(form->FindComponent(QStringLiteral("GettextMarker")), nullptr);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].contains(QStringLiteral("This file is not a valid GNU gettext mo file: ") + dir.path() +
-                                  QStringLiteral("/xx/LC_MESSAGES/default.mo")))
+    EXPECT_TRUE(boxes[0].contains(QStringLiteral("This file is not a valid GNU gettext mo file: ") +
+                                  dir.path() + QStringLiteral("/xx/LC_MESSAGES/default.mo")))
         << boxes[0].toStdString();
 }
 

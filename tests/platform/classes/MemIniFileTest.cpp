@@ -174,14 +174,18 @@ TEST_F(MemIniFileTest, KeysAreFoundAlikeInSmallAndLargeSections) {
         QByteArray text = "[Big]\n";
         for (int i = 0; i < fillers; ++i)
             text += "key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
-        text += "Name=first\nNAME=second\n\xC3\x84rger=umlaut\n\xE2\x84\xAAey=kelvin\n";
+        text += "Name=first\nNAME=second\n\xC3\x84"
+                "rger=umlaut\n\xE2\x84\xAA"
+                "ey=kelvin\n";
         writeFile(text);
         TMemIniFile ini(path());
         EXPECT_EQ(ini.ReadString("big", "name", ""), "first");
         EXPECT_EQ(ini.ReadString("BIG", QString::fromUtf8("\xC3\xA4RGER"), ""), "umlaut");
         EXPECT_EQ(ini.ReadString("Big", "KEY", ""), "kelvin");
         EXPECT_EQ(ini.ReadString("Big", QString::fromUtf8("\xE2\x84\xAA") + "EY", ""), "kelvin");
-        if (fillers > 0) EXPECT_EQ(ini.ReadString("Big", "KEY0", ""), "0");
+        if (fillers > 0) {
+            EXPECT_EQ(ini.ReadString("Big", "KEY0", ""), "0");
+        }
         EXPECT_FALSE(ini.ValueExists("Big", "nam"));
         ini.WriteString("Big", "nAmE", "replaced");
         ini.WriteString("Big", "added", "new");
