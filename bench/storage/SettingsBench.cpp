@@ -1,8 +1,8 @@
 // A settings file of many small sections (about 32 bytes each, "[Section0000001]" and one
 // key), read by the settings storage as the program reads it at start-up, and written back
-// as at exit. Counters: the file's size, the time per megabyte of file, the memory the loaded
-// file keeps, and the peak memory of a load (measured in a child process, so that earlier
-// runs do not hide it), each also as a multiple of the file's size.
+// as at exit. Counters: the file's size, the memory the loaded file keeps and the peak memory
+// of a load (measured in a child process, so that earlier runs do not hide it), each also as
+// a multiple of the file's size; the rate is in bytes of file per second.
 #include "storage/XcAppIniFileStorage.h"
 
 #include "platform/classes/MemIniFile.h"
@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <malloc.h>
 #include <sys/resource.h>
@@ -43,34 +42,51 @@ std::unique_ptr<TXcAppIniFileStorage> Load(const QString& name) {
     return storage;
 }
 
-long MaxRssKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+// A field of /proc/self/status in bytes ("VmRSS", "VmHWM"); -1 when it cannot be read.
+double StatusBytes(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() * 1024;
+    return -1;
 }
 
-// The peak resident memory that one load adds, in bytes, from a child process.
-double PeakOfALoad(const QString& name) {
+struct TLoadMemory {
+    double Peak = -1; // the most that the load had in memory at once, beyond what was there
+    double Kept = -1; // what the loaded file keeps
+};
+
+// The memory of one load, measured in a child process so that neither the benchmark's own
+// runs nor their freed memory hide it.
+TLoadMemory MemoryOfALoad(const QString& name) {
     int pipeFds[2];
-    if (pipe(pipeFds) != 0) return -1;
+    if (pipe(pipeFds) != 0) return {};
     const pid_t child = fork();
     if (child == 0) {
         close(pipeFds[0]);
-        const long before = MaxRssKiB();
-        {
-            auto storage = Load(name);
-            benchmark::DoNotOptimize(storage->IniFile()->SectionExists(QStringLiteral("Section0000001")));
+        malloc_trim(0);
+        // Writing 5 resets the peak resident size to the present one.
+        if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+            std::fputs("5", f);
+            std::fclose(f);
         }
-        const long grown = (MaxRssKiB() - before) * 1024;
-        const ssize_t written = write(pipeFds[1], &grown, sizeof grown);
-        _exit(written == sizeof grown ? 0 : 1);
+        const double before = StatusBytes("VmRSS");
+        TLoadMemory m;
+        auto storage = Load(name);
+        benchmark::DoNotOptimize(storage->IniFile()->SectionExists(QStringLiteral("Section0000001")));
+        m.Kept = StatusBytes("VmRSS") - before;
+        m.Peak = StatusBytes("VmHWM") - before;
+        const ssize_t written = write(pipeFds[1], &m, sizeof m);
+        _exit(written == sizeof m ? 0 : 1);
     }
     close(pipeFds[1]);
-    long grown = -1;
-    if (read(pipeFds[0], &grown, sizeof grown) != sizeof grown) grown = -1;
+    TLoadMemory m;
+    if (read(pipeFds[0], &m, sizeof m) != sizeof m) m = {};
     close(pipeFds[0]);
     waitpid(child, nullptr, 0);
-    return double(grown);
+    return m;
 }
 
 QTemporaryDir& Folder() {
@@ -81,24 +97,21 @@ QTemporaryDir& Folder() {
 void BM_SettingsLoad(benchmark::State& state) {
     const QString name = WriteSettingsFile(Folder(), int(state.range(0)));
     const double fileBytes = double(QFile(name).size());
-    double kept = 0;
+    const TLoadMemory memory = MemoryOfALoad(name);
     for (auto _ : state) {
-        const std::size_t before = mallinfo2().uordblks;
         auto storage = Load(name);
-        kept = double(mallinfo2().uordblks - before);
         benchmark::DoNotOptimize(storage->IniFile()->ReadString(QStringLiteral("Section0000001"),
                                                                 QStringLiteral("Key"), QString()));
         state.PauseTiming();
         storage.reset();
         state.ResumeTiming();
     }
-    const double peak = PeakOfALoad(name);
     state.SetBytesProcessed(std::int64_t(fileBytes) * state.iterations());
     state.counters["file_MB"] = fileBytes / 1e6;
-    state.counters["kept_MB"] = kept / 1e6;
-    state.counters["kept_x_file"] = kept / fileBytes;
-    state.counters["peak_MB"] = peak / 1e6;
-    state.counters["peak_x_file"] = peak / fileBytes;
+    state.counters["kept_MB"] = memory.Kept / 1e6;
+    state.counters["kept_x_file"] = memory.Kept / fileBytes;
+    state.counters["peak_MB"] = memory.Peak / 1e6;
+    state.counters["peak_x_file"] = memory.Peak / fileBytes;
 }
 BENCHMARK(BM_SettingsLoad)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -237,7 +237,9 @@ TEST_P(UnusableCatalogue, IsToldOnceAndTheProgramStartsInEnglish) {
     EXPECT_TRUE(messages[0].text.contains(QString::fromUtf8(GetParam().reason) + file))
         << messages[0].text.toStdString();
     EXPECT_TRUE(SettingsFile().contains("[GUI]\nLanguage=de\n"));
-    if (fifo) EXPECT_FALSE(fifo->Released());
+    if (fifo) {
+        EXPECT_FALSE(fifo->Released());
+    }
 }
 
 // A catalogue whose string table runs past its end: magic, revision, one string, the tables
