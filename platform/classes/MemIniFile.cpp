@@ -251,8 +251,12 @@ String decodeUtf8KeepingBytes(const char* p, qsizetype n) {
     while (i < n) {
         const auto b = static_cast<unsigned char>(p[i]);
         if (b < 0x80) {
-            out.append(QChar(char16_t(b)));
-            ++i;
+            // A run of ASCII, appended at once.
+            qsizetype end = i + 1;
+            while (end < n && static_cast<unsigned char>(p[end]) < 0x80)
+                ++end;
+            out.append(QLatin1StringView(p + i, end - i));
+            i = end;
             continue;
         }
         int length = 0;
