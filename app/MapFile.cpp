@@ -1,7 +1,9 @@
 #include "app/MapFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "platform/classes/Streams.h"
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/FileReplace.h"
+
 #include <stdexcept>
 
 namespace {
@@ -61,18 +63,11 @@ std::vector<unsigned char> MapFileBytes(const std::vector<CurvePoints>& curves) 
 
 bool SaveMapFile(const String& fileName, const std::vector<CurvePoints>& curves) {
     const std::vector<unsigned char> bytes = MapFileBytes(curves);
-    QSaveFile file(fileName);
-    // Unbuffered, so the write reports what reached the disk: a buffered write would only
-    // fail when the commit flushes, and the commit would then still put the short file in
-    // place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-            qint64(bytes.size()) ||
-        file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // A save killed before its rename leaves a whole copy beside the file; the next save into
+    // the folder removes those of savers that are gone, whichever file they were saving.
+    return ReplaceFileContents(
+               fileName, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
+               TStaleTemporaries::OfFolder) == 0;
 }
 
 bool ParseMapFile(const unsigned char* data, std::size_t size, TMapFileScope scope,
@@ -93,9 +88,19 @@ bool ParseMapFile(const unsigned char* data, std::size_t size, TMapFileScope sco
 }
 
 bool LoadMapFile(const String& fileName, TMapFileScope scope, std::vector<CurvePoints>& curves) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.read(qint64(MapFileMaxBytes));
-    return ParseMapFile(reinterpret_cast<const unsigned char*>(bytes.constData()), std::size_t(bytes.size()),
-                        scope, curves);
+    // The stream opens nothing but a regular file, without waiting: a FIFO or a device
+    // chosen in the dialog is a file that cannot be read, not a hang.
+    std::vector<unsigned char> bytes(MapFileMaxBytes);
+    std::size_t got = 0;
+    try {
+        TFileStream file(fileName, fmOpenRead | fmShareDenyWrite);
+        while (got < bytes.size()) {
+            const int n = file.Read(bytes.data() + got, int(bytes.size() - got));
+            if (n <= 0) break;
+            got += std::size_t(n);
+        }
+    } catch (const Exception&) {
+        return false;
+    }
+    return ParseMapFile(bytes.data(), got, scope, curves);
 }

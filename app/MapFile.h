@@ -30,7 +30,10 @@ std::vector<unsigned char> MapFileBytes(const std::vector<CurvePoints>& curves);
 
 // Writes the file of the curves. The bytes go to a temporary file in the same folder that
 // then replaces the file, so a failure never leaves a half-written file in place of a good
-// one. False when the file could not be written (the old one, if any, stays).
+// one. The temporary file is <file>.tmp-<process id>-<n>; once a save is done, those that
+// savers killed before their rename left in the folder (of processes that are gone) are
+// removed. False when the file could not be written (the old one, if
+// any, stays).
 bool SaveMapFile(const String& fileName, const std::vector<CurvePoints>& curves);
 
 // The curves of a map file's bytes. False, leaving curves alone, unless every curve the scope
@@ -38,5 +41,6 @@ bool SaveMapFile(const String& fileName, const std::vector<CurvePoints>& curves)
 // AllCurves, the format word is 0 or 1). Bytes after the last curve needed are ignored.
 bool ParseMapFile(const unsigned char* data, std::size_t size, TMapFileScope scope,
                   std::vector<CurvePoints>& curves);
-// Reads and parses a map file; false also when it cannot be opened or read.
+// Reads and parses a map file; false also when it cannot be opened or read, or is not a
+// regular file (a FIFO, a device).
 bool LoadMapFile(const String& fileName, TMapFileScope scope, std::vector<CurvePoints>& curves);

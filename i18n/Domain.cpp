@@ -91,10 +91,16 @@ void TDomain::LoadCatalogue() {
         FOpenHasFailedBefore = true;
         return;
     }
-    // A catalogue that cannot be read or checked is reported once; afterwards the domain
-    // returns every id unchanged until its language, folder or file changes.
+    // A catalogue that cannot be read or checked (damaged, not a catalogue, not a regular
+    // file) is reported once in a box, and the domain returns every id unchanged until its
+    // language, folder or file changes: the program goes on untranslated instead of failing
+    // at whatever asked for the first text. While the catalogue loads, the domain counts as
+    // failed, so that the texts of the load's own errors, which are translated too, come back
+    // untranslated instead of loading the catalogue again.
+    FOpenHasFailedBefore = true;
     try {
         moFile = FileLocator->GetMoFile(filename, DebugLogger);
+        FOpenHasFailedBefore = false;
         const String contentType = GetTranslationProperty(QStringLiteral("Content-Type"));
         if (!contentType.toUpper().contains(QStringLiteral("CHARSET=UTF-8"))) {
             FileLocator->ReleaseMoFile(moFile);
@@ -106,6 +112,14 @@ void TDomain::LoadCatalogue() {
                     .arg(curlang, filename),
                 QStringLiteral("Localization problem"), MB_OK);
         }
+    } catch (const Exception& e) {
+        if (moFile) FileLocator->ReleaseMoFile(moFile);
+        FOpenHasFailedBefore = true;
+        MessageBox(nullptr,
+                   QStringLiteral("The translation for the language code %1 could not be read.\n%2\n"
+                                  "Translations are turned off.")
+                       .arg(curlang, e.Message),
+                   QStringLiteral("Localization problem"), MB_OK);
     } catch (...) {
         if (moFile) FileLocator->ReleaseMoFile(moFile);
         FOpenHasFailedBefore = true;

@@ -157,16 +157,17 @@ void TChipTuningForm::OnConnectionStatusTimer(TObject*) {
     case Disconnected:
         SetStatusPanel(clRed, clBlack, "No connection", false);
         break;
-    case Opened:
+    case Opened: {
         // Without curve editors there are no maps to read. Each editor reads the map of its
         // selected tab, the one its sends go to.
-        if (FrameChartLeft && !FrameChartLeft->ReadMapAllChannels(FrameChartLeft->ActiveMap()))
-            ConnectionState = ConnectionError;
-        else if (FrameChartRight && !FrameChartRight->ReadMapAllChannels(FrameChartRight->ActiveMap()))
-            ConnectionState = ConnectionError;
-        else
-            ConnectionState = Connected;
+        const bool read =
+            (!FrameChartLeft || FrameChartLeft->ReadMapAllChannels(FrameChartLeft->ActiveMap())) &&
+            (!FrameChartRight || FrameChartRight->ReadMapAllChannels(FrameChartRight->ActiveMap()));
+        // A failed read's message box handles the application's messages: a close or a
+        // disconnect asked meanwhile stays, and the next tick carries it out.
+        if (ConnectionState == Opened) ConnectionState = read ? Connected : ConnectionError;
         break;
+    }
     case Connected:
         SetStatusPanel(clGreen, clYellow, "Connected", false);
         break;

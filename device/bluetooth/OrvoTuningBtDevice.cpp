@@ -275,18 +275,30 @@ int TOrvoTuningBtDevice::SendMap(unsigned char channel, unsigned char map, Bytes
         Trace([&] { return Sprintf("Map image of %u bytes not sent", unsigned(image.size())); });
         return -1;
     }
-    for (unsigned char k = 0; k < 4; ++k) {
-        Bytes request;
-        request.reserve(MapChunkBytes + 1);
-        request.push_back(k);
-        const auto first = image.begin() + std::ptrdiff_t(MapChunkBytes * k);
-        request.insert(request.end(), first, first + std::ptrdiff_t(MapChunkBytes));
+    // The box uses the chunks up when it commits them, so when the reply to a commit that
+    // it carried out is spoiled, the repeated commit is refused although the map is stored.
+    // A commit that fails after every chunk was taken sends the whole map once more before
+    // the send counts as failed.
+    int result = -1;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (unsigned char k = 0; k < 4; ++k) {
+            Bytes request;
+            request.reserve(MapChunkBytes + 1);
+            request.push_back(k);
+            const auto first = image.begin() + std::ptrdiff_t(MapChunkBytes * k);
+            request.insert(request.end(), first, first + std::ptrdiff_t(MapChunkBytes));
+            Bytes reply;
+            if (int r = Transact(Cmd(ChipTuningCommand::WriteMapChunk), std::move(request), &reply, true);
+                r != 0)
+                return r;
+        }
         Bytes reply;
-        if (int r = Transact(Cmd(ChipTuningCommand::WriteMapChunk), std::move(request), &reply, true); r != 0)
-            return r;
+        result = Transact(Cmd(ChipTuningCommand::CommitMap), {map, channel}, &reply, true);
+        if (result == 0) break;
+        Trace(
+            [&] { return Sprintf("Map commit failed (%d)%s", result, pass == 0 ? ": map sent again" : ""); });
     }
-    Bytes reply;
-    return Transact(Cmd(ChipTuningCommand::CommitMap), {map, channel}, &reply, true);
+    return result;
 }
 
 int TOrvoTuningBtDevice::ReadMap(unsigned char channel, unsigned char map, Bytes* out) {

@@ -69,7 +69,10 @@ public:
     bool Close() override;
     bool GetTuning() override;
     void SetTuning(bool off) override;
-    // The image must hold 1024 bytes; any other size is refused with -1, nothing sent.
+    // The image must hold 1024 bytes; any other size is refused with -1, nothing sent. Four
+    // chunks, then the commit; a commit that fails after the four chunks were taken sends the
+    // whole map once more, since a spoiled reply to a commit the box carried out makes the
+    // repeated commit fail.
     int SendMap(unsigned char channel, unsigned char map, std::vector<unsigned char> image) override;
     // A chunk reply of any size other than 256 bytes fails with -3; out keeps the chunks
     // read before it.

@@ -2,6 +2,7 @@
 
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
+#include "platform/rtl/FileReplace.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/FloatText.h"
 #include "platform/rtl/FormatSettings.h"
@@ -11,18 +12,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 
-#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstdint>
 #include <vector>
 
 ORVO_IMPLEMENT_CLASS(TCustomIniFile, TObject)
@@ -85,35 +77,158 @@ void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, doub
 
 namespace {
 
-String fold(const String& name) {
-    return name.toCaseFolded();
+// Names compare without regard to case, as their case-folded forms compare. A file may hold
+// a million sections, so the indexes below keep no folded copy of a name: the fold is taken
+// on the fly, at once for ASCII and through a folded copy only for other names.
+bool isAscii(QStringView s) {
+    for (const QChar c : s)
+        if (c.unicode() >= 0x80) return false;
+    return true;
 }
+
+char16_t asciiLower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+std::uint32_t foldHash(QStringView s) {
+    std::uint32_t h = 2166136261u;
+    auto mix = [&h](char16_t c) { h = (h ^ c) * 16777619u; };
+    if (isAscii(s)) {
+        for (const QChar c : s)
+            mix(asciiLower(c.unicode()));
+    } else {
+        for (const QChar c : s.toString().toCaseFolded())
+            mix(c.unicode());
+    }
+    return h;
+}
+
+bool foldEqual(QStringView a, QStringView b) {
+    if (isAscii(a) && isAscii(b)) {
+        if (a.size() != b.size()) return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (asciiLower(a[i].unicode()) != asciiLower(b[i].unicode())) return false;
+        return true;
+    }
+    return a.toString().toCaseFolded() == b.toString().toCaseFolded();
+}
+
+// The positions of named items (sections of the file, keys of a section), found by name
+// without regard to case: open addressing over the items' positions and hashes, 16 bytes
+// per item at most. NameOf(i) gives the name of item i.
+class TFoldIndex {
+public:
+    static constexpr std::size_t npos = SIZE_MAX;
+
+    template <class NameOf> std::size_t Find(QStringView name, const NameOf& nameOf) const {
+        if (slots_.empty()) return npos;
+        const std::uint32_t hash = foldHash(name);
+        for (std::size_t i = hash & mask();; i = (i + 1) & mask()) {
+            const TSlot& slot = slots_[i];
+            if (slot.Item == 0) return npos;
+            if (slot.Hash == hash && foldEqual(nameOf(slot.Item - 1), name)) return slot.Item - 1;
+        }
+    }
+    // Adds item, whose name the index does not hold yet.
+    template <class NameOf> void Add(std::size_t item, const NameOf& nameOf) {
+        if ((count_ + 1) * 2 > slots_.size()) Grow();
+        Place(std::uint32_t(item), foldHash(nameOf(item)));
+        ++count_;
+    }
+    // Indexes items 0 to n - 1; of several of one name, the first.
+    template <class NameOf> void Build(std::size_t n, const NameOf& nameOf) {
+        Clear();
+        for (std::size_t i = 0; i < n; ++i)
+            if (Find(nameOf(i), nameOf) == npos) Add(i, nameOf);
+    }
+    void Clear() {
+        slots_.clear();
+        count_ = 0;
+    }
+
+private:
+    struct TSlot {
+        std::uint32_t Item = 0; // position + 1; 0: empty
+        std::uint32_t Hash = 0;
+    };
+    std::size_t mask() const { return slots_.size() - 1; }
+    void Place(std::uint32_t item, std::uint32_t hash) {
+        std::size_t i = hash & mask();
+        while (slots_[i].Item != 0)
+            i = (i + 1) & mask();
+        slots_[i] = {item + 1, hash};
+    }
+    void Grow() {
+        std::vector<TSlot> old = std::move(slots_);
+        slots_.assign(old.empty() ? 16 : old.size() * 2, TSlot{});
+        for (const TSlot& slot : old)
+            if (slot.Item != 0) Place(slot.Item - 1, slot.Hash);
+    }
+
+    std::vector<TSlot> slots_;
+    std::size_t count_ = 0;
+};
 
 struct IniKey {
     String Name;
     String Value;
 };
 
+// A section's keys are searched one by one up to this many; beyond, through an index.
+constexpr std::size_t kKeysWithoutIndex = 8;
+
 struct IniSection {
     String Name;
     std::vector<IniKey> Keys;
-    QHash<String, std::size_t> Index; // folded name -> the first key of that name
+    std::unique_ptr<TFoldIndex> Index; // the first key of each name, once there are many keys
 
-    const IniKey* Find(const String& name) const {
-        auto it = Index.constFind(fold(name));
-        return it == Index.cend() ? nullptr : &Keys[*it];
+    auto keyName() const {
+        return [this](std::size_t i) { return QStringView(Keys[i].Name); };
+    }
+
+    // The position of the first key of that name, or npos.
+    std::size_t FindKey(QStringView name) const {
+        if (Index) return Index->Find(name, keyName());
+        for (std::size_t i = 0; i < Keys.size(); ++i)
+            if (foldEqual(Keys[i].Name, name)) return i;
+        return TFoldIndex::npos;
+    }
+    const IniKey* Find(QStringView name) const {
+        const std::size_t i = FindKey(name);
+        return i == TFoldIndex::npos ? nullptr : &Keys[i];
+    }
+    // Appends a key; a later key of a name already there is kept but never read.
+    void AddKey(String name, String value) {
+        const bool first = !Index || Index->Find(name, keyName()) == TFoldIndex::npos;
+        Keys.push_back({std::move(name), std::move(value)});
+        if (Index) {
+            if (first) Index->Add(Keys.size() - 1, keyName());
+        } else if (Keys.size() > kKeysWithoutIndex) {
+            Reindex();
+        }
     }
     // Whether Keys[i] is the key that reads of its name find (the first of that name); a
     // later key of the same name is not written to the file.
-    bool IsRead(std::size_t i) const { return Index.value(fold(Keys[i].Name)) == i; }
+    bool IsRead(std::size_t i) const { return FindKey(Keys[i].Name) == i; }
     void Reindex() {
-        Index.clear();
-        for (std::size_t i = 0; i < Keys.size(); ++i) {
-            const String key = fold(Keys[i].Name);
-            if (!Index.contains(key)) Index.insert(key, i);
+        if (Keys.size() <= kKeysWithoutIndex) {
+            Index.reset();
+            return;
         }
+        if (!Index) Index = std::make_unique<TFoldIndex>();
+        Index->Build(Keys.size(), keyName());
     }
 };
+
+// Without the blanks and control characters (up to U+0020) at either end, as Trim.
+QStringView trimmed(QStringView s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s[b].unicode() <= 0x20)
+        ++b;
+    while (e > b && s[e - 1].unicode() <= 0x20)
+        --e;
+    return s.mid(b, e - b);
+}
 
 [[noreturn]] void raiseCreateError(const String& fileName, int err) {
     const String shown = fileName.isEmpty() ? fileName : QFileInfo(fileName).absoluteFilePath();
@@ -136,8 +251,12 @@ String decodeUtf8KeepingBytes(const char* p, qsizetype n) {
     while (i < n) {
         const auto b = static_cast<unsigned char>(p[i]);
         if (b < 0x80) {
-            out.append(QChar(char16_t(b)));
-            ++i;
+            // A run of ASCII, appended at once.
+            qsizetype end = i + 1;
+            while (end < n && static_cast<unsigned char>(p[end]) < 0x80)
+                ++end;
+            out.append(QLatin1StringView(p + i, end - i));
+            i = end;
             continue;
         }
         int length = 0;
@@ -226,105 +345,63 @@ bool encodeCp1252KeepingBytes(const String& s, QByteArray& out) {
     return flushRun(s.size());
 }
 
-// Whether name is base + ".tmp-" + process id + "-" + number, the name UpdateFile gives its
-// temporary file; Pid is the process id.
-bool isTemporaryOf(const char* name, const QByteArray& base, pid_t& Pid) {
-    const QByteArray prefix = base + ".tmp-";
-    if (std::strncmp(name, prefix.constData(), std::size_t(prefix.size())) != 0) return false;
-    const char* p = name + prefix.size();
-    long long pid = 0;
-    int digits = 0;
-    for (; *p >= '0' && *p <= '9' && digits < 10; ++p, ++digits)
-        pid = pid * 10 + (*p - '0');
-    if (digits == 0 || *p != '-' || pid <= 0 || pid > INT_MAX) return false;
-    ++p;
-    if (*p == '\0') return false;
-    for (; *p; ++p)
-        if (*p < '0' || *p > '9') return false;
-    Pid = pid_t(pid);
-    return true;
-}
-
-// Removes the temporary files of path that writers left when they died between writing and
-// renaming them. A file of a process that still runs may be a write in progress and stays;
-// so do those of this process (another thread may be writing) and every other name.
-void removeStaleTemporaries(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
-    const QByteArray base = path.mid(slash + 1);
-    DIR* dir = ::opendir(folder.constData());
-    if (!dir) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        pid_t pid = 0;
-        if (!isTemporaryOf(entry->d_name, base, pid) || pid == ::getpid()) continue;
-        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
-        const QByteArray full = folder + '/' + entry->d_name;
-        struct stat st;
-        if (::lstat(full.constData(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(full.constData());
-    }
-    ::closedir(dir);
-}
-
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<std::size_t>(left));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        p += n;
-        left -= n;
-    }
-    return true;
-}
-
 } // namespace
 
 struct TMemIniFile::Data {
     std::vector<IniSection> Sections;
-    QHash<String, std::size_t> Index; // folded name -> section
+    TFoldIndex Index; // the sections by name
 
-    IniSection* Find(const String& name) {
-        auto it = Index.constFind(fold(name));
-        return it == Index.cend() ? nullptr : &Sections[*it];
+    auto sectionName() const {
+        return [this](std::size_t i) { return QStringView(Sections[i].Name); };
     }
-    std::size_t FindOrAdd(const String& name) {
-        auto it = Index.constFind(fold(name));
-        if (it != Index.cend()) return *it;
-        Sections.push_back(IniSection{name, {}, {}});
-        Index.insert(fold(name), Sections.size() - 1);
+    IniSection* Find(QStringView name) {
+        const std::size_t i = Index.Find(name, sectionName());
+        return i == TFoldIndex::npos ? nullptr : &Sections[i];
+    }
+    std::size_t FindOrAdd(QStringView name) {
+        const std::size_t i = Index.Find(name, sectionName());
+        if (i != TFoldIndex::npos) return i;
+        Sections.push_back(IniSection{name.toString(), {}, {}});
+        Index.Add(Sections.size() - 1, sectionName());
         return Sections.size() - 1;
     }
-    void Reindex() {
-        Index.clear();
-        for (std::size_t i = 0; i < Sections.size(); ++i)
-            Index.insert(fold(Sections[i].Name), i);
-    }
+    void Reindex() { Index.Build(Sections.size(), sectionName()); }
     void Clear() {
         Sections.clear();
-        Index.clear();
+        Index.Clear();
+    }
+    // One line of the file; current is the section that lines go to (npos before the first).
+    void ParseLine(QStringView line, std::size_t& current) {
+        const QStringView s = trimmed(line);
+        if (s.isEmpty() || s[0] == u';') return;
+        if (s.size() >= 2 && s[0] == u'[' && s[s.size() - 1] == u']') {
+            current = FindOrAdd(s.mid(1, s.size() - 2));
+            return;
+        }
+        if (current == TFoldIndex::npos) return;
+        const qsizetype eq = s.indexOf(u'=');
+        if (eq < 0) return;
+        Sections[current].AddKey(trimmed(s.left(eq)).toString(), trimmed(s.mid(eq + 1)).toString());
     }
     void Parse(const TStrings& lines) {
         Clear();
-        std::size_t current = SIZE_MAX;
-        for (int i = 0; i < lines.Count(); ++i) {
-            const String s = Trim(lines.Strings(i));
-            if (s.isEmpty() || s[0] == u';') continue;
-            if (s.size() >= 2 && s[0] == u'[' && s[s.size() - 1] == u']') {
-                current = FindOrAdd(s.mid(1, s.size() - 2));
-                continue;
-            }
-            if (current == SIZE_MAX) continue;
-            const qsizetype eq = s.indexOf(u'=');
-            if (eq < 0) continue;
-            IniSection& section = Sections[current];
-            const String name = Trim(s.left(eq));
-            const String key = fold(name);
-            if (!section.Index.contains(key)) section.Index.insert(key, section.Keys.size());
-            section.Keys.push_back({name, Trim(s.mid(eq + 1))});
+        std::size_t current = TFoldIndex::npos;
+        for (int i = 0; i < lines.Count(); ++i)
+            ParseLine(lines.Strings(i), current);
+    }
+    // The text of a file: lines end at CR LF, LF or CR, as TStrings splits them.
+    void Parse(QStringView text) {
+        Clear();
+        std::size_t current = TFoldIndex::npos;
+        const qsizetype n = text.size();
+        qsizetype i = 0;
+        while (i < n) {
+            const qsizetype start = i;
+            while (i < n && text[i] != u'\r' && text[i] != u'\n')
+                ++i;
+            ParseLine(text.mid(start, i - start), current);
+            if (i < n && text[i] == u'\r') ++i;
+            if (i < n && text[i] == u'\n') ++i;
         }
     }
     String Text() const {
@@ -350,19 +427,20 @@ void TMemIniFile::LoadValues() {
         d_->Clear();
         return;
     }
-    TFileStream file(fileName_, fmOpenRead | fmShareDenyWrite);
-    QByteArray bytes(static_cast<qsizetype>(file.Size()), '\0');
-    file.ReadBuffer(bytes.data(), static_cast<int>(bytes.size()));
-    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    // The file is read whole, decoded once and parsed in place: time and memory grow with
+    // the file's size, whatever the number of its sections and keys.
     String text;
-    if (encoding_ == CP_WINDOWS_1252 && !bom)
-        TryAnsiToString(AnsiString(bytes.constData(), std::size_t(bytes.size())), CP_WINDOWS_1252, text);
-    else
-        text = decodeUtf8KeepingBytes(bytes.constData() + (bom ? 3 : 0), bytes.size() - (bom ? 3 : 0));
-    // TStrings splits the text at CR LF, LF and CR.
-    TStringList lines;
-    lines.SetText(text);
-    d_->Parse(lines);
+    {
+        TFileStream file(fileName_, fmOpenRead | fmShareDenyWrite);
+        QByteArray bytes(static_cast<qsizetype>(file.Size()), '\0');
+        file.ReadBuffer(bytes.data(), static_cast<int>(bytes.size()));
+        const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+        if (encoding_ == CP_WINDOWS_1252 && !bom)
+            TryAnsiToString(AnsiString(bytes.constData(), std::size_t(bytes.size())), CP_WINDOWS_1252, text);
+        else
+            text = decodeUtf8KeepingBytes(bytes.constData() + (bom ? 3 : 0), bytes.size() - (bom ? 3 : 0));
+    }
+    d_->Parse(QStringView(text));
 }
 
 void TMemIniFile::Clear() {
@@ -412,14 +490,11 @@ String TMemIniFile::ReadString(const String& Section, const String& Ident, const
 
 void TMemIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
     IniSection& s = d_->Sections[d_->FindOrAdd(Section)];
-    const String key = fold(Ident);
-    auto it = s.Index.constFind(key);
-    if (it != s.Index.cend()) {
-        s.Keys[*it] = {Ident, Value};
-    } else {
-        s.Index.insert(key, s.Keys.size());
-        s.Keys.push_back({Ident, Value});
-    }
+    const std::size_t i = s.FindKey(Ident);
+    if (i != TFoldIndex::npos)
+        s.Keys[i] = {Ident, Value}; // the same name but for case: the index stays right
+    else
+        s.AddKey(Ident, Value);
 }
 
 void TMemIniFile::ReadSection(const String& Section, TStrings* Strings) {
@@ -449,70 +524,28 @@ void TMemIniFile::ReadSectionValues(const String& Section, TStrings* Strings) {
 }
 
 void TMemIniFile::EraseSection(const String& Section) {
-    auto it = d_->Index.constFind(fold(Section));
-    if (it == d_->Index.cend()) return;
-    d_->Sections.erase(d_->Sections.begin() + static_cast<std::ptrdiff_t>(*it));
+    const IniSection* s = d_->Find(Section);
+    if (!s) return;
+    d_->Sections.erase(d_->Sections.begin() + (s - d_->Sections.data()));
     d_->Reindex();
 }
 
 void TMemIniFile::DeleteKey(const String& Section, const String& Ident) {
     IniSection* s = d_->Find(Section);
     if (!s) return;
-    auto it = s->Index.constFind(fold(Ident));
-    if (it == s->Index.cend()) return;
-    s->Keys.erase(s->Keys.begin() + static_cast<std::ptrdiff_t>(*it));
+    const std::size_t i = s->FindKey(Ident);
+    if (i == TFoldIndex::npos) return;
+    s->Keys.erase(s->Keys.begin() + static_cast<std::ptrdiff_t>(i));
     s->Reindex();
 }
 
 void TMemIniFile::UpdateFile() {
     if (fileName_.isEmpty()) raiseCreateError(fileName_, ENOENT);
-    QByteArray path = QFile::encodeName(fileName_);
-    // Through a symbolic link the link stays and its target gets the new contents.
-    if (char* real = ::realpath(path.constData(), nullptr)) {
-        path = real;
-        std::free(real);
-    }
-    struct stat st;
-    const bool exists = ::stat(path.constData(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) raiseCreateError(fileName_, EISDIR);
-    // A file its owner may not write stays as it is, as it would when written in place.
-    if (exists && !(st.st_mode & S_IWUSR)) raiseCreateError(fileName_, EACCES);
-
     QByteArray bytes;
     if (encoding_ == CP_WINDOWS_1252) {
         if (!encodeCp1252KeepingBytes(d_->Text(), bytes)) raiseCreateError(fileName_, EILSEQ);
     } else {
         bytes = encodeUtf8KeepingBytes(d_->Text());
     }
-
-    static std::atomic<unsigned> serial{0};
-    QByteArray temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = path + ".tmp-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(serial++);
-        do {
-            fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        } while (fd < 0 && errno == EINTR);
-        if (fd < 0 && errno != EEXIST) raiseCreateError(fileName_, errno);
-    }
-    if (fd < 0) raiseCreateError(fileName_, EEXIST);
-
-    int err = 0;
-    if (exists) ::fchmod(fd, st.st_mode & 07777); // keep the permissions of the file it replaces
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp.constData(), path.constData()) != 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.constData());
-        raiseCreateError(fileName_, err);
-    }
-    // Make the rename itself durable.
-    const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
-    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    removeStaleTemporaries(path);
+    if (const int err = ReplaceFileContents(fileName_, bytes)) raiseCreateError(fileName_, err);
 }

@@ -135,18 +135,27 @@ TFileStream::TFileStream(const String& AFileName, Word Mode) : THandleStream(-1)
     if (path.isEmpty()) {
         err = ENOENT;
     } else {
+        // A file opened only for reading must be a regular file: opening a FIFO waits for a
+        // writer and reading a device may never end, so either would hang the caller. The
+        // open itself does not wait (O_NONBLOCK), and the check follows on the handle.
+        const bool readOnly = !create && (Mode & 3) == fmOpenRead;
         do {
-            handle_ = ::open(path.constData(), flags, 0666);
+            handle_ = ::open(path.constData(), flags | (readOnly ? O_NONBLOCK : 0), 0666);
         } while (handle_ < 0 && errno == EINTR);
         if (handle_ < 0) err = errno;
-    }
-    if (handle_ >= 0) {
-        // A folder opens for reading on Linux, but it is not a file.
         struct stat st;
-        if (::fstat(handle_, &st) == 0 && S_ISDIR(st.st_mode)) {
-            ::close(handle_);
-            handle_ = -1;
-            err = EISDIR;
+        if (handle_ >= 0 && ::fstat(handle_, &st) == 0) {
+            // A folder opens for reading on Linux, but it is not a file.
+            if (S_ISDIR(st.st_mode))
+                err = EISDIR;
+            else if (readOnly && !S_ISREG(st.st_mode))
+                err = EINVAL;
+            if (err != 0) {
+                ::close(handle_);
+                handle_ = -1;
+            } else if (readOnly) {
+                ::fcntl(handle_, F_SETFL, ::fcntl(handle_, F_GETFL) & ~O_NONBLOCK);
+            }
         }
     }
     if (handle_ < 0) {

@@ -64,7 +64,9 @@ protected:
 };
 
 // A stream over a named file, opened or created by the constructor and closed by the
-// destructor. Failure raises EFCreateError (fmCreate) or EFOpenError.
+// destructor. Failure raises EFCreateError (fmCreate) or EFOpenError. A file opened for
+// reading only must be a regular file: a FIFO, a device or a socket raises EFOpenError at
+// once instead of waiting for a writer or reading without end.
 class TFileStream : public THandleStream {
     ORVO_CLASS(TFileStream, THandleStream)
 public:

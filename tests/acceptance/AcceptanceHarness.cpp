@@ -126,6 +126,10 @@ void TTool::TearDown() {
 void TTool::InstallHooks() {
     SetMessageBoxHook([this](void*, const String& text, const String& caption, unsigned) {
         messages.push_back({text, caption});
+        if (onMessage) {
+            onMessage(messages.back());
+            Application->ProcessMessages();
+        }
         return IDOK;
     });
     SetShowModalHook([this](TCustomForm* form) {
@@ -142,23 +146,31 @@ void TTool::InstallHooks() {
 
 void TTool::RunProgram(const std::function<void()>& body) {
     ran_ = true;
-    QMetaObject::invokeMethod(
-        qApp,
-        [this, body] {
-            // The application object installed its own message box at start-up.
-            InstallHooks();
-            if (QWidget* box = QApplication::activeModalWidget()) {
-                // Start-up failed and the program shows why.
-                const auto* shown = qobject_cast<QMessageBox*>(box);
-                ADD_FAILURE() << "start-up failed: " << (shown ? shown->text().toStdString() : "");
-                box->close();
-                return;
-            }
-            body();
-            EndProgram();
-        },
-        Qt::QueuedConnection);
+    bool started = false;
+    std::function<void()> start;
+    start = [this, body, &start, &started] {
+        // The application object installed its own message box at start-up.
+        InstallHooks();
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            // A box of the start-up: recorded and answered as the user would; the start-up
+            // goes on (or ends, when the box told why it failed).
+            const auto* shown = qobject_cast<QMessageBox*>(box);
+            messages.push_back({shown ? shown->text() : String(), shown ? shown->windowTitle() : String()});
+            box->close();
+            QMetaObject::invokeMethod(qApp, start, Qt::QueuedConnection);
+            return;
+        }
+        started = true;
+        body();
+        EndProgram();
+    };
+    QMetaObject::invokeMethod(qApp, start, Qt::QueuedConnection);
     EXPECT_EQ(WinMain(), 0);
+    if (!started) {
+        // Start-up failed and the program showed why.
+        QCoreApplication::removePostedEvents(qApp, QEvent::MetaCall);
+        ADD_FAILURE() << "start-up failed: " << MessageTexts().join(u'|').toStdString();
+    }
 }
 
 void TTool::EndProgram() {

@@ -117,6 +117,10 @@ protected:
     TAcceptanceClock clock;
     // What the user saw: message boxes, modal forms (by class name) and file dialogs.
     std::vector<TShownMessage> messages;
+    // Called while a message box is up (after it is recorded), as the user would act then; a
+    // real box runs the application's messages meanwhile, so whatever it posts is handled
+    // before the box returns.
+    std::function<void(const TShownMessage&)> onMessage;
     QStringList modals;
     // Answers a modal form; by default Cancel.
     std::function<int(TCustomForm*)> onModal;

@@ -9,6 +9,8 @@
 #include "platform/controls/Application.h"
 #include "platform/graphics/Font.h"
 
+#include <signal.h>
+
 namespace acceptance {
 namespace {
 
@@ -32,7 +34,45 @@ protected:
         return cond();
     }
     std::uint8_t ReadMapCommand() const { return GetParam() == Link::Usb ? 0x02 : 0x08; }
+    void CloseDuringTheMapReads(bool signal);
 };
+
+void LinkState::CloseDuringTheMapReads(bool signal) {
+    sim::Box& box = Box();
+    sim::FaultAction refused;
+    refused.status = sim::StatusInvalidParameter;
+    box.AddFault(On(ReadMapCommand(), refused));
+    int asked = 0;
+    onMessage = [&](const TShownMessage&) {
+        if (asked++ > 0) return;
+        if (!signal) {
+            Window()->Close();
+            return;
+        }
+        // A log-out's SIGTERM: the program's own handler turns it into a close of the window.
+        struct sigaction current {};
+        ASSERT_EQ(::sigaction(SIGTERM, nullptr, &current), 0);
+        ASSERT_NE(current.sa_handler, SIG_DFL) << "no SIGTERM handler while the program runs";
+        ::raise(SIGTERM);
+        WaitUntil([&] { return State() == CloseRequested; }, 5000);
+    };
+    RunProgram([&] {
+        Tick();
+        ASSERT_TRUE(WaitUntil([&] { return State() != ConnectRequested; }));
+        ASSERT_EQ(State(), Opened);
+        Tick();
+        // The left editor reads no further once the close is asked: one box.
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(State(), CloseRequested);
+        EXPECT_FALSE(Application->Terminated());
+        Tick();
+        EXPECT_EQ(StatusText(), QStringLiteral("Disconnecting..."));
+        EXPECT_EQ(State(), Disconnected);
+        EXPECT_TRUE(Application->Terminated());
+    });
+    EXPECT_EQ(MessageTexts(), QStringList{"Read operation failed."});
+    EXPECT_TRUE(SettingsFile().contains("Language=en"));
+}
 
 TEST_P(LinkState, AFailedMapReadAtConnectIsAConnectionErrorClearedByTwoClicks) {
     sim::Box& box = Box();
@@ -69,6 +109,17 @@ TEST_P(LinkState, AFailedMapReadAtConnectIsAConnectionErrorClearedByTwoClicks) {
         EXPECT_TRUE(TickUntil([&] { return StatusText() == QStringLiteral("Connected"); }, 1000));
         EXPECT_EQ(MessageTexts(), failed);
     });
+}
+
+// A close asked while a failed map read's message box is up (the box runs the application's
+// messages) is carried out once the reads end: the link is closed on the next tick and the
+// window closes, the settings written. Through the window's close and through SIGTERM.
+TEST_P(LinkState, AWindowCloseDuringTheMapReadsIsCarriedOutOnceTheyEnd) {
+    CloseDuringTheMapReads(false);
+}
+
+TEST_P(LinkState, ASigtermDuringTheMapReadsIsCarriedOutOnceTheyEnd) {
+    CloseDuringTheMapReads(true);
 }
 
 TEST_P(LinkState, ThreeFailedVoltageReadsInARowEndTheLinkASuccessInBetweenKeepsIt) {

@@ -1,7 +1,8 @@
 // Map files from the tools column, over each transport: both channels saved into one file of
 // 2058 bytes and opened back into both editors, each sent to its channel; bad files refused
-// with nothing changed or sent.
+// with nothing changed or sent, a FIFO among them.
 #include "tests/acceptance/AcceptanceHarness.h"
+#include "tests/support/Fifo.h"
 #include "tests/support/TestFiles.h"
 
 #include "app/forms/ChipTuningForm.h"
@@ -85,6 +86,17 @@ TEST_P(MapFiles, BothChannelsSavedAndOpenedBackBadFilesRefused) {
             EXPECT_EQ(box.Map(1, 1), rising);
             EXPECT_EQ(box.Map(2, 1), raised);
         }
+        // A FIFO chosen in the dialog: the Open button returns at once, the file refused.
+        TFifoGuard fifo(config.filePath(QStringLiteral("pipe.map")));
+        ASSERT_TRUE(fifo.Made());
+        chosen = config.filePath(QStringLiteral("pipe.map"));
+        messages.clear();
+        box.ClearLog();
+        Click(Tools()->btnLoad);
+        EXPECT_FALSE(fifo.Released());
+        EXPECT_EQ(MessageTexts(), QStringList({"Unsupported file format!"}));
+        EXPECT_EQ(MapWrites(), 0u);
+        EXPECT_EQ(box.Map(1, 1), rising);
     });
 }
 

@@ -2,6 +2,7 @@
 // ticks of the connection, the tools column's poll, the file a normal exit writes), an existing
 // file in German with a catalogue made by msgfmt, and hand-edited values.
 #include "tests/acceptance/AcceptanceHarness.h"
+#include "tests/support/Fifo.h"
 #include "tests/support/TestFiles.h"
 
 #include "app/ApplicationSettings.h"
@@ -22,6 +23,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <algorithm>
+#include <memory>
 
 namespace acceptance {
 namespace {
@@ -169,6 +171,99 @@ TEST_F(TTool, LanguageFromTheSettingsFileShowsTheCataloguesTexts) {
     // The next test runs in English again.
     UseLanguage(QStringLiteral("en"));
 }
+
+// A settings file that is a FIFO: nothing writes to it, so opening it to read would wait for
+// ever before the window appears. The program starts with the defaults, says so once, and
+// leaves the FIFO as it is.
+TEST_F(TTool, ASettingsFileThatIsAFifoGivesTheDefaultsAndOneMessage) {
+    TFifoGuard fifo(SettingsPath());
+    ASSERT_TRUE(fifo.Made());
+    RunProgram([&] {
+        EXPECT_EQ(ApplicationSettings->Language, QStringLiteral("en"));
+        EXPECT_EQ(ApplicationSettings->Coeffs()[0].CoeffA, 1.0);
+        EXPECT_TRUE(Window()->Visible());
+        Tick();
+        ASSERT_TRUE(WaitUntil([&] { return State() == Disconnected; }));
+    });
+    ASSERT_EQ(MessageTexts().size(), 1);
+    EXPECT_TRUE(
+        MessageTexts()[0].startsWith(QStringLiteral("The settings could not be read from ") + SettingsPath()))
+        << MessageTexts()[0].toStdString();
+    EXPECT_FALSE(fifo.Released());
+    EXPECT_TRUE(fifo.StillAFifo());
+}
+
+// The catalogue of the chosen language beside the program cannot be used: damaged, not a
+// catalogue at all, or a FIFO. The program starts in English after one message.
+struct TUnusableCatalogue {
+    const char* name;
+    QByteArray bytes; // empty: a FIFO
+    const char* reason;
+};
+
+class UnusableCatalogue : public TTool, public ::testing::WithParamInterface<TUnusableCatalogue> {
+protected:
+    void TearDown() override {
+        QDir(folder).removeRecursively();
+        TTool::TearDown();
+        // The next test runs in English again.
+        UseLanguage(QStringLiteral("en"));
+    }
+    const String folder = QCoreApplication::applicationDirPath() + QStringLiteral("/locale");
+    const String file = folder + QStringLiteral("/de/LC_MESSAGES/default.mo");
+};
+
+TEST_P(UnusableCatalogue, IsToldOnceAndTheProgramStartsInEnglish) {
+    QDir(folder).removeRecursively();
+    std::unique_ptr<TFifoGuard> fifo;
+    if (GetParam().bytes.isEmpty()) {
+        fifo = std::make_unique<TFifoGuard>(file);
+        ASSERT_TRUE(fifo->Made());
+    } else {
+        ASSERT_TRUE(PutFile(file, GetParam().bytes));
+    }
+    WriteSettings("[GUI]\nLanguage=de\n");
+    RunProgram([&] {
+        EXPECT_EQ(ApplicationSettings->Language, QStringLiteral("de"));
+        EXPECT_EQ(Tools()->btnTuningOn->Caption(), QStringLiteral("Tuning On"));
+        Tick();
+        EXPECT_EQ(StatusText(), QStringLiteral("Connecting..."));
+        ASSERT_TRUE(WaitUntil([&] { return State() == Disconnected; }));
+        Tick();
+        EXPECT_EQ(StatusText(), QStringLiteral("No connection"));
+    });
+    ASSERT_EQ(messages.size(), 1u) << MessageTexts().join(u'|').toStdString();
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Localization problem"));
+    EXPECT_TRUE(messages[0].text.contains(QString::fromUtf8(GetParam().reason) + file))
+        << messages[0].text.toStdString();
+    EXPECT_TRUE(SettingsFile().contains("[GUI]\nLanguage=de\n"));
+    if (fifo) {
+        EXPECT_FALSE(fifo->Released());
+    }
+}
+
+// A catalogue whose string table runs past its end: magic, revision, one string, the tables
+// at 28 and 36, and an id of 4096 bytes at 0 in a file of 44.
+const QByteArray kDamagedTables = QByteArray::fromHex("de120495"
+                                                      "00000000"
+                                                      "01000000"
+                                                      "1c000000"
+                                                      "24000000"
+                                                      "00000000"
+                                                      "00000000"
+                                                      "00100000"
+                                                      "00000000"
+                                                      "00000000"
+                                                      "00000000");
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UnusableCatalogue,
+    ::testing::Values(TUnusableCatalogue{"DamagedTables", kDamagedTables,
+                                         "This GNU gettext mo file is damaged: "},
+                      TUnusableCatalogue{"BrokenMagic", QByteArray(64, 'x'),
+                                         "This file is not a valid GNU gettext mo file: "},
+                      TUnusableCatalogue{"Fifo", QByteArray(), "Cannot open file \""}),
+    [](const ::testing::TestParamInfo<TUnusableCatalogue>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace acceptance

@@ -5,6 +5,7 @@
 #include "platform/controls/Application.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/win/MessageBox.h"
+#include "tests/support/Fifo.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -182,29 +183,45 @@ bool IsSocket(const String& name) {
     return ::lstat(QFile::encodeName(name).constData(), &st) == 0 && S_ISSOCK(st.st_mode);
 }
 
+// A socket cannot be opened at all; a FIFO could, but its open would wait for a writer for
+// ever, before the window appears.
 TEST_F(ApplicationSettingsTest, AnUnreadableFileGivesTheDefaultsIsReportedOnceAndIsNotOverwritten) {
-    // The socket path must stay short; the test's own folder may be long.
-    QTemporaryDir shortDir(QStringLiteral("/tmp/ot-XXXXXX"));
-    TEnvOverride xdg("XDG_CONFIG_HOME", QFile::encodeName(shortDir.path()));
-    const String file = shortDir.path() + "/" + Title() + "/" + Title() + ".ini";
-    PutSocket(file);
-    TMessageBoxes boxes;
-    {
-        auto s = std::make_unique<TApplicationSettings>();
-        s->LoadSettings();
-        EXPECT_EQ(s->Coeffs()[0].CoeffA, 1.0);
-        EXPECT_EQ(s->Language, "en");
-        EXPECT_TRUE(s->IniFilePath().isEmpty());
-        EXPECT_TRUE(s->ReadProblem().contains(file));
-        EXPECT_EQ(boxes.Count, 0); // told once the application can show it
-        EXPECT_TRUE(s->ReportReadProblem());
-        EXPECT_FALSE(s->ReportReadProblem());
-        EXPECT_EQ(boxes.Count, 1);
-        EXPECT_EQ(boxes.Text, s->ReadProblem());
-        s->Coeffs()[0].CoeffA = 3;
-        s->SaveSettings();
+    for (const bool fifo : {false, true}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "socket");
+        // The socket path must stay short; the test's own folder may be long.
+        QTemporaryDir shortDir(QStringLiteral("/tmp/ot-XXXXXX"));
+        TEnvOverride xdg("XDG_CONFIG_HOME", QFile::encodeName(shortDir.path()));
+        const String file = shortDir.path() + "/" + Title() + "/" + Title() + ".ini";
+        std::unique_ptr<TFifoGuard> pipe;
+        if (fifo) {
+            pipe = std::make_unique<TFifoGuard>(file);
+            ASSERT_TRUE(pipe->Made());
+        } else {
+            PutSocket(file);
+        }
+        TMessageBoxes boxes;
+        {
+            auto s = std::make_unique<TApplicationSettings>();
+            s->LoadSettings();
+            EXPECT_EQ(s->Coeffs()[0].CoeffA, 1.0);
+            EXPECT_EQ(s->Language, "en");
+            EXPECT_TRUE(s->IniFilePath().isEmpty());
+            EXPECT_TRUE(s->ReadProblem().contains(file));
+            EXPECT_EQ(boxes.Count, 0); // told once the application can show it
+            EXPECT_TRUE(s->ReportReadProblem());
+            EXPECT_FALSE(s->ReportReadProblem());
+            EXPECT_EQ(boxes.Count, 1);
+            EXPECT_EQ(boxes.Text, s->ReadProblem());
+            s->Coeffs()[0].CoeffA = 3;
+            s->SaveSettings();
+        }
+        if (fifo) {
+            EXPECT_FALSE(pipe->Released());
+            EXPECT_TRUE(pipe->StillAFifo());
+        } else {
+            EXPECT_TRUE(IsSocket(file));
+        }
     }
-    EXPECT_TRUE(IsSocket(file));
 }
 
 TEST_F(ApplicationSettingsTest, WithoutAConfigurationFolderTheSettingsStayInMemory) {

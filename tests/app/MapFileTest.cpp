@@ -2,6 +2,7 @@
 // half-written file.
 #include "app/MapFile.h"
 #include "AppTestSupport.h"
+#include "tests/support/Fifo.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -194,6 +197,13 @@ TEST(MapFile, FilesThatCannotBeWrittenOrReadReportFailure) {
     std::vector<CurvePoints> curves = {RampCurve()};
     EXPECT_FALSE(LoadMapFile(dir.path() + "/missing.map", TMapFileScope::FirstCurve, curves));
     EXPECT_FALSE(LoadMapFile(dir.path(), TMapFileScope::FirstCurve, curves));
+    // What is not a regular file is refused at once: a FIFO would wait for a writer, a
+    // device could be read without end.
+    TFifoGuard fifo(dir.path() + "/pipe.map");
+    ASSERT_TRUE(fifo.Made());
+    EXPECT_FALSE(LoadMapFile(dir.path() + "/pipe.map", TMapFileScope::FirstCurve, curves));
+    EXPECT_FALSE(fifo.Released());
+    EXPECT_FALSE(LoadMapFile(QStringLiteral("/dev/zero"), TMapFileScope::AllCurves, curves));
     EXPECT_EQ(curves, std::vector<CurvePoints>{RampCurve()});
 
     EXPECT_FALSE(SaveMapFile(dir.path() + "/no/such/folder/a.map", {RampCurve()}));
@@ -201,6 +211,47 @@ TEST(MapFile, FilesThatCannotBeWrittenOrReadReportFailure) {
     QDir(dir.path()).mkdir(QStringLiteral("taken.map"));
     EXPECT_FALSE(SaveMapFile(dir.path() + "/taken.map", {RampCurve()}));
     EXPECT_TRUE(QFileInfo(dir.path() + "/taken.map").isDir());
+}
+
+// A save killed between writing its temporary copy and renaming it leaves the copy behind;
+// the next save into the folder removes the copies of savers that are gone, whichever file
+// they were saving, and nothing else.
+TEST(MapFile, TheNextSaveRemovesCopiesThatDeadSaversLeft) {
+    QTemporaryDir dir;
+    const pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    ASSERT_GT(dead, 0);
+    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const QByteArray deadPid = QByteArray::number(dead);
+    const QByteArray ownPid = QByteArray::number(getpid());
+    const QByteArray parentPid = QByteArray::number(getppid());
+    const QList<QByteArray> stale = {
+        "a.map.tmp-" + deadPid + "-0", "a.map.tmp-" + deadPid + "-12",
+        "other.bin.tmp-" + deadPid + "-3", // another file of the folder
+    };
+    const QList<QByteArray> kept = {
+        "a.map.tmp-" + parentPid + "-1", // a saver that still runs
+        "a.map.tmp-" + ownPid + "-7",    // this process may be saving on another thread
+        "a.map.tmp-" + deadPid + "-x",
+        "a.map.tmp-" + deadPid,
+        "a.map.tmp--1",
+        ".tmp-" + deadPid + "-0",
+        "a.map.bak",
+        "a.map.XYZ123",
+    };
+    for (const QByteArray& name : stale + kept)
+        ASSERT_TRUE(PutFile(dir.path() + u'/' + QString::fromLatin1(name), QByteArray(1030, 'x')));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("b.map.tmp-") + QString::fromLatin1(deadPid) + "-2"));
+
+    ASSERT_TRUE(SaveMapFile(dir.path() + "/a.map", {NeutralCurve()}));
+    std::vector<CurvePoints> curves;
+    ASSERT_TRUE(LoadMapFile(dir.path() + "/a.map", TMapFileScope::AllCurves, curves));
+    EXPECT_EQ(curves, std::vector<CurvePoints>{NeutralCurve()});
+    for (const QByteArray& name : stale)
+        EXPECT_FALSE(QFileInfo::exists(dir.path() + u'/' + QString::fromLatin1(name))) << name.toStdString();
+    for (const QByteArray& name : kept)
+        EXPECT_TRUE(QFileInfo::exists(dir.path() + u'/' + QString::fromLatin1(name))) << name.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.path() + "/b.map.tmp-" + QString::fromLatin1(deadPid) + "-2").isDir());
 }
 
 } // namespace

@@ -324,6 +324,48 @@ TEST_F(BtDeviceTest, FailedChunkStopsTheWriteBeforeTheCommit) {
     EXPECT_EQ(Box().Map(1, 1), before);
 }
 
+// The box stores the map on the commit and uses its chunks up, so the retry of a commit whose
+// reply was spoiled is refused: the whole map goes once more, and the send reports what the
+// box now holds. A commit that keeps failing ends after that one more pass.
+TEST_F(BtDeviceTest, SpoiledCommitReplySendsTheWholeMapOnceMore) {
+    sim::FaultAction badSum;
+    badSum.badChecksum = true;
+    struct Case {
+        const char* name;
+        int spoiledCommits; // replies to commits spoiled (-1: every one)
+        int result;
+        std::size_t chunks, commits;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"first commit reply spoiled", 1, 0, 8, 3, true},
+        // Two failed reads in a row: the link counts as lost and refuses the further pass.
+        {"the commit's retry spoiled too", 2, -4, 4, 2, true},
+    };
+    std::uint8_t fill = 0x30;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Box().ClearFaults();
+        Box().ClearLog();
+        Device().readFailures = 0;
+        Fault(0x07, badSum, c.spoiledCommits);
+        const sim::Bytes image(1024, ++fill);
+        EXPECT_EQ(Device().SendMap(1, 2, Bytes(image.begin(), image.end())), c.result);
+        EXPECT_EQ(CountRequests(0x06), c.chunks);
+        EXPECT_EQ(CountRequests(0x07), c.commits);
+        EXPECT_EQ(Box().Map(1, 2) == image, c.stored);
+    }
+    // A commit refused outright (the box took the chunks but will not store them) is also
+    // tried with the whole map once more, then reported.
+    Box().ClearFaults();
+    Box().ClearLog();
+    Device().readFailures = 0;
+    Fault(0x07, Status(0x45));
+    EXPECT_EQ(Device().SendMap(1, 2, Bytes(1024, 0x11)), -2);
+    EXPECT_EQ(CountRequests(0x06), 8u);
+    EXPECT_EQ(CountRequests(0x07), 4u);
+}
+
 TEST_F(BtDeviceTest, ImageOfTheWrongSizeIsNotSent) {
     for (std::size_t size : {0u, 1023u, 1025u}) {
         SCOPED_TRACE(size);

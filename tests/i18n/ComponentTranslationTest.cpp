@@ -277,11 +277,12 @@ TEST_F(ComponentTranslationTest, FailedPropertyStopsTheRunAndLeavesNoMarker) {
     EXPECT_EQ(button->Caption, QStringLiteral("Envoyer"));
 }
 
-// A catalogue that cannot be loaded stops the run with the loader's reason wrapped; the
-// domain is then marked failed, so a second run leaves the design texts.
-TEST_F(ComponentTranslationTest, CatalogueErrorsReachTheCallerWrapped) {
-    fixture::PutCatalogue(dir.path(), QStringLiteral("xx"), std::vector<Byte>(40, 0x11));
-    t.UseLanguage(QStringLiteral("xx"));
+// A lookup that fails (a translation that is not UTF-8) stops the run with its reason
+// wrapped. A catalogue that cannot be loaded at all is told once in a box instead, and the
+// run leaves the design texts.
+TEST_F(ComponentTranslationTest, LookupErrorsReachTheCallerWrappedACatalogueErrorIsToldOnce) {
+    fixture::PutCatalogue(dir.path(), QStringLiteral("yy"), fixture::BuildMo({{"Main window", "\xC3("}}));
+    t.UseLanguage(QStringLiteral("yy"));
     try {
         t.TranslateComponent(form);
         FAIL() << "no exception";
@@ -289,15 +290,22 @@ TEST_F(ComponentTranslationTest, CatalogueErrorsReachTheCallerWrapped) {
         EXPECT_EQ(e.Message,
                   QStringLiteral("Property cannot be translated.\r\nAdd TP_GlobalIgnoreClassProperty("
                                  "TTestControl, 'Caption') to your source code or use\r\nTP_Ignore "
-                                 "(self, '.Caption') to prevent this message.\r\nReason: This file is "
-                                 "not a valid GNU gettext mo file: ") +
-                      dir.path() + QStringLiteral("/xx/LC_MESSAGES/default.mo"));
+                                 "(self, '.Caption') to prevent this message.\r\nReason: Invalid byte "
+                                 "sequence encountered in utf-8 string"));
     }
     EXPECT_EQ(form->FindComponent(QStringLiteral("GettextMarker")), nullptr);
+    EXPECT_TRUE(boxes.empty());
+
+    fixture::PutCatalogue(dir.path(), QStringLiteral("xx"), std::vector<Byte>(40, 0x11));
+    t.UseLanguage(QStringLiteral("xx"));
     t.TranslateComponent(form);
     EXPECT_EQ(form->Caption, QStringLiteral("Main window"));
     EXPECT_EQ(button->Caption, QStringLiteral("Send"));
     EXPECT_NE(form->FindComponent(QStringLiteral("GettextMarker")), nullptr);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].contains(QStringLiteral("This file is not a valid GNU gettext mo file: ") +
+                                  dir.path() + QStringLiteral("/xx/LC_MESSAGES/default.mo")))
+        << boxes[0].toStdString();
 }
 
 // A component of another class under the marker's name is a type-cast error.

@@ -9,6 +9,7 @@
 #include "platform/win/Locale.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/Process.h"
+#include "tests/support/Fifo.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <thread>
 
 using fixture::BuildMo;
@@ -538,19 +540,60 @@ TEST_F(EngineTest, WrongCharsetDisablesTheDomainWithOneBox) {
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
+// A catalogue that cannot be used (damaged, not a catalogue, a header that is not UTF-8, a
+// FIFO in the file's place) is told once in a box; the program goes on untranslated, and a
+// later change of language tries again.
 TEST_F(EngineTest, DamagedCatalogueIsReportedOnceThenIdsComeBack) {
-    auto bytes = BuildMo({{"Hello", "Hallo"}});
-    bytes.resize(bytes.size() - 4);
-    fixture::PutCatalogue(localeDir(), QStringLiteral("de"), bytes);
-    std::vector<Byte> badMagic(64, 0x11);
-    fixture::PutCatalogue(localeDir(), QStringLiteral("fr"), badMagic);
-    TGettextInstance* t = make();
-    for (const char* lang : {"de", "fr"}) {
-        t->UseLanguage(QString::fromLatin1(lang));
-        EXPECT_THROW(t->gettext(QStringLiteral("Hello")), EGGIOError) << lang;
-        EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello")) << lang;
+    auto cut = BuildMo({{"Hello", "Hallo"}});
+    cut.resize(cut.size() - 4);
+    auto farTable = BuildMo({{"Hello", "Hallo"}});
+    fixture::Patch32(farTable, 12, 0xFFFFFF00u); // the id table beyond the end of the file
+    const auto badHeader = BuildMo({{"Hello", "Hallo"}}, false, "UTF-8\xC3");
+    struct Case {
+        const char* lang;
+        std::vector<Byte> bytes; // empty: a FIFO
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"de", cut, "This GNU gettext mo file is damaged: "},
+        {"fr", std::vector<Byte>(64, 0x11), "This file is not a valid GNU gettext mo file: "},
+        {"it", farTable, "This GNU gettext mo file is damaged: "},
+        {"nl", badHeader, "Invalid byte sequence encountered in utf-8 string"},
+        {"pt", {}, "Cannot open file \""},
+    };
+    std::vector<std::unique_ptr<TFifoGuard>> fifos;
+    for (const Case& c : cases) {
+        if (!c.bytes.empty()) {
+            fixture::PutCatalogue(localeDir(), QString::fromLatin1(c.lang), c.bytes);
+            continue;
+        }
+        fifos.push_back(std::make_unique<TFifoGuard>(localeDir() + "/" + c.lang + "/LC_MESSAGES/default.mo"));
+        ASSERT_TRUE(fifos.back()->Made());
     }
-    EXPECT_EQ(FileLocator->LoadedCount(), 0);
+    TGettextInstance* t = make();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lang);
+        BoxRecorder boxes;
+        t->UseLanguage(QString::fromLatin1(c.lang));
+        EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+        EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hello"));
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].caption, QStringLiteral("Localization problem"));
+        const String text = boxes.boxes[0].text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("The translation for the language code ") + c.lang +
+                                    QStringLiteral(" could not be read.\n") + c.reason))
+            << text.toStdString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("\nTranslations are turned off."))) << text.toStdString();
+        EXPECT_EQ(FileLocator->LoadedCount(), 0);
+    }
+    for (const auto& fifo : fifos)
+        EXPECT_FALSE(fifo->Released());
+    // Another language is tried afresh, and a good catalogue translates.
+    fixture::PutCatalogue(localeDir(), QStringLiteral("es"), BuildMo({{"Hello", "Hola"}}));
+    BoxRecorder boxes;
+    t->UseLanguage(QStringLiteral("es"));
+    EXPECT_EQ(t->gettext(QStringLiteral("Hello")), QStringLiteral("Hola"));
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(EngineTest, DomainsSharingAFileShareOneCatalogue) {

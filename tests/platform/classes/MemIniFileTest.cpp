@@ -164,6 +164,68 @@ TEST_F(MemIniFileTest, DuplicateKeysFirstIsReadReplacedAndDeleted) {
     EXPECT_EQ(ini.ReadString("S", "k", "gone"), "gone");
 }
 
+// Names are found alike in a section of a few keys and in one of many, where an index finds
+// them: the first key of a name is read, replaced and written; deleting it makes the next one
+// of that name the one read. Names differ from ASCII ones only by case folding ("\u212A", the
+// Kelvin sign, folds to "k").
+TEST_F(MemIniFileTest, KeysAreFoundAlikeInSmallAndLargeSections) {
+    for (const int fillers : {0, 7, 8, 40}) {
+        SCOPED_TRACE(fillers);
+        QByteArray text = "[Big]\n";
+        for (int i = 0; i < fillers; ++i)
+            text += "key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+        text += "Name=first\nNAME=second\n\xC3\x84"
+                "rger=umlaut\n\xE2\x84\xAA"
+                "ey=kelvin\n";
+        writeFile(text);
+        TMemIniFile ini(path());
+        EXPECT_EQ(ini.ReadString("big", "name", ""), "first");
+        EXPECT_EQ(ini.ReadString("BIG", QString::fromUtf8("\xC3\xA4RGER"), ""), "umlaut");
+        EXPECT_EQ(ini.ReadString("Big", "KEY", ""), "kelvin");
+        EXPECT_EQ(ini.ReadString("Big", QString::fromUtf8("\xE2\x84\xAA") + "EY", ""), "kelvin");
+        if (fillers > 0) {
+            EXPECT_EQ(ini.ReadString("Big", "KEY0", ""), "0");
+        }
+        EXPECT_FALSE(ini.ValueExists("Big", "nam"));
+        ini.WriteString("Big", "nAmE", "replaced");
+        ini.WriteString("Big", "added", "new");
+        ini.WriteString("Big", "ADDED", "again");
+        TStringList keys;
+        ini.ReadSection("Big", &keys);
+        EXPECT_EQ(keys.Count(), fillers + 5);
+        EXPECT_EQ(keys.Strings(fillers), "nAmE");
+        ini.UpdateFile();
+        const QByteArray written = readFile();
+        EXPECT_TRUE(written.contains("\nnAmE=replaced\n")) << written.toStdString();
+        EXPECT_FALSE(written.contains("second"));
+        EXPECT_TRUE(written.endsWith("\nADDED=again\n\n")) << written.toStdString();
+        ini.DeleteKey("Big", "NAME");
+        EXPECT_EQ(ini.ReadString("Big", "name", ""), "second");
+        ini.DeleteKey("Big", "key");
+        EXPECT_FALSE(ini.ValueExists("Big", QString::fromUtf8("\xE2\x84\xAA") + "ey"));
+    }
+}
+
+// Many sections: found by any case after sections before them are erased.
+TEST_F(MemIniFileTest, ManySectionsAreFoundAfterErasures) {
+    QByteArray text;
+    for (int i = 0; i < 3000; ++i)
+        text += "[Section" + QByteArray::number(i) + "]\nKey=" + QByteArray::number(i) + "\n";
+    writeFile(text);
+    TMemIniFile ini(path());
+    for (int i = 0; i < 3000; i += 3)
+        ini.EraseSection("SECTION" + QString::number(i));
+    for (int i = 0; i < 3000; ++i)
+        EXPECT_EQ(ini.ReadString("section" + QString::number(i), "key", "gone"),
+                  i % 3 == 0 ? QStringLiteral("gone") : QString::number(i))
+            << i;
+    ini.WriteString("Section0", "Key", "back");
+    TStringList sections;
+    ini.ReadSections(&sections);
+    EXPECT_EQ(sections.Count(), 2001);
+    EXPECT_EQ(sections.Strings(2000), "Section0");
+}
+
 TEST_F(MemIniFileTest, StringsRoundTripAndRenameReloads) {
     TMemIniFile ini(path());
     ini.WriteString("A", "x", "1");

@@ -1,4 +1,5 @@
 #include "platform/classes/Streams.h"
+#include "tests/support/Fifo.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -198,6 +199,35 @@ TEST_F(FileStreamTest, FailuresRaiseOpenAndCreateErrorsNamingTheFile) {
     // A folder is not a file, although Linux opens one for reading.
     EXPECT_THROW(TFileStream(dir.path(), fmOpenRead), EFOpenError);
     EXPECT_THROW(TFileStream(QString(), fmOpenRead), EFOpenError);
+}
+
+// Opened for reading, only a regular file is a file: a FIFO would wait for a writer and a
+// device may never end, so both are refused at once; writing to them is the caller's choice.
+TEST_F(FileStreamTest, ReadingRefusesWhatIsNotARegularFileWithoutWaiting) {
+    TFifoGuard fifo(path("pipe"));
+    ASSERT_TRUE(fifo.Made());
+    for (const QString& name : {path("pipe"), QStringLiteral("/dev/null"), QStringLiteral("/dev/zero")}) {
+        SCOPED_TRACE(name.toStdString());
+        try {
+            TFileStream s(name, fmOpenRead | fmShareDenyWrite);
+            ADD_FAILURE() << "opened for reading";
+        } catch (const EFOpenError& e) {
+            EXPECT_TRUE(e.Message.startsWith(QStringLiteral("Cannot open file \"") + name + "\". "))
+                << e.Message.toStdString();
+        }
+    }
+    EXPECT_FALSE(fifo.Released());
+    EXPECT_NO_THROW(TFileStream(QStringLiteral("/dev/null"), fmOpenWrite));
+    // A link counts as what it leads to.
+    ASSERT_TRUE(QFile::link(path("pipe"), path("link-to-pipe")));
+    EXPECT_THROW(TFileStream(path("link-to-pipe"), fmOpenRead), EFOpenError);
+    {
+        TFileStream s(path("plain.bin"), fmCreate);
+        writeText(s, "plain");
+    }
+    ASSERT_TRUE(QFile::link(path("plain.bin"), path("link-to-plain")));
+    TFileStream s(path("link-to-plain"), fmOpenRead);
+    EXPECT_EQ(readAll(s), "plain");
 }
 
 TEST_F(FileStreamTest, PositionsBeyondFourGigabytes) {
