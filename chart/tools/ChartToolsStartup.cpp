@@ -2,21 +2,22 @@
 
 #include "chart/engine/chart/ChartRegistries.h"
 #include "chart/series/ChartSeriesStartup.h"
-#include "chart/tools/CursorTool.h"
+#include "chart/tools/ChartToolsRegistration.h"
 #include "chart/tools/DragPointTool.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/LibraryStartup.h"
 
 namespace {
 void Initialization() {
-    // The tool gallery offers the drag-point tool; chart files can hold both.
+    // The tool gallery offers the drag-point tool, then its table of tools in order.
     RegisterTeeTools({TDragPointTool::StaticClass()});
-    RegisterClass(TCursorTool::StaticClass());
+    RegisterChartTools();
 }
 
 void Finalization() {
+    UnRegisterChartTools();
     UnRegisterTeeTools({TDragPointTool::StaticClass()});
-    UnRegisterClasses({TDragPointTool::StaticClass(), TCursorTool::StaticClass()});
+    UnRegisterClasses({TDragPointTool::StaticClass()});
 }
 } // namespace
 
