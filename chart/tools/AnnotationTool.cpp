@@ -311,6 +311,8 @@ void TAnnotationTool::SetBounds(const TRect& R) {
 }
 
 bool TAnnotationTool::Clicked(int X, int Y) {
+    // Without a chart there is no box (its empty bounds would hold the origin).
+    if (!FParent) return false;
     const TRect r = Bounds();
     return X >= r.Left && X <= r.Right && Y >= r.Top && Y <= r.Bottom;
 }

@@ -109,6 +109,21 @@ TEST_F(AnnotationFixture, ClickAndDoubleClickOnlyInsideTheBox) {
     EXPECT_EQ(doubles, 1);
 }
 
+TEST_F(AnnotationFixture, HoverCursorOnlyOverTheBoxAndNoBoxWithoutAChart) {
+    tool->SetCursor(crHandPoint);
+    const TRect r = tool->Bounds();
+    chart->SetCursor(crDefault);
+    tool->ChartMouseEvent(cmeMove, mbLeft, TShiftState(), r.Right + 20, r.Bottom + 20);
+    EXPECT_EQ(chart->Cursor(), crDefault);
+    tool->ChartMouseEvent(cmeMove, mbLeft, TShiftState(), r.Left + 1, r.Top + 1);
+    EXPECT_EQ(chart->Cursor(), crHandPoint);
+
+    TAnnotationTool loose(nullptr);
+    int n = -1, x = -1, y = -1;
+    EXPECT_EQ(loose.GetTextBounds(n, x, y), TRect());
+    EXPECT_FALSE(loose.Clicked(0, 0));
+}
+
 TEST(ChartToolsTable, GalleryHoldsThePresentToolsInOrderWithTheirTexts) {
     struct Row {
         std::shared_ptr<TTeeCustomTool> tool;
