@@ -7,6 +7,9 @@
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/chart/ChartRegistries.h"
 #include "chart/tools/CursorTool.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/Writer.h"
 #include "platform/controls/CustomForm.h"
 
 #include <QCoreApplication>
@@ -122,6 +125,31 @@ TEST_F(AnnotationFixture, HoverCursorOnlyOverTheBoxAndNoBoxWithoutAChart) {
     int n = -1, x = -1, y = -1;
     EXPECT_EQ(loose.GetTextBounds(n, x, y), TRect());
     EXPECT_FALSE(loose.Clicked(0, 0));
+}
+
+QByteArray ToolText(TComponent* Root) {
+    TMemoryStream bin, out;
+    {
+        TWriter w(&bin);
+        w.WriteRootComponent(Root);
+    }
+    bin.SetPosition(0);
+    ObjectBinaryToText(&bin, &out);
+    return QByteArray(static_cast<const char*>(out.Memory()), qsizetype(out.Size()));
+}
+
+TEST(AnnotationStreaming, SizeOnlyWithoutAutoSizeAndNoPosition) {
+    TAnnotationTool tool(nullptr);
+    tool.SetName(QStringLiteral("Annotation1"));
+    const QByteArray plain = ToolText(&tool);
+    for (const char* absent : {"Width", "Height", "Left", "Top", "AutoSize", "Position", "Cursor"})
+        EXPECT_FALSE(plain.contains(absent)) << absent << "\n" << plain.constData();
+    tool.SetWidth(77);
+    tool.SetText(QStringLiteral("Note"));
+    const QByteArray sized = ToolText(&tool);
+    EXPECT_TRUE(sized.contains("Width = 77")) << sized.constData();
+    EXPECT_TRUE(sized.contains("AutoSize = False")) << sized.constData();
+    EXPECT_TRUE(sized.contains("Text = 'Note'")) << sized.constData();
 }
 
 TEST(ChartToolsTable, GalleryHoldsThePresentToolsInOrderWithTheirTexts) {
