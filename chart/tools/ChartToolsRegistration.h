@@ -1,0 +1,5 @@
+// The tool classes that the editors' tool gallery offers, registered in the gallery's order.
+#pragma once
+
+void RegisterChartTools();
+void UnRegisterChartTools();
