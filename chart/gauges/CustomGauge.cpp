@@ -226,6 +226,20 @@ void TFramedBorder::Draw(const TRect& Rect) {
 
 // ---- gauge pointers --------------------------------------------------------------------------
 
+void TGaugeSeriesPointer::SetValues(int X, int Y, int HalfHeight, int HalfWidth) {
+    PXMinus = X - HalfWidth;
+    PXPlus = X + HalfWidth;
+    PYMinus = Y - HalfHeight;
+    PYPlus = Y + HalfHeight;
+    PXMinusSmall = PXMinus + 2;
+    PXPlusSmall = PXPlus - 2;
+    PYMinusSmall = PYMinus + 2 * HalfWidth;
+    PYPlusSmall = PYPlus - 2 * HalfWidth;
+    Angle = std::atan2(double(Shadow()->HorizSize()), double(Shadow()->VertSize())) * 180.0 /
+                3.14159265358979323846 +
+            90;
+}
+
 void TGaugeSeriesPointer::Assign(TPersistent* Source) {
     if (auto* s = dynamic_cast<TGaugeSeriesPointer*>(Source)) FGaugeStyle = s->FGaugeStyle;
     TSeriesPointer::Assign(Source);

@@ -98,6 +98,10 @@ public:
 
     TGaugePointerStyles GaugeStyle() const { return FGaugeStyle; }
     void SetGaugeStyle(TGaugePointerStyles Value) { FGaugeStyle = Value; }
+    // The working corners around (X, Y) with half height HalfHeight and half width HalfWidth,
+    // the inner corners two pixels (across) and a width (along) inside them, and the angle of
+    // the shadow's offset in degrees plus 90.
+    void SetValues(int X, int Y, int HalfHeight, int HalfWidth);
 
     int PXMinus = 0, PXPlus = 0, PYMinus = 0, PYPlus = 0;
     int PXMinusSmall = 0, PXPlusSmall = 0, PYMinusSmall = 0, PYPlusSmall = 0;
