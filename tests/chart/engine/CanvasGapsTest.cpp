@@ -75,7 +75,12 @@ TEST(CanvasGaps, DiagonalGradientsFollowTheBalance) {
 }
 
 TEST(CanvasGaps, RotatedGradientWithoutHookKeepsTheRoundCorners) {
-    ASSERT_EQ(TeeGradientRotate, nullptr);
+    // The start-up installs the filters' rotation hook; this case draws without it.
+    struct NoRotationHook {
+        TTeeGradientRotate saved = TeeGradientRotate;
+        NoRotationHook() { TeeGradientRotate = nullptr; }
+        ~NoRotationHook() { TeeGradientRotate = saved; }
+    } noHook;
     CanvasFixture f(60, 60);
     TTeeGradient g;
     g.SetStartColor(clBlack);

@@ -72,7 +72,12 @@ TEST(Gradient, RadialConvertsSystemColoursAndSkipsEmptyRectangles) {
 }
 
 TEST(Gradient, AngleWithoutRotationHookDrawsUnrotated) {
-    ASSERT_EQ(TeeGradientRotate, nullptr);
+    // The start-up installs the filters' rotation hook; this case draws without it.
+    struct NoRotationHook {
+        TTeeGradientRotate saved = TeeGradientRotate;
+        NoRotationHook() { TeeGradientRotate = nullptr; }
+        ~NoRotationHook() { TeeGradientRotate = saved; }
+    } noHook;
     CanvasFixture f(20, 20);
     TTeeGradient g;
     g.SetStartColor(clWhite);
