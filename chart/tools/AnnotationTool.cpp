@@ -144,7 +144,7 @@ void TTextShape::CalcBounds(TCustomTeePanel* Panel) {
     if (Frame()->Visible()) p = (Frame()->Width() + 1) / 2;
     if (ShapeStyle() == fosRoundRectangle) p += fh * RoundSize() / 100;
     FMargins->Calculate(w + p, h + p, fh);
-    ShapeBounds = TRect(0, 0, w + p + FMargins->HorizSize() - 1, h + p + FMargins->VertSize() - 1);
+    ShapeBounds = TRect{0, 0, w + p + FMargins->HorizSize() - 1, h + p + FMargins->VertSize() - 1};
 }
 
 void TTextShape::DrawText(TCustomTeePanel* Panel, TRect R, int NumLines, int XOffset) {
@@ -397,7 +397,7 @@ TRect TAnnotationTool::GetTextBounds(TCustomTeePanel* Panel, const TRect& R, int
         bw = FShape->Width();
         bh = FShape->Height();
     }
-    const TRect result(X, Y, X + bw - 1, Y + bh - 1);
+    const TRect result{X, Y, X + bw - 1, Y + bh - 1};
     X += pw / 2;
     Y += pw / 2;
     if (FShape->AutoSize()) {
@@ -413,7 +413,7 @@ void TAnnotationTool::DrawText() {
     const TRect r = GetTextBounds(n, x, y);
     FShape->DrawText(FParent, r, n, GetXOffset());
     if (FCallout->Visible() || FCallout->Arrow()->Visible()) {
-        TPoint p(FCallout->XPosition(), FCallout->YPosition());
+        TPoint p{FCallout->XPosition(), FCallout->YPosition()};
         TPoint q;
         q.X = p.X > r.Right ? r.Right : p.X < r.Left ? r.Left : (r.Left + r.Right) / 2;
         q.Y = p.Y > r.Bottom ? r.Bottom : p.Y < r.Top ? r.Top : (r.Top + r.Bottom) / 2;
