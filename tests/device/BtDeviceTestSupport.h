@@ -122,7 +122,7 @@ public:
     }
 
 private:
-    std::deque<TDeclaredBox>& boxes_;
+    [[maybe_unused]] std::deque<TDeclaredBox>& boxes_; // used by the link build only
 };
 
 // Several boxes declared through the fake lookup, a device with a recording port, and the fast
