@@ -26,6 +26,9 @@ class TChartStoreForm : public TForm {
     ORVO_CLASS(TChartStoreForm, TForm)
 public:
     explicit TChartStoreForm(TComponent* AOwner) : TForm(AOwner) {}
+    // The chart and its series go while the form is still this form: their removal events call
+    // its handlers.
+    ~TChartStoreForm() override { DestroyComponents(); }
     void Notify(TObject*) {}
     void SeriesNotify(TCustomChartSeries*) {}
     void AllowScroll(TChartAxis*, double&, double&, bool&) {}
