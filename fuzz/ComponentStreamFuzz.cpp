@@ -118,7 +118,11 @@ void OrvoProgramStartup();
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
+    // Kept for the whole process and never destroyed: at exit Qt's own thread storage is gone
+    // before static objects are, and the application would then take back the fonts that the
+    // gauges registered through a font cache that no longer exists.
+    static QApplication* app = new QApplication(*argc, *argv);
+    (void)app;
     // Every class the tool's libraries register (standard and extended controls, charts, series,
     // tools, gauges, the data grid and the tool's own forms), as the tool registers them.
     OrvoProgramStartup();
