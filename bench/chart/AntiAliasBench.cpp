@@ -3,6 +3,7 @@
 // the full redraw with and without the tool in the same run, the 512-point curve alone on
 // the smoothing canvas against a painter with antialiasing drawing the same polyline into
 // an image of that size, and a cursor step on the plain and on the smoothed chart.
+#include "bench/support/EditorChartStyle.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeGradient.h"
@@ -30,25 +31,7 @@ struct EditorChart {
     explicit EditorChart(bool Smooth) {
         window.SetSize(800, 400);
         form = std::make_unique<TForm>(nullptr, 0);
-        form->SetClientSize(800, 400);
-        chart = new TChart(form.get());
-        chart->SetParent(form.get());
-        chart->SetBounds(0, 0, 800, 400);
-        chart->SetView3D(false);
-        chart->Legend()->SetVisible(false);
-        chart->Title()->SetVisible(false);
-        TTeeGradient* wall = chart->BackWall()->Gradient();
-        wall->SetStartColor(clWhite);
-        wall->SetEndColor(clSilver);
-        wall->SetVisible(true);
-        chart->BottomAxis()->SetMinMax(0, 5);
-        chart->LeftAxis()->SetMinMax(-2, 2);
-        chart->BottomAxis()->Title()->SetCaption(QStringLiteral("Time (s)"));
-        chart->LeftAxis()->Title()->SetCaption(QStringLiteral("Voltage (V)"));
-        for (TChartAxis* axis : {chart->BottomAxis(), chart->LeftAxis()}) {
-            axis->Grid()->SetColor(clGray);
-            axis->Grid()->SetStyle(psDot);
-        }
+        chart = NewEditorChart(form.get());
         auto* series = new TLineSeries(chart);
         series->SetParentChart(chart);
         series->SetSeriesColor(clRed);

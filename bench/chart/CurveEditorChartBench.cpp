@@ -9,6 +9,7 @@
 // point's index over each of the 512 points) is drawn with its marks hidden (argument 0) and
 // shown (1), beside a plain QPainter drawing the same lines, circles and, with argument 1, the
 // 512 texts. The run ends with the two ratios, chart to painter, without and with the marks.
+#include "bench/support/EditorChartStyle.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/canvas/ChartPen.h"
@@ -42,25 +43,7 @@ struct CurveEditorChart {
         window.SetSize(800, 400);
         // On a shown form, as in the curve editor: the cursor's XOR lines go to the window.
         form = std::make_unique<TForm>(nullptr, 0);
-        form->SetClientSize(800, 400);
-        chart = new TChart(form.get());
-        chart->SetParent(form.get());
-        chart->SetBounds(0, 0, 800, 400);
-        chart->SetView3D(false);
-        chart->Legend()->SetVisible(false);
-        chart->Title()->SetVisible(false);
-        TTeeGradient* wall = chart->BackWall()->Gradient();
-        wall->SetStartColor(clWhite);
-        wall->SetEndColor(clSilver);
-        wall->SetVisible(true);
-        chart->BottomAxis()->SetMinMax(0, 5);
-        chart->LeftAxis()->SetMinMax(-2, 2);
-        chart->BottomAxis()->Title()->SetCaption(QStringLiteral("Time (s)"));
-        chart->LeftAxis()->Title()->SetCaption(QStringLiteral("Voltage (V)"));
-        for (TChartAxis* axis : {chart->BottomAxis(), chart->LeftAxis()}) {
-            axis->Grid()->SetColor(clGray);
-            axis->Grid()->SetStyle(psDot);
-        }
+        chart = NewEditorChart(form.get());
         series = new TLineSeries(chart);
         series->SetParentChart(chart);
         series->SetSeriesColor(clRed);
