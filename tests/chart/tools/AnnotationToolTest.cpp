@@ -5,8 +5,6 @@
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/chart/Chart.h"
-#include "chart/engine/chart/ChartRegistries.h"
-#include "chart/tools/CursorTool.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/Writer.h"
@@ -16,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 namespace {
 
@@ -150,30 +147,6 @@ TEST(AnnotationStreaming, SizeOnlyWithoutAutoSizeAndNoPosition) {
     EXPECT_TRUE(sized.contains("Width = 77")) << sized.constData();
     EXPECT_TRUE(sized.contains("AutoSize = False")) << sized.constData();
     EXPECT_TRUE(sized.contains("Text = 'Note'")) << sized.constData();
-}
-
-TEST(ChartToolsTable, GalleryHoldsThePresentToolsInOrderWithTheirTexts) {
-    struct Row {
-        std::shared_ptr<TTeeCustomTool> tool;
-        const char* description;
-        const char* editor;
-    };
-    const Row rows[] = {
-        {std::make_shared<TCursorTool>(nullptr), "Cursor", "TCursorToolEditor"},
-        {std::make_shared<TAnnotationTool>(nullptr), "Annotation", "TAnnotationToolEdit"},
-    };
-    int last = -1;
-    for (const Row& row : rows) {
-        const auto& tool = row.tool;
-        const int at = TeeToolTypesList()->IndexOf(tool->ClassType());
-        ASSERT_GE(at, 0) << row.description;
-        EXPECT_GT(at, last) << row.description;
-        last = at;
-        EXPECT_EQ(tool->Description(), QString::fromUtf8(row.description));
-        EXPECT_EQ(tool->GetEditorClass(), QString::fromUtf8(row.editor));
-    }
-    std::unique_ptr<TAnnotationTool> a(new TAnnotationTool(nullptr));
-    EXPECT_EQ(a->LongDescription(), QStringLiteral("Displays custom text at any location inside Chart."));
 }
 
 } // namespace
