@@ -1,15 +1,26 @@
 #include "chart/editor/ChartEditorStartup.h"
 
+#include "chart/engine/widgets/ComboFlat.h"
+#include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
 #include "controls/ControlsStartup.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/classes/LibraryStartup.h"
 
 namespace {
 // The editor's forms are found by class name (the editor of an element names its form class),
 // and nothing else names them: they are registered here, in one place.
-void Initialization() {}
+void Initialization() {
+    // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
+    // gradient dialogs: the editor buttons and lists their form resources name.
+    RegisterClasses({TButtonColor::StaticClass(), TComboFlat::StaticClass()});
+}
 
-void Finalization() {}
+void Finalization() {
+    // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
+    // gradient dialogs.
+    UnRegisterClasses({TButtonColor::StaticClass(), TComboFlat::StaticClass()});
+}
 } // namespace
 
 TLibraryStartup& ChartEditorStartup() {
