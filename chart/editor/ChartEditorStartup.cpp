@@ -1,5 +1,6 @@
 #include "chart/editor/ChartEditorStartup.h"
 
+#include "chart/editor/GradientEditor.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
@@ -13,13 +14,13 @@ namespace {
 void Initialization() {
     // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
     // gradient dialogs: the editor buttons and lists their form resources name.
-    RegisterClasses({TButtonColor::StaticClass(), TComboFlat::StaticClass()});
+    RegisterClasses({TButtonColor::StaticClass(), TComboFlat::StaticClass(), TButtonGradient::StaticClass()});
 }
 
 void Finalization() {
     // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
     // gradient dialogs.
-    UnRegisterClasses({TButtonColor::StaticClass(), TComboFlat::StaticClass()});
+    UnRegisterClasses({TButtonColor::StaticClass(), TComboFlat::StaticClass(), TButtonGradient::StaticClass()});
 }
 } // namespace
 
