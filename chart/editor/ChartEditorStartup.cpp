@@ -1,5 +1,6 @@
 #include "chart/editor/ChartEditorStartup.h"
 
+#include "chart/editor/ButtonPen.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
@@ -12,15 +13,19 @@ namespace {
 // The editor's forms are found by class name (the editor of an element names its form class),
 // and nothing else names them: they are registered here, in one place.
 void Initialization() {
+    // The controls the editor's form resources name: flat combo boxes, colour and pen
+    // buttons.
+    RegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
     // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
-    // gradient dialogs: the editor buttons and lists their form resources name.
-    RegisterClasses({TButtonColor::StaticClass(), TComboFlat::StaticClass(), TButtonGradient::StaticClass()});
+    // gradient dialogs: the gradient button their form resources name.
+    RegisterClasses({TButtonGradient::StaticClass()});
 }
 
 void Finalization() {
     // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
     // gradient dialogs.
-    UnRegisterClasses({TButtonColor::StaticClass(), TComboFlat::StaticClass(), TButtonGradient::StaticClass()});
+    UnRegisterClasses({TButtonGradient::StaticClass()});
+    UnRegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
 }
 } // namespace
 
