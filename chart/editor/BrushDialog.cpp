@@ -1,5 +1,6 @@
 #include "chart/editor/BrushDialog.h"
 
+#include "chart/editor/TeePenDlg.h"
 #include "chart/engine/canvas/ChartBrush.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/texts/TeeConst.h"
@@ -183,8 +184,7 @@ void TBrushDialog::LStyleDrawItem(TWinControl*, int Index, TRect Rect, TOwnerDra
 }
 
 bool EditChartBrush(TComponent* AOwner, TChartBrush* Brush) {
-    std::unique_ptr<TBrushDialog> Dialog(new TBrushDialog(AOwner));
-    Dialog->AfterConstruction();
+    std::unique_ptr<TBrushDialog> Dialog(TeeCreateForm<TBrushDialog>(AOwner));
     Dialog->TheBrush = Brush;
     TeeTranslateControl(Dialog.get());
     return Dialog->ShowModal() == mrOk;

@@ -1,5 +1,6 @@
 #include "chart/editor/GradientEditor.h"
 
+#include "chart/editor/TeePenDlg.h"
 #include "chart/engine/canvas/TeeCanvas.h"
 #include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/panel/PanelFunctions.h"
@@ -407,10 +408,7 @@ void TButtonGradient::DrawSymbol(TTeeCanvas* ACanvas) {
 // ---- EditTeeGradient ----------------------------------------------------------------------
 
 bool EditTeeGradient(TComponent* AOwner, TCustomTeeGradient* Gradient, bool OnlyStart, bool HideVisible) {
-    std::unique_ptr<TTeeGradientEditor> Editor(new TTeeGradientEditor(AOwner));
-    Editor->AfterConstruction();
-    Editor->SetAlign(alNone);
-    Editor->SetPosition(AOwner ? poOwnerFormCenter : poScreenCenter);
+    std::unique_ptr<TTeeGradientEditor> Editor(TeeCreateForm<TTeeGradientEditor>(AOwner));
     Editor->SetTag(NativeInt(Gradient));
     Editor->IOnlyStart = OnlyStart;
     Editor->BEnd->SetVisible(!OnlyStart);

@@ -1,5 +1,6 @@
 #include "chart/editor/StringsEditor.h"
 
+#include "chart/editor/TeePenDlg.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/ReplaceFileStream.h"
@@ -73,7 +74,7 @@ namespace {
 std::unique_ptr<TStringsEditor> NewStringsEditor(TComponent* AOwner, bool Center, bool ReadOnly) {
     std::unique_ptr<TStringsEditor> Editor(new TStringsEditor(AOwner));
     Editor->AfterConstruction();
-    if (Center) Editor->SetPosition(poOwnerFormCenter);
+    if (Center) PositionToCenter(Editor.get());
     Editor->Memo1->SetReadOnly(ReadOnly);
     return Editor;
 }
