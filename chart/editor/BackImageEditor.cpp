@@ -59,7 +59,7 @@ void TBackImageEditor::FormShow(TObject*) {
     TeeTranslateControl(this);
 }
 
-void TBackImageEditor::RefreshControls(TTeePicture* Picture) {
+void TBackImageEditor::RefreshControls(TPicture* Picture) {
     Image = Picture;
     if (!Image) return;
     FRefreshing = true;
@@ -101,7 +101,9 @@ void TBackImageEditor::EnableControls() {
 }
 
 void TBackImageEditor::RefreshPreview() {
-    Image1->Picture()->SetGraphic(Image->Filtered());
+    auto* Filtered = dynamic_cast<TTeePicture*>(Image);
+    Image1->Picture()->SetGraphic(Filtered ? Filtered->Filtered() : Image->Graphic());
+    Button1->SetEnabled(Filtered != nullptr);
     BBrowse->SetCaption(Image->Graphic() ? TeeMsg_ClearImage : TeeMsg_BrowseImage);
 }
 
@@ -124,8 +126,9 @@ void TBackImageEditor::CBTranspClick(TObject*) {
 }
 
 void TBackImageEditor::Button1Click(TObject*) {
-    if (!Image) return;
-    ShowFiltersEditor(this, Image);
+    auto* Filtered = dynamic_cast<TTeePicture*>(Image);
+    if (!Filtered) return;
+    ShowFiltersEditor(this, Filtered);
     RefreshPreview();
 }
 
@@ -141,7 +144,7 @@ void TBackImageEditor::ETopChange(TObject*) {
         Back->SetTop(V);
 }
 
-bool EditTeePicture(TComponent* AOwner, TTeePicture* Picture) {
+bool EditTeePicture(TComponent* AOwner, TPicture* Picture) {
     std::unique_ptr<TBackImageEditor> Editor(new TBackImageEditor(AOwner));
     Editor->AfterConstruction();
     Editor->PanelButtons->SetVisible(true);

@@ -14,7 +14,7 @@ class TImage;
 class TLabel;
 class TPanel;
 class TRadioGroup;
-class TTeePicture;
+class TPicture;
 class TUpDown;
 class TWinControl;
 
@@ -22,9 +22,10 @@ class TBackImageEditor : public TForm {
     ORVO_CLASS(TBackImageEditor, TForm)
 public:
     explicit TBackImageEditor(TComponent* AOwner);
-    void RefreshControls(TTeePicture* Picture);
+    // A picture with filters (TTeePicture) also offers the filters dialog.
+    void RefreshControls(TPicture* Picture);
 
-    TTeePicture* Image = nullptr;
+    TPicture* Image = nullptr;
 
     // From the form resource.
     TBevel* Bevel1 = nullptr;
@@ -61,6 +62,6 @@ private:
 };
 
 // Opens the picture editor with OK and Cancel on Picture; true after OK.
-bool EditTeePicture(TComponent* AOwner, TTeePicture* Picture);
+bool EditTeePicture(TComponent* AOwner, TPicture* Picture);
 // A picture editor without owner placed in Tab; the host refreshes it with its picture.
 TBackImageEditor* InsertImageEditor(TWinControl* Tab);
