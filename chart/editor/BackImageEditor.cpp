@@ -94,7 +94,8 @@ void TBackImageEditor::EnableControls() {
     LabelSize->SetVisible(RGBitmap->Enabled());
     LabelExt->SetVisible(RGBitmap->Enabled());
     if (G) {
-        LabelSize->SetCaption(QString::number(G->Width()) + QStringLiteral("x") + QString::number(G->Height()));
+        LabelSize->SetCaption(QString::number(G->Width()) + QStringLiteral("x") +
+                              QString::number(G->Height()));
         LabelExt->SetCaption(GraphicExtension(G->ClassType()));
     }
     RefreshPreview();

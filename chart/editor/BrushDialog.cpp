@@ -99,7 +99,8 @@ void TBrushDialog::LineBitmap(int Index, TBitmap* Bitmap) {
         GetTeeBrush(Index - FirstPattern, Bitmap);
         return;
     }
-    TImage* const Textures[] = {ImageMetal, ImageWood, ImageStone, ImageClouds, ImageGrass, ImageFire, ImageSnow};
+    TImage* const Textures[] = {ImageMetal, ImageWood, ImageStone, ImageClouds,
+                                ImageGrass, ImageFire, ImageSnow};
     Bitmap->Assign(Textures[Index - FirstTexture]->Picture()->Graphic());
 }
 

@@ -66,8 +66,9 @@ TFormTeeShape::TFormTeeShape(TComponent* AOwner) : TForm(AOwner) {}
 TFormTeeShape::~TFormTeeShape() {
     // The editors inserted without owner go with this form, unless their page (lent to a
     // host's page control) went first: then their free notification has cleared them.
-    for (TCustomForm* Inserted : {static_cast<TCustomForm*>(FFontEditor), static_cast<TCustomForm*>(FGradientEditor),
-                                  static_cast<TCustomForm*>(FShadowEditor), static_cast<TCustomForm*>(FImageEditor)})
+    for (TCustomForm* Inserted :
+         {static_cast<TCustomForm*>(FFontEditor), static_cast<TCustomForm*>(FGradientEditor),
+          static_cast<TCustomForm*>(FShadowEditor), static_cast<TCustomForm*>(FImageEditor)})
         if (Inserted) {
             Inserted->RemoveFreeNotification(this);
             FreeObject(Inserted);
@@ -145,7 +146,8 @@ void TFormTeeShape::CBTransparentClick(TObject*) {
 
 void TFormTeeShape::EShadowTranspChange(TObject*) {
     int V = 0;
-    if (TheShape && !CreatingForm && TryStrToInt(EShadowTransp->Text().trimmed(), V)) TheShape->SetTransparency(V);
+    if (TheShape && !CreatingForm && TryStrToInt(EShadowTransp->Text().trimmed(), V))
+        TheShape->SetTransparency(V);
 }
 
 void TFormTeeShape::CBBevelChange(TObject*) {

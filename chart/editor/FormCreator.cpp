@@ -15,7 +15,8 @@ ORVO_IMPLEMENT_CLASS(TFormCreator, TComponent)
 
 ORVO_PUBLISHED(TFormCreator) {}
 
-TFormCreator::TFormCreator(TComponent* AOwner) : TComponent(AOwner), FParent(dynamic_cast<TWinControl*>(AOwner)) {}
+TFormCreator::TFormCreator(TComponent* AOwner)
+    : TComponent(AOwner), FParent(dynamic_cast<TWinControl*>(AOwner)) {}
 
 TFormItem* TFormCreator::AddItem(const String& PropName, TNotifyEvent OnChange) {
     Items.push_back(std::make_unique<TFormItem>(TFormItem{PropName, OnChange}));

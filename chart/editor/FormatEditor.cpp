@@ -51,10 +51,15 @@ ORVO_PUBLISHED(TFormatEditor) {
 namespace {
 
 // The geographic formats offered; in the first four a double quote follows the seconds.
-const char* const GeoFormats[] = {
-    "ddd\u00B0 mm' ss\".zzz", "ddd mm' ss\".zzz", "ddd deg mm' ss\".zzz", "ddd mm' ss\".zzz",
-    "ddd mm ss.zzz",          "ddd mm ss",        "ddd mm",               "ddd\u00B0",
-    "ddd"};
+const char* const GeoFormats[] = {"ddd\u00B0 mm' ss\".zzz",
+                                  "ddd mm' ss\".zzz",
+                                  "ddd deg mm' ss\".zzz",
+                                  "ddd mm' ss\".zzz",
+                                  "ddd mm ss.zzz",
+                                  "ddd mm ss",
+                                  "ddd mm",
+                                  "ddd\u00B0",
+                                  "ddd"};
 
 String Repeat(QChar C, int Count) {
     return Count > 0 ? String(Count, C) : String();
@@ -165,7 +170,8 @@ void TFormatEditor::FormShow(TObject*) {
         if (DecimalAt >= 0) {
             RBInteger->SetChecked(true);
             int D = 0;
-            while (DecimalAt + 1 + D < S.size() && (S[DecimalAt + 1 + D] == u'#' || S[DecimalAt + 1 + D] == u'0'))
+            while (DecimalAt + 1 + D < S.size() &&
+                   (S[DecimalAt + 1 + D] == u'#' || S[DecimalAt + 1 + D] == u'0'))
                 ++D;
             UpDown1->SetPosition(D);
             CBFixedDecimals->SetChecked(D >= 1 && S[DecimalAt + 1] == u'0');
@@ -231,7 +237,8 @@ void TFormatEditor::ChoiceClick(TObject*) {
         if (CBDate->Text().isEmpty()) CBDate->SetText(FormatSettings.ShortDateFormat);
         Focus = CBDate;
     } else if (RBGeo->Checked()) {
-        if (CBGeo->Text().isEmpty()) CBGeo->SetText(CBGeo->Items()->Count() > 0 ? CBGeo->Items()->Strings(0) : String());
+        if (CBGeo->Text().isEmpty())
+            CBGeo->SetText(CBGeo->Items()->Count() > 0 ? CBGeo->Items()->Strings(0) : String());
         Focus = CBGeo;
     } else {
         CBPercent->SetEnabled(!CBCustom->Enabled());

@@ -146,7 +146,8 @@ void TTeeGradientEditor::AfterConstruction() {
     Preview->SetParent(TabDefault);
     Preview->SetAlign(alClient);
     for (int i = 0; i < PresetCount; ++i)
-        Gallery->Items()->AddObject(QString::fromUtf8(Presets[i].Name), reinterpret_cast<TObject*>(intptr_t(i)));
+        Gallery->Items()->AddObject(QString::fromUtf8(Presets[i].Name),
+                                    reinterpret_cast<TObject*>(intptr_t(i)));
     PageControl1->SetActivePage(TabColors);
     if (FEmbedded) {
         TheGradient = FEmbedded;
@@ -213,9 +214,10 @@ void TTeeGradientEditor::SetPreview() {
 
 void TTeeGradientEditor::EnableVisible() {
     const bool On = IOnlyStart || TheGradient->Visible();
-    for (TControl* C : {static_cast<TControl*>(CBDirection), static_cast<TControl*>(BStart),
-                        static_cast<TControl*>(CBMid), static_cast<TControl*>(BMid), static_cast<TControl*>(BEnd),
-                        static_cast<TControl*>(BSwap), static_cast<TControl*>(Gallery)})
+    for (TControl* C :
+         {static_cast<TControl*>(CBDirection), static_cast<TControl*>(BStart), static_cast<TControl*>(CBMid),
+          static_cast<TControl*>(BMid), static_cast<TControl*>(BEnd), static_cast<TControl*>(BSwap),
+          static_cast<TControl*>(Gallery)})
         C->SetEnabled(On);
 }
 
@@ -249,7 +251,8 @@ void TTeeGradientEditor::CBDirectionChange(TObject*) {
 void TTeeGradientEditor::GalleryClick(TObject*) {
     if (!TheGradient || Gallery->ItemIndex() < 0) return;
     IModified = true;
-    ApplyPreset(TheGradient, int(reinterpret_cast<intptr_t>(Gallery->Items()->Objects(Gallery->ItemIndex()))));
+    ApplyPreset(TheGradient,
+                int(reinterpret_cast<intptr_t>(Gallery->Items()->Objects(Gallery->ItemIndex()))));
     RefreshControls();
     SetPreview();
 }

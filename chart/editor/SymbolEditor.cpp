@@ -78,11 +78,13 @@ void TSymbolEditor::RefreshSymbol(TLegendSymbol* ASymbol) {
 
 void TSymbolEditor::SEColWiChange(TObject*) {
     int V = 0;
-    if (Symbol && !CreatingForm && !FRefreshing && TryStrToInt(SEColWi->Text().trimmed(), V)) Symbol->SetWidth(V);
+    if (Symbol && !CreatingForm && !FRefreshing && TryStrToInt(SEColWi->Text().trimmed(), V))
+        Symbol->SetWidth(V);
 }
 
 void TSymbolEditor::CBColWUnitsChange(TObject*) {
-    if (Symbol && CBColWUnits->ItemIndex() >= 0) Symbol->SetWidthUnits(TLegendSymbolSize(CBColWUnits->ItemIndex()));
+    if (Symbol && CBColWUnits->ItemIndex() >= 0)
+        Symbol->SetWidthUnits(TLegendSymbolSize(CBColWUnits->ItemIndex()));
 }
 
 void TSymbolEditor::CBSymbolPosChange(TObject*) {

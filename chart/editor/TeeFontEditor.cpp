@@ -74,7 +74,8 @@ TTeeFontEditor::TTeeFontEditor(TComponent* AOwner) : TForm(AOwner) {}
 TTeeFontEditor::~TTeeFontEditor() {
     // The inserted editors have no owner: they go with this form unless their tab took them
     // already (then their free notification has cleared the pointers).
-    for (TCustomForm* Inserted : {static_cast<TCustomForm*>(FShadowEditor), static_cast<TCustomForm*>(FPicEditor)})
+    for (TCustomForm* Inserted :
+         {static_cast<TCustomForm*>(FShadowEditor), static_cast<TCustomForm*>(FPicEditor)})
         if (Inserted) {
             Inserted->RemoveFreeNotification(this);
             FreeObject(Inserted);
@@ -142,12 +143,14 @@ void TTeeFontEditor::RefreshControls(TTeeFont* Font) {
 }
 
 void TTeeFontEditor::CBNameChange(TObject*) {
-    if (TheFont && !FRefreshing && CBName->ItemIndex() >= 0) TheFont->SetName(CBName->Items()->Strings(CBName->ItemIndex()));
+    if (TheFont && !FRefreshing && CBName->ItemIndex() >= 0)
+        TheFont->SetName(CBName->Items()->Strings(CBName->ItemIndex()));
 }
 
 void TTeeFontEditor::ESizeChange(TObject*) {
     int V = 0;
-    if (TheFont && !FRefreshing && Showing() && TryStrToInt(ESize->Text().trimmed(), V) && V > 0) TheFont->SetSize(V);
+    if (TheFont && !FRefreshing && Showing() && TryStrToInt(ESize->Text().trimmed(), V) && V > 0)
+        TheFont->SetSize(V);
 }
 
 void TTeeFontEditor::SetStyle(TCheckBox* Box, int Style) {
@@ -185,7 +188,8 @@ void TTeeFontEditor::Button3Click(TObject*) {
 
 void TTeeFontEditor::EInterChange(TObject*) {
     int V = 0;
-    if (TheFont && !FRefreshing && Showing() && TryStrToInt(EInter->Text().trimmed(), V)) TheFont->SetInterCharSize(V);
+    if (TheFont && !FRefreshing && Showing() && TryStrToInt(EInter->Text().trimmed(), V))
+        TheFont->SetInterCharSize(V);
 }
 
 void TTeeFontEditor::CBOutGradClick(TObject*) {

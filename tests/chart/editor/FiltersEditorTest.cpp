@@ -1,5 +1,5 @@
-#include "chart/editor/BackImageEditor.h"
 #include "chart/editor/FiltersEditor.h"
+#include "chart/editor/BackImageEditor.h"
 
 #include "PropertyDialogsFixture.h"
 
@@ -85,7 +85,8 @@ TEST(FiltersEditor, StartsEmptyThenAppliesAddedFiltersInListOrder) {
         AddFilter(e, TeeMsg_Invert);
         AddFilter(e, TeeMsg_Brightness);
         ASSERT_EQ(e->FilterItems->Count(), 2);
-        EXPECT_EQ(PreviewPixel(e), Expected({TInvertFilter::StaticClass(), TBrightnessFilter::StaticClass()}));
+        EXPECT_EQ(PreviewPixel(e),
+                  Expected({TInvertFilter::StaticClass(), TBrightnessFilter::StaticClass()}));
         // The second moved up is the first applied.
         e->Filters->SetItemIndex(1);
         e->FiltersClick(e->Filters);

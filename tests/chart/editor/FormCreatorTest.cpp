@@ -117,8 +117,12 @@ TEST_F(CreatorFixture, ACombListsTheEnumerationAsWordsAndAScrollBarFollowsItsPro
 
 TEST(FormCreatorWords, EnumerationNamesBecomeWords) {
     const std::pair<const char*, const char*> cases[] = {
-        {"gdTopBottom", "Top Bottom"}, {"mdDown", "Down"}, {"pbmCustom", "Custom"},
-        {"lower", "lower"},           {"ssABC", "A BC"},  {"xY", "Y"},
+        {"gdTopBottom", "Top Bottom"},
+        {"mdDown", "Down"},
+        {"pbmCustom", "Custom"},
+        {"lower", "lower"},
+        {"ssABC", "A BC"},
+        {"xY", "Y"},
     };
     for (const auto& [name, words] : cases)
         EXPECT_EQ(TFormCreator::EnumToWords(QString::fromUtf8(name)), QString::fromUtf8(words)) << name;

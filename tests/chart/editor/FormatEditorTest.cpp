@@ -113,14 +113,15 @@ TEST(FormatEditor, BuildingWhatWasReadGivesTheSameFormat) {
         const char* format;
     };
     const Case cases[] = {
-        {u',', u'.', "$", "#,##0.00"}, {u',', u'.', "$", "0.0%"},   {u',', u'.', "$", "0"},
-        {u',', u'.', "$", "0.###"},    {u',', u'.', "$", "#,###"},  {u',', u'.', "$", "$#,##0.00"},
-        {u',', u'.', "$", "00,000"},   {u',', u'.', "$", "#"},      {u',', u'.', "$", "000.00"},
+        {u',', u'.', "$", "#,##0.00"},   {u',', u'.', "$", "0.0%"},     {u',', u'.', "$", "0"},
+        {u',', u'.', "$", "0.###"},      {u',', u'.', "$", "#,###"},    {u',', u'.', "$", "$#,##0.00"},
+        {u',', u'.', "$", "00,000"},     {u',', u'.', "$", "#"},        {u',', u'.', "$", "000.00"},
         {u'.', u',', "EUR", "#.##0,00"}, {u'.', u',', "EUR", "EUR0,0"}, {u' ', u',', "", "# ##0,###"},
     };
     for (const Case& c : cases) {
         LocaleScope locale(Locale(c.thousand, c.decimal, c.currency));
-        EXPECT_EQ(Edit(QString::fromUtf8(c.format), true, [](TFormatEditor*) {}), QString::fromUtf8(c.format));
+        EXPECT_EQ(Edit(QString::fromUtf8(c.format), true, [](TFormatEditor*) {}),
+                  QString::fromUtf8(c.format));
     }
 }
 

@@ -7,12 +7,12 @@
 #include "chart/engine/canvas/TeeShadow.h"
 #include "chart/engine/pictures/BitmapFilters.h"
 #include "chart/engine/series/Margins.h"
+#include "platform/classes/StringList.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/RadioGroup.h"
 #include "platform/controls/TrackBar.h"
-#include "platform/classes/StringList.h"
 #include "platform/controls/UpDown.h"
 
 #include <gtest/gtest.h>

@@ -116,7 +116,8 @@ TEST(StringsEditor, LoadsAndSavesTextFilesThroughTheFileDialogs) {
     });
     TStringList lines;
     EXPECT_FALSE(TeeEditStrings(nullptr, &lines));
-    EXPECT_EQ(titles, (std::vector<String>{QStringLiteral("Select text file"), QStringLiteral("Save as text file")}));
+    EXPECT_EQ(titles,
+              (std::vector<String>{QStringLiteral("Select text file"), QStringLiteral("Save as text file")}));
     TStringList saved;
     saved.LoadFromFile(target);
     ASSERT_EQ(saved.Count(), 3);

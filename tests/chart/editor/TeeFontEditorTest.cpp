@@ -44,7 +44,8 @@ struct FontNamesHook {
 TEST(FontEditor, EditsStylesNameSizeAndSpacingAndCancelGivesTheFontBack) {
     FontNamesHook hook;
     TTeeFont font;
-    const String installed = Screen->Fonts()->Count() > 0 ? Screen->Fonts()->Strings(0) : QStringLiteral("Sans");
+    const String installed =
+        Screen->Fonts()->Count() > 0 ? Screen->Fonts()->Strings(0) : QStringLiteral("Sans");
     font.SetName(installed);
     font.SetSize(10);
     ModalDriver driver([&](TCustomForm* f) {
