@@ -386,10 +386,10 @@ void TButtonGradient::Click() {
     try {
         Ok = FEditor->ShowModal() == mrOk;
     } catch (...) {
-        delete FEditor;
+        FreeObject(FEditor); // its destroy event forgets it
         throw;
     }
-    delete FEditor;
+    FreeObject(FEditor);
     if (Ok) {
         Invalidate();
         TTeeButton::Click();

@@ -195,6 +195,39 @@ TEST(GradientButton, AHiddenGradientIsFramedGreyAndAVisibleOneBlack) {
     }
 }
 
+TEST(GradientButton, OpensAStartOnlyEditorOnItsGradientAndRunsTheClickEventAfterOK) {
+    struct Clicks {
+        int count = 0;
+        void Clicked(TObject*) { ++count; }
+    } clicks;
+    std::unique_ptr<TForm> host(new TForm(nullptr));
+    host->AfterConstruction();
+    auto* button = new TButtonGradient(host.get());
+    button->SetParent(host.get());
+    button->OnClick = Method(&clicks, &Clicks::Clicked);
+    button->Click();
+    EXPECT_EQ(clicks.count, 1); // no gradient: only the event
+
+    TTeeGradient g;
+    button->LinkGradient(&g);
+    button->OnlyStart = true;
+    for (TModalResult answer : {mrCancel, mrOk}) {
+        ModalDriver driver([&](TCustomForm* f) {
+            auto* e = static_cast<TTeeGradientEditor*>(f);
+            EXPECT_EQ(e->Owner(), button);
+            EXPECT_EQ(button->FEditor, e);
+            EXPECT_EQ(e->TheGradient, &g);
+            EXPECT_FALSE(e->BEnd->Visible());
+            EXPECT_TRUE(e->CBVisible->Visible());
+            e->SetModalResult(answer);
+        });
+        button->Click();
+        EXPECT_EQ(driver.Shown, 1);
+        EXPECT_FALSE(button->FEditor);
+    }
+    EXPECT_EQ(clicks.count, 2);
+}
+
 TEST(GradientEditorEmbedded, EditsItsGradientWithoutTheButtons) {
     TTeeGradient g;
     std::unique_ptr<TTeeGradientEditor> e(new TTeeGradientEditor(nullptr, &g));
