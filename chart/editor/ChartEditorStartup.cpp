@@ -1,6 +1,7 @@
 #include "chart/editor/ChartEditorStartup.h"
 
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/GradientEditor.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
@@ -15,9 +16,15 @@ void Initialization() {
     // The controls the editor's form resources name: flat combo boxes, colour and pen
     // buttons.
     RegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
+    // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
+    // gradient dialogs: the gradient button their form resources name.
+    RegisterClasses({TButtonGradient::StaticClass()});
 }
 
 void Finalization() {
+    // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
+    // gradient dialogs.
+    UnRegisterClasses({TButtonGradient::StaticClass()});
     UnRegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
 }
 } // namespace
