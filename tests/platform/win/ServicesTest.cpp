@@ -432,7 +432,8 @@ TEST(Mail, XdgEmailStatusIsTheResult) {
     env.Set("PATH", bin.path().toUtf8());
     TXdgMailSender xdg;
     EXPECT_FALSE(xdg.Available());
-    for (auto [status, expected] : std::vector<std::pair<int, int>>{{0, MAIL_SUCCESS}, {1, MAIL_FAILURE}, {4, 4}}) {
+    for (auto [status, expected] :
+         std::vector<std::pair<int, int>>{{0, MAIL_SUCCESS}, {1, MAIL_FAILURE}, {4, 4}}) {
         QFile f(stub);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toUtf8());
