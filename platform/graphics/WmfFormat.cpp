@@ -339,12 +339,12 @@ bool ReadWmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
                        (y - org.y()) * (bottom - top) / ext.height() * toPx);
     };
     const auto scale = [&] { return std::abs((bottom - top) / ext.height() * toPx); };
+    // A new object takes the lowest free index; firstFree is never above it.
+    size_t firstFree = 0;
     const auto addObject = [&](const WmfObject& o) {
-        for (WmfObject& slot : table)
-            if (slot.Kind == WmfObject::None) {
-                slot = o;
-                return;
-            }
+        while (firstFree < table.size() && table[firstFree].Kind != WmfObject::None)
+            ++firstFree;
+        if (firstFree < table.size()) table[firstFree++] = o;
     };
     bool ended = false;
     qint64 at = headerAt + qint64(headerWords) * 2;
@@ -446,7 +446,10 @@ bool ReadWmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             }
             break;
         case META_DELETEOBJECT:
-            if (need(2) && r.U16(p) < table.size()) table[r.U16(p)] = WmfObject{};
+            if (need(2) && r.U16(p) < table.size()) {
+                table[r.U16(p)] = WmfObject{};
+                firstFree = std::min<size_t>(firstFree, r.U16(p));
+            }
             break;
         case META_POLYGON:
         case META_POLYLINE:

@@ -105,16 +105,17 @@ QImage Convert(const QStringList& Command, const QString& Svg, const QString& Pn
         ADD_FAILURE() << Command.join(' ').toStdString() << ": " << conv.readAllStandardError().toStdString();
         return QImage();
     }
-    // wmf2svg links its images with an xlink prefix that it never declares.
+    // wmf2svg links its images with an xlink prefix that it never declares, and writes
+    // polylines without "fill:none", which SVG then fills black.
     QFile svg(Svg);
     if (svg.open(QIODevice::ReadOnly)) {
-        QByteArray text = svg.readAll();
+        QString text = QString::fromUtf8(svg.readAll());
         svg.close();
-        if (text.contains("xlink:") && !text.contains("xmlns:xlink")) {
+        if (text.contains("xlink:") && !text.contains("xmlns:xlink"))
             text.replace("<svg ", "<svg xmlns:xlink=\"http://www.w3.org/1999/xlink\" ");
-            if (svg.open(QIODevice::WriteOnly | QIODevice::Truncate)) svg.write(text);
-            svg.close();
-        }
+        text.replace(QRegularExpression(R"re((<polyline[^>]*style=")(?!fill))re"), "\\1fill:none; ");
+        if (svg.open(QIODevice::WriteOnly | QIODevice::Truncate)) svg.write(text.toUtf8());
+        svg.close();
     }
     QProcess render;
     render.start("rsvg-convert",
