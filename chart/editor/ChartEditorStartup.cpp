@@ -1,15 +1,25 @@
 #include "chart/editor/ChartEditorStartup.h"
 
+#include "chart/editor/ButtonPen.h"
+#include "chart/engine/widgets/ComboFlat.h"
+#include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
 #include "controls/ControlsStartup.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/classes/LibraryStartup.h"
 
 namespace {
 // The editor's forms are found by class name (the editor of an element names its form class),
 // and nothing else names them: they are registered here, in one place.
-void Initialization() {}
+void Initialization() {
+    // The controls the editor's form resources name: flat combo boxes, colour and pen
+    // buttons.
+    RegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
+}
 
-void Finalization() {}
+void Finalization() {
+    UnRegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
+}
 } // namespace
 
 TLibraryStartup& ChartEditorStartup() {
