@@ -1,6 +1,10 @@
 #include "chart/editor/ChartEditorStartup.h"
 
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/TeeBMPOptions.h"
+#include "chart/editor/TeeEMFOptions.h"
+#include "chart/editor/TeeExport.h"
+#include "chart/engine/panel/HtmlText.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
@@ -15,9 +19,20 @@ void Initialization() {
     // The controls the editor's form resources name: flat combo boxes, colour and pen
     // buttons.
     RegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
+    // Export dialog: the picture formats (their order fixes the save dialog's filter
+    // entries), their options forms, and the picture made for a file extension.
+    RegisterTeeExportFormat<TBMPExportFormat>();
+    RegisterTeeExportFormat<TEMFExportFormat>();
+    RegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
+    GraphicFileExtension = WithFileExtension;
 }
 
 void Finalization() {
+    // Export dialog.
+    if (GraphicFileExtension == WithFileExtension) GraphicFileExtension = nullptr;
+    UnRegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
+    UnRegisterTeeExportFormat(TEMFExportFormat::StaticClass());
+    UnRegisterTeeExportFormat(TBMPExportFormat::StaticClass());
     UnRegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
 }
 } // namespace
