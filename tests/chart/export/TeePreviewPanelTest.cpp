@@ -396,3 +396,20 @@ TEST_F(PreviewDialog, WithoutPrintersNothingPrints) {
     EXPECT_FALSE(form->Orientation->Enabled());
     EXPECT_EQ(form->CBPrinters->Items()->Count(), 0);
 }
+
+TEST(TeePreview, ShowsThePanelModallyAndFreesTheDialogAlsoOnAnError) {
+    TSalesChart sales;
+    std::vector<TCustomTeePanel*> shown;
+    bool fail = false;
+    TShowModalHook previous = SetShowModalHook([&](TCustomForm* form) {
+        auto* preview = dynamic_cast<TChartPreview*>(form);
+        shown.push_back(preview ? preview->PreviewPanel()->Panel() : nullptr);
+        if (fail) throw std::runtime_error("closed badly");
+        return int(mrCancel);
+    });
+    TeePreview(nullptr, &sales.Chart);
+    fail = true;
+    EXPECT_THROW(TeePreview(nullptr, &sales.Chart), std::runtime_error);
+    SetShowModalHook(previous);
+    EXPECT_EQ(shown, (std::vector<TCustomTeePanel*>{&sales.Chart, &sales.Chart}));
+}
