@@ -2,6 +2,10 @@
 
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/TeeBMPOptions.h"
+#include "chart/editor/TeeEMFOptions.h"
+#include "chart/editor/TeeExport.h"
+#include "chart/engine/panel/HtmlText.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
@@ -19,9 +23,20 @@ void Initialization() {
     // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
     // gradient dialogs: the gradient button their form resources name.
     RegisterClasses({TButtonGradient::StaticClass()});
+    // Export dialog: the picture formats (their order fixes the save dialog's filter
+    // entries), their options forms, and the picture made for a file extension.
+    RegisterTeeExportFormat<TBMPExportFormat>();
+    RegisterTeeExportFormat<TEMFExportFormat>();
+    RegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
+    GraphicFileExtension = WithFileExtension;
 }
 
 void Finalization() {
+    // Export dialog.
+    if (GraphicFileExtension == WithFileExtension) GraphicFileExtension = nullptr;
+    UnRegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
+    UnRegisterTeeExportFormat(TEMFExportFormat::StaticClass());
+    UnRegisterTeeExportFormat(TBMPExportFormat::StaticClass());
     // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
     // gradient dialogs.
     UnRegisterClasses({TButtonGradient::StaticClass()});
