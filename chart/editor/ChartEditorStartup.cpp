@@ -1,8 +1,12 @@
 #include "chart/editor/ChartEditorStartup.h"
 
 #include "chart/editor/AntiAliasEditor.h"
+#include "chart/editor/ButtonPen.h"
+#include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/SeriesToolEditor.h"
+#include "chart/engine/widgets/ComboFlat.h"
+#include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
 #include "controls/ControlsStartup.h"
 #include "platform/classes/ClassRegistry.h"
@@ -12,14 +16,19 @@ namespace {
 // The editor's forms are found by class name (the editor of an element names its form class),
 // and nothing else names them: they are registered here, in one place.
 void Initialization() {
-    // The tool editors and the chart pages' own controls.
-    RegisterClasses({TSeriesToolEditor::StaticClass(), TAntiAliasEditor::StaticClass(),
-                     TChartPageNavigator::StaticClass()});
+    // The controls the editor's form resources name: flat combo boxes, colour and pen
+    // buttons.
+    RegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
+    // The tool editors (found by the tools' editor class names) and the paging page's
+    // navigator.
+    RegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
+                     TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
 }
 
 void Finalization() {
-    UnRegisterClasses({TSeriesToolEditor::StaticClass(), TAntiAliasEditor::StaticClass(),
-                       TChartPageNavigator::StaticClass()});
+    UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
+                       TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
+    UnRegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "chart/export/ChartExportStartup.h"
 
+#include "chart/export/ChartFiles.h"
 #include "chart/gauges/ChartGaugesStartup.h"
 #include "chart/grid/ChartGridStartup.h"
 #include "chart/tools/ChartToolsStartup.h"
@@ -8,9 +9,14 @@
 namespace {
 // Chart files read every series, function, tool and gauge class that the libraries below
 // register; this library's own form classes are registered here.
-void Initialization() {}
+void Initialization() {
+    // Chart files naming the compatibility chart classes as root.
+    RegisterChartFileClasses();
+}
 
-void Finalization() {}
+void Finalization() {
+    UnregisterChartFileClasses();
+}
 } // namespace
 
 TLibraryStartup& ChartExportStartup() {
