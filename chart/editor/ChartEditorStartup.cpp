@@ -1,7 +1,11 @@
 #include "chart/editor/ChartEditorStartup.h"
 
+#include "chart/editor/AntiAliasEditor.h"
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/DragPointToolEdit.h"
+#include "chart/editor/FormTeePage.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
 #include "chart/editor/TeeExport.h"
@@ -29,9 +33,15 @@ void Initialization() {
     RegisterTeeExportFormat<TEMFExportFormat>();
     RegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
     GraphicFileExtension = WithFileExtension;
+    // The tool editors (found by the tools' editor class names) and the paging page's
+    // navigator.
+    RegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
+                     TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
 }
 
 void Finalization() {
+    UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
+                       TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
     // Export dialog.
     if (GraphicFileExtension == WithFileExtension) GraphicFileExtension = nullptr;
     UnRegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});

@@ -9,6 +9,8 @@
 #include <QPixmap>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <set>
 
 using namespace platform::detail;
@@ -104,7 +106,137 @@ HCURSOR cursorFromFileData(const QByteArray& data) {
     return NewIcon(img, hot, false);
 }
 
+// ---- Animated cursor files ---------------------------------------------------------------
+
+std::uint32_t aniLe32(const uchar* p) {
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+           (std::uint32_t(p[3]) << 24);
+}
+
+bool aniTag(const uchar* p, const char (&tag)[5]) {
+    return std::memcmp(p, tag, 4) == 0;
+}
+
+// One chunk of a RIFF list: its tag and its bytes (without the pad byte).
+struct AniChunk {
+    const uchar* tag;
+    const uchar* data;
+    std::size_t size;
+};
+
+// Splits [p, p + n) into chunks; false when a chunk runs past the end. A missing pad
+// byte after the last chunk is tolerated, as writers often leave it out.
+bool aniChunks(const uchar* p, std::size_t n, std::vector<AniChunk>& out) {
+    std::size_t at = 0;
+    while (at < n) {
+        if (n - at < 8) return false;
+        const std::size_t size = aniLe32(p + at + 4);
+        if (size > n - at - 8) return false;
+        out.push_back({p + at, p + at + 8, size});
+        at += 8 + size + (size & 1);
+    }
+    return true;
+}
+
+// Header flag: the frames are cursor or icon files (not raw bitmaps).
+constexpr std::uint32_t kAniIconFrames = 1;
+// Far beyond any real animation; keeps a damaged count from costing memory.
+constexpr std::uint32_t kAniMaxFrames = 4096;
+constexpr std::uint32_t kAniMaxSteps = 65536;
+
+HCURSOR cursorFromAniData(const QByteArray& data) {
+    TAnimatedCursorFile file;
+    if (!ReadAnimatedCursorFile(data, file)) return nullptr;
+    const TAnimatedCursorFrame& first = file.Frames[std::size_t(file.Steps.front().Frame)];
+    return NewIcon(first.Image, first.HotSpot, false);
+}
+
 } // namespace
+
+namespace platform::detail {
+
+bool ReadAnimatedCursorFile(const QByteArray& Data, TAnimatedCursorFile& File) {
+    File = {};
+    const auto* p = reinterpret_cast<const uchar*>(Data.constData());
+    const std::size_t n = std::size_t(Data.size());
+    if (n < 12 || !aniTag(p, "RIFF") || !aniTag(p + 8, "ACON")) return false;
+    const std::size_t riffSize = aniLe32(p + 4);
+    if (riffSize < 4 || riffSize > n - 8) return false;
+    std::vector<AniChunk> chunks;
+    if (!aniChunks(p + 12, riffSize - 4, chunks)) return false;
+
+    const AniChunk* header = nullptr;
+    const AniChunk* rates = nullptr;
+    const AniChunk* sequence = nullptr;
+    std::vector<AniChunk> frames;
+    for (const AniChunk& c : chunks) {
+        if (aniTag(c.tag, "anih")) {
+            if (header) return false;
+            header = &c;
+        } else if (aniTag(c.tag, "rate")) {
+            if (rates) return false;
+            rates = &c;
+        } else if (aniTag(c.tag, "seq ")) {
+            if (sequence) return false;
+            sequence = &c;
+        } else if (aniTag(c.tag, "LIST") && c.size >= 4 && aniTag(c.data, "fram")) {
+            if (!frames.empty()) return false;
+            if (!aniChunks(c.data + 4, c.size - 4, frames)) return false;
+            for (const AniChunk& f : frames)
+                if (!aniTag(f.tag, "icon")) return false;
+        }
+        // Anything else (the "INFO" list with title and author) is not needed.
+    }
+    if (!header || header->size < 36 || aniLe32(header->data) < 36) return false;
+    const std::uint32_t frameCount = aniLe32(header->data + 4);
+    std::uint32_t stepCount = aniLe32(header->data + 8);
+    const std::uint32_t defaultRate = aniLe32(header->data + 28);
+    const std::uint32_t flags = aniLe32(header->data + 32);
+    // Frames given as raw bitmaps instead of cursor files are not supported.
+    if (!(flags & kAniIconFrames)) return false;
+    if (frameCount == 0 || frameCount > kAniMaxFrames || frames.size() != frameCount) return false;
+    if (!sequence) {
+        // Without a sequence (whatever the header's flag says) the steps are the frames
+        // in order.
+        if (stepCount == 0) stepCount = frameCount;
+        if (stepCount != frameCount) return false;
+    }
+    if (stepCount == 0 || stepCount > kAniMaxSteps) return false;
+    if (sequence && sequence->size != std::size_t(stepCount) * 4) return false;
+    if (rates && rates->size != std::size_t(stepCount) * 4) return false;
+
+    File.Steps.resize(stepCount);
+    for (std::uint32_t i = 0; i < stepCount; ++i) {
+        const std::uint32_t frame = sequence ? aniLe32(sequence->data + i * 4) : i;
+        const std::uint32_t rate = rates ? aniLe32(rates->data + i * 4) : defaultRate;
+        if (frame >= frameCount || rate > 0x7FFFFFFF) {
+            File = {};
+            return false;
+        }
+        File.Steps[i] = {int(frame), int(rate)};
+    }
+    File.Frames.reserve(frameCount);
+    for (const AniChunk& f : frames) {
+        bool isCursor = false;
+        TPoint hot;
+        const QByteArray bytes(reinterpret_cast<const char*>(f.data), qsizetype(f.size));
+        QImage img = ReadIconFile(bytes, {32, 32}, isCursor, hot);
+        if (img.isNull()) {
+            File = {};
+            return false;
+        }
+        if (!isCursor) hot = {img.width() / 2, img.height() / 2};
+        File.Frames.push_back({std::move(img), hot});
+    }
+    return true;
+}
+
+HCURSOR CursorFromFileBytes(const QByteArray& Data) {
+    if (Data.startsWith("RIFF")) return cursorFromAniData(Data);
+    return cursorFromFileData(Data);
+}
+
+} // namespace platform::detail
 
 bool CursorToIdent(int Cursor, String& Ident) {
     const int i = stockIndex(Cursor);
@@ -161,7 +293,7 @@ HCURSOR LoadCursor(NativeUInt Instance, const String& Name) {
 HCURSOR LoadCursorFromFile(const String& FileName) {
     QFile f(FileName);
     if (!f.open(QIODevice::ReadOnly)) return nullptr;
-    return cursorFromFileData(f.readAll());
+    return CursorFromFileBytes(f.readAll());
 }
 
 namespace platform::detail {

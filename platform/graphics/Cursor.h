@@ -6,7 +6,10 @@
 
 #include "platform/graphics/Icon.h"
 
+#include <QImage>
+
 #include <map>
+#include <vector>
 
 class QCursor;
 
@@ -65,8 +68,10 @@ HCURSOR LoadCursor(NativeUInt Instance, int CursorId);
 // A cursor resource of the program by name (letter case ignored); null when there is
 // none. The program's hand cursor "TEE_CURSOR_HAND" is the desktop's pointing hand.
 HCURSOR LoadCursor(NativeUInt Instance, const String& Name);
-// A cursor (.cur) or icon file; null when the file cannot be read or is of another kind
-// (animated cursors included). The caller owns the handle.
+// A cursor (.cur), icon or animated cursor (.ani) file, told apart by their contents;
+// null when the file cannot be read, is damaged or is of another kind. An animated
+// cursor shows the frame of its first step (a Qt cursor is one image). The caller owns
+// the handle.
 HCURSOR LoadCursorFromFile(const String& FileName);
 
 // The cursors by id. Stock ids answer the desktop's cursors until replaced; an id with
@@ -92,6 +97,27 @@ private:
 };
 
 namespace platform::detail {
+// An animated cursor file read apart: its frames and its steps (the frame each step
+// shows, and for how long, in sixtieths of a second).
+struct TAnimatedCursorFrame {
+    QImage Image;
+    TPoint HotSpot;
+};
+struct TAnimatedCursorStep {
+    int Frame = 0;
+    int Jiffies = 0;
+};
+struct TAnimatedCursorFile {
+    std::vector<TAnimatedCursorFrame> Frames;
+    std::vector<TAnimatedCursorStep> Steps;
+};
+// Reads a RIFF "ACON" file: header, optional rates and sequence, the frames (each a
+// cursor or icon file). False for anything damaged or inconsistent: a chunk past the
+// end, a frame count that does not match the header, a step naming a missing frame,
+// rates or sequence of another length than the steps, a frame that does not decode.
+bool ReadAnimatedCursorFile(const QByteArray& Data, TAnimatedCursorFile& File);
+// A cursor from the bytes of a cursor, icon or animated cursor file; null when damaged.
+HCURSOR CursorFromFileBytes(const QByteArray& Data);
 // The stock cursor of a stock id (the arrow for others).
 HCURSOR StockCursor(TCursor Cursor);
 // The Qt cursor that shows a handle (the arrow for null).

@@ -1,0 +1,230 @@
+// The Axis page: every numeric edit writes its axis property, the axis list with custom
+// axes (and the host told when one comes or goes), refused start positions, depth axes, the
+// log base, and the range dialog reached from the page.
+#include "EditorPagesTestSupport.h"
+
+#include "chart/editor/AxisMaxMin.h"
+#include "chart/editor/FormTeeAxis.h"
+#include "chart/engine/chart/CustomAxisPanel.h"
+#include "chart/engine/widgets/ComboFlat.h"
+#include "chart/series/LineSeries.h"
+#include "platform/classes/StringList.h"
+#include "platform/controls/Button.h"
+#include "platform/controls/CheckBox.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Edit.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/ListBox.h"
+#include "platform/controls/SpeedButton.h"
+#include "platform/controls/UpDown.h"
+#include "platform/rtl/FloatText.h"
+
+#include <cmath>
+#include <functional>
+
+class AxisPage : public EditorPageFixture {
+protected:
+    void SetUp() override {
+        EditorPageFixture::SetUp();
+        auto* series = new TLineSeries(form);
+        series->SetParentChart(chart);
+        series->AddXY(0, 1);
+        series->AddXY(10, 5);
+    }
+    void ShowPage(TChartAxis* Axis) {
+        page = new TFormTeeAxis(form, Axis);
+        page->AfterConstruction();
+        page->NotifyCustom = TEvent<TChartAxis*>(this, &AxisPage::Notified);
+        page->SetParent(form);
+        page->SetBounds(300, 0, 460, 420);
+        page->Show();
+    }
+    void Pick(int Index) {
+        page->LBAxes->SetItemIndex(Index);
+        page->LBAxesClick(page->LBAxes);
+    }
+    void Notified(TChartAxis* Axis) { notices.push_back(Axis); }
+
+    TFormTeeAxis* page = nullptr;
+    std::vector<TChartAxis*> notices;
+};
+
+TEST_F(AxisPage, NumericEditsWriteTheirAxisProperty) {
+    TChartAxis* a = chart->LeftAxis();
+    ShowPage(a);
+    EditorScreenshot(page, "axis-page");
+    struct Case {
+        const char* name;
+        TEdit* edit;
+        int value;
+        std::function<double()> read;
+    };
+    const Case cases[] = {
+        {"min offset", page->EMinOff, -7, [&] { return a->MinimumOffset(); }},
+        {"max offset", page->EMaxOff, 12, [&] { return a->MaximumOffset(); }},
+        {"title angle", page->SETitleAngle, 90, [&] { return a->Title()->Angle(); }},
+        {"title size", page->SETitleSize, 30, [&] { return a->TitleSize(); }},
+        {"labels size", page->SELabelsSize, 40, [&] { return a->LabelsSize(); }},
+        {"labels angle", page->SELabelsAngle, 270, [&] { return a->LabelsAngle(); }},
+        {"separation", page->SESepar, 30, [&] { return a->LabelsSeparation(); }},
+        {"tick length", page->SEAxisTickLength, 9, [&] { return a->TickLength(); }},
+        {"inner ticks", page->SEInnerTicksLength, 3, [&] { return a->TickInnerLength(); }},
+        {"minor ticks", page->SEAxisMinorTickLen, 2, [&] { return a->MinorTickLength(); }},
+        {"minor count", page->Edit3, 4, [&] { return a->MinorTickCount(); }},
+        {"grid minor count", page->SEMinorCount, 6, [&] { return a->MinorTickCount(); }},
+        {"grid z", page->Edit2, 50, [&] { return a->Grid()->ZPosition(); }},
+        {"draw every", page->EMarksEvery, 3, [&] { return a->Grid()->DrawEvery(); }},
+        {"position", page->EPos, 20, [&] { return a->PositionPercent(); }},
+        {"start", page->EStart, 10, [&] { return a->StartPosition(); }},
+        {"end", page->EEnd, 90, [&] { return a->EndPosition(); }},
+        {"z", page->Edit1, 30, [&] { return a->ZPosition(); }},
+    };
+    for (const Case& c : cases) {
+        c.edit->SetText(QString::number(c.value));
+        EXPECT_DOUBLE_EQ(c.read(), c.value) << c.name;
+    }
+    EXPECT_EQ(page->UDCount->Position(), 6) << "the two minor counts are one property";
+    EXPECT_FALSE(page->CBShowAll->Checked());
+    page->SESepar->SetText(QStringLiteral("0"));
+    EXPECT_TRUE(page->CBShowAll->Checked());
+    page->CBShowAll->SetChecked(false);
+    EXPECT_EQ(a->LabelsSeparation(), 10);
+
+    const std::pair<TCheckBox*, std::function<bool()>> boxes[] = {
+        {page->CBInverted, [&] { return a->Inverted(); }},
+        {page->CBMultiline, [&] { return a->LabelsMultiLine(); }},
+        {page->CBOnAxis, [&] { return a->LabelsOnAxis(); }},
+        {page->CBRoundFirst, [&] { return a->RoundFirstLabel(); }},
+        {page->CBAlternate, [&] { return a->LabelsAlternate(); }},
+        {page->CBExpo, [&] { return a->LabelsExponent(); }},
+        {page->CBTickOnLabels, [&] { return a->TickOnLabelsOnly(); }},
+        {page->CBGridCentered, [&] { return a->GridCentered(); }},
+        {page->CBTitleVisible, [&] { return a->Title()->Visible(); }},
+        {page->CBLabels, [&] { return a->Labels(); }},
+        {page->CBVisible, [&] { return a->Visible(); }},
+    };
+    for (const auto& [box, read] : boxes) {
+        box->SetChecked(!box->Checked());
+        EXPECT_EQ(read(), box->Checked()) << box->Name().toStdString();
+    }
+    page->CBLabelStyle->SetItemIndex(2);
+    page->CBLabelStyleChange(page->CBLabelStyle);
+    EXPECT_EQ(a->LabelStyle(), talValue);
+    page->CBPosUnits->SetItemIndex(1);
+    page->CBPosUnitsChange(page->CBPosUnits);
+    EXPECT_EQ(a->PosUnits(), muPixels);
+    page->ETitle->SetText(QStringLiteral("Volts"));
+    EXPECT_EQ(a->Title()->Caption(), QStringLiteral("Volts"));
+    page->CBLabelAlign->SetChecked(false);
+    EXPECT_EQ(a->LabelsAlign(), alOpposite);
+    page->CBFormat->SetText(QStringLiteral("0.00"));
+    page->CBFormatChange(page->CBFormat);
+    EXPECT_EQ(a->ValuesFormat(), QStringLiteral("0.00"));
+    // Automatic off turns both ends off.
+    page->CBAutomatic->SetChecked(false);
+    EXPECT_FALSE(a->Automatic());
+    EXPECT_FALSE(a->AutomaticMaximum());
+    EXPECT_FALSE(page->CBAutoMax->Checked());
+}
+
+TEST_F(AxisPage, CustomAxesListedByNumberAndTheHostToldOfEachChange) {
+    ShowPage(chart->LeftAxis());
+    ASSERT_EQ(page->LBAxes->Items()->Count(), 6);
+    EXPECT_FALSE(page->BDelete->Enabled());
+    page->BAdd->Click();
+    page->BAdd->Click();
+    ASSERT_EQ(chart->CustomAxes()->Count(), 2);
+    ASSERT_EQ(page->LBAxes->Items()->Count(), 8);
+    EXPECT_EQ(page->LBAxes->Items()->Strings(6), QStringLiteral("Custom 0"));
+    EXPECT_EQ(page->LBAxes->Items()->Strings(7), QStringLiteral("Custom 1"));
+    EXPECT_EQ(page->LBAxes->ItemIndex(), 7);
+    EXPECT_TRUE(page->BDelete->Enabled());
+    EXPECT_TRUE(page->CBHorizAxis->Enabled());
+    ASSERT_EQ(notices.size(), 2u) << "the series page's axis lists follow new axes";
+    EXPECT_EQ(notices[1], chart->CustomAxes()->Get(1));
+
+    page->CBHorizAxis->SetChecked(true);
+    EXPECT_TRUE(chart->CustomAxes()->Get(1)->Horizontal());
+    EXPECT_EQ(notices.size(), 3u);
+
+    page->BDelete->Click();
+    EXPECT_EQ(chart->CustomAxes()->Count(), 1);
+    EXPECT_EQ(page->LBAxes->Items()->Count(), 7);
+    EXPECT_EQ(page->LBAxes->ItemIndex(), 6) << "the first custom axis";
+    EXPECT_EQ(page->TheAxis, chart->CustomAxes()->Get(0));
+    ASSERT_EQ(notices.size(), 4u);
+    EXPECT_EQ(notices[3], nullptr) << "told after a delete";
+
+    // Built-in axes cannot turn or go.
+    Pick(3);
+    EXPECT_EQ(page->TheAxis, chart->BottomAxis());
+    EXPECT_FALSE(page->BDelete->Enabled());
+    EXPECT_FALSE(page->CBOtherSide->Enabled());
+}
+
+TEST_F(AxisPage, StartAtTheEndIsRefusedAndDepthAxesLockTheirControls) {
+    TChartAxis* a = chart->LeftAxis();
+    a->SetStartPosition(20);
+    ShowPage(a);
+    ASSERT_EQ(a->EndPosition(), 100);
+    page->EStart->SetText(QStringLiteral("100"));
+    EXPECT_DOUBLE_EQ(a->StartPosition(), 20);
+    EXPECT_EQ(page->UDStart->Position(), 20);
+    EXPECT_EQ(page->EStart->Text(), QStringLiteral("20"));
+    page->EEnd->SetText(QStringLiteral("10"));
+    EXPECT_DOUBLE_EQ(a->EndPosition(), 100);
+
+    Pick(4);
+    EXPECT_EQ(page->TheAxis, chart->DepthAxis());
+    EXPECT_FALSE(page->CBLogarithmic->Enabled());
+    EXPECT_FALSE(page->Edit1->Enabled());
+    EXPECT_FALSE(page->UDZPos->Enabled());
+    EXPECT_FALSE(page->CBLabelAlign->Enabled());
+    Pick(0);
+    EXPECT_TRUE(page->CBLogarithmic->Enabled());
+    EXPECT_TRUE(page->CBLabelAlign->Enabled());
+    Pick(3);
+    EXPECT_FALSE(page->CBLabelAlign->Enabled()) << "a horizontal axis";
+}
+
+TEST_F(AxisPage, LogBaseTakesEAndIgnoresZeroAndOne) {
+    TChartAxis* a = chart->LeftAxis();
+    ShowPage(a);
+    EXPECT_FALSE(page->ELogBase->Enabled());
+    page->CBLogarithmic->SetChecked(true);
+    EXPECT_TRUE(a->Logarithmic());
+    EXPECT_TRUE(page->ELogBase->Enabled());
+    EXPECT_TRUE(page->LogE->Enabled());
+    page->LogE->SetChecked(true);
+    EXPECT_DOUBLE_EQ(a->LogarithmicBase(), double(StrToFloat(FloatToStr(std::exp(1.0)))));
+    EXPECT_FALSE(page->LogE->Enabled());
+    for (const char* ignored : {"0", "1", "x"}) {
+        page->ELogBase->SetText(QString::fromLatin1(ignored));
+        EXPECT_NEAR(a->LogarithmicBase(), std::exp(1.0), 1e-9) << ignored;
+    }
+    page->ELogBase->SetText(QStringLiteral("2"));
+    EXPECT_DOUBLE_EQ(a->LogarithmicBase(), 2);
+    EXPECT_FALSE(page->LogE->Checked());
+    EXPECT_TRUE(page->LogE->Enabled());
+}
+
+TEST_F(AxisPage, ChangeMinimumThroughTheRangeDialog) {
+    TChartAxis* a = chart->LeftAxis();
+    ShowPage(a);
+    TDialogsAnswered dialogs;
+    String caption;
+    dialogs.OnModal = [&](TCustomForm* f) {
+        auto* d = static_cast<TAxisMaxMin*>(f);
+        f->Show();
+        caption = f->Caption();
+        d->EMaximum->SetText(QStringLiteral("-2"));
+        d->BOk->Click();
+        return int(f->ModalResult());
+    };
+    page->BAxisMin->Click();
+    EXPECT_DOUBLE_EQ(a->Minimum(), -2);
+    EXPECT_FALSE(a->AutomaticMinimum());
+    EXPECT_FALSE(page->CBAutoMin->Checked());
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("Minimum "))) << caption.toStdString();
+    EXPECT_EQ(page->LAxisMin->Caption(), FormatFloat(a->ValuesFormat(), -2));
+}
