@@ -1,6 +1,9 @@
 #include "chart/editor/ChartEditorStartup.h"
 
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/ChartListBox.h"
+#include "chart/editor/TeeGalleryPanel.h"
+#include "chart/editor/TeeGally.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
@@ -15,9 +18,15 @@ void Initialization() {
     // The controls the editor's form resources name: flat combo boxes, colour and pen
     // buttons.
     RegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
+    // The series list and the gallery panel of the galleries; the series list adds and
+    // retypes series through the galleries.
+    RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
+    InstallSeriesGalleryProcs();
 }
 
 void Finalization() {
+    RemoveSeriesGalleryProcs();
+    UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
 }
 } // namespace
