@@ -154,10 +154,10 @@ void TTeeGallery::FormShow(TObject*) {
 }
 
 void TTeeGallery::FormDestroy(TObject*) {
-    if (TeeReadBoolOption(kRememberSize, true)) {
-        TeeSaveIntegerOption(kWidth, Width());
-        TeeSaveIntegerOption(kHeight, Height());
-    }
+    if (!TeeReadBoolOption(kRememberSize, true)) return;
+    // Only a size that changed is written: the registry file is not rewritten for nothing.
+    if (TeeReadIntegerOption(kWidth, -1) != Width()) TeeSaveIntegerOption(kWidth, Width());
+    if (TeeReadIntegerOption(kHeight, -1) != Height()) TeeSaveIntegerOption(kHeight, Height());
 }
 
 void TTeeGallery::CB3DClick(TObject*) {

@@ -12,6 +12,8 @@
 #include "chart/series/BarSeries.h"
 #include "platform/classes/Registry.h"
 #include "platform/controls/Screen.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 #include <QTemporaryDir>
 
@@ -233,4 +235,26 @@ TEST_F(PanelFixture, SmoothingAndGalleryModeLiveInTheRegistry) {
     ASSERT_TRUE(reg.OpenKeyReadOnly(TeeEditorOptionsKey));
     EXPECT_FALSE(reg.ReadBool(QStringLiteral("SmoothGallery")));
     EXPECT_EQ(reg.ReadInteger(QStringLiteral("GalleryMode")), 0);
+}
+
+TEST_F(PanelFixture, TheFocusedThumbnailShowsItsSubGalleryArrowSmoothOrNot) {
+    TTestPage page(QStringLiteral("Test page"), 2, {}, true);
+    for (bool smooth : {false, true}) {
+        SCOPED_TRACE(smooth);
+        panel->SetSmooth(smooth);
+        panel->CreateGalleryPage(page.Name());
+        ASSERT_EQ(selected(), 0);
+        // The arrow: a triangle in the bottom-left corner of the focused chart only.
+        auto arrowInk = [&](TGalleryChart* Chart) {
+            TBitmap image(Chart->Width(), Chart->Height());
+            Chart->PaintTo(image.Canvas(), 0, 0);
+            const TRect r = Chart->SubGalleryArrowRect();
+            const TPoint inside{r.Left + 3, r.Bottom - 7};
+            const TPoint beside{r.Left + 3, r.Bottom - 11};
+            return image.Canvas()->Pixels(inside.X, inside.Y) != image.Canvas()->Pixels(beside.X, beside.Y);
+        };
+        EXPECT_TRUE(arrowInk(panel->GetChart(0)));
+        EXPECT_FALSE(arrowInk(panel->GetChart(1)));
+        EXPECT_EQ(panel->GetChart(0)->Smooth(), smooth);
+    }
 }
