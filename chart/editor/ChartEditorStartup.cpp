@@ -2,6 +2,7 @@
 
 #include "chart/editor/AntiAliasEditor.h"
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/ChartListBox.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/GradientEditor.h"
@@ -9,6 +10,8 @@
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
 #include "chart/editor/TeeExport.h"
+#include "chart/editor/TeeGalleryPanel.h"
+#include "chart/editor/TeeGally.h"
 #include "chart/engine/panel/HtmlText.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
@@ -37,9 +40,15 @@ void Initialization() {
     // navigator.
     RegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
                      TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
+    // The series list and the gallery panel of the galleries; the series list adds and
+    // retypes series through the galleries.
+    RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
+    InstallSeriesGalleryProcs();
 }
 
 void Finalization() {
+    RemoveSeriesGalleryProcs();
+    UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
                        TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
     // Export dialog.

@@ -207,9 +207,7 @@ void TeePreviewCursor(TCursor Cursor, TPicture* Picture) {
         Picture->SetGraphic(nullptr);
         return;
     }
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetWidth(GetSystemMetrics(SM_CXCURSOR));
-    bitmap->SetHeight(GetSystemMetrics(SM_CYCURSOR));
+    auto bitmap = std::make_unique<TBitmap>(GetSystemMetrics(SM_CXCURSOR), GetSystemMetrics(SM_CYCURSOR));
     DrawIconEx(bitmap->Canvas()->Handle(), 0, 0, handle, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
     Picture->SetGraphic(bitmap.get());
 }

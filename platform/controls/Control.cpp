@@ -6,15 +6,27 @@
 #include "platform/controls/ActnList.h"
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/Mouse.h"
+#include "platform/controls/Screen.h"
 #include "platform/controls/SizeConstraints.h"
 #include "platform/controls/WinControl.h"
 #include "platform/controls/WindowHandle.h"
 #include "platform/graphics/Font.h"
 #include "platform/rtl/SysMath.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QObject>
+
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 
 ORVO_IMPLEMENT_CLASS(TControl, TComponent)
+ORVO_IMPLEMENT_ENUM_TYPE(TDragMode, "dmManual", "dmAutomatic")
+ORVO_IMPLEMENT_ENUM_TYPE(TDragState, "dsDragEnter", "dsDragLeave", "dsDragMove")
+ORVO_IMPLEMENT_EVENT_TYPE(TDragOverEvent)
+ORVO_IMPLEMENT_EVENT_TYPE(TDragDropEvent)
 
 ORVO_PUBLISHED(TControl) {
     P.Property("Left", &TControl::Left, &TControl::SetLeft);
@@ -58,6 +70,154 @@ ORVO_PUBLISHED(TControl) {
     P.Property("OnMouseWheelDown", &TControl::OnMouseWheelDown);
     P.Property("OnMouseWheelUp", &TControl::OnMouseWheelUp);
     P.Property("OnResize", &TControl::OnResize);
+    P.Property("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor)
+        .Type(TypeInfoTCursor())
+        .Default(crDrag);
+    P.Property("DragMode", &TControl::DragMode, &TControl::SetDragMode).Default(dmManual);
+    P.Property("OnDragDrop", &TControl::OnDragDrop);
+    P.Property("OnDragOver", &TControl::OnDragOver);
+    P.Property("OnEndDrag", &TControl::OnEndDrag);
+}
+
+// ---- drag and drop ----------------------------------------------------------------------
+
+namespace {
+// The one drag of the program: the dragged control, where its button went down, whether
+// the mouse has gone far enough for the drag to start, and the control under the mouse
+// with its last answer.
+struct DragState {
+    TControl* Source = nullptr;
+    TPoint Start;
+    int Threshold = 0;
+    bool Active = false;
+    TControl* Target = nullptr;
+    TPoint TargetPos;
+    bool Accepted = false;
+    TCursor SavedCursor = crDefault;
+};
+DragState g_drag;
+// Where the left button last went down, in screen coordinates: a drag begun from a
+// mouse-down handler measures its threshold from there.
+TPoint g_lastPress;
+
+// Escape anywhere cancels a drag that has started.
+class DragKeyFilter : public QObject {
+public:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        if (Event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Escape &&
+            g_drag.Source && g_drag.Active) {
+            g_drag.Source->EndDrag(false);
+            return true;
+        }
+        return QObject::eventFilter(Watched, Event);
+    }
+};
+std::unique_ptr<DragKeyFilter> g_keyFilter;
+
+void StartDragging() {
+    g_drag.Active = true;
+    g_drag.SavedCursor = Screen->Cursor();
+    Screen->SetCursor(crNoDrop);
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        g_keyFilter = std::make_unique<DragKeyFilter>();
+        app->installEventFilter(g_keyFilter.get());
+    }
+}
+
+// The drag over screen point P: started once far enough from the press, then the control
+// under P asked whether it takes the source.
+void DragTo(const TPoint& P) {
+    if (!g_drag.Active) {
+        if (std::abs(P.X - g_drag.Start.X) < g_drag.Threshold &&
+            std::abs(P.Y - g_drag.Start.Y) < g_drag.Threshold)
+            return;
+        StartDragging();
+    }
+    TControl* source = g_drag.Source;
+    TControl* target = FindDragTarget(P, false);
+    TDragState state = dsDragMove;
+    if (target != g_drag.Target) {
+        if (TControl* old = g_drag.Target) {
+            bool ignored = false;
+            const TPoint q = old->ScreenToClient(P);
+            old->DragOver(source, q.X, q.Y, dsDragLeave, ignored);
+        }
+        // The leave handler may have ended the drag.
+        if (g_drag.Source != source) return;
+        g_drag.Target = target;
+        state = dsDragEnter;
+    }
+    bool accept = false;
+    if (target) {
+        g_drag.TargetPos = target->ScreenToClient(P);
+        target->DragOver(source, g_drag.TargetPos.X, g_drag.TargetPos.Y, state, accept);
+    }
+    if (g_drag.Source != source) return;
+    g_drag.Accepted = target && accept;
+    Screen->SetCursor(g_drag.Accepted ? source->DragCursor() : crNoDrop);
+}
+} // namespace
+
+bool platform::detail::DragActive() {
+    return g_drag.Source && g_drag.Active;
+}
+
+void TControl::BeginDrag(bool Immediate, int Threshold) {
+    if (g_drag.Source) return;
+    g_drag = DragState{};
+    g_drag.Source = this;
+    g_drag.Start = g_lastPress;
+    g_drag.Threshold = Threshold < 0 ? Mouse->DragThreshold() : Threshold;
+    SetMouseCapture(true);
+    if (Immediate) {
+        StartDragging();
+        DragTo(g_lastPress);
+    }
+}
+
+bool TControl::Dragging() const {
+    return g_drag.Source == this;
+}
+
+void TControl::EndDrag(bool Drop) {
+    if (g_drag.Source != this) return;
+    const DragState ended = g_drag;
+    g_drag = DragState{};
+    if (g_keyFilter) {
+        if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(g_keyFilter.get());
+        g_keyFilter.reset();
+    }
+    if (ended.Active) Screen->SetCursor(ended.SavedCursor);
+    if (MouseCapture()) SetMouseCapture(false);
+    if (!ended.Active) return;
+    // The release that follows a drag is no click.
+    FControlState >> csClicked;
+    TControl* taker = nullptr;
+    if (TControl* target = ended.Target) {
+        if (Drop && ended.Accepted) {
+            taker = target;
+            target->DragDrop(this, ended.TargetPos.X, ended.TargetPos.Y);
+        } else {
+            bool ignored = false;
+            target->DragOver(this, ended.TargetPos.X, ended.TargetPos.Y, dsDragLeave, ignored);
+        }
+    }
+    DoEndDrag(taker, ended.TargetPos.X, ended.TargetPos.Y);
+}
+
+void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+    Accept = false;
+    if (!OnDragOver) return;
+    Accept = true;
+    OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, int X, int Y) {
+    if (OnDragDrop) OnDragDrop(this, Source, X, Y);
+}
+
+void TControl::DoEndDrag(TObject* Target, int X, int Y) {
+    if (OnEndDrag) OnEndDrag(this, Target, X, Y);
 }
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
@@ -71,6 +231,8 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 TControl::~TControl() {
     delete FActionLink;
     FActionLink = nullptr;
+    if (g_drag.Source == this) EndDrag(false);
+    if (g_drag.Target == this) g_drag.Target = nullptr;
     if (Mouse && Mouse->Capture() == this) Mouse->SetCapture(nullptr);
     if (FParent) FParent->RemoveControl(this);
     delete FFont;
@@ -78,6 +240,8 @@ TControl::~TControl() {
 }
 
 void TControl::BeforeDestruction() {
+    // A control that goes while dragged ends its drag first, as a cancel.
+    if (g_drag.Source == this) EndDrag(false);
     TComponent::BeforeDestruction();
 }
 
@@ -496,6 +660,8 @@ TShiftState KeysToShiftState(WPARAM Keys) {
 
 void TControl::Dispatch(TMessage& Message) {
     const int x = loWordSigned(Message.LParam), y = hiWordSigned(Message.LParam);
+    // Another control took the mouse: a drag of this one cannot go on.
+    if (Message.Msg == CM_CANCELMODE && Dragging()) EndDrag(false);
     switch (Message.Msg) {
     case WM_LBUTTONDOWN:
         HandleMouseDown(mbLeft, mouseKeys(Message.WParam), x, y);
@@ -631,6 +797,12 @@ void TControl::SetMouseCapture(bool Value) {
 
 void TControl::HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (!FEnabled) return;
+    if (Button == mbLeft) g_lastPress = ClientToScreen(TPoint{X, Y});
+    if (FDragMode == dmAutomatic && Button == mbLeft && !Shift.Contains(ssDouble) &&
+        !ComponentState().Contains(csDesigning)) {
+        BeginDrag(Mouse->DragImmediate());
+        return;
+    }
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     const bool dbl = Shift.Contains(ssDouble);
     if (dbl && !FControlStyle.Contains(csDoubleClicks)) Shift >> ssDouble;
@@ -644,10 +816,23 @@ void TControl::HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, in
 }
 
 void TControl::HandleMouseMove(TShiftState Shift, int X, int Y) {
+    // While the control is dragged (or about to be), the mouse belongs to the drag.
+    if (g_drag.Source == this) {
+        DragTo(ClientToScreen(TPoint{X, Y}));
+        return;
+    }
     MouseMove(Shift, X, Y);
 }
 
 void TControl::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (g_drag.Source == this && Button == mbLeft) {
+        const bool started = g_drag.Active;
+        if (started) DragTo(ClientToScreen(TPoint{X, Y}));
+        EndDrag(true);
+        // A drag makes no click; one that never started leaves the release to the control as
+        // a click.
+        if (started) FControlState >> csClicked;
+    }
     if (FControlStyle.Contains(csCaptureMouse) && Button == mbLeft)
         SetMouseCapture(false);
     else if (Button != mbLeft && !Shift.Contains(ssLeft))

@@ -19,6 +19,23 @@ class TControlActionLink;
 
 using TWndMethod = TEvent<TMessage&>;
 
+// Dragging one control onto another within the program: dmAutomatic starts a drag when the
+// left button goes down on the control; dmManual leaves it to the control (BeginDrag).
+enum TDragMode { dmManual, dmAutomatic };
+ORVO_DECLARE_ENUM_TYPE(TDragMode)
+// What a target is told while a drag passes over it.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+ORVO_DECLARE_ENUM_TYPE(TDragState)
+// Sender is the control under the mouse, Source the dragged control; X, Y in the sender's
+// client coordinates; the handler sets Accept.
+using TDragOverEvent = TEvent<TObject*, TObject*, int, int, TDragState, bool&>;
+ORVO_DECLARE_EVENT_TYPE(TDragOverEvent)
+// Sender is the target, Source the dragged control.
+using TDragDropEvent = TEvent<TObject*, TObject*, int, int>;
+ORVO_DECLARE_EVENT_TYPE(TDragDropEvent)
+// Sender is the dragged control, Target the control that took it (null when none did).
+using TEndDragEvent = TDragDropEvent;
+
 class TControl : public TComponent {
     ORVO_CLASS(TControl, TComponent)
 public:
@@ -186,6 +203,31 @@ public:
     virtual void Click();
     virtual void DblClick();
 
+    // ---- drag and drop ----
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    // The cursor over a target that accepts the control (crNoDrop elsewhere).
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+    // Starts dragging the control: at once, or once the mouse moved Threshold pixels from
+    // where the button went down (the system's threshold when negative). The left button's
+    // release drops it on the control under the mouse; Escape cancels.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    // Ends the drag of this control: dropped on the current target when Drop and the target
+    // accepts, else cancelled; then OnEndDrag.
+    void EndDrag(bool Drop);
+    // Whether this control is being dragged (from BeginDrag until the drag ends).
+    bool Dragging() const;
+    // Asked while a drag passes over the control; by default only a control with OnDragOver
+    // accepts, as its handler decides.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    // The drop of an accepted drag: OnDragDrop.
+    virtual void DragDrop(TObject* Source, int X, int Y);
+
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
+
     // ---- action ----
     // The action the control follows (caption, enabling, hint, visibility) and that a
     // click executes when OnClick is not a handler of its own.
@@ -206,6 +248,8 @@ protected:
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     virtual void DoContextPopup(TPoint MousePos, bool& Handled);
+    // The end of a drag of this control: OnEndDrag.
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
     virtual void Resize();
     void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -276,6 +320,8 @@ private:
     int FHelpContext = 0;
     String FText;
     TControlActionLink* FActionLink = nullptr;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
     void DoActionChange(TObject* Sender);
 };
 
@@ -315,5 +361,10 @@ extern TShowPopupMenuProc ShowPopupMenuProc;
 
 // Finds the form of a control (nullptr when it has none).
 TCustomForm* GetParentForm(TControl* Control, bool TopForm = true);
+namespace platform::detail {
+// Whether a drag has started (the mouse moved far enough) and not ended.
+bool DragActive();
+} // namespace platform::detail
+
 // The shift state of the current modifier keys and mouse buttons.
 TShiftState KeysToShiftState(WPARAM Keys);

@@ -19,6 +19,10 @@ void TMouse::SetCursorPos(const TPoint& Value) {
     QCursor::setPos(Value.X, Value.Y);
 }
 
+bool TMouse::IsDragging() const {
+    return platform::detail::DragActive();
+}
+
 void TMouse::SetCapture(TControl* Value) {
     if (FCapture == Value) return;
     TControl* old = FCapture;

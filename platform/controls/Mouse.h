@@ -13,7 +13,10 @@ public:
     // The control that gets every mouse event while a button is down.
     TControl* Capture() const { return FCapture; }
     void SetCapture(TControl* Value);
-    bool IsDragging() const { return false; }
+    // Whether a control is being dragged.
+    bool IsDragging() const;
+    // Whether a control whose DragMode is dmAutomatic starts dragging on the button press.
+    bool DragImmediate() const { return true; }
     bool MousePresent() const { return true; }
     int WheelScrollLines() const { return 3; }
     int DragThreshold() const { return 5; }

@@ -16,6 +16,7 @@
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/PageControl.h"
+#include "platform/controls/PaintBox.h"
 #include "platform/controls/Panel.h"
 #include "platform/controls/RadioGroup.h"
 #include "platform/controls/ScrollBar.h"
@@ -42,5 +43,6 @@ void RegisterStandardControls() {
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(),     TRadioGroup::StaticClass(),
                      TTabControl::StaticClass(),  TPageControl::StaticClass(),  TTabSheet::StaticClass(),
                      TActionList::StaticClass(),  TAction::StaticClass(),       TTreeView::StaticClass()});
+    RegisterClass(TPaintBox::StaticClass());
     RegisterCommonDialogs();
 }

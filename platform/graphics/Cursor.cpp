@@ -2,14 +2,21 @@
 
 #include "platform/classes/ResourceStream.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/graphics/CursorTheme.h"
 
 #include <QCursor>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
+#include <QSettings>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 
@@ -50,16 +57,265 @@ constexpr std::array<StockShape, 22> kStock = {{
     {crSizeAll, "crSizeAll", Qt::SizeAllCursor},
 }};
 
+// The size of the stock cursors' images (SM_CXCURSOR).
+constexpr int kCursorSize = 32;
+
+// The names a cursor theme gives the picture of each stock cursor, most likely first.
+const char* const* themeNames(TCursor id) {
+    static const char* const arrow[] = {"left_ptr", "default", "arrow", nullptr};
+    static const char* const cross[] = {"crosshair", "cross", "tcross", nullptr};
+    static const char* const ibeam[] = {"xterm", "text", "ibeam", nullptr};
+    static const char* const nesw[] = {"nesw-resize", "fd_double_arrow", "size_bdiag", nullptr};
+    static const char* const ns[] = {"ns-resize", "sb_v_double_arrow", "v_double_arrow", "size_ver", nullptr};
+    static const char* const nwse[] = {"nwse-resize", "bd_double_arrow", "size_fdiag", nullptr};
+    static const char* const we[] = {"ew-resize", "sb_h_double_arrow", "h_double_arrow", "size_hor", nullptr};
+    static const char* const up[] = {"up-arrow", "sb_up_arrow", "center_ptr", nullptr};
+    static const char* const wait[] = {"wait", "watch", nullptr};
+    static const char* const drag[] = {"dnd-move", "move", "closedhand", nullptr};
+    static const char* const no[] = {"not-allowed", "no-drop", "crossed_circle", "forbidden", nullptr};
+    static const char* const hsplit[] = {"col-resize", "split_h", "sb_h_double_arrow", nullptr};
+    static const char* const vsplit[] = {"row-resize", "split_v", "sb_v_double_arrow", nullptr};
+    static const char* const copy[] = {"dnd-copy", "copy", nullptr};
+    static const char* const progress[] = {"progress", "left_ptr_watch", nullptr};
+    static const char* const help[] = {"help", "question_arrow", "whats_this", nullptr};
+    static const char* const hand[] = {"pointer", "hand2", "pointing_hand", "hand1", nullptr};
+    static const char* const all[] = {"all-scroll", "fleur", "size_all", nullptr};
+    switch (id) {
+    case crCross:
+        return cross;
+    case crIBeam:
+        return ibeam;
+    case crSizeNESW:
+        return nesw;
+    case crSizeNS:
+        return ns;
+    case crSizeNWSE:
+        return nwse;
+    case crSizeWE:
+        return we;
+    case crUpArrow:
+        return up;
+    case crHourGlass:
+    case crSQLWait:
+        return wait;
+    case crDrag:
+        return drag;
+    case crNoDrop:
+    case crNo:
+        return no;
+    case crHSplit:
+        return hsplit;
+    case crVSplit:
+        return vsplit;
+    case crMultiDrag:
+        return copy;
+    case crAppStart:
+        return progress;
+    case crHelp:
+        return help;
+    case crHandPoint:
+        return hand;
+    case crSizeAll:
+        return all;
+    default:
+        return arrow;
+    }
+}
+
+// The folders cursor themes live in, as the X cursor library looks for them.
+QStringList themeFolders() {
+    const QByteArray path = qgetenv("XCURSOR_PATH");
+    if (!path.isEmpty()) return QString::fromLocal8Bit(path).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    const QString home = QDir::homePath();
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME", home + QStringLiteral("/.local/share"));
+    return {data + QStringLiteral("/icons"), home + QStringLiteral("/.icons"),
+            QStringLiteral("/usr/share/icons"), QStringLiteral("/usr/share/pixmaps")};
+}
+
+// The file of one of Names in Theme or the themes it inherits (a few levels at most).
+QString themeFile(const QString& Theme, const char* const* Names, int Depth = 0) {
+    if (Theme.isEmpty() || Depth > 4) return QString();
+    const QStringList folders = themeFolders();
+    for (const QString& folder : folders)
+        for (const char* const* n = Names; *n; ++n) {
+            const QString file =
+                folder + QLatin1Char('/') + Theme + QStringLiteral("/cursors/") + QLatin1String(*n);
+            if (QFile::exists(file)) return file;
+        }
+    for (const QString& folder : folders) {
+        const QString index = folder + QLatin1Char('/') + Theme + QStringLiteral("/index.theme");
+        if (!QFile::exists(index)) continue;
+        QSettings settings(index, QSettings::IniFormat);
+        const QStringList parents = settings.value(QStringLiteral("Icon Theme/Inherits")).toStringList();
+        for (const QString& parent : parents)
+            if (QString found = themeFile(parent.trimmed(), Names, Depth + 1); !found.isEmpty()) return found;
+    }
+    return QString();
+}
+
+// The stock cursor's picture from the desktop's theme, when there is one.
+QImage themeImage(TCursor id, TPoint& HotSpot) {
+    QString theme = qEnvironmentVariable("XCURSOR_THEME");
+    if (theme.isEmpty()) theme = QStringLiteral("default");
+    const QString file = themeFile(theme, themeNames(id));
+    if (file.isEmpty()) return QImage();
+    QFile f(file);
+    // Theme files are small; a larger one is not read.
+    if (!f.open(QIODevice::ReadOnly) || f.size() > (4 << 20)) return QImage();
+    return ReadXcursorFile(f.readAll(), kCursorSize, HotSpot);
+}
+
+// A built-in picture of the stock cursor: black shapes with a white outline.
+QImage builtInImage(TCursor id, TPoint& HotSpot) {
+    QImage img(kCursorSize, kCursorSize, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(Qt::black);
+    auto arrow = [&](QPointF at, double scale) {
+        QPainterPath path;
+        const QPointF pts[] = {{0, 0}, {0, 16}, {4, 12}, {7, 19}, {9, 18}, {6, 11}, {11, 11}};
+        path.moveTo(at + pts[0] * scale);
+        for (const QPointF& q : pts)
+            path.lineTo(at + q * scale);
+        path.closeSubpath();
+        p.drawPath(path);
+    };
+    auto thick = [&](QLineF line) {
+        p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(line);
+        p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(line);
+        p.setPen(QPen(Qt::white, 1));
+    };
+    auto head = [&](QPointF tip, QPointF dir) {
+        const QPointF side(-dir.y(), dir.x());
+        const QPointF pts[] = {tip, tip - dir * 5 + side * 4, tip - dir * 5 - side * 4};
+        p.drawPolygon(pts, 3);
+    };
+    auto doubleArrow = [&](QPointF a, QPointF b) {
+        QPointF d = b - a;
+        const double len = std::sqrt(d.x() * d.x() + d.y() * d.y());
+        d /= len;
+        thick(QLineF(a + d * 4, b - d * 4));
+        head(a, -d);
+        head(b, d);
+    };
+    HotSpot = TPoint{kCursorSize / 2, kCursorSize / 2};
+    switch (id) {
+    case crCross:
+        thick(QLineF(16, 4, 16, 28));
+        thick(QLineF(4, 16, 28, 16));
+        break;
+    case crIBeam:
+        thick(QLineF(16, 6, 16, 26));
+        thick(QLineF(12, 6, 20, 6));
+        thick(QLineF(12, 26, 20, 26));
+        break;
+    case crSizeNESW:
+        doubleArrow(QPointF(6, 26), QPointF(26, 6));
+        break;
+    case crSizeNS:
+    case crVSplit:
+        doubleArrow(QPointF(16, 4), QPointF(16, 28));
+        break;
+    case crSizeNWSE:
+        doubleArrow(QPointF(6, 6), QPointF(26, 26));
+        break;
+    case crSizeWE:
+    case crHSplit:
+        doubleArrow(QPointF(4, 16), QPointF(28, 16));
+        break;
+    case crSizeAll:
+        doubleArrow(QPointF(16, 3), QPointF(16, 29));
+        doubleArrow(QPointF(3, 16), QPointF(29, 16));
+        break;
+    case crUpArrow:
+        thick(QLineF(16, 10, 16, 28));
+        head(QPointF(16, 3), QPointF(0, -1));
+        HotSpot = TPoint{16, 3};
+        break;
+    case crHourGlass:
+    case crSQLWait: {
+        const QPointF top[] = {{8, 4}, {24, 4}, {16, 16}};
+        const QPointF bottom[] = {{16, 16}, {24, 28}, {8, 28}};
+        p.drawPolygon(top, 3);
+        p.drawPolygon(bottom, 3);
+        break;
+    }
+    case crNo:
+    case crNoDrop:
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 3));
+        p.drawEllipse(QPointF(16, 16), 10, 10);
+        p.drawLine(QLineF(9, 9, 23, 23));
+        break;
+    case crHandPoint:
+        p.drawRoundedRect(QRectF(8, 12, 14, 14), 3, 3);
+        p.drawRect(QRectF(10, 2, 4, 12));
+        HotSpot = TPoint{12, 2};
+        break;
+    case crDrag:
+    case crMultiDrag:
+        arrow(QPointF(2, 2), 1.0);
+        p.drawRect(QRectF(14, 18, 10, 8));
+        if (id == crMultiDrag) p.drawRect(QRectF(18, 22, 10, 8));
+        HotSpot = TPoint{2, 2};
+        break;
+    case crHelp:
+        arrow(QPointF(2, 2), 1.0);
+        // A question mark: a hook and a dot.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 2));
+        p.drawArc(QRectF(18, 12, 8, 8), 180 * 16, -270 * 16);
+        p.drawLine(QLineF(22, 20, 22, 24));
+        p.drawPoint(QPointF(22, 27));
+        HotSpot = TPoint{2, 2};
+        break;
+    case crAppStart: {
+        arrow(QPointF(2, 2), 1.0);
+        const QPointF top[] = {{18, 16}, {28, 16}, {23, 22}};
+        const QPointF bottom[] = {{23, 22}, {28, 28}, {18, 28}};
+        p.drawPolygon(top, 3);
+        p.drawPolygon(bottom, 3);
+        HotSpot = TPoint{2, 2};
+        break;
+    }
+    default:
+        arrow(QPointF(2, 2), 1.3);
+        HotSpot = TPoint{2, 2};
+        break;
+    }
+    p.end();
+    return img;
+}
+
 // One shared handle per stock id (crDefault and crArrow are separate handles of the
-// same shape, so that a table can tell them apart).
+// same shape, so that a table can tell them apart). crNone has no picture.
 HCURSOR stockHandle(std::size_t i) {
     static const auto handles = [] {
         std::array<HCURSOR, kStock.size()> h{};
-        for (std::size_t k = 0; k < kStock.size(); ++k)
-            h[k] = NewIcon(QImage(), {}, false, int(kStock[k].shape));
+        for (std::size_t k = 0; k < kStock.size(); ++k) {
+            const TCursor id = kStock[k].id;
+            TPoint hot;
+            QImage image;
+            if (id != crNone) {
+                image = themeImage(id, hot);
+                if (image.isNull()) image = builtInImage(id, hot);
+            }
+            h[k] = NewIcon(image, hot, false, int(kStock[k].shape));
+        }
         return h;
     }();
     return handles[i];
+}
+
+// Little-endian 32-bit words of an X cursor file.
+std::uint32_t word32(const QByteArray& Data, qsizetype At) {
+    const auto* p = reinterpret_cast<const uchar*>(Data.constData()) + At;
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+           (std::uint32_t(p[3]) << 24);
 }
 
 int stockIndex(int id) {
@@ -297,6 +553,52 @@ HCURSOR LoadCursorFromFile(const String& FileName) {
 }
 
 namespace platform::detail {
+
+QImage ReadXcursorFile(const QByteArray& Data, int Want, TPoint& HotSpot) {
+    // Header: "Xcur", header size, version, number of table entries; each entry: type,
+    // nominal size, file position of its chunk.
+    constexpr std::uint32_t kMagic = 0x72756358;
+    constexpr std::uint32_t kImageType = 0xFFFD0002;
+    const qsizetype n = Data.size();
+    if (n < 16 || word32(Data, 0) != kMagic) return QImage();
+    const std::uint32_t headerSize = word32(Data, 4);
+    const std::uint32_t entries = word32(Data, 12);
+    if (headerSize < 16 || qsizetype(headerSize) > n) return QImage();
+    if (entries > std::uint32_t((n - headerSize) / 12)) return QImage();
+    qsizetype best = -1;
+    long bestDistance = 0;
+    for (std::uint32_t i = 0; i < entries; ++i) {
+        const qsizetype entry = qsizetype(headerSize) + qsizetype(i) * 12;
+        if (word32(Data, entry) != kImageType) continue;
+        const long distance = std::labs(long(word32(Data, entry + 4)) - Want);
+        const std::uint32_t position = word32(Data, entry + 8);
+        if (best < 0 || distance < bestDistance) {
+            best = qsizetype(position);
+            bestDistance = distance;
+        }
+    }
+    // The chunk: header size, type, nominal size, version, width, height, hot spot x and y,
+    // delay, then width x height premultiplied ARGB words.
+    if (best < 0 || best > n - 36) return QImage();
+    const std::uint32_t chunkHeader = word32(Data, best);
+    if (chunkHeader < 36 || word32(Data, best + 4) != kImageType) return QImage();
+    const std::uint32_t width = word32(Data, best + 16), height = word32(Data, best + 20);
+    const std::uint32_t hotX = word32(Data, best + 24), hotY = word32(Data, best + 28);
+    if (width == 0 || height == 0 || width > 0x7FFF || height > 0x7FFF || hotX > width || hotY > height)
+        return QImage();
+    if (qsizetype(chunkHeader) > n - best) return QImage();
+    const qsizetype pixels = best + qsizetype(chunkHeader);
+    if (qsizetype(width) * qsizetype(height) > (n - pixels) / 4) return QImage();
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return QImage();
+    for (int y = 0; y < int(height); ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        for (int x = 0; x < int(width); ++x)
+            line[x] = word32(Data, pixels + (qsizetype(y) * width + x) * 4);
+    }
+    HotSpot = TPoint{int(hotX), int(hotY)};
+    return image;
+}
 
 HCURSOR StockCursor(TCursor Cursor) {
     const int i = stockIndex(Cursor);

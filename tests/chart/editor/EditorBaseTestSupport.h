@@ -47,6 +47,11 @@ inline void Click(TWinControl* Target, int X, int Y, Qt::KeyboardModifiers Mods 
 inline void Click(TWinControl* Target) {
     Click(Target, Target->Width() / 2, Target->Height() / 2);
 }
+// A window-less control is clicked through its parent's window.
+inline void Click(TControl* Target) {
+    if (auto* w = dynamic_cast<TWinControl*>(Target)) return Click(w);
+    Click(Target->Parent(), Target->Left() + Target->Width() / 2, Target->Top() + Target->Height() / 2);
+}
 inline void DoubleClick(TWinControl* Target, int X, int Y) {
     Click(Target, X, Y);
     SendMouse(Target, QEvent::MouseButtonDblClick, X, Y);

@@ -301,3 +301,28 @@ TEST(TeePenDlg, ArrowBitmapsLoadFromTheResources) {
     EXPECT_NE(up.Canvas()->Pixels(1, up.Height() / 2 - 2), clBlack);
     EXPECT_EQ(down.Canvas()->Pixels(1, down.Height() / 2 - 2), clBlack);
 }
+
+TEST(TeePenDlg, CursorPreviewsDrawTheCursorAtTheSystemSize) {
+    TPicture picture;
+    for (TCursor cursor : {crTeeHand, crArrow, crIBeam, crSizeAll}) {
+        SCOPED_TRACE(cursor);
+        TeePreviewCursor(cursor, &picture);
+        auto* bitmap = dynamic_cast<TBitmap*>(picture.Graphic());
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(bitmap->Width(), GetSystemMetrics(SM_CXCURSOR));
+        EXPECT_EQ(bitmap->Height(), GetSystemMetrics(SM_CYCURSOR));
+        const QImage image = platform::detail::IconImage(Screen->Cursors(cursor));
+        int dark = 0;
+        for (int y = 0; y < bitmap->Height(); ++y)
+            for (int x = 0; x < bitmap->Width(); ++x)
+                if (x < image.width() && y < image.height() && qAlpha(image.pixel(x, y)) == 255 &&
+                    bitmap->Canvas()->Pixels(x, y) ==
+                        TColor(RGB(qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)),
+                                   qBlue(image.pixel(x, y)))))
+                    ++dark;
+        EXPECT_GT(dark, 10);
+    }
+    // No picture for the blank cursor: the preview is emptied.
+    TeePreviewCursor(crNone, &picture);
+    EXPECT_EQ(picture.Graphic(), nullptr);
+}
