@@ -228,6 +228,29 @@ TEST(GradientButton, OpensAStartOnlyEditorOnItsGradientAndRunsTheClickEventAfter
     EXPECT_EQ(clicks.count, 2);
 }
 
+TEST(GradientPreview, PaintsOnlyItsBackgroundWithItsGradient) {
+    std::unique_ptr<TForm> host(new TForm(nullptr));
+    host->AfterConstruction();
+    auto* preview = new TPreviewGradient(host.get());
+    preview->SetParent(host.get());
+    preview->SetBounds(0, 0, 60, 40);
+    preview->Gradient()->SetVisible(true);
+    preview->Gradient()->SetDirection(gdLeftRight);
+    preview->Gradient()->SetStartColor(clRed);
+    preview->Gradient()->SetEndColor(clBlue);
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(60, 40);
+    preview->Draw(bitmap.Canvas(), TRect{0, 0, 60, 40});
+    const TColor left = ColorToRGB(bitmap.Canvas()->Pixels(3, 20));
+    const TColor right = ColorToRGB(bitmap.Canvas()->Pixels(56, 20));
+    // One end in the start colour, the other in the end colour (whichever way the
+    // direction runs): the panel drew nothing but its gradient.
+    const auto reddish = [](TColor c) { return GetRValue(c) > 200 && GetBValue(c) < 60; };
+    const auto bluish = [](TColor c) { return GetBValue(c) > 200 && GetRValue(c) < 60; };
+    EXPECT_TRUE((reddish(left) && bluish(right)) || (bluish(left) && reddish(right)));
+}
+
 TEST(GradientEditorEmbedded, EditsItsGradientWithoutTheButtons) {
     TTeeGradient g;
     std::unique_ptr<TTeeGradientEditor> e(new TTeeGradientEditor(nullptr, &g));
