@@ -30,7 +30,7 @@ ORVO_IMPLEMENT_CLASS(TSeriesDataXLS, TSeriesData)
 namespace {
 const String CRLF = QStringLiteral("\r\n");
 
-// The further value lists of a series: those after X and Y.
+// The value lists of a series: X and Y first, then the further ones.
 int ListCount(TChartSeries* S) {
     return S->ValuesList()->Count();
 }
@@ -308,13 +308,9 @@ String TSeriesDataHTML::PointToString(int Index) {
             return Cell(has ? ValueToString(s, list->Value(Index)) : String());
         };
         if (IFormat.Contains(tfNoMandatory)) row += value(s->NotMandatoryValueList());
-        if (has || ListCount(s) != 2) {
-            row += value(s->MandatoryValueList());
-            for (int l = 2; l < ListCount(s); ++l)
-                row += value(List(s, l));
-        } else {
-            row += Cell(String());
-        }
+        row += value(s->MandatoryValueList());
+        for (int l = 2; l < ListCount(s); ++l)
+            row += value(List(s, l));
     }
     return row + QStringLiteral("</tr>");
 }

@@ -3,6 +3,7 @@
 #include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/Streams.h"
 #include "platform/controls/Clipboard.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/win/Locale.h"
 #include "tests/chart/export/TeeExportDataFixture.h"
 #include "tests/support/TestFiles.h"
@@ -95,6 +96,13 @@ TEST_F(SeriesDataExport, TextGoldenBytes) {
                                              "3,,#000000,,103,2.5\r\n"
                                              "4,,#000000,,104,3\r\n"
                                              "\r\n");
+    // Numbers are never quoted, date-time values are.
+    TLineSeries dated(nullptr);
+    dated.XValues()->SetDateTime(true);
+    dated.AddXY(45000.5, 2);
+    TSeriesDataText times(nullptr, &dated);
+    times.TextQuotes = QStringLiteral("'");
+    EXPECT_EQ(times.AsString(), u'\'' + DateTimeToStr(45000.5) + QStringLiteral("'\t2\r\n\r\n"));
     // One series alone, no labels: one value per line, then an empty line.
     TSeriesDataText single(&chart, line);
     single.IncludeLabels = false;
