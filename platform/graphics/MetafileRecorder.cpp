@@ -29,7 +29,6 @@ public:
         const QPaintEngine::DirtyFlags f = S.state();
         if (f & DirtyPen) pen_ = S.pen();
         if (f & DirtyBrush) brush_ = S.brush();
-        if (f & DirtyFont) font_ = S.font();
         if (f & DirtyTransform) transform_ = S.transform();
         if (f & (DirtyClipEnabled | DirtyClipRegion | DirtyClipPath)) UpdateClip(S);
     }
@@ -247,7 +246,6 @@ private:
     std::vector<MetaShape>& out_;
     QPen pen_;
     QBrush brush_;
-    QFont font_;
     QTransform transform_;
 };
 
