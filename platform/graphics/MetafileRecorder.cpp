@@ -375,7 +375,13 @@ void ShapePlayer::Ellipse(const QRectF& R) {
 }
 
 void ShapePlayer::Text(QPointF At, const QString& Text, const QVector<qreal>& Dx, qreal Scale) {
-    QFont f(font_.Face);
+    // A face name from the file keeps only plain characters (others upset the recording of
+    // the font); none means the default face.
+    QString face;
+    for (const QChar c : font_.Face)
+        if (c.isLetterOrNumber() || c == u' ' || c == u'-' || c == u'_') face += c;
+    QFont f;
+    if (!face.trimmed().isEmpty()) f.setFamily(face);
     f.setPixelSize(std::max(1, int(std::lround(std::abs(font_.Height) * Scale))));
     f.setWeight(QFont::Weight(std::clamp(font_.Weight, 100, 900)));
     f.setItalic(font_.Italic);
