@@ -549,7 +549,7 @@ bool ReadEmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             if (need(68)) {
                 const QPointF ref = point(p + 28);
                 const quint32 n = r.U32(p + 36), offString = r.U32(p + 40), offDx = r.U32(p + 64);
-                if (n > 100000 || !r.Has(at + offString, qint64(n) * 2) ||
+                if (n > 32767 || !r.Has(at + offString, qint64(n) * 2) ||
                     at + offString + qint64(n) * 2 > end)
                     return false;
                 QString text;

@@ -29,7 +29,6 @@ public:
         const QPaintEngine::DirtyFlags f = S.state();
         if (f & DirtyPen) pen_ = S.pen();
         if (f & DirtyBrush) brush_ = S.brush();
-        if (f & DirtyFont) font_ = S.font();
         if (f & DirtyTransform) transform_ = S.transform();
         if (f & (DirtyClipEnabled | DirtyClipRegion | DirtyClipPath)) UpdateClip(S);
     }
@@ -247,7 +246,6 @@ private:
     std::vector<MetaShape>& out_;
     QPen pen_;
     QBrush brush_;
-    QFont font_;
     QTransform transform_;
 };
 
@@ -377,7 +375,13 @@ void ShapePlayer::Ellipse(const QRectF& R) {
 }
 
 void ShapePlayer::Text(QPointF At, const QString& Text, const QVector<qreal>& Dx, qreal Scale) {
-    QFont f(font_.Face);
+    // A face name from the file keeps only plain characters (others upset the recording of
+    // the font); none means the default face.
+    QString face;
+    for (const QChar c : font_.Face)
+        if (c.isLetterOrNumber() || c == u' ' || c == u'-' || c == u'_') face += c;
+    QFont f;
+    if (!face.trimmed().isEmpty()) f.setFamily(face);
     f.setPixelSize(std::max(1, int(std::lround(std::abs(font_.Height) * Scale))));
     f.setWeight(QFont::Weight(std::clamp(font_.Weight, 100, 900)));
     f.setItalic(font_.Italic);

@@ -397,6 +397,8 @@ TEST(Mail, AttachmentKeepsItsNameInAPrivateFolderUntilTheProgramEnds) {
 // The attachments' folders go when the program ends: a child process sends one and
 // exits normally; the parent finds the folder gone.
 TEST(Mail, AttachmentFoldersGoAtExit) {
+    // The child is started afresh (fork and exec), as the test program runs threads.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     const QString record = QDir::tempPath() + QStringLiteral("/orvo-mail-exit-%1.txt");
     const QString mine = record.arg(::getpid());
     QFile::remove(mine);
