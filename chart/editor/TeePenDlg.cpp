@@ -208,8 +208,8 @@ void TeePreviewCursor(TCursor Cursor, TPicture* Picture) {
         return;
     }
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetWidth(GetSystemMetrics(SM_CXCURSOR));
-    bitmap->SetHeight(GetSystemMetrics(SM_CYCURSOR));
+    // Both sides at once: a bitmap given its width while its height is still 0 stays empty.
+    bitmap->SetSize(GetSystemMetrics(SM_CXCURSOR), GetSystemMetrics(SM_CYCURSOR));
     DrawIconEx(bitmap->Canvas()->Handle(), 0, 0, handle, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
     Picture->SetGraphic(bitmap.get());
 }
