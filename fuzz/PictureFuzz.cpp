@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the picture loaders; the first byte picks the loader (BMP, icon
-// or cursor file, JPEG, PNG, metafile). Seeds: fuzz/seeds/picture/. A damaged picture may only raise
+// or cursor file, JPEG, PNG, metafile: .emf, .wmf or the platform's own recording). Seeds:
+// fuzz/seeds/picture/. A damaged picture may only raise
 // EInvalidGraphic, and a picture that loads must draw.
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"

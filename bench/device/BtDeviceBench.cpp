@@ -4,8 +4,11 @@
 // A bare pseudo-terminal passes bytes far faster than the wire, so there x_wire only shows the
 // link's own cost. The "Paced" benchmarks run the box's line at the pace of a real 115200-baud
 // line in both directions, so that their x_wire is the wire time plus what the device's handling
-// adds (the goal: at most 1.2); they take the bytes on the wire from the box's count of what it
-// received and sent. The "ReaderCpu" benchmarks give the processor time the device and its
+// adds (the goal: at most 1.02); they take the bytes on the wire from the box's count of what it
+// received and sent. The "PlainClient" benchmarks are the peer on the same paced line: the same
+// frames written with one write each and the replies read with poll and read on the bare
+// terminal, no device, receiver or serial port in between; their x_wire is what the line itself
+// costs. The "ReaderCpu" benchmarks give the processor time the device and its
 // reader spend per map transfer, with traces discarded (the default) and kept.
 #include "device/Utils.h"
 #include "device/bluetooth/OrvoTuningBtDevice.h"
@@ -14,9 +17,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -67,15 +75,15 @@ template <class F> void RunAgainstWire(benchmark::State& state, double wireBytes
 }
 
 // x_wire against the bytes the box counted on its line during the transfers.
-template <class F> void RunAgainstPacedWire(benchmark::State& state, TBtLink& link, F&& transfer) {
+template <class F> void RunAgainstPacedWire(benchmark::State& state, sim::PtyBox& server, F&& transfer) {
     double seconds = 0;
     std::uint64_t bytes = 0;
     for (auto _ : state) {
-        const std::uint64_t before = link.server.WireBytes();
+        const std::uint64_t before = server.WireBytes();
         const auto start = std::chrono::steady_clock::now();
         if (transfer() != 0) state.SkipWithError("transfer failed");
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        bytes += link.server.WireBytes() - before;
+        bytes += server.WireBytes() - before;
     }
     if (state.iterations() == 0 || bytes == 0) return;
     const double wire = WireSeconds(double(bytes) / double(state.iterations()));
@@ -112,18 +120,103 @@ void BM_BtDeviceMapWritePaced(benchmark::State& state) {
     TBtLink link(sim::WirePacing{int(Baud)});
     if (!link.ok) state.SkipWithError("no box");
     const Bytes image = TestImage();
-    RunAgainstPacedWire(state, link, [&] { return link.device.SendMap(1, 2, image); });
+    RunAgainstPacedWire(state, link.server, [&] { return link.device.SendMap(1, 2, image); });
 }
-BENCHMARK(BM_BtDeviceMapWritePaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_BtDeviceMapWritePaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 // Four chunk reads, each with the box's reply, on a line paced at 115200 baud.
 void BM_BtDeviceMapReadPaced(benchmark::State& state) {
     TBtLink link(sim::WirePacing{int(Baud)});
     if (!link.ok) state.SkipWithError("no box");
     Bytes out;
-    RunAgainstPacedWire(state, link, [&] { return link.device.ReadMap(1, 2, &out); });
+    RunAgainstPacedWire(state, link.server, [&] { return link.device.ReadMap(1, 2, &out); });
 }
-BENCHMARK(BM_BtDeviceMapReadPaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_BtDeviceMapReadPaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+// The plain client: the slave side of the box's terminal in raw mode, each request written in
+// one call and its reply read as it comes until the length its header gives.
+class TPlainClient {
+public:
+    explicit TPlainClient(const std::string& path) {
+        fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) return;
+        termios tio{};
+        ::tcgetattr(fd, &tio);
+        ::cfmakeraw(&tio);
+        ::tcsetattr(fd, TCSANOW, &tio);
+    }
+    ~TPlainClient() {
+        if (fd >= 0) ::close(fd);
+    }
+    TPlainClient(const TPlainClient&) = delete;
+    TPlainClient& operator=(const TPlainClient&) = delete;
+
+    // One exchange; 0 when a reply with the success status came within a second.
+    int Exchange(unsigned char command, const Bytes& data) {
+        Bytes packet{0xAA, 0, 0, command};
+        packet.insert(packet.end(), data.begin(), data.end());
+        const std::size_t length = packet.size() + 1;
+        packet[1] = static_cast<unsigned char>(length & 0xFF);
+        packet[2] = static_cast<unsigned char>(length >> 8);
+        unsigned sum = 0;
+        for (unsigned char b : packet)
+            sum += b;
+        packet.push_back(static_cast<unsigned char>(sum));
+        for (std::size_t at = 0; at < packet.size();) {
+            const ssize_t n = ::write(fd, packet.data() + at, packet.size() - at);
+            if (n <= 0) return -1;
+            at += std::size_t(n);
+        }
+        unsigned char reply[4096];
+        std::size_t got = 0, want = 4;
+        while (got < want) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 1000) <= 0) return -3;
+            const ssize_t n = ::read(fd, reply + got, want - got);
+            if (n <= 0) continue;
+            got += std::size_t(n);
+            if (got >= 4 && want == 4) want = std::min<std::size_t>(reply[1] | (reply[2] << 8), sizeof reply);
+        }
+        return reply[0] == 0xBB && reply[3] == 0x01 ? 0 : -2;
+    }
+
+    int fd = -1;
+};
+
+// The map write of the device, frame for frame, by the plain client.
+void BM_PlainClientMapWritePaced(benchmark::State& state) {
+    sim::Box box;
+    sim::PtyBox server(box, sim::WirePacing{int(Baud)});
+    TPlainClient client(server.Path());
+    if (client.fd < 0) state.SkipWithError("no terminal");
+    const Bytes image = TestImage();
+    RunAgainstPacedWire(state, server, [&] {
+        int r = 0;
+        for (unsigned char k = 0; k < 4 && r == 0; ++k) {
+            Bytes request{k};
+            const auto first = image.begin() + std::ptrdiff_t(256 * k);
+            request.insert(request.end(), first, first + 256);
+            r = client.Exchange(0x06, request);
+        }
+        return r == 0 ? client.Exchange(0x07, {2, 1}) : r;
+    });
+}
+BENCHMARK(BM_PlainClientMapWritePaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+// The map read of the device, frame for frame, by the plain client.
+void BM_PlainClientMapReadPaced(benchmark::State& state) {
+    sim::Box box;
+    sim::PtyBox server(box, sim::WirePacing{int(Baud)});
+    TPlainClient client(server.Path());
+    if (client.fd < 0) state.SkipWithError("no terminal");
+    RunAgainstPacedWire(state, server, [&] {
+        int r = 0;
+        for (unsigned char k = 0; k < 4 && r == 0; ++k)
+            r = client.Exchange(0x08, {2, 1, k});
+        return r;
+    });
+}
+BENCHMARK(BM_PlainClientMapReadPaced)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 // Processor time of the calling thread, where the device formats its frames and the reader
 // collects the replies.

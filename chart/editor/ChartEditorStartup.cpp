@@ -4,7 +4,12 @@
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
+#include "chart/editor/GradientEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
+#include "chart/editor/TeeBMPOptions.h"
+#include "chart/editor/TeeEMFOptions.h"
+#include "chart/editor/TeeExport.h"
+#include "chart/engine/panel/HtmlText.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/export/ChartExportStartup.h"
@@ -19,6 +24,15 @@ void Initialization() {
     // The controls the editor's form resources name: flat combo boxes, colour and pen
     // buttons.
     RegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
+    // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
+    // gradient dialogs: the gradient button their form resources name.
+    RegisterClasses({TButtonGradient::StaticClass()});
+    // Export dialog: the picture formats (their order fixes the save dialog's filter
+    // entries), their options forms, and the picture made for a file extension.
+    RegisterTeeExportFormat<TBMPExportFormat>();
+    RegisterTeeExportFormat<TEMFExportFormat>();
+    RegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
+    GraphicFileExtension = WithFileExtension;
     // The tool editors (found by the tools' editor class names) and the paging page's
     // navigator.
     RegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
@@ -28,6 +42,14 @@ void Initialization() {
 void Finalization() {
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
                        TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
+    // Export dialog.
+    if (GraphicFileExtension == WithFileExtension) GraphicFileExtension = nullptr;
+    UnRegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
+    UnRegisterTeeExportFormat(TEMFExportFormat::StaticClass());
+    UnRegisterTeeExportFormat(TBMPExportFormat::StaticClass());
+    // Brush, font, shadow, shape, margins, picture, filters, format, symbol, text and
+    // gradient dialogs.
+    UnRegisterClasses({TButtonGradient::StaticClass()});
     UnRegisterClasses({TComboFlat::StaticClass(), TButtonColor::StaticClass(), TButtonPen::StaticClass()});
 }
 } // namespace

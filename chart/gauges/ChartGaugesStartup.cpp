@@ -5,7 +5,9 @@
 #include "chart/gauges/CircularGauge.h"
 #include "chart/gauges/GaugeFonts.h"
 #include "chart/gauges/LinearGauge.h"
+#include "chart/gauges/NumericGauge.h"
 #include "chart/series/ChartSeriesStartup.h"
+#include "chart/tools/ChartToolsStartup.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/LibraryStartup.h"
 
@@ -18,17 +20,24 @@ void Initialization() {
     RegisterTeeSeries(TLinearGauge::StaticClass(), &TeeMsg_LinearGauge, &TeeMsg_GalleryGauges, 1);
     RegisterTeeSeriesFunction(TLinearGauge::StaticClass(), nullptr, &TeeMsg_LinearGaugeVertical,
                               &TeeMsg_GalleryGauges, 1, 1);
+    // The numeric gauge (its LED variant is its sub-gallery item 1), and its markers, which
+    // chart files hold inside it.
+    RegisterTeeSeries(TNumericGauge::StaticClass(), &TeeMsg_NumericGauge, &TeeMsg_GalleryGauges, 1);
+    RegisterClasses({TNumericMarker::StaticClass()});
 }
 
 void Finalization() {
     UnregisterGaugeFonts();
-    UnRegisterTeeSeries({TCircularGauge::StaticClass(), TLinearGauge::StaticClass()});
-    UnRegisterClasses({TCircularGauge::StaticClass(), TLinearGauge::StaticClass()});
+    UnRegisterTeeSeries(
+        {TCircularGauge::StaticClass(), TLinearGauge::StaticClass(), TNumericGauge::StaticClass()});
+    UnRegisterClasses({TCircularGauge::StaticClass(), TLinearGauge::StaticClass(),
+                       TNumericGauge::StaticClass(), TNumericMarker::StaticClass()});
 }
 } // namespace
 
 TLibraryStartup& ChartGaugesStartup() {
-    static TLibraryStartup startup({&ChartSeriesStartup()}, Initialization, Finalization);
+    static TLibraryStartup startup({&ChartSeriesStartup(), &ChartToolsStartup()}, Initialization,
+                                   Finalization);
     return startup;
 }
 

@@ -29,13 +29,13 @@ ORVO_IMPLEMENT_CLASS(TAnnotationTool, TTeeCustomTool)
 
 ORVO_PUBLISHED(TTextShape) {
     using T = TTextShape;
-    P.Property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
+    P.Property("AutoSize", &T::AutoSize, &T::SetAutoSize).Stored(&T::IsAutoSizeStored);
     P.Property("Bevel", &T::Bevel, &T::SetBevel).Default(bvNone);
     P.Property("BevelWidth", &T::BevelWidth, &T::SetBevelWidth).Default(2);
     P.Property("Brush", &T::Brush, &T::SetBrush);
     P.Property("ClipText", &T::ClipText, &T::SetClipText).Default(true);
     P.Property("Color", &T::Color, &T::SetColor).Type(TypeInfoTColor()).Default(clWhite);
-    P.Property("Cursor", &T::Cursor, &T::SetCursor).Type(TypeInfoTCursor()).Default(0);
+    P.Property("Cursor", &T::Cursor, &T::SetCursor).Type(TypeInfoTCursor()).Stored(&T::IsCursorStored);
     P.Property("CustomPosition", &T::CustomPosition, &T::SetCustomPosition).Stored(&T::IsCustomStored);
     P.Property("Font", &T::Font, &T::SetFont);
     P.Property("Frame", &T::Frame, &T::SetFrame);

@@ -40,6 +40,12 @@ public:
     void SetTextAlignment(TAlignment Value);
 
     int INumLines = 0;
+    // The values of AutoSize and Cursor that streams leave out (a box class of other
+    // defaults sets them).
+    bool DefaultAutoSize = true;
+    int DefaultCursor = 0;
+    bool IsAutoSizeStored() const { return FAutoSize != DefaultAutoSize; }
+    bool IsCursorStored() const { return FCursor != DefaultCursor; }
 
 private:
     void SetShapeBool(bool& Field, bool Value);

@@ -16,18 +16,18 @@ constexpr DWORD IdleSleepMs = 1;
 // returns with it at once, so a reply is taken up as it comes at no processor cost. The port's
 // own time-outs (reads that return at once) are put back after the read.
 long ReadWaiting(CSerial* serial, unsigned char* target, std::size_t want, unsigned long& got, DWORD ms) {
-    COMMTIMEOUTS saved;
-    if (!GetCommTimeouts(serial->portHandle, &saved)) {
-        Sleep(IdleSleepMs);
-        return 0;
-    }
+    COMMTIMEOUTS saved{};
+    const bool known = serial->portHandle && GetCommTimeouts(serial->portHandle, &saved);
     COMMTIMEOUTS wait = saved;
     wait.ReadIntervalTimeout = MAXDWORD;
     wait.ReadTotalTimeoutMultiplier = MAXDWORD;
     wait.ReadTotalTimeoutConstant = ms;
-    if (!SetCommTimeouts(serial->portHandle, &wait)) {
-        Sleep(IdleSleepMs);
-        return 0;
+    if (!known || !SetCommTimeouts(serial->portHandle, &wait)) {
+        // A port without time-outs of its own (closed, gone) answers the plain read: its error
+        // ends the frame at once, and an empty read waits the idle interval.
+        const long error = serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
+        if (error == 0 && got == 0) Sleep(IdleSleepMs);
+        return error;
     }
     const long error = serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
     SetCommTimeouts(serial->portHandle, &saved);
@@ -112,14 +112,16 @@ int TBtReceiver::ReadFrameWithin(const Frame& request, Frame& reply, unsigned li
             want = bytesLeft - held;
         }
         unsigned long got = 0;
-        long error = serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
-        if (error == 0 && got == 0) {
+        long error = 0;
+        if (SystemClockInUse()) {
+            // The port takes what is there and otherwise waits for the first byte: one call per
+            // arrival, with no read beforehand that would find the port empty.
             const DWORD elapsed = GetTickCount() - start;
             if (elapsed >= limitMs) break;
-            if (SystemClockInUse())
-                error = ReadWaiting(serial, target, want, got, limitMs - elapsed);
-            else
-                Sleep(IdleSleepMs);
+            error = ReadWaiting(serial, target, want, got, limitMs - elapsed);
+        } else {
+            error = serial->Read(target, static_cast<unsigned int>(want), &got, nullptr, INFINITE);
+            if (error == 0 && got == 0) Sleep(IdleSleepMs);
         }
         if (error != 0 && got == 0) {
             // The port has gone (link dropped, device away): nothing more will come.

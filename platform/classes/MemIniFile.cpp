@@ -13,8 +13,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 ORVO_IMPLEMENT_CLASS(TCustomIniFile, TObject)
@@ -76,149 +78,6 @@ void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, doub
 // ---- TMemIniFile
 
 namespace {
-
-// Names compare without regard to case, as their case-folded forms compare. A file may hold
-// a million sections, so the indexes below keep no folded copy of a name: the fold is taken
-// on the fly, at once for ASCII and through a folded copy only for other names.
-bool isAscii(QStringView s) {
-    for (const QChar c : s)
-        if (c.unicode() >= 0x80) return false;
-    return true;
-}
-
-char16_t asciiLower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
-}
-
-std::uint32_t foldHash(QStringView s) {
-    std::uint32_t h = 2166136261u;
-    auto mix = [&h](char16_t c) { h = (h ^ c) * 16777619u; };
-    if (isAscii(s)) {
-        for (const QChar c : s)
-            mix(asciiLower(c.unicode()));
-    } else {
-        for (const QChar c : s.toString().toCaseFolded())
-            mix(c.unicode());
-    }
-    return h;
-}
-
-bool foldEqual(QStringView a, QStringView b) {
-    if (isAscii(a) && isAscii(b)) {
-        if (a.size() != b.size()) return false;
-        for (qsizetype i = 0; i < a.size(); ++i)
-            if (asciiLower(a[i].unicode()) != asciiLower(b[i].unicode())) return false;
-        return true;
-    }
-    return a.toString().toCaseFolded() == b.toString().toCaseFolded();
-}
-
-// The positions of named items (sections of the file, keys of a section), found by name
-// without regard to case: open addressing over the items' positions and hashes, 16 bytes
-// per item at most. NameOf(i) gives the name of item i.
-class TFoldIndex {
-public:
-    static constexpr std::size_t npos = SIZE_MAX;
-
-    template <class NameOf> std::size_t Find(QStringView name, const NameOf& nameOf) const {
-        if (slots_.empty()) return npos;
-        const std::uint32_t hash = foldHash(name);
-        for (std::size_t i = hash & mask();; i = (i + 1) & mask()) {
-            const TSlot& slot = slots_[i];
-            if (slot.Item == 0) return npos;
-            if (slot.Hash == hash && foldEqual(nameOf(slot.Item - 1), name)) return slot.Item - 1;
-        }
-    }
-    // Adds item, whose name the index does not hold yet.
-    template <class NameOf> void Add(std::size_t item, const NameOf& nameOf) {
-        if ((count_ + 1) * 2 > slots_.size()) Grow();
-        Place(std::uint32_t(item), foldHash(nameOf(item)));
-        ++count_;
-    }
-    // Indexes items 0 to n - 1; of several of one name, the first.
-    template <class NameOf> void Build(std::size_t n, const NameOf& nameOf) {
-        Clear();
-        for (std::size_t i = 0; i < n; ++i)
-            if (Find(nameOf(i), nameOf) == npos) Add(i, nameOf);
-    }
-    void Clear() {
-        slots_.clear();
-        count_ = 0;
-    }
-
-private:
-    struct TSlot {
-        std::uint32_t Item = 0; // position + 1; 0: empty
-        std::uint32_t Hash = 0;
-    };
-    std::size_t mask() const { return slots_.size() - 1; }
-    void Place(std::uint32_t item, std::uint32_t hash) {
-        std::size_t i = hash & mask();
-        while (slots_[i].Item != 0)
-            i = (i + 1) & mask();
-        slots_[i] = {item + 1, hash};
-    }
-    void Grow() {
-        std::vector<TSlot> old = std::move(slots_);
-        slots_.assign(old.empty() ? 16 : old.size() * 2, TSlot{});
-        for (const TSlot& slot : old)
-            if (slot.Item != 0) Place(slot.Item - 1, slot.Hash);
-    }
-
-    std::vector<TSlot> slots_;
-    std::size_t count_ = 0;
-};
-
-struct IniKey {
-    String Name;
-    String Value;
-};
-
-// A section's keys are searched one by one up to this many; beyond, through an index.
-constexpr std::size_t kKeysWithoutIndex = 8;
-
-struct IniSection {
-    String Name;
-    std::vector<IniKey> Keys;
-    std::unique_ptr<TFoldIndex> Index; // the first key of each name, once there are many keys
-
-    auto keyName() const {
-        return [this](std::size_t i) { return QStringView(Keys[i].Name); };
-    }
-
-    // The position of the first key of that name, or npos.
-    std::size_t FindKey(QStringView name) const {
-        if (Index) return Index->Find(name, keyName());
-        for (std::size_t i = 0; i < Keys.size(); ++i)
-            if (foldEqual(Keys[i].Name, name)) return i;
-        return TFoldIndex::npos;
-    }
-    const IniKey* Find(QStringView name) const {
-        const std::size_t i = FindKey(name);
-        return i == TFoldIndex::npos ? nullptr : &Keys[i];
-    }
-    // Appends a key; a later key of a name already there is kept but never read.
-    void AddKey(String name, String value) {
-        const bool first = !Index || Index->Find(name, keyName()) == TFoldIndex::npos;
-        Keys.push_back({std::move(name), std::move(value)});
-        if (Index) {
-            if (first) Index->Add(Keys.size() - 1, keyName());
-        } else if (Keys.size() > kKeysWithoutIndex) {
-            Reindex();
-        }
-    }
-    // Whether Keys[i] is the key that reads of its name find (the first of that name); a
-    // later key of the same name is not written to the file.
-    bool IsRead(std::size_t i) const { return FindKey(Keys[i].Name) == i; }
-    void Reindex() {
-        if (Keys.size() <= kKeysWithoutIndex) {
-            Index.reset();
-            return;
-        }
-        if (!Index) Index = std::make_unique<TFoldIndex>();
-        Index->Build(Keys.size(), keyName());
-    }
-};
 
 // Without the blanks and control characters (up to U+0020) at either end, as Trim.
 QStringView trimmed(QStringView s) {
@@ -345,32 +204,439 @@ bool encodeCp1252KeepingBytes(const String& s, QByteArray& out) {
     return flushRun(s.size());
 }
 
+// Names compare without regard to case, as their case-folded forms compare. The fold is taken
+// on the fly, at once for ASCII and through a folded copy only for other names.
+bool isAscii(QStringView s) {
+    for (const QChar c : s)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+bool isAscii(std::string_view s) {
+    for (const char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+char16_t asciiLower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+constexpr std::uint32_t kHashStart = 2166136261u;
+
+std::uint32_t mix(std::uint32_t h, char16_t c) {
+    return (h ^ c) * 16777619u;
+}
+
+std::uint32_t foldHash(QStringView s) {
+    std::uint32_t h = kHashStart;
+    if (isAscii(s)) {
+        for (const QChar c : s)
+            h = mix(h, asciiLower(c.unicode()));
+    } else {
+        for (const QChar c : s.toString().toCaseFolded())
+            h = mix(h, c.unicode());
+    }
+    return h;
+}
+
+// The same hash for the stored form of a name (see TIniText below).
+std::uint32_t foldHash(std::string_view s) {
+    if (!isAscii(s)) return foldHash(QStringView(decodeUtf8KeepingBytes(s.data(), qsizetype(s.size()))));
+    std::uint32_t h = kHashStart;
+    for (const char c : s)
+        h = mix(h, asciiLower(char16_t(c)));
+    return h;
+}
+
+bool foldEqual(QStringView a, QStringView b) {
+    if (isAscii(a) && isAscii(b)) {
+        if (a.size() != b.size()) return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (asciiLower(a[i].unicode()) != asciiLower(b[i].unicode())) return false;
+        return true;
+    }
+    return a.toString().toCaseFolded() == b.toString().toCaseFolded();
+}
+
+bool foldEqual(std::string_view a, QStringView b) {
+    if (isAscii(a) && isAscii(b)) {
+        if (qsizetype(a.size()) != b.size()) return false;
+        for (qsizetype i = 0; i < b.size(); ++i)
+            if (asciiLower(char16_t(a[std::size_t(i)])) != asciiLower(b[i].unicode())) return false;
+        return true;
+    }
+    return foldEqual(QStringView(decodeUtf8KeepingBytes(a.data(), qsizetype(a.size()))), b);
+}
+
+bool foldEqual(std::string_view a, std::string_view b) {
+    if (isAscii(a) && isAscii(b)) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i)
+            if (asciiLower(char16_t(a[i])) != asciiLower(char16_t(b[i]))) return false;
+        return true;
+    }
+    return foldEqual(QStringView(decodeUtf8KeepingBytes(a.data(), qsizetype(a.size()))),
+                     QStringView(decodeUtf8KeepingBytes(b.data(), qsizetype(b.size()))));
+}
+
+// The positions of named items (sections of the file, keys of a section), found by name
+// without regard to case: open addressing over the items' positions and hashes, 8 bytes a
+// slot, at most half of the slots in use.
+class TFoldIndex {
+public:
+    static constexpr std::size_t npos = SIZE_MAX;
+
+    // The item of that hash for which equal(item) holds, or npos.
+    template <class Equal> std::size_t Find(std::uint32_t hash, const Equal& equal) const {
+        if (slots_.empty()) return npos;
+        for (std::size_t i = hash & mask();; i = (i + 1) & mask()) {
+            const TSlot& slot = slots_[i];
+            if (slot.Item == 0) return npos;
+            if (slot.Hash == hash && equal(slot.Item - 1)) return slot.Item - 1;
+        }
+    }
+    // Adds item, whose name the index does not hold yet.
+    void Add(std::size_t item, std::uint32_t hash) {
+        if ((count_ + 1) * 2 > slots_.size()) Resize(std::max<std::size_t>(16, slots_.size() * 2));
+        Place(std::uint32_t(item), hash);
+        ++count_;
+    }
+    // Room for n items without growing, so that a file's sections are indexed in one table.
+    void Reserve(std::size_t n) {
+        std::size_t size = 16;
+        while (size < n * 2)
+            size *= 2;
+        if (size > slots_.size()) Resize(size);
+    }
+    void Clear() {
+        slots_.clear();
+        slots_.shrink_to_fit();
+        count_ = 0;
+    }
+
+private:
+    struct TSlot {
+        std::uint32_t Item = 0; // position + 1; 0: empty
+        std::uint32_t Hash = 0;
+    };
+    std::size_t mask() const { return slots_.size() - 1; }
+    void Place(std::uint32_t item, std::uint32_t hash) {
+        std::size_t i = hash & mask();
+        while (slots_[i].Item != 0)
+            i = (i + 1) & mask();
+        slots_[i] = {item + 1, hash};
+    }
+    void Resize(std::size_t size) {
+        std::vector<TSlot> old = std::move(slots_);
+        slots_.assign(size, TSlot{});
+        for (const TSlot& slot : old)
+            if (slot.Item != 0) Place(slot.Item - 1, slot.Hash);
+    }
+
+    std::vector<TSlot> slots_;
+    std::size_t count_ = 0;
+};
+
+// Where a name or value is: a span of the file's own bytes, a span of the bytes written
+// since, or (for a text whose characters do not all survive the trip to UTF-8 and back) an
+// entry of the table of such texts.
+struct TRef {
+    static constexpr std::uint32_t kAdded = 1u << 31;
+    static constexpr std::uint32_t kOdd = 1u << 30;
+    static constexpr std::uint32_t kLengthMask = kOdd - 1;
+    std::uint32_t Offset = 0;
+    std::uint32_t Length = 0; // with the flags above
+};
+
+struct TIniKey {
+    TRef Name;
+    TRef Value;
+};
+
+// A section's keys are searched one by one up to this many; beyond, through an index.
+constexpr std::uint32_t kKeysWithoutIndex = 8;
+
+// A section: its name and its keys, which are Capacity places of the common key array
+// from First on, Count of them used.
+struct TIniSection {
+    TRef Name;
+    std::uint32_t First = 0;
+    std::uint32_t Count = 0;
+    std::uint32_t Capacity = 0;
+    std::uint32_t KeyIndex = 0; // 1 + the place of the section's key index; 0: none
+};
+
 } // namespace
 
+// The contents in a few flat arrays, with no heap block per section or key. The text is
+// held as the file has it: UTF-8 in which a byte that is not part of valid UTF-8 stands for
+// itself (it reads as U+DC00 + byte, see above). A file's sections and keys point into the
+// file's bytes, read once; names and values written later go to a second byte array.
 struct TMemIniFile::Data {
-    std::vector<IniSection> Sections;
+    QByteArray File;
+    QByteArray Added;
+    std::uint64_t AddedInUse = 0;
+    std::vector<String> Odd;
+    std::vector<TIniKey> Keys;
+    std::uint64_t KeysInUse = 0;
+    std::vector<TIniSection> Sections;
+    std::vector<TFoldIndex> KeyIndexes;
+    std::vector<std::uint32_t> FreeKeyIndexes;
     TFoldIndex Index; // the sections by name
 
-    auto sectionName() const {
-        return [this](std::size_t i) { return QStringView(Sections[i].Name); };
+    // ---- texts
+
+    std::string_view Bytes(TRef r) const {
+        const QByteArray& from = (r.Length & TRef::kAdded) ? Added : File;
+        return std::string_view(from.constData() + r.Offset, r.Length & TRef::kLengthMask);
     }
-    IniSection* Find(QStringView name) {
-        const std::size_t i = Index.Find(name, sectionName());
+    String Text(TRef r) const {
+        if (r.Length & TRef::kOdd) return Odd[r.Offset];
+        const std::string_view b = Bytes(r);
+        return decodeUtf8KeepingBytes(b.data(), qsizetype(b.size()));
+    }
+    std::uint32_t Hash(TRef r) const {
+        return (r.Length & TRef::kOdd) ? foldHash(QStringView(Odd[r.Offset])) : foldHash(Bytes(r));
+    }
+    bool Equal(TRef r, QStringView name) const {
+        return (r.Length & TRef::kOdd) ? foldEqual(QStringView(Odd[r.Offset]), name)
+                                       : foldEqual(Bytes(r), name);
+    }
+    bool Equal(TRef a, TRef b) const {
+        if (!((a.Length | b.Length) & TRef::kOdd)) return foldEqual(Bytes(a), Bytes(b));
+        return (b.Length & TRef::kOdd) ? Equal(a, QStringView(Odd[b.Offset]))
+                                       : Equal(b, QStringView(Odd[a.Offset]));
+    }
+    // Keeps a text written by the program.
+    TRef Store(QStringView s) {
+        const QByteArray bytes = encodeUtf8KeepingBytes(s.toString());
+        if (decodeUtf8KeepingBytes(bytes.constData(), bytes.size()) != s ||
+            Added.size() + bytes.size() >= TRef::kOdd || bytes.size() >= qsizetype(TRef::kOdd)) {
+            Odd.push_back(s.toString());
+            return {std::uint32_t(Odd.size() - 1), TRef::kOdd};
+        }
+        const TRef r{std::uint32_t(Added.size()), std::uint32_t(bytes.size()) | TRef::kAdded};
+        Added.append(bytes);
+        AddedInUse += std::uint64_t(bytes.size());
+        return r;
+    }
+    // Gives back the room of texts written over, once they take most of it. Called where
+    // every text in use is in a section, never between storing a text and placing it.
+    void MaybeCompactAdded() {
+        if (Added.size() > 65536 && std::uint64_t(Added.size()) > 2 * AddedInUse) CompactAdded();
+    }
+    // A text that is no longer used.
+    void Drop(TRef r) {
+        if (r.Length & TRef::kOdd)
+            Odd[r.Offset] = String();
+        else if (r.Length & TRef::kAdded)
+            AddedInUse -= r.Length & TRef::kLengthMask;
+    }
+    // The bytes written over or deleted since are given back.
+    void CompactAdded() {
+        QByteArray packed;
+        packed.reserve(qsizetype(AddedInUse));
+        auto move = [&](TRef& r) {
+            if (!(r.Length & TRef::kAdded)) return;
+            const std::string_view b = Bytes(r);
+            r.Offset = std::uint32_t(packed.size());
+            packed.append(b.data(), qsizetype(b.size()));
+        };
+        for (TIniSection& section : Sections) {
+            move(section.Name);
+            for (std::uint32_t i = 0; i < section.Count; ++i) {
+                move(Keys[section.First + i].Name);
+                move(Keys[section.First + i].Value);
+            }
+        }
+        Added = std::move(packed);
+        AddedInUse = std::uint64_t(Added.size());
+    }
+
+    // ---- sections
+
+    std::uint32_t SectionHash(std::size_t i) const { return Hash(Sections[i].Name); }
+    std::size_t FindSection(QStringView name) const {
+        return Index.Find(foldHash(name), [&](std::size_t i) { return Equal(Sections[i].Name, name); });
+    }
+    TIniSection* Find(QStringView name) {
+        const std::size_t i = FindSection(name);
         return i == TFoldIndex::npos ? nullptr : &Sections[i];
     }
+    // The section of that name, added at the end when there is none.
     std::size_t FindOrAdd(QStringView name) {
-        const std::size_t i = Index.Find(name, sectionName());
+        const std::uint32_t hash = foldHash(name);
+        const std::size_t i = Index.Find(hash, [&](std::size_t k) { return Equal(Sections[k].Name, name); });
         if (i != TFoldIndex::npos) return i;
-        Sections.push_back(IniSection{name.toString(), {}, {}});
-        Index.Add(Sections.size() - 1, sectionName());
+        return AddSection(Store(name), hash);
+    }
+    // The same for a name already kept.
+    std::size_t FindOrAdd(TRef name) {
+        const std::uint32_t hash = Hash(name);
+        const std::size_t i = Index.Find(hash, [&](std::size_t k) { return Equal(Sections[k].Name, name); });
+        if (i != TFoldIndex::npos) return i;
+        return AddSection(name, hash);
+    }
+    std::size_t AddSection(TRef name, std::uint32_t hash) {
+        // A new section's keys start at the end of the array, where they can grow in place.
+        Sections.push_back(TIniSection{name, std::uint32_t(Keys.size()), 0, 0, 0});
+        Index.Add(Sections.size() - 1, hash);
         return Sections.size() - 1;
     }
-    void Reindex() { Index.Build(Sections.size(), sectionName()); }
+    void ReindexSections() {
+        Index.Clear();
+        Index.Reserve(Sections.size());
+        for (std::size_t i = 0; i < Sections.size(); ++i)
+            Index.Add(i, SectionHash(i));
+    }
+
+    // ---- keys
+
+    const TIniKey& Key(const TIniSection& s, std::uint32_t i) const { return Keys[s.First + i]; }
+    TIniKey& Key(const TIniSection& s, std::uint32_t i) { return Keys[s.First + i]; }
+    // The place in the section of the first key of that name, or npos.
+    std::size_t FindKey(const TIniSection& s, QStringView name) const {
+        if (s.KeyIndex)
+            return KeyIndexes[s.KeyIndex - 1].Find(
+                foldHash(name), [&](std::size_t i) { return Equal(Key(s, std::uint32_t(i)).Name, name); });
+        for (std::uint32_t i = 0; i < s.Count; ++i)
+            if (Equal(Key(s, i).Name, name)) return i;
+        return TFoldIndex::npos;
+    }
+    std::size_t FindKey(const TIniSection& s, TRef name) const {
+        if (s.KeyIndex)
+            return KeyIndexes[s.KeyIndex - 1].Find(
+                Hash(name), [&](std::size_t i) { return Equal(Key(s, std::uint32_t(i)).Name, name); });
+        for (std::uint32_t i = 0; i < s.Count; ++i)
+            if (Equal(Key(s, i).Name, name)) return i;
+        return TFoldIndex::npos;
+    }
+    // Whether key i is the one that reads of its name find (the first of that name); a later
+    // key of the same name is not written to the file.
+    bool IsRead(const TIniSection& s, std::uint32_t i) const {
+        if (!s.KeyIndex && s.Count <= 1) return true;
+        return FindKey(s, Key(s, i).Name) == i;
+    }
+    // Appends a key; a later key of a name already there is kept but never read.
+    void AddKey(TIniSection& s, TRef name, TRef value) {
+        if (s.Count == s.Capacity) {
+            if (s.First + s.Count == Keys.size() && Keys.size() < UINT32_MAX) {
+                // The last run of the array grows in place.
+                Keys.push_back({});
+                ++s.Capacity;
+            } else {
+                Relocate(s, std::max<std::uint32_t>(4, s.Capacity * 2));
+            }
+        }
+        Key(s, s.Count) = {name, value};
+        ++s.Count;
+        ++KeysInUse;
+        if (s.KeyIndex) {
+            TFoldIndex& index = KeyIndexes[s.KeyIndex - 1];
+            const std::uint32_t hash = Hash(name);
+            const std::size_t first =
+                index.Find(hash, [&](std::size_t i) { return Equal(Key(s, std::uint32_t(i)).Name, name); });
+            if (first == TFoldIndex::npos) index.Add(s.Count - 1, hash);
+        } else if (s.Count > kKeysWithoutIndex) {
+            ReindexKeys(s);
+        }
+    }
+    // Moves a section's keys to the end of the array with room for capacity keys; the place
+    // they leave is taken back when the array is packed.
+    void Relocate(TIniSection& s, std::uint32_t capacity) {
+        if (Keys.size() > 4096 && Keys.size() > 2 * KeysInUse) PackKeys();
+        const std::size_t first = Keys.size();
+        Keys.resize(first + capacity);
+        std::copy(Keys.begin() + s.First, Keys.begin() + s.First + s.Count,
+                  Keys.begin() + std::ptrdiff_t(first));
+        s.First = std::uint32_t(first);
+        s.Capacity = capacity;
+    }
+    // Every section's keys side by side again, without room to spare.
+    void PackKeys() {
+        std::vector<TIniKey> packed;
+        packed.reserve(KeysInUse);
+        for (TIniSection& section : Sections) {
+            const std::uint32_t first = std::uint32_t(packed.size());
+            packed.insert(packed.end(), Keys.begin() + section.First,
+                          Keys.begin() + section.First + section.Count);
+            section.First = first;
+            section.Capacity = section.Count;
+        }
+        Keys = std::move(packed);
+    }
+    void ReindexKeys(TIniSection& s) {
+        if (s.Count <= kKeysWithoutIndex) {
+            ReleaseKeyIndex(s);
+            return;
+        }
+        if (!s.KeyIndex) {
+            if (!FreeKeyIndexes.empty()) {
+                s.KeyIndex = FreeKeyIndexes.back();
+                FreeKeyIndexes.pop_back();
+            } else {
+                KeyIndexes.emplace_back();
+                s.KeyIndex = std::uint32_t(KeyIndexes.size());
+            }
+        }
+        TFoldIndex& index = KeyIndexes[s.KeyIndex - 1];
+        index.Clear();
+        for (std::uint32_t i = 0; i < s.Count; ++i) {
+            const TRef name = Key(s, i).Name;
+            const std::uint32_t hash = Hash(name);
+            if (index.Find(hash, [&](std::size_t k) { return Equal(Key(s, std::uint32_t(k)).Name, name); }) ==
+                TFoldIndex::npos)
+                index.Add(i, hash);
+        }
+    }
+    void ReleaseKeyIndex(TIniSection& s) {
+        if (!s.KeyIndex) return;
+        KeyIndexes[s.KeyIndex - 1].Clear();
+        FreeKeyIndexes.push_back(s.KeyIndex);
+        s.KeyIndex = 0;
+    }
+    void DeleteKey(TIniSection& s, std::uint32_t i) {
+        Drop(Key(s, i).Name);
+        Drop(Key(s, i).Value);
+        std::copy(Keys.begin() + s.First + i + 1, Keys.begin() + s.First + s.Count,
+                  Keys.begin() + s.First + i);
+        --s.Count;
+        --KeysInUse;
+        ReindexKeys(s);
+    }
+    void EraseSection(std::size_t at) {
+        TIniSection& s = Sections[at];
+        Drop(s.Name);
+        for (std::uint32_t i = 0; i < s.Count; ++i) {
+            Drop(Key(s, i).Name);
+            Drop(Key(s, i).Value);
+        }
+        KeysInUse -= s.Count;
+        ReleaseKeyIndex(s);
+        Sections.erase(Sections.begin() + std::ptrdiff_t(at));
+        ReindexSections();
+    }
+
+    // ---- reading and writing
+
     void Clear() {
+        File.clear();
+        File.squeeze();
+        Added.clear();
+        Added.squeeze();
+        AddedInUse = 0;
+        Odd.clear();
+        Keys.clear();
+        Keys.shrink_to_fit();
+        KeysInUse = 0;
         Sections.clear();
+        Sections.shrink_to_fit();
+        KeyIndexes.clear();
+        FreeKeyIndexes.clear();
         Index.Clear();
     }
-    // One line of the file; current is the section that lines go to (npos before the first).
+    // One line given as text; current is the section that lines go to (npos before the first).
     void ParseLine(QStringView line, std::size_t& current) {
         const QStringView s = trimmed(line);
         if (s.isEmpty() || s[0] == u';') return;
@@ -381,7 +647,8 @@ struct TMemIniFile::Data {
         if (current == TFoldIndex::npos) return;
         const qsizetype eq = s.indexOf(u'=');
         if (eq < 0) return;
-        Sections[current].AddKey(trimmed(s.left(eq)).toString(), trimmed(s.mid(eq + 1)).toString());
+        const TRef name = Store(trimmed(s.left(eq)));
+        AddKey(Sections[current], name, Store(trimmed(s.mid(eq + 1))));
     }
     void Parse(const TStrings& lines) {
         Clear();
@@ -389,27 +656,111 @@ struct TMemIniFile::Data {
         for (int i = 0; i < lines.Count(); ++i)
             ParseLine(lines.Strings(i), current);
     }
-    // The text of a file: lines end at CR LF, LF or CR, as TStrings splits them.
     void Parse(QStringView text) {
         Clear();
         std::size_t current = TFoldIndex::npos;
-        const qsizetype n = text.size();
-        qsizetype i = 0;
+        ForEachLine(text, [&](QStringView line) { ParseLine(line, current); });
+    }
+    static QStringView slice(QStringView s, qsizetype at, qsizetype n) { return s.mid(at, n); }
+    static std::string_view slice(std::string_view s, std::size_t at, std::size_t n) {
+        return s.substr(at, n);
+    }
+    // Lines end at CR LF, LF or CR, as TStrings splits them.
+    template <class Text, class Each> static void ForEachLine(Text text, const Each& each) {
+        const auto n = text.size();
+        decltype(text.size()) i = 0;
         while (i < n) {
-            const qsizetype start = i;
-            while (i < n && text[i] != u'\r' && text[i] != u'\n')
+            const auto start = i;
+            while (i < n && text[i] != '\r' && text[i] != '\n')
                 ++i;
-            ParseLine(text.mid(start, i - start), current);
-            if (i < n && text[i] == u'\r') ++i;
-            if (i < n && text[i] == u'\n') ++i;
+            each(slice(text, start, i - start));
+            if (i < n && text[i] == '\r') ++i;
+            if (i < n && text[i] == '\n') ++i;
         }
     }
-    String Text() const {
+    // The file's bytes (UTF-8, from start on): the sections and keys point into them.
+    void Parse(QByteArray bytes, qsizetype start) {
+        Clear();
+        if (bytes.size() >= qsizetype(TRef::kOdd)) {
+            // Too large to point into: read as text instead.
+            Parse(QStringView(decodeUtf8KeepingBytes(bytes.constData() + start, bytes.size() - start)));
+            return;
+        }
+        File = std::move(bytes);
+        const std::string_view text(File.constData() + start, std::size_t(File.size() - start));
+        // Sections and keys are counted first, so that each array is made once at its size.
+        std::size_t sections = 0, keys = 0;
+        ForEachLine(text, [&](std::string_view line) {
+            const std::string_view s = trimmedBytes(line);
+            if (s.size() >= 2 && s.front() == '[' && s.back() == ']')
+                ++sections;
+            else if (!s.empty() && s.front() != ';' && s.find('=') != std::string_view::npos)
+                ++keys;
+        });
+        Sections.reserve(sections);
+        Keys.reserve(keys);
+        Index.Reserve(sections);
+        std::size_t current = TFoldIndex::npos;
+        ForEachLine(text, [&](std::string_view line) {
+            const std::string_view s = trimmedBytes(line);
+            if (s.empty() || s.front() == ';') return;
+            if (s.size() >= 2 && s.front() == '[' && s.back() == ']') {
+                current = FindOrAdd(RefOf(s.substr(1, s.size() - 2)));
+                return;
+            }
+            if (current == TFoldIndex::npos) return;
+            const std::size_t eq = s.find('=');
+            if (eq == std::string_view::npos) return;
+            AddKey(Sections[current], RefOf(trimmedBytes(s.substr(0, eq))),
+                   RefOf(trimmedBytes(s.substr(eq + 1))));
+        });
+    }
+    static std::string_view trimmedBytes(std::string_view s) {
+        std::size_t b = 0, e = s.size();
+        while (b < e && static_cast<unsigned char>(s[b]) <= 0x20)
+            ++b;
+        while (e > b && static_cast<unsigned char>(s[e - 1]) <= 0x20)
+            --e;
+        return s.substr(b, e - b);
+    }
+    TRef RefOf(std::string_view inFile) const {
+        return {std::uint32_t(inFile.data() - File.constData()), std::uint32_t(inFile.size())};
+    }
+    // The file's lines in UTF-8 (bytes kept), one line per key that is read.
+    QByteArray Utf8() const {
+        QByteArray out;
+        out.reserve(File.size() + Added.size() + 16);
+        auto put = [&](TRef r) {
+            if (r.Length & TRef::kOdd) {
+                out.append(encodeUtf8KeepingBytes(Odd[r.Offset]));
+            } else {
+                const std::string_view b = Bytes(r);
+                out.append(b.data(), qsizetype(b.size()));
+            }
+        };
+        for (const TIniSection& section : Sections) {
+            out.append('[');
+            put(section.Name);
+            out.append("]\n");
+            for (std::uint32_t i = 0; i < section.Count; ++i) {
+                if (!IsRead(section, i)) continue;
+                put(Key(section, i).Name);
+                out.append('=');
+                put(Key(section, i).Value);
+                out.append('\n');
+            }
+            out.append('\n');
+        }
+        return out;
+    }
+    // The same lines as text.
+    String Lines() const {
         String out;
-        for (const IniSection& section : Sections) {
-            out += u'[' + section.Name + QStringLiteral("]\n");
-            for (std::size_t i = 0; i < section.Keys.size(); ++i)
-                if (section.IsRead(i)) out += section.Keys[i].Name + u'=' + section.Keys[i].Value + u'\n';
+        for (const TIniSection& section : Sections) {
+            out += u'[' + Text(section.Name) + QStringLiteral("]\n");
+            for (std::uint32_t i = 0; i < section.Count; ++i)
+                if (IsRead(section, i))
+                    out += Text(Key(section, i).Name) + u'=' + Text(Key(section, i).Value) + u'\n';
             out += u'\n';
         }
         return out;
@@ -427,20 +778,22 @@ void TMemIniFile::LoadValues() {
         d_->Clear();
         return;
     }
-    // The file is read whole, decoded once and parsed in place: time and memory grow with
-    // the file's size, whatever the number of its sections and keys.
-    String text;
+    // The file is read whole and kept as it is: sections and keys point into its bytes, so
+    // time and memory grow with the file's size, whatever the number of its sections and keys.
+    QByteArray bytes;
     {
         TFileStream file(fileName_, fmOpenRead | fmShareDenyWrite);
-        QByteArray bytes(static_cast<qsizetype>(file.Size()), '\0');
+        bytes = QByteArray(static_cast<qsizetype>(file.Size()), Qt::Uninitialized);
         file.ReadBuffer(bytes.data(), static_cast<int>(bytes.size()));
-        const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-        if (encoding_ == CP_WINDOWS_1252 && !bom)
-            TryAnsiToString(AnsiString(bytes.constData(), std::size_t(bytes.size())), CP_WINDOWS_1252, text);
-        else
-            text = decodeUtf8KeepingBytes(bytes.constData() + (bom ? 3 : 0), bytes.size() - (bom ? 3 : 0));
     }
-    d_->Parse(QStringView(text));
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (encoding_ == CP_WINDOWS_1252 && !bom) {
+        String text;
+        TryAnsiToString(AnsiString(bytes.constData(), std::size_t(bytes.size())), CP_WINDOWS_1252, text);
+        d_->Parse(QStringView(text));
+    } else {
+        d_->Parse(std::move(bytes), bom ? 3 : 0);
+    }
 }
 
 void TMemIniFile::Clear() {
@@ -460,10 +813,11 @@ void TMemIniFile::Rename(const String& FileName, bool Reload) {
 
 void TMemIniFile::GetStrings(TStrings* List) const {
     List->BeginUpdate();
-    for (const IniSection& section : d_->Sections) {
-        List->Add(u'[' + section.Name + u']');
-        for (std::size_t i = 0; i < section.Keys.size(); ++i)
-            if (section.IsRead(i)) List->Add(section.Keys[i].Name + u'=' + section.Keys[i].Value);
+    for (const TIniSection& section : d_->Sections) {
+        List->Add(u'[' + d_->Text(section.Name) + u']');
+        for (std::uint32_t i = 0; i < section.Count; ++i)
+            if (d_->IsRead(section, i))
+                List->Add(d_->Text(d_->Key(section, i).Name) + u'=' + d_->Text(d_->Key(section, i).Value));
         List->Add(String());
     }
     List->EndUpdate();
@@ -478,74 +832,80 @@ bool TMemIniFile::SectionExists(const String& Section) {
 }
 
 bool TMemIniFile::ValueExists(const String& Section, const String& Ident) {
-    const IniSection* s = d_->Find(Section);
-    return s && s->Find(Ident);
+    const TIniSection* s = d_->Find(Section);
+    return s && d_->FindKey(*s, QStringView(Ident)) != TFoldIndex::npos;
 }
 
 String TMemIniFile::ReadString(const String& Section, const String& Ident, const String& Default) {
-    const IniSection* s = d_->Find(Section);
-    const IniKey* k = s ? s->Find(Ident) : nullptr;
-    return k ? k->Value : Default;
+    const TIniSection* s = d_->Find(Section);
+    if (!s) return Default;
+    const std::size_t i = d_->FindKey(*s, QStringView(Ident));
+    return i == TFoldIndex::npos ? Default : d_->Text(d_->Key(*s, std::uint32_t(i)).Value);
 }
 
 void TMemIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
-    IniSection& s = d_->Sections[d_->FindOrAdd(Section)];
-    const std::size_t i = s.FindKey(Ident);
-    if (i != TFoldIndex::npos)
-        s.Keys[i] = {Ident, Value}; // the same name but for case: the index stays right
-    else
-        s.AddKey(Ident, Value);
+    d_->MaybeCompactAdded();
+    const std::size_t at = d_->FindOrAdd(QStringView(Section));
+    const std::size_t i = d_->FindKey(d_->Sections[at], QStringView(Ident));
+    const TRef name = d_->Store(Ident);
+    const TRef value = d_->Store(Value);
+    TIniSection& s = d_->Sections[at];
+    if (i != TFoldIndex::npos) {
+        // The same name but for case: the key index stays right.
+        TIniKey& key = d_->Key(s, std::uint32_t(i));
+        d_->Drop(key.Name);
+        d_->Drop(key.Value);
+        key = {name, value};
+    } else {
+        d_->AddKey(s, name, value);
+    }
 }
 
 void TMemIniFile::ReadSection(const String& Section, TStrings* Strings) {
     Strings->BeginUpdate();
     Strings->Clear();
-    if (const IniSection* s = d_->Find(Section))
-        for (const IniKey& key : s->Keys)
-            Strings->Add(key.Name);
+    if (const TIniSection* s = d_->Find(Section))
+        for (std::uint32_t i = 0; i < s->Count; ++i)
+            Strings->Add(d_->Text(d_->Key(*s, i).Name));
     Strings->EndUpdate();
 }
 
 void TMemIniFile::ReadSections(TStrings* Strings) {
     Strings->BeginUpdate();
     Strings->Clear();
-    for (const IniSection& section : d_->Sections)
-        Strings->Add(section.Name);
+    for (const TIniSection& section : d_->Sections)
+        Strings->Add(d_->Text(section.Name));
     Strings->EndUpdate();
 }
 
 void TMemIniFile::ReadSectionValues(const String& Section, TStrings* Strings) {
     Strings->BeginUpdate();
     Strings->Clear();
-    if (const IniSection* s = d_->Find(Section))
-        for (const IniKey& key : s->Keys)
-            Strings->Add(key.Name + u'=' + key.Value);
+    if (const TIniSection* s = d_->Find(Section))
+        for (std::uint32_t i = 0; i < s->Count; ++i)
+            Strings->Add(d_->Text(d_->Key(*s, i).Name) + u'=' + d_->Text(d_->Key(*s, i).Value));
     Strings->EndUpdate();
 }
 
 void TMemIniFile::EraseSection(const String& Section) {
-    const IniSection* s = d_->Find(Section);
-    if (!s) return;
-    d_->Sections.erase(d_->Sections.begin() + (s - d_->Sections.data()));
-    d_->Reindex();
+    const std::size_t at = d_->FindSection(Section);
+    if (at != TFoldIndex::npos) d_->EraseSection(at);
 }
 
 void TMemIniFile::DeleteKey(const String& Section, const String& Ident) {
-    IniSection* s = d_->Find(Section);
+    TIniSection* s = d_->Find(Section);
     if (!s) return;
-    const std::size_t i = s->FindKey(Ident);
-    if (i == TFoldIndex::npos) return;
-    s->Keys.erase(s->Keys.begin() + static_cast<std::ptrdiff_t>(i));
-    s->Reindex();
+    const std::size_t i = d_->FindKey(*s, QStringView(Ident));
+    if (i != TFoldIndex::npos) d_->DeleteKey(*s, std::uint32_t(i));
 }
 
 void TMemIniFile::UpdateFile() {
     if (fileName_.isEmpty()) raiseCreateError(fileName_, ENOENT);
     QByteArray bytes;
     if (encoding_ == CP_WINDOWS_1252) {
-        if (!encodeCp1252KeepingBytes(d_->Text(), bytes)) raiseCreateError(fileName_, EILSEQ);
+        if (!encodeCp1252KeepingBytes(d_->Lines(), bytes)) raiseCreateError(fileName_, EILSEQ);
     } else {
-        bytes = encodeUtf8KeepingBytes(d_->Text());
+        bytes = d_->Utf8();
     }
     if (const int err = ReplaceFileContents(fileName_, bytes)) raiseCreateError(fileName_, err);
 }

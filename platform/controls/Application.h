@@ -67,6 +67,9 @@ public:
     HWND Handle() const { return nullptr; }
     String HelpFile() const { return FHelpFile; }
     void SetHelpFile(const String& Value) { FHelpFile = Value; }
+    // Shows help topic Context (of the active form's help file, else HelpFile) through the
+    // help viewer (platform/controls/Help.h); false when there is none or it showed nothing.
+    bool HelpContext(int Context);
 
     // A message box owned by the active form; answers the ID of the button.
     int MessageBox(const String& Text, const String& Caption, unsigned Flags = 0);

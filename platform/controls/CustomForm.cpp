@@ -9,6 +9,8 @@
 #include "platform/controls/WindowHandle.h"
 #include "platform/rtl/SysMath.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 ORVO_IMPLEMENT_ENUM_TYPE(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
@@ -237,7 +239,9 @@ void TCustomForm::SetVisible(bool Value) {
         HandleNeeded();
         ApplyPosition();
         QWidget* w = Widget();
-        if (FWindowState == wsMaximized)
+        if (FFullScreen)
+            w->showFullScreen();
+        else if (FWindowState == wsMaximized)
             w->showMaximized();
         else if (FWindowState == wsMinimized)
             w->showMinimized();
@@ -249,6 +253,7 @@ void TCustomForm::SetVisible(bool Value) {
             if (TWinControl* first = FindNextControl(nullptr, true, true, false)) FocusControl(first);
     } else {
         if (!Visible()) return;
+        FFullScreen = false;
         TControl::SetVisible(false);
         if (QWidget* w = Widget()) w->hide();
         UpdateShowing();
@@ -418,7 +423,43 @@ TWindowState TCustomForm::WindowState() const {
     return FWindowState;
 }
 
+void TCustomForm::ShowFullScreen(TControl* Control) {
+    AfterConstruction();
+    if (Parent()) {
+        Show();
+        return;
+    }
+    HandleNeeded();
+    QWidget* w = Widget();
+    // The monitor of the control's window, else the primary one.
+    QScreen* screen = nullptr;
+    for (TControl* c = Control; c && !screen; c = c->Parent())
+        if (auto* wc = dynamic_cast<TWinControl*>(c); wc && wc->HandleAllocated())
+            if (QWidget* cw = wc->Widget(); cw && cw->window() && cw->window()->isVisible())
+                screen = cw->window()->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        w->setScreen(screen);
+        // Placed on that monitor first, so that window managers that ignore the screen
+        // hint still go full screen there.
+        if (!w->isVisible()) w->setGeometry(screen->geometry());
+    }
+    FFullScreen = true;
+    FPositioned = true;
+    if (Visible() && Showing())
+        w->showFullScreen();
+    else
+        SetVisible(true);
+    BringToFrontWindow();
+}
+
+bool TCustomForm::FullScreen() const {
+    QWidget* w = Widget();
+    return w && w->isWindow() && w->isVisible() && w->isFullScreen();
+}
+
 void TCustomForm::SetWindowState(TWindowState Value) {
+    FFullScreen = false;
     FWindowState = Value;
     QWidget* w = Widget();
     if (!w || !w->isVisible() || Parent()) return;

@@ -75,6 +75,12 @@ public:
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
     void BringToFrontWindow();
+    // Shows the form in the window manager's full-screen state on the monitor that holds
+    // Control (the primary monitor when Control is null or not on a monitor yet). Hiding
+    // the form or setting WindowState leaves the state.
+    void ShowFullScreen(TControl* Control = nullptr);
+    // The window is in the full-screen state.
+    bool FullScreen() const;
 
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle Value);
@@ -166,6 +172,7 @@ private:
     bool FCreateNew = false;
     bool FConstructed = false;
     bool FPositioned = false;
+    bool FFullScreen = false;
     String FHelpFile;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;

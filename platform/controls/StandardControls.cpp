@@ -26,6 +26,7 @@
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TabControl.h"
 #include "platform/controls/TrackBar.h"
+#include "platform/controls/TreeView.h"
 #include "platform/controls/UpDown.h"
 
 void RegisterStandardControls() {
@@ -40,6 +41,6 @@ void RegisterStandardControls() {
                      TSplitter::StaticClass(),    TButton::StaticClass(),       TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(),     TRadioGroup::StaticClass(),
                      TTabControl::StaticClass(),  TPageControl::StaticClass(),  TTabSheet::StaticClass(),
-                     TActionList::StaticClass(),  TAction::StaticClass()});
+                     TActionList::StaticClass(),  TAction::StaticClass(),       TTreeView::StaticClass()});
     RegisterCommonDialogs();
 }

@@ -3,6 +3,7 @@
 #include "platform/classes/TypInfo.h"
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/ExceptionGuard.h"
+#include "platform/controls/Help.h"
 #include "platform/controls/Mouse.h"
 #include "platform/controls/Screen.h"
 #include "platform/controls/WindowHandle.h"
@@ -898,6 +899,11 @@ bool TWinControl::HandleKeyDown(Word& Key, TShiftState Shift) {
         }
     }
     if (DoKeyDown(Key, Shift)) return true;
+    // F1 that nothing took asks for the help of the control or its nearest parent.
+    if (Key == VK_F1 && Shift.empty()) {
+        ControlHelpRequest(this);
+        return true;
+    }
     return Key == 0;
 }
 

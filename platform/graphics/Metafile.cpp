@@ -2,6 +2,8 @@
 
 #include "platform/classes/Streams.h"
 #include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/EmfFormat.h"
+#include "platform/graphics/WmfFormat.h"
 
 #include <QBuffer>
 #include <QPicture>
@@ -77,17 +79,21 @@ qint32 readInt(const QByteArray& b, int at) {
     const auto* p = reinterpret_cast<const uchar*>(b.constData()) + at;
     return qint32(quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24));
 }
-void writeInt(QByteArray& b, qint32 v) {
-    for (int i = 0; i < 4; ++i)
-        b.append(char((quint32(v) >> (8 * i)) & 0xFF));
-}
 } // namespace
 
 void TMetafile::LoadFromStream(TStream* Stream) {
     const QByteArray data = platform::detail::ReadRemainingBytes(Stream);
     auto m = std::make_unique<GdiMetafile>();
-    bool ok = data.size() > kHeaderSize;
-    if (ok) {
+    bool ok = false;
+    bool enhanced = enhanced_;
+    if (platform::metafile::IsEmf(data)) {
+        ok = platform::metafile::ReadEmf(data, m->picture, m->frame);
+        enhanced = true;
+    } else if (platform::metafile::IsWmf(data)) {
+        ok = platform::metafile::ReadWmf(data, m->picture, m->frame);
+        enhanced = false;
+    } else if (data.size() > kHeaderSize) {
+        // The platform's own recording, as earlier versions wrote it.
         const qint32 w = readInt(data, 0), h = readInt(data, 4);
         ok = platform::detail::PictureSizeAllowed(w, h);
         m->frame = QSize(w, h);
@@ -96,21 +102,21 @@ void TMetafile::LoadFromStream(TStream* Stream) {
         buf.open(QIODevice::ReadOnly);
         ok = ok && m->picture.load(&buf) && !m->picture.isNull();
     }
+    ok = ok && platform::detail::PictureSizeAllowed(m->frame.width(), m->frame.height());
     if (!ok) throw EInvalidGraphic(QStringLiteral("Metafile is not valid"));
     meta_ = std::move(m);
+    enhanced_ = enhanced;
     Changed(this);
 }
 
 void TMetafile::SaveToStream(TStream* Stream) {
-    QByteArray data;
+    // Enhanced: the enhanced metafile record format (.emf); else a placeable Windows
+    // metafile (.wmf). Both are the drawing's records, which other programs open.
     const QSize frame = meta_->Size();
-    writeInt(data, frame.width());
-    writeInt(data, frame.height());
-    QByteArray pic;
-    QBuffer buf(&pic);
-    buf.open(QIODevice::WriteOnly);
-    if (!meta_->picture.save(&buf)) throw EInvalidGraphic(QStringLiteral("Cannot write the metafile"));
-    data += pic;
+    const std::vector<platform::metafile::MetaShape> shapes =
+        platform::metafile::MetafileShapes(meta_->picture, frame);
+    const QByteArray data =
+        enhanced_ ? platform::metafile::WriteEmf(shapes, frame) : platform::metafile::WriteWmf(shapes, frame);
     Stream->WriteBuffer(data.constData(), int(data.size()));
 }
 

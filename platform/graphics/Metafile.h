@@ -1,7 +1,9 @@
 // Metafiles: a picture that records drawing calls and plays them back at any size.
 // TMetafileCanvas records into a metafile; the recording belongs to the metafile when
-// the canvas is freed. The recording is Qt's picture format; the metafile's streams hold
-// the frame size followed by it.
+// the canvas is freed. The recording is kept as Qt's picture; a metafile's stream is an
+// enhanced metafile (.emf) when Enhanced, else a placeable Windows metafile (.wmf), as
+// other programs read them. Loading reads either (and the platform's own recording that
+// earlier versions wrote), setting Enhanced to what was read.
 #pragma once
 
 #include "platform/graphics/Canvas.h"

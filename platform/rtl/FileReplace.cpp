@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -47,16 +48,47 @@ bool isTemporary(const char* name, pid_t& Pid) {
     return marker && marker != name && isTemporaryOf(name, QByteArray(name, marker - name), Pid);
 }
 
+// Whether name is base + "." + six letters or digits: the name of a temporary copy that saves
+// of earlier versions wrote beside base and renamed over it.
+bool isOldCopyOf(const char* name, const QByteArray& base) {
+    if (std::strncmp(name, base.constData(), std::size_t(base.size())) != 0 || name[base.size()] != '.')
+        return false;
+    const char* p = name + base.size() + 1;
+    int n = 0;
+    for (; (*p >= 'A' && *p <= 'Z') || (*p >= 'a' && *p <= 'z') || (*p >= '0' && *p <= '9'); ++p)
+        ++n;
+    return n == 6 && *p == '\0';
+}
+
+// How long an old-style copy must have stood unchanged before it counts as left behind.
+constexpr time_t kOldCopyAgeSeconds = 60;
+
 // Removes the temporary files of path (with WholeFolder: of any file in its folder) that
 // writers left when they died between writing and renaming them. A file of a process that
 // still runs may be a write in progress and stays; so do those of this process (another
 // thread may be writing) and every other name.
+//
+// With WholeFolder, also the copies beside path that saves of earlier versions left (path's
+// name, a dot and six letters or digits): those name no process, so a copy counts as left
+// behind when it has not changed for a minute. A save writes its few kilobytes and renames
+// them within a second; an earlier version's save that stood still for a minute finds its
+// copy gone at its rename and reports the failure, with the file itself untouched. Only
+// regular files of this user with no other link are removed.
 void removeStaleTemporaries(const QByteArray& path, bool WholeFolder) {
     const QByteArray folder = folderOf(path);
     const QByteArray base = path.mid(path.lastIndexOf('/') + 1);
     DIR* dir = ::opendir(folder.constData());
     if (!dir) return;
+    const time_t now = ::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
+        if (WholeFolder && isOldCopyOf(entry->d_name, base)) {
+            const QByteArray full = folder + '/' + entry->d_name;
+            struct stat st;
+            if (::lstat(full.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1 &&
+                st.st_uid == ::geteuid() && st.st_mtime <= now - kOldCopyAgeSeconds)
+                ::unlink(full.constData());
+            continue;
+        }
         pid_t pid = 0;
         const bool temporary =
             WholeFolder ? isTemporary(entry->d_name, pid) : isTemporaryOf(entry->d_name, base, pid);

@@ -17,6 +17,9 @@ enum class TStaleTemporaries { OfFile, OfFolder };
 // as they are, as they would when written in place. Returns 0, or the errno of the failure,
 // after which FileName is as it was and no temporary file is left. After a successful write
 // the temporary files (named as above) that writers which died before their rename left are
-// removed: only those of processes that no longer run, and only regular files.
+// removed: only those of processes that no longer run, and only regular files. With OfFolder,
+// so are the copies that saves of earlier versions left beside FileName (its name, a dot and
+// six letters or digits) once they have stood unchanged for a minute: regular files of this
+// user with no other link only.
 int ReplaceFileContents(const String& FileName, const QByteArray& Bytes,
                         TStaleTemporaries Stale = TStaleTemporaries::OfFile);

@@ -477,6 +477,7 @@ BOOL ReadFile(HANDLE handle, void* buffer, DWORD toRead, DWORD* bytesRead, void*
     auto* out = static_cast<unsigned char*>(buffer);
     DWORD got = 0;
     TClock::time_point lastByte{};
+    bool hungUp = false;
     while (got < toRead) {
         ssize_t r = ::read(port->fd, out + got, toRead - got);
         if (r > 0) {
@@ -499,27 +500,36 @@ BOOL ReadFile(HANDLE handle, void* buffer, DWORD toRead, DWORD* bytesRead, void*
             *bytesRead = got;
             return FailErrno();
         }
-        // Nothing has arrived for now. A terminal whose other side is gone (the Bluetooth
-        // link dropped, the device was unplugged) reads as empty for ever and polls as hung
-        // up; report that instead of waiting. Bytes read before it are delivered first.
-        pollfd probe{port->fd, POLLIN, 0};
-        if (::poll(&probe, 1, 0) > 0 && (probe.revents & (POLLHUP | POLLERR))) {
-            *bytesRead = got;
-            if (got > 0) break;
-            return Fail(ERROR_GEN_FAILURE);
-        }
-        if (immediate) break;
-        long long wait = kSliceMs;
-        if (hasTotal) wait = std::min(wait, MsUntil(totalDeadline));
-        if (hasInterval && got > 0)
-            wait = std::min(wait, MsUntil(lastByte + std::chrono::milliseconds(t.ReadIntervalTimeout)));
-        if (wait <= 0) break;
-        if (port->closed) {
-            *bytesRead = got;
-            return Fail(ERROR_INVALID_HANDLE);
+        // Nothing has arrived for now: wait for input (or only look, when the time is up).
+        // A terminal whose other side is gone (the Bluetooth link dropped, the device was
+        // unplugged) reads as empty for ever and polls as hung up; report that instead of
+        // waiting. Bytes read before it are delivered first. The one poll both waits and
+        // looks, so that a byte that comes costs one wake-up and one read.
+        long long wait = 0;
+        if (!immediate) {
+            wait = kSliceMs;
+            if (hasTotal) wait = std::min(wait, MsUntil(totalDeadline));
+            if (hasInterval && got > 0)
+                wait = std::min(wait, MsUntil(lastByte + std::chrono::milliseconds(t.ReadIntervalTimeout)));
+            if (port->closed) {
+                *bytesRead = got;
+                return Fail(ERROR_INVALID_HANDLE);
+            }
         }
         pollfd p{port->fd, POLLIN, 0};
-        ::poll(&p, 1, int(wait));
+        const int ready = ::poll(&p, 1, int(std::max(wait, 0LL)));
+        // A hung-up terminal also polls as readable. Input that came during the wait, with the
+        // hang-up, is read first; the next empty read ends the call.
+        const bool waited = !immediate && wait > 0;
+        if (ready > 0 && (p.revents & (POLLHUP | POLLERR))) {
+            if (hungUp || !waited || !(p.revents & POLLIN)) {
+                *bytesRead = got;
+                if (got > 0) break;
+                return Fail(ERROR_GEN_FAILURE);
+            }
+            hungUp = true;
+        }
+        if (!waited) break;
     }
     *bytesRead = got;
     return Succeed();

@@ -1,8 +1,9 @@
 #include "platform/win/Shell.h"
 
-#include "platform/win/TempFile.h"
+#include "platform/win/Folders.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -11,11 +12,27 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <atomic>
+#include <cstdlib>
 
 namespace {
 QMutex g_lock;
 TShellOpenHook g_openHook;
 std::atomic<IMailSender*> g_sender{nullptr};
+
+// Folders of attachments still waiting for the program's end.
+QStringList g_mailFolders;
+
+void RemoveMailAttachmentsAtExit() {
+    RemoveMailAttachments();
+}
+
+// A new folder readable by the user only (mkdtemp makes it with mode 0700 under a name
+// nobody else holds); empty on failure.
+QString CreatePrivateFolder() {
+    QByteArray path = (TempPath() + QLatin1String("orvo-mail-XXXXXX")).toLocal8Bit();
+    if (!::mkdtemp(path.data())) return QString();
+    return QString::fromLocal8Bit(path);
+}
 
 TXdgMailSender& DesktopSender() {
     static TXdgMailSender sender;
@@ -55,8 +72,9 @@ int TXdgMailSender::Send(const String& subject, const String& attachment) {
         process.waitForFinished(1000);
         return MAIL_FAILURE;
     }
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? MAIL_SUCCESS
-                                                                                   : MAIL_FAILURE;
+    if (process.exitStatus() != QProcess::NormalExit) return MAIL_FAILURE;
+    const int status = process.exitCode();
+    return status == MAIL_USER_ABORT ? MAIL_FAILURE : status;
 }
 
 int TFakeMailSender::Send(const String& subject, const String& attachment) {
@@ -80,17 +98,39 @@ IMailSender* SetMailSender(IMailSender* sender) {
 int SendFileByMail(const String& subject, const String& fileName, const QByteArray& data) {
     IMailSender& sender = MailSender();
     if (!sender.Available()) return MAIL_FAILURE;
-    QString suffix = QFileInfo(fileName).suffix();
-    String path = CreateTempFile(QStringLiteral("orvo-mail-"), suffix.isEmpty() ? String() : u'.' + suffix);
-    if (path.isEmpty()) return MAIL_FAILURE;
-    int result = MAIL_FAILURE;
+    QString name = QFileInfo(fileName).fileName();
+    if (name.isEmpty()) name = QStringLiteral("attachment");
+    const QString folder = CreatePrivateFolder();
+    if (folder.isEmpty()) return MAIL_FAILURE;
+    const QString path = folder + u'/' + name;
     {
         QFile f(path);
-        if (f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.flush()) {
+        if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.flush()) {
             f.close();
-            result = sender.Send(subject, path);
+            QDir(folder).removeRecursively();
+            return MAIL_FAILURE;
         }
     }
-    QFile::remove(path);
-    return result;
+    {
+        QMutexLocker lock(&g_lock);
+        static const bool registered = std::atexit(RemoveMailAttachmentsAtExit) == 0;
+        (void)registered;
+        g_mailFolders << folder;
+    }
+    return sender.Send(subject, path);
+}
+
+QStringList PendingMailAttachmentFolders() {
+    QMutexLocker lock(&g_lock);
+    return g_mailFolders;
+}
+
+void RemoveMailAttachments() {
+    QStringList folders;
+    {
+        QMutexLocker lock(&g_lock);
+        folders.swap(g_mailFolders);
+    }
+    for (const QString& folder : folders)
+        QDir(folder).removeRecursively();
 }

@@ -29,7 +29,10 @@ public:
 };
 
 // The desktop's mail composer through xdg-email; available when xdg-email is on the PATH.
-// Exit status 0 is success, anything else failure.
+// Exit status 0 is success; another status is the error number, except 1 (a command-line
+// error), which is MAIL_FAILURE so that it is not taken for a cancelled message; a
+// composer that cannot start, crashes or hangs is MAIL_FAILURE too. xdg-email cannot tell
+// a cancelled message, so MAIL_USER_ABORT never comes from it.
 class TXdgMailSender : public IMailSender {
 public:
     bool Available() override;
@@ -58,7 +61,14 @@ public:
 IMailSender& MailSender();
 IMailSender* SetMailSender(IMailSender* sender);
 
-// Writes the data to a new private temporary file named after fileName's extension, sends
-// it with the subject, and deletes the file in every case. Returns the sender's result, or
-// MAIL_FAILURE when mail is unavailable or the file cannot be written.
+// Writes the data to a new folder private to the user in the temporary folder, under
+// fileName's name (without its folder), and sends it with the subject. The mail program
+// may read the attachment after xdg-email returned, so the folder stays until the program
+// ends (or RemoveMailAttachments runs), whatever the result. Returns the sender's result,
+// or MAIL_FAILURE when mail is unavailable or the file cannot be written (its folder is
+// then removed at once).
 int SendFileByMail(const String& subject, const String& fileName, const QByteArray& data);
+// The folders of the attachments sent so far in this run.
+QStringList PendingMailAttachmentFolders();
+// Removes the attachments' folders; runs by itself when the program ends.
+void RemoveMailAttachments();

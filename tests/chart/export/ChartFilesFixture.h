@@ -10,6 +10,7 @@
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/chart/TeeTools.h"
 #include "chart/engine/series/ChartSeries.h"
+#include "chart/engine/series/SeriesMarks.h"
 #include "platform/classes/Streams.h"
 
 #include <QByteArray>
@@ -28,6 +29,7 @@ inline void FillEveryType(TComponent* Owner, TChart* Chart) {
         s->SetXLabel(1, QStringLiteral("label \"one\", <1>"));
         s->SetValueColor(2, TColor(0x123456));
         s->SetNull(3);
+        s->Marks()->SetVisible(true);
         last = s;
     }
     if (last) {

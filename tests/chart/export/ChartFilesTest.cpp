@@ -83,6 +83,7 @@ TEST_F(ChartFiles, BinaryAndTextRoundTripToTheSameBytes) {
         ExpectFlagsOff(&chart);
         const QByteArray text = Save(&chart, data, true);
         EXPECT_TRUE(text.startsWith("object TChart\r\n")) << text.left(40).toStdString();
+        EXPECT_EQ(text.count("    Data = {\r\n"), data ? chart.SeriesCount() : 0);
         for (const QByteArray* form : {&binary, &text}) {
             TComponent owner2(nullptr);
             TChart loaded(&owner2);

@@ -3,6 +3,7 @@
 #include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/Streams.h"
 #include "platform/controls/Clipboard.h"
+#include "platform/win/Locale.h"
 #include "tests/chart/export/TeeExportDataFixture.h"
 #include "tests/support/TestFiles.h"
 
@@ -59,6 +60,17 @@ public:
         if (Index == 2) throw std::runtime_error("failed midway");
         return TSeriesDataText::PointToString(Index);
     }
+};
+
+// A system that says it is Japanese.
+class TJapaneseLocale : public ILocaleProvider {
+public:
+    String Environment(const char*) override { return String(); }
+    String SystemLocaleName() override { return QStringLiteral("ja_JP"); }
+    QChar DecimalSeparator() override { return u'.'; }
+    QChar ThousandSeparator() override { return u','; }
+    String ShortDateFormat() override { return QStringLiteral("yyyy/mm/dd"); }
+    String LongTimeFormat() override { return QStringLiteral("hh:nn:ss"); }
 };
 
 class SeriesDataExport : public ::testing::Test, protected TExportFixture {};
@@ -178,6 +190,19 @@ TEST_F(SeriesDataExport, XMLGoldenAndParsed) {
         dir.filePath("data.xml"));
     if (!py.ran) GTEST_SKIP() << "no python3";
     EXPECT_EQ(py.out.trimmed().toStdString(), "8 True 1.5") << py.err.toStdString();
+}
+
+TEST_F(SeriesDataExport, XMLDeclaresUTF16OnAJapaneseSystemToo) {
+    TJapaneseLocale japanese;
+    ILocaleProvider* previous = SetLocaleProvider(&japanese);
+    TSeriesDataXML xml(&chart, line);
+    SetLocaleProvider(previous);
+    EXPECT_EQ(xml.Encoding.toStdString(), "UTF-16");
+    const QByteArray bytes = Bytes(xml);
+    ASSERT_TRUE(bytes.startsWith("\xFF\xFE"));
+    const String text =
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
+    EXPECT_TRUE(text.startsWith("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<series title=\"Alpha\""));
 }
 
 TEST_F(SeriesDataExport, HTMLGoldenAndParsed) {

@@ -5,8 +5,6 @@
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/chart/Chart.h"
-#include "chart/engine/chart/ChartRegistries.h"
-#include "chart/tools/CursorTool.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/Writer.h"
@@ -16,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 
 namespace {
 
@@ -39,6 +40,26 @@ protected:
     int FontHeight() {
         chart->Canvas()->AssignFont(tool->Shape()->Font());
         return chart->Canvas()->FontHeight();
+    }
+    TColor Screen(int X, int Y) { return chart->VclCanvas()->Pixels(X, Y); }
+    void Frame() {
+        chart->Invalidate();
+        QCoreApplication::processEvents();
+        chart->Repaint();
+    }
+    // The leftmost and rightmost columns of R holding blue text (smoothed edges count) on
+    // the window; -1 when none.
+    std::pair<int, int> Ink(const TRect& R) {
+        auto blue = [](TColor c) { return GetBValue(c) - std::max(GetRValue(c), GetGValue(c)) > 60; };
+        int lo = -1, hi = -1;
+        for (int x = R.Left; x <= R.Right; ++x)
+            for (int y = R.Top; y <= R.Bottom; ++y)
+                if (blue(Screen(x, y))) {
+                    if (lo < 0) lo = x;
+                    hi = x;
+                    break;
+                }
+        return {lo, hi};
     }
     TForm* form = nullptr;
     TChart* chart = nullptr;
@@ -127,6 +148,147 @@ TEST_F(AnnotationFixture, HoverCursorOnlyOverTheBoxAndNoBoxWithoutAChart) {
     EXPECT_FALSE(loose.Clicked(0, 0));
 }
 
+TEST_F(AnnotationFixture, FivePositionsPlaceAndDrawTheBox) {
+    tool->SetText(QStringLiteral("...."));
+    tool->Shape()->SetColor(clYellow);
+    const TRect cb = chart->ChartBounds();
+    chart->Canvas()->AssignFont(tool->Shape()->Font());
+    int lines = 0;
+    const int tw = chart->MultiLineTextWidth(QStringLiteral("...."), lines);
+    const int th = FontHeight() * lines;
+    for (TAnnotationPosition p : {ppLeftTop, ppLeftBottom, ppRightTop, ppRightBottom, ppCenter}) {
+        SCOPED_TRACE(p);
+        tool->SetPosition(p);
+        Frame();
+        const TRect r = tool->Bounds();
+        switch (p) {
+        case ppLeftTop:
+            EXPECT_EQ(r.Left, cb.Left + 10);
+            EXPECT_EQ(r.Top, cb.Top + 10);
+            break;
+        case ppLeftBottom:
+            EXPECT_EQ(r.Left, cb.Left + 10);
+            EXPECT_EQ(r.Bottom, cb.Bottom);
+            break;
+        case ppRightTop:
+            EXPECT_EQ(r.Right, cb.Right);
+            EXPECT_EQ(r.Top, cb.Top + 10);
+            break;
+        case ppRightBottom:
+            EXPECT_EQ(r.Right, cb.Right);
+            EXPECT_EQ(r.Bottom, cb.Bottom);
+            break;
+        case ppCenter:
+            EXPECT_EQ(r.Left, (cb.Left + cb.Right - tw) / 2);
+            EXPECT_EQ(r.Top, (cb.Top + cb.Bottom - th) / 2);
+            break;
+        }
+        // The box's background where the box is, not beside it.
+        EXPECT_EQ(Screen(r.Left + 3, r.Top + 2), clYellow);
+        if (r.Left > 3) {
+            EXPECT_NE(Screen(r.Left - 3, r.Top + 2), clYellow);
+        }
+    }
+    // Percent units place a custom position in hundredths of the chart bounds.
+    tool->SetPositionUnits(muPercent);
+    tool->SetLeft(25);
+    tool->SetTop(50);
+    Frame();
+    const TRect r = tool->Bounds();
+    EXPECT_EQ(r.Left, static_cast<int>(std::lround(25 * (cb.Right - cb.Left + 1) * 0.01)));
+    EXPECT_EQ(r.Top, static_cast<int>(std::lround(50 * (cb.Bottom - cb.Top + 1) * 0.01)));
+    EXPECT_EQ(Screen(r.Left + 3, r.Top + 2), clYellow);
+}
+
+TEST_F(AnnotationFixture, FramePenWidthAddsHalfItsWidthToTheBox) {
+    tool->Shape()->Frame()->SetVisible(false);
+    const TRect plain = tool->Bounds();
+    tool->Shape()->Frame()->SetVisible(true);
+    for (int w : {1, 2, 3, 4, 5}) {
+        tool->Shape()->Frame()->SetWidth(w);
+        const TRect r = tool->Bounds();
+        EXPECT_EQ(r.Right - r.Left, plain.Right - plain.Left + (w + 1) / 2) << w;
+        EXPECT_EQ(r.Bottom - r.Top, plain.Bottom - plain.Top + (w + 1) / 2) << w;
+    }
+}
+
+TEST_F(AnnotationFixture, ClipTextKeepsTheTextInsideAFixedBox) {
+    tool->SetText(QStringLiteral("WWWWWWWWWWWWWWWWWWWW"));
+    tool->Shape()->Font()->SetColor(clBlue);
+    tool->SetWidth(40);
+    tool->SetHeight(FontHeight() + 8);
+    Frame();
+    const TRect r = tool->Bounds();
+    const TRect beside{r.Right + 1, r.Top, r.Right + 60, r.Bottom};
+    EXPECT_EQ(Ink(beside).first, -1);
+    EXPECT_NE(Ink(r).first, -1);
+    tool->SetClipText(false);
+    Frame();
+    EXPECT_NE(Ink(beside).first, -1);
+}
+
+TEST_F(AnnotationFixture, AlignmentsAnchorTheTextLeftCentredOrRight) {
+    tool->SetText(QStringLiteral("IIII"));
+    tool->Shape()->Font()->SetColor(clBlue);
+    tool->SetWidth(200);
+    tool->SetHeight(FontHeight() + 8);
+    const TRect r = tool->Bounds();
+    Frame();
+    const auto left = Ink(r);
+    ASSERT_NE(left.first, -1);
+    EXPECT_LE(left.first - r.Left, 12);
+    tool->SetTextAlignment(taRightJustify);
+    Frame();
+    const auto right = Ink(r);
+    EXPECT_LE(r.Right - right.second, 12);
+    EXPECT_GT(right.first, r.Left + 100);
+    tool->SetTextAlignment(taCenter);
+    Frame();
+    const auto centre = Ink(r);
+    EXPECT_NEAR((centre.first + centre.second) / 2, (r.Left + r.Right) / 2, 4);
+}
+
+TEST_F(AnnotationFixture, HtmlTextDrawsItsTagsAsFormatting) {
+    tool->SetText(QStringLiteral("<b>AB</b>"));
+    tool->Shape()->Font()->SetColor(clBlue);
+    tool->SetWidth(300);
+    tool->SetHeight(FontHeight() + 8);
+    const TRect r = tool->Bounds();
+    Frame();
+    const auto plain = Ink(r);
+    tool->Shape()->SetTextFormat(ttfHtml);
+    Frame();
+    const auto html = Ink(r);
+    ASSERT_NE(html.first, -1);
+    // Only "AB" is drawn: far narrower than the tags and letters of the plain text.
+    EXPECT_LT(html.second - html.first, (plain.second - plain.first) / 2);
+}
+
+TEST_F(AnnotationFixture, CalloutRunsFromTheNearestBoxPointAndStopsShortByItsDistance) {
+    tool->Callout()->Arrow()->SetVisible(true);
+    tool->Callout()->Arrow()->SetColor(clRed);
+    const TRect r = tool->Bounds();
+    // Right of and below the box: from its right-bottom corner.
+    tool->Callout()->SetXPosition(r.Right + 40);
+    tool->Callout()->SetYPosition(r.Bottom + 40);
+    Frame();
+    EXPECT_EQ(Screen(r.Right + 20, r.Bottom + 20), clRed);
+    EXPECT_EQ(Screen(r.Right + 36, r.Bottom + 36), clRed);
+    // A distance ends the line that many pixels before the point.
+    tool->Callout()->SetDistance(20);
+    Frame();
+    EXPECT_EQ(Screen(r.Right + 10, r.Bottom + 10), clRed);
+    EXPECT_NE(Screen(r.Right + 36, r.Bottom + 36), clRed);
+    // Straight right of the box: from the middle of its right edge.
+    tool->Callout()->SetDistance(0);
+    const int cy = (r.Top + r.Bottom) / 2;
+    tool->Callout()->SetXPosition(r.Right + 50);
+    tool->Callout()->SetYPosition(cy);
+    Frame();
+    EXPECT_EQ(Screen(r.Right + 25, cy), clRed);
+    EXPECT_NE(Screen(r.Right + 25, cy - 3), clRed);
+}
+
 QByteArray ToolText(TComponent* Root) {
     TMemoryStream bin, out;
     {
@@ -150,30 +312,6 @@ TEST(AnnotationStreaming, SizeOnlyWithoutAutoSizeAndNoPosition) {
     EXPECT_TRUE(sized.contains("Width = 77")) << sized.constData();
     EXPECT_TRUE(sized.contains("AutoSize = False")) << sized.constData();
     EXPECT_TRUE(sized.contains("Text = 'Note'")) << sized.constData();
-}
-
-TEST(ChartToolsTable, GalleryHoldsThePresentToolsInOrderWithTheirTexts) {
-    struct Row {
-        std::shared_ptr<TTeeCustomTool> tool;
-        const char* description;
-        const char* editor;
-    };
-    const Row rows[] = {
-        {std::make_shared<TCursorTool>(nullptr), "Cursor", "TCursorToolEditor"},
-        {std::make_shared<TAnnotationTool>(nullptr), "Annotation", "TAnnotationToolEdit"},
-    };
-    int last = -1;
-    for (const Row& row : rows) {
-        const auto& tool = row.tool;
-        const int at = TeeToolTypesList()->IndexOf(tool->ClassType());
-        ASSERT_GE(at, 0) << row.description;
-        EXPECT_GT(at, last) << row.description;
-        last = at;
-        EXPECT_EQ(tool->Description(), QString::fromUtf8(row.description));
-        EXPECT_EQ(tool->GetEditorClass(), QString::fromUtf8(row.editor));
-    }
-    std::unique_ptr<TAnnotationTool> a(new TAnnotationTool(nullptr));
-    EXPECT_EQ(a->LongDescription(), QStringLiteral("Displays custom text at any location inside Chart."));
 }
 
 } // namespace

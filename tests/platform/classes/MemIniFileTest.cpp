@@ -300,3 +300,118 @@ TEST_F(MemIniFileTest, UpdateFileWritesThroughASymbolicLink) {
     EXPECT_TRUE(QFileInfo(path("link.ini")).isSymLink());
     EXPECT_EQ(readFile("target.ini"), "[A]\nk=2\n\n");
 }
+
+// A long run of writes, deletions and erasures against a plain model of the file: sections
+// and keys keep their order and case-blind names, a key written again keeps its place with
+// the name as last written, and the file written at the end holds exactly the model. The
+// run moves sections' keys about and gives back the room of texts written over many times.
+TEST_F(MemIniFileTest, LongEditRunsMatchAPlainModel) {
+    struct TModelSection {
+        QString Name;
+        std::vector<std::pair<QString, QString>> Keys;
+    };
+    std::vector<TModelSection> model;
+    QByteArray text;
+    for (int s = 0; s < 30; s += 2) {
+        model.push_back({"Sec" + QString::number(s), {}});
+        text += "[Sec" + QByteArray::number(s) + "]\n";
+        for (int k = 0; k < s % 5; ++k) {
+            model.back().Keys.emplace_back("Key" + QString::number(k), "file" + QString::number(k));
+            text += "Key" + QByteArray::number(k) + "=file" + QByteArray::number(k) + "\n";
+        }
+    }
+    writeFile(text);
+    TMemIniFile ini(path());
+
+    auto same = [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; };
+    auto findSection = [&](const QString& name) {
+        return std::find_if(model.begin(), model.end(),
+                            [&](const TModelSection& s) { return same(s.Name, name); });
+    };
+    auto check = [&](int step) {
+        SCOPED_TRACE(step);
+        TStringList sections;
+        ini.ReadSections(&sections);
+        ASSERT_EQ(sections.Count(), int(model.size()));
+        QByteArray expected;
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            EXPECT_EQ(sections.Strings(int(i)), model[i].Name);
+            TStringList values;
+            ini.ReadSectionValues(model[i].Name.toLower(), &values);
+            QStringList want;
+            expected += "[" + model[i].Name.toUtf8() + "]\n";
+            for (const auto& [key, value] : model[i].Keys) {
+                want << key + "=" + value;
+                expected += (key + "=" + value).toUtf8() + "\n";
+            }
+            expected += "\n";
+            EXPECT_EQ(values.Text().toStdString(),
+                      (want.isEmpty() ? QString() : want.join("\r\n") + "\r\n").toStdString())
+                << model[i].Name.toStdString();
+        }
+        ini.UpdateFile();
+        EXPECT_EQ(readFile(), expected);
+    };
+
+    std::uint32_t seed = 12345;
+    auto next = [&](std::uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % n;
+    };
+    auto randomCase = [&](QString name) {
+        for (QChar& c : name)
+            if (next(2)) c = c.toUpper();
+        return name;
+    };
+    for (int step = 0; step < 20000; ++step) {
+        const QString section = randomCase("sec" + QString::number(next(40)));
+        const QString key = randomCase("key" + QString::number(next(24)));
+        const std::uint32_t op = next(100);
+        auto s = findSection(section);
+        if (op < 85) {
+            const QString value = "value " + QString::number(step) + QString(int(next(40)), u'x');
+            ini.WriteString(section, key, value);
+            if (s == model.end()) {
+                model.push_back({section, {}});
+                s = model.end() - 1;
+            }
+            auto k = std::find_if(s->Keys.begin(), s->Keys.end(),
+                                  [&](const auto& kv) { return same(kv.first, key); });
+            if (k == s->Keys.end())
+                s->Keys.emplace_back(key, value);
+            else
+                *k = {key, value};
+        } else if (op < 97) {
+            ini.DeleteKey(section, key);
+            if (s != model.end()) {
+                auto k = std::find_if(s->Keys.begin(), s->Keys.end(),
+                                      [&](const auto& kv) { return same(kv.first, key); });
+                if (k != s->Keys.end()) s->Keys.erase(k);
+            }
+        } else {
+            ini.EraseSection(section);
+            if (s != model.end()) model.erase(s);
+        }
+        if (step % 5000 == 4999) check(step);
+    }
+}
+
+// Texts that UTF-8 cannot carry as they are (a lone surrogate; characters that stand for
+// single bytes of an 8-bit file but together would spell a UTF-8 character) read back as
+// written; a byte of an 8-bit file goes back to the file as that byte.
+TEST_F(MemIniFileTest, TextsThatUtf8CannotCarryReadBackAsWritten) {
+    writeFile("[S]\nName=M\xFCller\n");
+    TMemIniFile ini(path());
+    const QString muller = ini.ReadString("S", "name", "");
+    EXPECT_EQ(muller, QString("M") + QChar(char16_t(0xDCFC)) + "ller");
+    const QString lone = QString("a") + QChar(char16_t(0xD800)) + "b";
+    const QString pair = QString(QChar(char16_t(0xDCC3))) + QChar(char16_t(0xDCA9));
+    ini.WriteString("S", "Lone", lone);
+    ini.WriteString("S", "Pair", pair);
+    ini.WriteString("S", "Name", muller);
+    EXPECT_EQ(ini.ReadString("S", "lone", ""), lone);
+    EXPECT_EQ(ini.ReadString("S", "pair", ""), pair);
+    ini.UpdateFile();
+    EXPECT_EQ(readFile(), "[S]\nName=M\xFCller\nLone=a\xEF\xBF\xBD"
+                          "b\nPair=\xC3\xA9\n\n");
+}

@@ -12,6 +12,8 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
+#include <QPainter>
+#include <QPicture>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -324,6 +326,34 @@ TEST(PictureLoader, IconWithADamagedPngIsRefusedBeforeDecoding) {
 }
 
 TEST(PictureLoader, MetafileFrameWithinTheLimits) {
+    // The platform's own recording as earlier versions stored it: the frame's width and
+    // height, then the recording.
+    QPicture picture;
+    {
+        QPainter p(&picture);
+        p.fillRect(0, 0, 10, 10, Qt::black);
+    }
+    QByteArray recording;
+    {
+        QBuffer buf(&recording);
+        buf.open(QIODevice::WriteOnly);
+        picture.save(&buf);
+    }
+    const auto stored = [&](qint32 w, qint32 h) {
+        QByteArray b(8, '\0');
+        std::memcpy(b.data(), &w, 4);
+        std::memcpy(b.data() + 4, &h, 4);
+        return b + recording;
+    };
+    TMetafile back;
+    Load(back, stored(10, 10));
+    EXPECT_EQ(back.Width(), 10);
+    for (qint32 side : {16385, -1})
+        EXPECT_THROW(Load(back, stored(side, 10)), EInvalidGraphic) << side;
+    Load(back, stored(16384, 16384)); // the largest frame: 2^28 pixels
+    EXPECT_EQ(back.Width(), 16384);
+
+    // An enhanced metafile whose frame is beyond the limits.
     TMetafile meta;
     meta.SetWidth(10);
     meta.SetHeight(10);
@@ -331,19 +361,11 @@ TEST(PictureLoader, MetafileFrameWithinTheLimits) {
         TMetafileCanvas mc(&meta, nullptr);
         mc.FillRect(Rect(0, 0, 10, 10));
     }
-    const QByteArray file = Save(meta);
-    TMetafile back;
-    Load(back, file);
+    QByteArray emf = Save(meta);
+    Load(back, emf);
     EXPECT_EQ(back.Width(), 10);
-    for (qint32 side : {16385, -1}) {
-        QByteArray bad = file;
-        std::memcpy(bad.data(), &side, 4);
-        EXPECT_THROW(Load(back, bad), EInvalidGraphic) << side;
-    }
-    QByteArray many = file;
-    const qint32 w = 16384, h = 16384; // the largest frame: 2^28 pixels
-    std::memcpy(many.data(), &w, 4);
-    std::memcpy(many.data() + 4, &h, 4);
-    Load(back, many);
-    EXPECT_EQ(back.Width(), 16384);
+    const qint32 huge = 2540 * 20000 / 96; // the frame's right edge: 20000 pixels
+    std::memcpy(emf.data() + 32, &huge, 4);
+    std::memcpy(emf.data() + 36, &huge, 4);
+    EXPECT_THROW(Load(back, emf), EInvalidGraphic);
 }

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -23,6 +24,7 @@
 #include <chrono>
 #include <map>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -348,23 +350,98 @@ TEST(TempFiles, UniquePrivateFiles) {
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
 }
 
-TEST(Mail, AttachmentIsSentAndDeletedWhateverTheResult) {
+TEST(Mail, AttachmentKeepsItsNameInAPrivateFolderUntilTheProgramEnds) {
+    TEnv env;
+    QTemporaryDir tmp;
+    env.Set("TMPDIR", tmp.path().toUtf8());
     TFakeMailSender fake;
     IMailSender* previous = SetMailSender(&fake);
     for (int result : {MAIL_SUCCESS, MAIL_USER_ABORT, MAIL_FAILURE}) {
         fake.Result = result;
-        EXPECT_EQ(SendFileByMail("Chart", "chart.tee", "DATA"), result);
+        EXPECT_EQ(SendFileByMail("Chart", "/somewhere/VorUvivi.csv", "DATA"), result);
         ASSERT_FALSE(fake.Sent.empty());
-        EXPECT_EQ(fake.Sent.back().Subject, "Chart");
-        EXPECT_EQ(fake.Sent.back().Content, "DATA");
-        EXPECT_TRUE(fake.Sent.back().Attachment.endsWith(".tee"));
-        EXPECT_FALSE(QFile::exists(fake.Sent.back().Attachment));
+        const TFakeMailSender::TMail& mail = fake.Sent.back();
+        EXPECT_EQ(mail.Subject, "Chart");
+        EXPECT_EQ(mail.Content, "DATA");
+        const QFileInfo file(mail.Attachment);
+        EXPECT_EQ(file.fileName(), "VorUvivi.csv");
+        EXPECT_EQ(file.absolutePath(), QFileInfo(tmp.path()).absoluteFilePath() + "/" + file.dir().dirName());
+        // The mail program may read it after the sender returned: still there, whatever
+        // the result, in a folder nobody else can enter.
+        EXPECT_TRUE(file.exists());
+        struct stat st {};
+        ASSERT_EQ(::stat(file.absolutePath().toUtf8().constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
     }
+    // Each sending has its own folder, so the same name never meets an older file.
+    const QStringList folders = PendingMailAttachmentFolders();
+    EXPECT_EQ(folders.size(), 3);
+    EXPECT_EQ(QSet<QString>(folders.begin(), folders.end()).size(), 3);
+    RemoveMailAttachments();
+    for (const QString& folder : folders)
+        EXPECT_FALSE(QFileInfo::exists(folder));
+    EXPECT_TRUE(PendingMailAttachmentFolders().isEmpty());
+
     fake.IsAvailable = false;
     size_t sent = fake.Sent.size();
     EXPECT_EQ(SendFileByMail("Chart", "chart.tee", "DATA"), MAIL_FAILURE);
     EXPECT_EQ(fake.Sent.size(), sent);
+    // No temporary folder: nothing is sent, nothing is left.
+    fake.IsAvailable = true;
+    env.Set("TMPDIR", (tmp.path() + "/missing").toUtf8());
+    EXPECT_EQ(SendFileByMail("Chart", "chart.tee", "DATA"), MAIL_FAILURE);
+    EXPECT_EQ(fake.Sent.size(), sent);
     SetMailSender(previous);
+}
+
+// The attachments' folders go when the program ends: a child process sends one and
+// exits normally; the parent finds the folder gone.
+TEST(Mail, AttachmentFoldersGoAtExit) {
+    const QString record = QDir::tempPath() + QStringLiteral("/orvo-mail-exit-%1.txt");
+    const QString mine = record.arg(::getpid());
+    QFile::remove(mine);
+    EXPECT_EXIT(
+        {
+            TFakeMailSender fake;
+            SetMailSender(&fake);
+            SendFileByMail("Chart", "VorUvivi.csv", "DATA");
+            QFile f(record.arg(::getppid()));
+            if (f.open(QIODevice::WriteOnly)) f.write(fake.Sent.back().Attachment.toUtf8());
+            f.close();
+            SetMailSender(nullptr);
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    QFile f(mine);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString attachment = QString::fromUtf8(f.readAll());
+    f.close();
+    QFile::remove(mine);
+    EXPECT_TRUE(attachment.endsWith("/VorUvivi.csv"));
+    EXPECT_FALSE(QFileInfo::exists(attachment));
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(attachment).absolutePath()));
+}
+
+// xdg-email's status reaches the caller as the error number; a command-line error (1) is
+// a failure, not a cancelled message.
+TEST(Mail, XdgEmailStatusIsTheResult) {
+    TEnv env;
+    QTemporaryDir bin;
+    env.Set("TMPDIR", bin.path().toUtf8());
+    const QString stub = bin.path() + "/xdg-email";
+    env.Set("PATH", bin.path().toUtf8());
+    TXdgMailSender xdg;
+    EXPECT_FALSE(xdg.Available());
+    for (auto [status, expected] :
+         std::vector<std::pair<int, int>>{{0, MAIL_SUCCESS}, {1, MAIL_FAILURE}, {4, 4}}) {
+        QFile f(stub);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toUtf8());
+        f.close();
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_TRUE(xdg.Available());
+        EXPECT_EQ(xdg.Send("Chart", stub), expected) << status;
+    }
 }
 
 TEST(Shell, OpenGoesThroughTheHook) {
