@@ -1,6 +1,8 @@
 #include "chart/editor/FormTeeGeneral.h"
 
+#include "chart/editor/BrushDialog.h"
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/TeeFontEditor.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/TeeFont.h"
@@ -89,6 +91,7 @@ ORVO_PUBLISHED(TFormTeeGeneral) {
     M(CBCursorChange);
     M(BLoadClick);
     M(LBFontsClick);
+    M(BZoomColorClick);
 #undef M
 }
 
@@ -116,6 +119,9 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* AOwner, TCustomChart* Chart) : TFor
 
 TFormTeeGeneral::~TFormTeeGeneral() {
     Unhook();
+    // The editor has no owner: it goes with the page.
+    delete IFontEditor;
+    IFontEditor = nullptr;
 }
 
 void TFormTeeGeneral::Unhook() {
@@ -228,8 +234,8 @@ void TFormTeeGeneral::LBFontsClick(TObject*) {
     IFont = static_cast<TTeeFont*>(LBFonts->Items()->Objects(i));
     IBackup = new TTeeFont(TNotifyEvent());
     IBackup->Assign(IFont);
-    // The font editor of the property dialogs is embedded here once it is part of the
-    // editor; until then the page edits the fonts through IFont's own changes.
+    if (!IFontEditor) IFontEditor = InsertTeeFontEditor(PanelFont);
+    IFontEditor->RefreshControls(IFont);
     OldChange = IFont->OnChange;
     IFont->OnChange = TNotifyEvent(this, &TFormTeeGeneral::ChangedFont);
 }
@@ -348,6 +354,10 @@ void TFormTeeGeneral::RGPanningClick(TObject*) {
 void TFormTeeGeneral::CBScrollMouseChange(TObject*) {
     if (TheChart && !FFilling && CBScrollMouse->ItemIndex() >= 0)
         TheChart->SetScrollMouseButton(TMouseButton(CBScrollMouse->ItemIndex()));
+}
+
+void TFormTeeGeneral::BZoomColorClick(TObject*) {
+    if (TheChart) EditChartBrush(this, TheChart->Zoom()->Brush());
 }
 
 // ---- cursor -------------------------------------------------------------------------------

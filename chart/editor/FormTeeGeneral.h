@@ -26,6 +26,7 @@ class TRadioGroup;
 class TSplitter;
 class TTabSheet;
 class TTeeFont;
+class TTeeFontEditor;
 class TUpDown;
 
 class TFormTeeGeneral : public TForm {
@@ -60,6 +61,7 @@ public:
     void CBCursorChange(TObject* Sender);
     void BLoadClick(TObject* Sender);
     void LBFontsClick(TObject* Sender);
+    void BZoomColorClick(TObject* Sender);
 
     // From the form resource.
     TPageControl* PageControl1 = nullptr;
@@ -93,6 +95,9 @@ public:
     TListBox* LBFonts = nullptr;
     TSplitter* Splitter1 = nullptr;
     TPanel* PanelFont = nullptr;
+
+    // The font editor shown beside the list (made on first use, freed with the page).
+    TTeeFontEditor* IFontEditor = nullptr;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -79,6 +79,7 @@ object FormTeeGeneral: TFormTeeGeneral
         Height = 25
         Caption = 'P&attern...'
         TabOrder = 5
+        OnClick = BZoomColorClick
       end
       object LMinPix: TLabel
         Left = 8

@@ -4,6 +4,7 @@
 #include "EditorPagesTestSupport.h"
 
 #include "chart/editor/FormTeeGeneral.h"
+#include "chart/editor/TeeFontEditor.h"
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/chart/ChartLegend.h"
 #include "chart/engine/chart/ChartTitles.h"
@@ -200,4 +201,30 @@ TEST_F(GeneralPage, ZoomAndScrollControlsWriteTheChart) {
     page->RGPanning->SetItemIndex(0);
     EXPECT_EQ(chart->AllowPanning(), pmNone);
     EXPECT_FALSE(page->CBScrollMouse->Enabled());
+}
+
+namespace {
+// Counts the frees of the components it watches.
+class TFreeCounter : public TComponent {
+public:
+    TFreeCounter() : TComponent(nullptr) {}
+    int freed = 0;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove) ++freed;
+    }
+};
+} // namespace
+
+TEST_F(GeneralPage, FontEditorShowsBesideTheListAndGoesWithThePage) {
+    ShowPage();
+    ASSERT_NE(page->IFontEditor, nullptr);
+    EXPECT_EQ(page->IFontEditor->Parent(), page->PanelFont);
+    TFreeCounter counter;
+    page->IFontEditor->FreeNotification(&counter);
+    delete page;
+    page = nullptr;
+    EXPECT_EQ(counter.freed, 1);
 }
