@@ -1,5 +1,6 @@
 #include "chart/editor/AntiAliasEditor.h"
 
+#include "chart/editor/FiltersEditor.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/tools/AntiAliasTool.h"
 #include "platform/controls/Button.h"
@@ -30,8 +31,8 @@ void TAntiAliasEditor::CBAntiClick(TObject*) {
     if (Tool) Tool->SetAntiAlias(CBAnti->Checked());
 }
 
-bool TAntiAliasEditor::EditFilters(TBitmap*) {
-    return false;
+bool TAntiAliasEditor::EditFilters(TBitmap* Picture) {
+    return ShowFiltersEditor(this, Picture, Tool->Filters());
 }
 
 void TAntiAliasEditor::Button1Click(TObject*) {

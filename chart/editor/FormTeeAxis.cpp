@@ -3,6 +3,9 @@
 #include "chart/editor/AxisIncrement.h"
 #include "chart/editor/AxisMaxMin.h"
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/CustomShapeEditor.h"
+#include "chart/editor/FormatEditor.h"
+#include "chart/editor/TeeFontEditor.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/Chart.h"
@@ -216,6 +219,10 @@ ORVO_PUBLISHED(TFormTeeAxis) {
     M(CBPosUnitsChange);
     M(CBOtherSideClick);
     M(CBHorizAxisClick);
+    M(PageLabelsChange);
+    M(PageTitleChange);
+    M(PageTitleFormatChange);
+    M(Button1Click);
 #undef M
 }
 
@@ -258,6 +265,9 @@ TFormTeeAxis::TFormTeeAxis(TComponent* AOwner) : TForm(AOwner) {}
 TFormTeeAxis::TFormTeeAxis(TComponent* AOwner, TChartAxis* Axis) : TForm(AOwner), TheAxis(Axis) {}
 
 TFormTeeAxis::~TFormTeeAxis() {
+    // The font editor has no owner: it goes with the page.
+    delete ILabelsFont;
+    ILabelsFont = nullptr;
     // A host may have moved the page control elsewhere: it goes with this form.
     if (PageAxis && PageAxis->Parent() != this) PageAxis->SetParent(this);
 }
@@ -335,6 +345,8 @@ void TFormTeeAxis::PageAxisChange(TObject*) {
     UDSepar->SetPosition(a->LabelsSeparation());
     UDLabelsSize->SetPosition(a->LabelsSize());
     FillFormats();
+    if (ILabelsFont) ILabelsFont->RefreshControls(a->LabelsFont());
+    if (ITitleEditor) ITitleEditor->RefreshControls(a->Title());
     UDAxisTickLength->SetPosition(a->TickLength());
     UDInnerTicksLength->SetPosition(a->TickInnerLength());
     UDAxisMinorTickLen->SetPosition(a->MinorTickLength());
@@ -441,6 +453,29 @@ void TFormTeeAxis::StoreFormat(const String& Text) {
         TheAxis->SetDateTimeFormat(Text);
     else
         TheAxis->SetValuesFormat(LocalToVclFormat(Text));
+}
+
+void TFormTeeAxis::PageLabelsChange(TObject*) {
+    if (!TheAxis || PageLabels->ActivePage() != TabLabelsFont || ILabelsFont) return;
+    ILabelsFont = InsertTeeFontEditor(TabLabelsFont);
+    ILabelsFont->RefreshControls(TheAxis->LabelsFont());
+}
+
+void TFormTeeAxis::PageTitleChange(TObject*) {
+    if (!TheAxis || PageTitle->ActivePage() != TabTitleFormat || PageTitleFormat->PageCount() > 0) return;
+    ITitleEditor = InsertTeeObjectForm(PageTitleFormat, TheAxis->Title());
+}
+
+void TFormTeeAxis::PageTitleFormatChange(TObject*) {
+    if (ITitleEditor) ITitleEditor->PC1Change(PageTitleFormat);
+}
+
+void TFormTeeAxis::Button1Click(TObject*) {
+    if (!TheAxis) return;
+    String result;
+    if (!TFormatEditor::Change(this, CBFormat->Text(), result, TheAxis->IsDateTime())) return;
+    CBFormat->SetText(result);
+    StoreFormat(result);
 }
 
 // ---- axis list ----------------------------------------------------------------------------

@@ -15,6 +15,8 @@ class TComboBox;
 class TComboFlat;
 class TCustomAxisPanel;
 class TEdit;
+class TFormTeeShape;
+class TTeeFontEditor;
 class TGroupBox;
 class TLabel;
 class TListBox;
@@ -107,6 +109,15 @@ public:
     void CBPosUnitsChange(TObject* Sender);
     void CBOtherSideClick(TObject* Sender);
     void CBHorizAxisClick(TObject* Sender);
+    void PageLabelsChange(TObject* Sender);
+    void PageTitleChange(TObject* Sender);
+    void PageTitleFormatChange(TObject* Sender);
+    void Button1Click(TObject* Sender);
+
+    // The labels' font editor and the title's shape editor, made when their tab is first
+    // shown (null before).
+    TTeeFontEditor* ILabelsFont = nullptr;
+    TFormTeeShape* ITitleEditor = nullptr;
 
     // From the form resource.
     TPanel* PanelLeft = nullptr;

@@ -6,6 +6,8 @@
 #include "chart/engine/chart/TeeTools.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/texts/TeeConst.h"
+#include "chart/export/ChartPreview.h"
+#include "chart/export/TeePreviewPanel.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CheckBox.h"
@@ -126,6 +128,28 @@ void TChartPageNavigator::Print() {
     dialog->SetToPage(count);
     dialog->SetMaxPage(count);
     if (dialog->Execute()) chart->PrintPages(dialog->FromPage(), dialog->ToPage());
+}
+
+// ---- print preview -----------------------------------------------------------------------
+
+namespace {
+TCustomTeeNavigator* NewPageNavigator(TComponent* AOwner) {
+    return new TChartPageNavigator(AOwner);
+}
+} // namespace
+
+void ChartPreview(TComponent* AOwner, TCustomTeePanel* Panel) {
+    struct Repaint {
+        TCustomTeePanel* panel;
+        ~Repaint() {
+            if (panel) panel->Invalidate();
+        }
+    } repaint{Panel};
+    std::unique_ptr<TChartPreview> preview(new TChartPreview(AOwner));
+    preview->PageNavigatorClass = &NewPageNavigator;
+    preview->AfterConstruction();
+    preview->PreviewPanel()->SetPanel(Panel);
+    preview->ShowModal();
 }
 
 // ---- TFormTeePage ------------------------------------------------------------------------

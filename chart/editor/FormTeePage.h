@@ -31,6 +31,10 @@ public:
     void Print() override;
 };
 
+// Shows the print preview of Panel modally, its page buttons a TChartPageNavigator; the
+// panel is repainted afterwards, also when showing failed.
+void ChartPreview(TComponent* AOwner, TCustomTeePanel* Panel);
+
 class TFormTeePage : public TForm {
     ORVO_CLASS(TFormTeePage, TForm)
 public:

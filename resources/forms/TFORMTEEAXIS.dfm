@@ -339,6 +339,7 @@ object FormTeeAxis: TFormTeeAxis
         Height = 250
         Align = alClient
         TabOrder = 26
+        OnChange = PageTitleChange
         object TabTitleStyle: TTabSheet
           Caption = 'Style'
           object LTitle: TLabel
@@ -433,6 +434,7 @@ object FormTeeAxis: TFormTeeAxis
             Height = 220
             Align = alClient
             TabOrder = 33
+            OnChange = PageTitleFormatChange
           end
         end
       end
@@ -446,6 +448,7 @@ object FormTeeAxis: TFormTeeAxis
         Height = 250
         Align = alClient
         TabOrder = 34
+        OnChange = PageLabelsChange
         object TabLabelsStyle: TTabSheet
           Caption = 'Style'
           object CBLabels: TCheckBox
@@ -629,6 +632,7 @@ object FormTeeAxis: TFormTeeAxis
             Height = 25
             Caption = '...'
             TabOrder = 48
+            OnClick = Button1Click
           end
           object CBExpo: TCheckBox
             Left = 8

@@ -50,7 +50,9 @@ TEST_F(AxisDialogs, CustomDateTimeIncrementsTypedAsDaysAndTimes) {
         {"3", 3},
         {"00:30:00", 1.0 / 48},
     };
-    for (const auto& [typed, days] : cases) {
+    for (const auto& c : cases) {
+        const char* typed = c.first;
+        const double days = c.second;
         TDialogsAnswered dialogs;
         String shown;
         dialogs.OnModal = [&](TCustomForm* f) {

@@ -5,6 +5,7 @@
 
 #include "chart/editor/AxisMaxMin.h"
 #include "chart/editor/FormTeeAxis.h"
+#include "chart/editor/TeeFontEditor.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/series/LineSeries.h"
@@ -15,6 +16,7 @@
 #include "platform/controls/Edit.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListBox.h"
+#include "platform/controls/PageControl.h"
 #include "platform/controls/SpeedButton.h"
 #include "platform/controls/UpDown.h"
 #include "platform/rtl/FloatText.h"
@@ -227,4 +229,24 @@ TEST_F(AxisPage, ChangeMinimumThroughTheRangeDialog) {
     EXPECT_FALSE(page->CBAutoMin->Checked());
     EXPECT_TRUE(caption.startsWith(QStringLiteral("Minimum "))) << caption.toStdString();
     EXPECT_EQ(page->LAxisMin->Caption(), FormatFloat(a->ValuesFormat(), -2));
+}
+
+TEST_F(AxisPage, TextAndFormatTabsGetTheirEditorsOnFirstVisit) {
+    ShowPage(chart->LeftAxis());
+    EXPECT_EQ(page->ILabelsFont, nullptr);
+    page->PageAxis->SetActivePage(page->TabLabels);
+    page->PageLabels->SetActivePage(page->TabLabelsFont);
+    page->PageLabelsChange(page->PageLabels);
+    ASSERT_NE(page->ILabelsFont, nullptr);
+    EXPECT_EQ(page->ILabelsFont->Parent(), page->TabLabelsFont);
+    TTeeFontEditor* first = page->ILabelsFont;
+    page->PageLabelsChange(page->PageLabels);
+    EXPECT_EQ(page->ILabelsFont, first) << "made once";
+
+    page->PageAxis->SetActivePage(page->TabTitle);
+    page->PageTitle->SetActivePage(page->TabTitleFormat);
+    page->PageTitleChange(page->PageTitle);
+    ASSERT_NE(page->ITitleEditor, nullptr);
+    EXPECT_GT(page->PageTitleFormat->PageCount(), 0);
+    EditorScreenshot(page, "axis-page-title-format");
 }

@@ -3,6 +3,8 @@
 #include "EditorPagesTestSupport.h"
 
 #include "chart/editor/FormTeePage.h"
+#include "chart/export/ChartPreview.h"
+#include "chart/export/TeePreviewPanel.h"
 #include "chart/series/LineSeries.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/CommonDialogs.h"
@@ -101,4 +103,21 @@ TEST_F(PagingPage, OnePagePrintsWithoutADialog) {
     EXPECT_EQ(dialogs, 1) << "three pages ask for the range";
     SetCommonDialogHook(old);
     SetPrinterSource(oldSource);
+}
+
+TEST_F(PagingPage, PrintPreviewStepsThroughPagesWithThePageNavigator) {
+    TDialogsAnswered dialogs;
+    bool shown = false;
+    dialogs.OnModal = [&](TCustomForm* f) {
+        auto* preview = dynamic_cast<TChartPreview*>(f);
+        EXPECT_NE(preview, nullptr);
+        if (!preview) return int(mrCancel);
+        f->Show();
+        shown = true;
+        EXPECT_NE(dynamic_cast<TChartPageNavigator*>(preview->PageNavigator()), nullptr);
+        EXPECT_EQ(preview->PreviewPanel()->Panel(), chart);
+        return int(mrCancel);
+    };
+    ChartPreview(form, chart);
+    EXPECT_TRUE(shown);
 }
