@@ -50,7 +50,9 @@ template <class T> void PublishControlBasics(TPublisher<T>& P) {
     P.Property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(true);
     P.Property("ParentColor", &T::ParentColor, &T::SetParentColor);
     P.Property("Hint", &T::Hint, &T::SetHint);
-    P.Property("ShowHint", &T::ShowHint, &T::SetShowHint);
+    P.Property("ShowHint", &T::ShowHint, &T::SetShowHint)
+        .Default(false)
+        .Stored([](T* c) { return !c->ParentShowHint(); });
     P.Property("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint).Default(true);
     P.Property("Visible", &T::Visible, &T::SetVisible).Default(true);
     P.Property("OnClick", &T::OnClick);

@@ -111,6 +111,7 @@ void TBitmap::ReplaceImage(QImage&& img) {
     // The DC keeps its state (pen, font, origins); only its painter ends.
     handle_->ReleasePainter();
     handle_->image = std::move(img);
+    handle_->emptySize = QSize();
 }
 
 void TBitmap::SetImage(const QImage& Image, TPixelFormat Format) {
@@ -124,10 +125,10 @@ bool TBitmap::Empty() const {
     return handle_->image.isNull();
 }
 int TBitmap::Width() const {
-    return handle_->image.width();
+    return handle_->image.isNull() ? handle_->emptySize.width() : handle_->image.width();
 }
 int TBitmap::Height() const {
-    return handle_->image.height();
+    return handle_->image.isNull() ? handle_->emptySize.height() : handle_->image.height();
 }
 
 void TBitmap::SetSize(int AWidth, int AHeight) {
@@ -144,6 +145,7 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
             std::memcpy(img.scanLine(y), old.constScanLine(y), std::size_t(bytes));
     }
     ReplaceImage(std::move(img));
+    if (handle_->image.isNull()) handle_->emptySize = QSize(AWidth, AHeight);
     Changed(this);
 }
 
@@ -223,6 +225,7 @@ void TBitmap::Assign(TPersistent* Source) {
         if (OnChanging) OnChanging(this);
         format_ = b->format_;
         ReplaceImage(QImage(b->handle_->image).copy());
+        handle_->emptySize = b->handle_->emptySize;
         transparent_ = b->transparent_;
         transparentColor_ = b->transparentColor_;
         transparentMode_ = b->transparentMode_;

@@ -102,6 +102,9 @@ struct GdiBitmap : GdiObject {
     GdiBitmap() : GdiObject(Bitmap) {}
     ~GdiBitmap() override;
     QImage image;
+    // The size asked for while one side is 0 (the image is then null): a bitmap given its
+    // width first and its height next keeps both.
+    QSize emptySize;
     DeviceContext* selectedInto = nullptr;
     // Ends the painting of the DC it is selected into, before the image is replaced.
     void ReleasePainter();

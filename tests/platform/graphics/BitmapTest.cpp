@@ -40,6 +40,23 @@ TEST(Bitmap, NewPixelsAreWhiteAndResizingKeepsWhatFits) {
     EXPECT_TRUE(b.Empty());
 }
 
+TEST(Bitmap, WidthGivenBeforeHeightIsKept) {
+    // An empty bitmap sized one side at a time: the first side must survive the second call.
+    TBitmap b;
+    b.SetWidth(16);
+    EXPECT_EQ(b.Width(), 16);
+    EXPECT_TRUE(b.Empty());
+    b.SetHeight(8);
+    EXPECT_EQ(b.Width(), 16);
+    EXPECT_EQ(b.Height(), 8);
+    EXPECT_EQ(b.Canvas()->Pixels(15, 7), clWhite);
+    TBitmap copy;
+    b.SetHeight(0);
+    copy.Assign(&b);
+    EXPECT_EQ(copy.Width(), 16);
+    EXPECT_EQ(copy.Height(), 0);
+}
+
 TEST(Bitmap, MonochromeKeepsWhiteAndTurnsTheRestBlack) {
     TBitmap b(3, 1);
     b.Canvas()->SetPixels(0, 0, clYellow);
