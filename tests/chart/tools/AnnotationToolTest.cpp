@@ -18,7 +18,6 @@
 #include <cmath>
 #include <utility>
 
-
 namespace {
 
 class AnnotationFixture : public ::testing::Test {
