@@ -69,14 +69,15 @@ void TChartImageTool::SetSeries(TChartSeries* Value) {
 TRect TChartImageTool::ImageRect() {
     if (!FParent) return TRect{0, 0, 0, 0};
     if (FSeries) {
-        return TRect{FSeries->CalcXPosValue(FSeries->MinXValue()), FSeries->CalcYPosValue(FSeries->MaxYValue()),
-                     FSeries->CalcXPosValue(FSeries->MaxXValue()), FSeries->CalcYPosValue(FSeries->MinYValue())};
+        return TRect{
+            FSeries->CalcXPosValue(FSeries->MinXValue()), FSeries->CalcYPosValue(FSeries->MaxYValue()),
+            FSeries->CalcXPosValue(FSeries->MaxXValue()), FSeries->CalcYPosValue(FSeries->MinYValue())};
     }
     TChartAxis* h = GetHorizAxis();
     TChartAxis* v = GetVertAxis();
     if (!h || !v) return TRect{0, 0, 0, 0};
-    return TRect{h->CalcXPosValue(h->Minimum()), v->CalcYPosValue(v->Maximum()), h->CalcXPosValue(h->Maximum()),
-                 v->CalcYPosValue(v->Minimum())};
+    return TRect{h->CalcXPosValue(h->Minimum()), v->CalcYPosValue(v->Maximum()),
+                 h->CalcXPosValue(h->Maximum()), v->CalcYPosValue(v->Minimum())};
 }
 
 void TChartImageTool::ChartEvent(TChartToolEvent AEvent) {

@@ -17,8 +17,17 @@ public:
     String LongDescription() override;
 
     // Edge codes of ClickedEdge.
-    enum { EdgeNone = -1, EdgeLeft, EdgeTop, EdgeRight, EdgeBottom, EdgeTopLeft, EdgeBottomLeft,
-           EdgeTopRight, EdgeBottomRight };
+    enum {
+        EdgeNone = -1,
+        EdgeLeft,
+        EdgeTop,
+        EdgeRight,
+        EdgeBottom,
+        EdgeTopLeft,
+        EdgeBottomLeft,
+        EdgeTopRight,
+        EdgeBottomRight
+    };
     // The edge or corner of the box within 3 pixels of (X, Y); -1 outside the box or inside
     // away from every edge.
     int ClickedEdge(int X, int Y);

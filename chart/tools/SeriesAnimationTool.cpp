@@ -31,7 +31,8 @@ ORVO_PUBLISHED(TSeriesAnimationTool) {
 // tool's destructor when the tool is.
 class TSeriesAnimationTool::TRunWatch : public TComponent {
 public:
-    explicit TRunWatch(TChartSeries* ASeries) : TComponent(nullptr), Series(ASeries), Chart(ASeries->ParentChart()) {
+    explicit TRunWatch(TChartSeries* ASeries)
+        : TComponent(nullptr), Series(ASeries), Chart(ASeries->ParentChart()) {
         Series->FreeNotification(this);
         if (Chart) Chart->FreeNotification(this);
     }

@@ -9,6 +9,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/Writer.h"
 #include "platform/controls/CustomForm.h"
+#include "tests/chart/engine/StreamingSupport.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
-
 
 namespace {
 
@@ -312,6 +312,44 @@ TEST(AnnotationStreaming, SizeOnlyWithoutAutoSizeAndNoPosition) {
     EXPECT_TRUE(sized.contains("Width = 77")) << sized.constData();
     EXPECT_TRUE(sized.contains("AutoSize = False")) << sized.constData();
     EXPECT_TRUE(sized.contains("Text = 'Note'")) << sized.constData();
+}
+
+TEST(AnnotationStreaming, ShapeAndCalloutReadBack) {
+    TForm form(nullptr, 0);
+    auto* chart = new TChart(&form);
+    chart->SetName(QStringLiteral("Chart1"));
+    auto* tool = new TAnnotationTool(chart);
+    tool->SetName(QStringLiteral("Note1"));
+    tool->SetParentChart(chart);
+    tool->SetText(QStringLiteral("Peak"));
+    tool->SetPosition(ppRightBottom);
+    tool->SetTextAlignment(taCenter);
+    tool->Shape()->SetColor(clYellow);
+    tool->Shape()->Frame()->SetWidth(3);
+    tool->Shape()->SetTextFormat(ttfHtml);
+    tool->Callout()->SetVisible(true);
+    tool->Callout()->SetXPosition(120);
+    tool->Callout()->SetYPosition(80);
+    tool->Callout()->SetDistance(6);
+    const QByteArray text = writeText(chart);
+    EXPECT_FALSE(text.contains("\n    Width =")) << text.toStdString(); // the tool sizes itself
+    TForm other(nullptr, 0);
+    auto* copy = new TChart(&other);
+    readText(text, copy);
+    ASSERT_EQ(copy->Tools()->Count(), 1);
+    auto* read = dynamic_cast<TAnnotationTool*>(copy->Tools()->Get(0));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->Text(), QStringLiteral("Peak"));
+    EXPECT_EQ(read->Position(), ppRightBottom);
+    EXPECT_EQ(read->TextAlignment(), taCenter);
+    EXPECT_TRUE(read->AutoSize());
+    EXPECT_EQ(read->Shape()->Color(), clYellow);
+    EXPECT_EQ(read->Shape()->Frame()->Width(), 3);
+    EXPECT_EQ(read->Shape()->TextFormat(), ttfHtml);
+    EXPECT_TRUE(read->Callout()->Visible());
+    EXPECT_EQ(read->Callout()->XPosition(), 120);
+    EXPECT_EQ(read->Callout()->YPosition(), 80);
+    EXPECT_EQ(read->Callout()->Distance(), 6);
 }
 
 } // namespace

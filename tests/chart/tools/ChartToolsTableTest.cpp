@@ -25,33 +25,38 @@ struct Row {
 
 const Row Table[] = {
     {"TCursorTool", "Cursor", "Displays draggable Cursor lines on top of Series.", "TCursorToolEditor"},
-    {"TDragMarksTool", "Drag Marks", "Moves Series marks when dragging them with mouse.", "TDragMarksToolEditor"},
-    {"TAxisArrowTool", "Axis Arrows", "Displays clickable arrows at axis start and ending points, to scroll axis.",
-     "TAxisArrowToolEditor"},
+    {"TDragMarksTool", "Drag Marks", "Moves Series marks when dragging them with mouse.",
+     "TDragMarksToolEditor"},
+    {"TAxisArrowTool", "Axis Arrows",
+     "Displays clickable arrows at axis start and ending points, to scroll axis.", "TAxisArrowToolEditor"},
     {"TDrawLineTool", "Draw Line", "Allows drawing custom lines by dragging the mouse.", "TDrawLineEdit"},
-    {"TNearestTool", "Nearest Point", "Displays a graphical signal when the mouse is moving near a series point.",
-     "TNearestToolEdit"},
-    {"TColorBandTool", "Color Band", "Displays a coloured rectangle (band) at the specified axis and position.",
-     "TColorBandToolEditor"},
+    {"TNearestTool", "Nearest Point",
+     "Displays a graphical signal when the mouse is moving near a series point.", "TNearestToolEdit"},
+    {"TColorBandTool", "Color Band",
+     "Displays a coloured rectangle (band) at the specified axis and position.", "TColorBandToolEditor"},
     {"TColorLineTool", "Color Line", "Displays a draggable line across axes.", "TColorLineToolEditor"},
     {"TRotateTool", "Rotate", "Allows rotating Chart dragging with mouse button.", "TRotateToolEditor"},
     {"TChartImageTool", "Image",
-     "Displays a picture using the specified Series axes as boundaries. When the axis are zoomed or scrolled, "
+     "Displays a picture using the specified Series axes as boundaries. When the axis are zoomed or "
+     "scrolled, "
      "the picture will follow the new boundaries.",
      "TChartImageToolEditor"},
-    {"TMarksTipTool", "Mark Tips", "Displays \"tips\" or \"hints\" when the end-user moves or clicks the mouse over a "
-                                   "series point.",
+    {"TMarksTipTool", "Mark Tips",
+     "Displays \"tips\" or \"hints\" when the end-user moves or clicks the mouse over a "
+     "series point.",
      "TMarksTipToolEdit"},
-    {"TAnnotationTool", "Annotation", "Displays custom text at any location inside Chart.", "TAnnotationToolEdit"},
+    {"TAnnotationTool", "Annotation", "Displays custom text at any location inside Chart.",
+     "TAnnotationToolEdit"},
     {"TSeriesAnimationTool", "Series Animation", "Performs growing animation of Series points.",
      "TSeriesAnimToolEditor"},
     {"TGridBandTool", "Grid Band",
-     "Grid Band tool, use it to display a coloured rectangles (bands) at the grid lines of the specified axis "
+     "Grid Band tool, use it to display a coloured rectangles (bands) at the grid lines of the specified "
+     "axis "
      "and position.",
      "TGridBandToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "Allows the scrolling of Axes by mouse dragging", "TAxisScrollEditor"},
-    {"TRectangleTool", "Rectangle", "Displays custom text at any location inside Chart within a resizable box.",
-     "TAnnotationToolEdit"},
+    {"TRectangleTool", "Rectangle",
+     "Displays custom text at any location inside Chart within a resizable box.", "TAnnotationToolEdit"},
     {"TClipSeriesTool", "Clip Series", "Restricts Series painting outside Series associated axes boundaries.",
      "TSeriesToolEditor"},
     {"TFullScreenTool", "Full Screen", "Show Chart maximized to full screen", ""},
@@ -82,10 +87,9 @@ TEST(ChartToolsTable, SecondStartUpAddsNothingAndFinalisationTakesTheToolsAway) 
     ChartToolsStartup().Initialize();
     EXPECT_EQ(list->Count(), count);
     ChartToolsStartup().Finalize();
-    for (const Row& row : Table) {
+    for (const Row& row : Table)
         EXPECT_EQ(GetClass(QString::fromLatin1(row.className)), nullptr) << row.className;
-        EXPECT_EQ(list->IndexOf(TAnnotationTool::StaticClass()), -1);
-    }
+    EXPECT_EQ(list->IndexOf(TAnnotationTool::StaticClass()), -1);
     EXPECT_EQ(list->Count(), count - 19); // the table, the drag-point and the anti-alias tool
     ChartToolsStartup().Initialize();
     EXPECT_EQ(list->Count(), count);

@@ -53,8 +53,8 @@ TEST_F(GridBandTest, StripesForEveryTickCountOnBothOrientations) {
         tool->SetAxis(axis);
         for (const Case& c : cases) {
             Ticks(axis, c.ticks);
-            SCOPED_TRACE(testing::Message() << (axis->Horizontal() ? "horizontal " : "vertical ") << c.ticks.size()
-                                            << " ticks");
+            SCOPED_TRACE(testing::Message()
+                         << (axis->Horizontal() ? "horizontal " : "vertical ") << c.ticks.size() << " ticks");
             const std::vector<TGridBandTool::TStripe> stripes = TGridBandTool::Stripes(axis);
             ASSERT_EQ(stripes.size(), c.stripes);
             if (c.stripes == 0) {

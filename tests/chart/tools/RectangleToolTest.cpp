@@ -48,11 +48,11 @@ TEST_F(RectangleToolTest, ClickedEdgeForEveryCode) {
         int x, y, edge;
     };
     const Case cases[] = {
-        {r.Left + 3, my, 0},           {r.Left + 4, my, -1},          {mx, r.Top + 3, 1},
-        {mx, r.Top + 4, -1},           {r.Right - 3, my, 2},          {r.Right - 4, my, -1},
-        {mx, r.Bottom - 3, 3},         {mx, r.Bottom - 4, -1},        {r.Left + 1, r.Top + 2, 4},
-        {r.Left + 3, r.Bottom - 3, 5}, {r.Right - 3, r.Top + 3, 6},   {r.Right, r.Bottom, 7},
-        {r.Left - 1, my, -1},          {mx, r.Bottom + 1, -1},        {mx, my, -1},
+        {r.Left + 3, my, 0},           {r.Left + 4, my, -1},        {mx, r.Top + 3, 1},
+        {mx, r.Top + 4, -1},           {r.Right - 3, my, 2},        {r.Right - 4, my, -1},
+        {mx, r.Bottom - 3, 3},         {mx, r.Bottom - 4, -1},      {r.Left + 1, r.Top + 2, 4},
+        {r.Left + 3, r.Bottom - 3, 5}, {r.Right - 3, r.Top + 3, 6}, {r.Right, r.Bottom, 7},
+        {r.Left - 1, my, -1},          {mx, r.Bottom + 1, -1},      {mx, my, -1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(tool->ClickedEdge(c.x, c.y), c.edge) << c.x << "," << c.y;
@@ -135,8 +135,8 @@ TEST_F(RectangleToolTest, HoverCursorsForEdgesCornersAndInside) {
         int x, y;
         TCursor cursor;
     };
-    const Case cases[] = {{101, 105, crSizeWE},  {148, 105, crSizeWE},   {125, 81, crSizeNS},
-                          {125, 128, crSizeNS},  {101, 81, crSizeNWSE},  {148, 128, crSizeNWSE},
+    const Case cases[] = {{101, 105, crSizeWE},   {148, 105, crSizeWE},  {125, 81, crSizeNS},
+                          {125, 128, crSizeNS},   {101, 81, crSizeNWSE}, {148, 128, crSizeNWSE},
                           {101, 128, crSizeNESW}, {148, 81, crSizeNESW}, {125, 105, crHandPoint}};
     for (const Case& c : cases) {
         chart->SetCursor(crDefault);

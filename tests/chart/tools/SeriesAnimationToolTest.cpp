@@ -107,8 +107,8 @@ TEST_F(SeriesAnimationTest, CircularLoopGrowsThenShrinksUntilStopped) {
     };
     tool->Execute();
     ASSERT_EQ(values.size(), 6u);
-    EXPECT_EQ(values[1], (std::vector<double>{2.5, 5, 7.5}));  // growing
-    EXPECT_EQ(values[3], (std::vector<double>{5, 10, 15}));    // shrinking from the targets
+    EXPECT_EQ(values[1], (std::vector<double>{2.5, 5, 7.5})); // growing
+    EXPECT_EQ(values[3], (std::vector<double>{5, 10, 15}));   // shrinking from the targets
     EXPECT_EQ(values[4], (std::vector<double>{2.5, 5, 7.5}));
     EXPECT_EQ(values[5], (std::vector<double>{0, 0, 0}));
     EXPECT_EQ(Values(), (std::vector<double>{5, 10, 15}));
