@@ -123,7 +123,9 @@ void TChartListBox::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomListBox::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
     if (AComponent == FChart) {
-        FChart->RemoveListener(this);
+        // A chart in its destruction takes its listener list with it; by the time its removal
+        // is announced only its component part is left to call.
+        if (!AComponent->ComponentState().Contains(csDestroying)) FChart->RemoveListener(this);
         FChart = nullptr;
         if (!FDestroying) ClearItems();
     }
