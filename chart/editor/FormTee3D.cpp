@@ -1,5 +1,6 @@
 #include "chart/editor/FormTee3D.h"
 
+#include "chart/editor/TeeGalleryPanel.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/canvas/View3DOptions.h"
@@ -67,6 +68,7 @@ ORVO_PUBLISHED(TFormTee3D) {
     M(FormShow);
     M(PageControl1Change);
     M(CBView3dClick);
+    M(ChartGalleryPanel1ChangeChart);
     M(CBOrthogonalClick);
     M(CBZoomTextClick);
     M(CBClipPointsClick);
@@ -250,28 +252,35 @@ void TFormTee3D::CreateViewsGallery() {
     if (!type || !type->SeriesClass || !type->SeriesClass->CreateComponent) return;
     const String names[] = {TeeMsg_View2D,      TeeMsg_ViewOrthoRight, TeeMsg_ViewOrthoLeft,
                             TeeMsg_View3DFront, TeeMsg_View3DRight,    TeeMsg_View3DLeft};
-    const int w = std::max(60, ChartGalleryPanel1->ClientWidth() / 3);
-    const int h = std::max(60, ChartGalleryPanel1->ClientHeight() / 2);
+    TChartGalleryPanel* gallery = ChartGalleryPanel1;
+    gallery->SetSmooth(false);
+    gallery->SetDisplaySub(false);
+    gallery->SetFocusRotation(false);
+    gallery->SetNumCols(3);
+    gallery->SetNumRows(2);
     for (int i = 0; i < 6; ++i) {
-        auto* chart = new TChart(ChartGalleryPanel1);
-        chart->SetParent(ChartGalleryPanel1);
-        chart->SetBounds((i % 3) * w, (i / 3) * h, w, h);
+        TGalleryChart* chart = gallery->CreateChart(type);
         chart->SetTag(i);
+        // A click applies the view even when its chart is the gallery's selection already
+        // (the chart's settings may have moved away from it since).
         chart->OnClick = TNotifyEvent(this, &TFormTee3D::ViewChartClick);
-        auto* series = static_cast<TChartSeries*>(type->SeriesClass->CreateComponent(chart));
-        series->SetParentChart(chart);
-        series->Clear();
+        for (int s = 0; s < chart->SeriesCount(); ++s)
+            chart->Series(s)->Clear();
         chart->Walls()->Back()->SetTransparent(false);
         chart->Walls()->SetSize(5);
-        chart->Title()->Text()->Clear();
-        chart->Title()->Text()->Add(names[i]);
+        TStrings* title = chart->Title()->Text();
+        if (title->Count() == 0)
+            title->Add(names[i]);
+        else
+            title->SetStrings(0, names[i]);
         chart->Legend()->SetVisible(false);
         TView3DOptions* o = chart->View3DOptions();
         const bool threeD = i >= 3;
         if (threeD) {
             chart->SetView3D(true);
             o->SetOrthogonal(false);
-            series->SetVertAxis(aBothVertAxis);
+            for (int s = 0; s < chart->SeriesCount(); ++s)
+                chart->Series(s)->SetVertAxis(aBothVertAxis);
             o->SetElevationInteger(360);
             chart->LeftAxis()->SetLabels(true);
         }
@@ -288,7 +297,8 @@ void TFormTee3D::CreateViewsGallery() {
             o->SetOrthogonal(true);
             chart->Walls()->Left()->SetVisible(false);
             chart->Walls()->Right()->SetVisible(true);
-            series->SetVertAxis(aRightAxis);
+            for (int s = 0; s < chart->SeriesCount(); ++s)
+                chart->Series(s)->SetVertAxis(aRightAxis);
             chart->RightAxis()->SetZPosition(0);
             o->SetOrthoAngle(135);
             break;
@@ -330,6 +340,13 @@ void TFormTee3D::SelectMatchingView() {
             break;
         }
     }
+    if (FSelectedView >= 0) {
+        // Showing the chart's own view changes nothing in the chart.
+        const bool old = Changing;
+        Changing = true;
+        ChartGalleryPanel1->SelectChart(static_cast<TGalleryChart*>(FViewCharts[std::size_t(FSelectedView)]));
+        Changing = old;
+    }
 }
 
 void TFormTee3D::SelectView(int Index) {
@@ -344,5 +361,13 @@ void TFormTee3D::SelectView(int Index) {
 }
 
 void TFormTee3D::ViewChartClick(TObject* Sender) {
-    if (auto* c = dynamic_cast<TComponent*>(Sender)) SelectView(int(c->Tag()));
+    auto* chart = dynamic_cast<TGalleryChart*>(Sender);
+    if (!chart) return;
+    ChartGalleryPanel1->SelectChart(chart);
+    SelectView(int(chart->Tag()));
+}
+
+void TFormTee3D::ChartGalleryPanel1ChangeChart(TObject*) {
+    if (Changing || !ChartGalleryPanel1->SelectedChart()) return;
+    SelectView(int(ChartGalleryPanel1->SelectedChart()->Tag()));
 }

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class TChartGalleryPanel;
 class TCheckBox;
 class TCustomAxisPanel;
 class TCustomChart;
@@ -46,6 +47,7 @@ public:
     void PageControl1Change(TObject* Sender);
     void CBView3dClick(TObject* Sender);
     void ViewChartClick(TObject* Sender);
+    void ChartGalleryPanel1ChangeChart(TObject* Sender);
     void CBOrthogonalClick(TObject* Sender);
     void CBZoomTextClick(TObject* Sender);
     void CBClipPointsClick(TObject* Sender);
@@ -94,7 +96,7 @@ public:
     TUpDown* UDTextSize = nullptr;
     TLabel* LPercent = nullptr;
     TCheckBox* CBClipPoints = nullptr;
-    TPanel* ChartGalleryPanel1 = nullptr;
+    TChartGalleryPanel* ChartGalleryPanel1 = nullptr;
 
 private:
     void CreateViewsGallery();

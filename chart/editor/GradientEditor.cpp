@@ -1,8 +1,12 @@
 #include "chart/editor/GradientEditor.h"
 
+#include "chart/editor/TeeGalleryPanel.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/canvas/TeeCanvas.h"
 #include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/chart/ChartTitles.h"
+#include "chart/engine/chart/ChartWalls.h"
+#include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/widgets/ComboFlat.h"
@@ -148,6 +152,7 @@ void TTeeGradientEditor::AfterConstruction() {
     for (int i = 0; i < PresetCount; ++i)
         Gallery->Items()->AddObject(QString::fromUtf8(Presets[i].Name),
                                     reinterpret_cast<TObject*>(intptr_t(i)));
+    CreateDirections();
     PageControl1->SetActivePage(TabColors);
     if (FEmbedded) {
         TheGradient = FEmbedded;
@@ -156,6 +161,69 @@ void TTeeGradientEditor::AfterConstruction() {
         PanelButtons->SetVisible(false);
         SetHeight(Height() - Shrink);
     }
+}
+
+void TTeeGradientEditor::CreateDirections() {
+    Directions = new TChartGalleryPanel(this);
+    Directions->SetParent(TabDirections);
+    Directions->SetAlign(alClient);
+    Directions->SetDisplaySub(false);
+    Directions->SetNumRows(2);
+    Directions->SetNumCols(5);
+    const int Count = CBDirection->Items()->Count();
+    for (int i = 0; i < Count; ++i) {
+        auto* Chart = new TGalleryChart(Directions);
+        Chart->SetTag(i);
+        Chart->SetHint(CBDirection->Items()->Strings(i));
+        Chart->SetShowHint(true);
+        Chart->Title()->Text()->Clear();
+        Chart->SetView3D(false);
+        Chart->Axes()->SetVisible(false);
+        TChartBackWall* Wall = Chart->BackWall();
+        Wall->SetTransparent(false);
+        Wall->Gradient()->SetVisible(true);
+        Wall->Gradient()->SetDirection(TGradientDirection(i));
+        Chart->SetMarginLeft(16);
+        Chart->SetMarginTop(22);
+        Chart->SetMarginRight(16);
+        Chart->SetMarginBottom(22);
+        Directions->AddChart(Chart);
+    }
+    Directions->OnChangeChart = Method(this, &TTeeGradientEditor::DirectionsChange);
+    Directions->LayoutCharts();
+    TeeTranslateControl(Directions);
+}
+
+void TTeeGradientEditor::SetDirectionColors() {
+    if (!Directions || !TheGradient) return;
+    for (int i = 0; i < Directions->Charts()->Count(); ++i) {
+        TTeeGradient* G = Directions->GetChart(i)->BackWall()->Gradient();
+        G->SetStartColor(TheGradient->StartColor());
+        G->SetMidColor(TheGradient->MidColor());
+        G->SetEndColor(TheGradient->EndColor());
+    }
+}
+
+void TTeeGradientEditor::SelectDirectionChart() {
+    if (!Directions || !TheGradient) return;
+    const int Index = int(TheGradient->Direction());
+    if (Index < 0 || Index >= Directions->Charts()->Count()) return;
+    // Selecting the chart of the gradient's own direction is no choice of the user's.
+    const bool Old = SettingProps;
+    SettingProps = true;
+    Directions->SelectChart(Directions->GetChart(Index));
+    SettingProps = Old;
+}
+
+void TTeeGradientEditor::DirectionsChange(TObject*) {
+    if (SettingProps || !TheGradient || !Directions->SelectedChart()) return;
+    IModified = true;
+    TheGradient->SetDirection(TGradientDirection(Directions->SelectedChart()->Tag()));
+    SettingProps = true;
+    CBDirection->SetItemIndex(int(TheGradient->Direction()));
+    SettingProps = false;
+    EnableDirection();
+    SetPreview();
 }
 
 void TTeeGradientEditor::FormShow(TObject*) {
@@ -179,6 +247,7 @@ void TTeeGradientEditor::RefreshGradient(TCustomTeeGradient* Gradient) {
         EnableVisible();
         EnableDirection();
         SetPreview();
+        SelectDirectionChart();
     }
     SettingProps = false;
 }
@@ -200,6 +269,7 @@ void TTeeGradientEditor::RefreshControls() {
     BStart->Repaint();
     BMid->Repaint();
     BEnd->Repaint();
+    SetDirectionColors();
 }
 
 void TTeeGradientEditor::SetPreview() {
@@ -210,6 +280,7 @@ void TTeeGradientEditor::SetPreview() {
     P->SetMidColor(TheGradient->MidColor());
     P->SetEndColor(TheGradient->EndColor());
     Preview->Invalidate();
+    SetDirectionColors();
 }
 
 void TTeeGradientEditor::EnableVisible() {
@@ -246,6 +317,7 @@ void TTeeGradientEditor::CBDirectionChange(TObject*) {
     EnableDirection();
     if (TheGradient->Direction() >= gdFromCenter) Gallery->SetItemIndex(-1);
     SetPreview();
+    SelectDirectionChart();
 }
 
 void TTeeGradientEditor::GalleryClick(TObject*) {

@@ -24,6 +24,7 @@ class TTabSheet;
 class TTrackBar;
 class TUpDown;
 class TButtonGradient;
+class TChartGalleryPanel;
 
 // A panel that paints only its background, with its own gradient.
 class TPreviewGradient : public TCustomTeePanelExtended {
@@ -64,6 +65,8 @@ public:
     bool IOnlyStart = false;
     bool SettingProps = false;
     TPreviewGradient* Preview = nullptr;
+    // The directions tab: one mini chart per gradient direction, in direction order.
+    TChartGalleryPanel* Directions = nullptr;
 
     // From the form resource.
     TPanel* Panel1 = nullptr;
@@ -120,8 +123,13 @@ public:
     void CBSubVisibleClick(TObject* Sender);
     void SBTranspChange(TObject* Sender);
     void BCancelClick(TObject* Sender);
+    // A mini chart of the directions gallery was chosen.
+    void DirectionsChange(TObject* Sender);
 
 private:
+    void CreateDirections();
+    void SetDirectionColors();
+    void SelectDirectionChart();
     void EnableVisible();
     void EnableDirection();
     TCustomTeeGradient* FEmbedded = nullptr;

@@ -474,6 +474,20 @@ TGalleryChart* TChartGalleryPanel::CreateChart(TTeeSeriesType* AType) {
     return chart;
 }
 
+void TChartGalleryPanel::AddChart(TGalleryChart* Chart) {
+    if (!Chart || FCharts->IndexOf(Chart) >= 0) return;
+    if (Chart->Owner() != this) {
+        if (Chart->Owner()) Chart->Owner()->RemoveComponent(Chart);
+        InsertComponent(Chart);
+    }
+    FCharts->Add(Chart);
+    Chart->SetParent(this);
+    Chart->SetCursor(crHandPoint);
+    Chart->OnClick = TNotifyEvent(this, &TChartGalleryPanel::ChartClick);
+    Chart->OnDblClick = TNotifyEvent(this, &TChartGalleryPanel::ChartDblClick);
+    PlaceChart(FCharts->Count() - 1);
+}
+
 void TChartGalleryPanel::ChartClick(TObject* Sender) {
     SelectChart(static_cast<TGalleryChart*>(Sender));
 }

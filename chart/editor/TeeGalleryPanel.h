@@ -75,6 +75,11 @@ public:
     // One chart per class with a gallery entry, in the order given.
     void CreateChartList(std::span<const TClass> SeriesClasses);
     TGalleryChart* CreateChart(TTeeSeriesType* AType);
+    // Takes a chart made elsewhere into the panel: owned by it, in its list, placed in the
+    // grid and answering clicks as the panel's own thumbnails do.
+    void AddChart(TGalleryChart* Chart);
+    // Places every chart in the grid of rows and columns.
+    void LayoutCharts();
     TChartList* Charts() const { return FCharts; }
     TGalleryChart* GetChart(int Index) const { return FCharts->GetChart(Index); }
     TGalleryChart* SelectedChart() const { return ISelectedChart; }
@@ -148,7 +153,6 @@ protected:
 private:
     friend class TGalleryChart;
     void CalcChartWidthHeight();
-    void LayoutCharts();
     void PlaceChart(int Index);
     // The columns the layout counts with: at least one.
     int Columns() const;

@@ -318,14 +318,14 @@ object FormTee3D: TFormTee3D
     end
     object TabViews: TTabSheet
       Caption = 'Views'
-      object ChartGalleryPanel1: TPanel
+      object ChartGalleryPanel1: TChartGalleryPanel
         Left = 0
         Top = 0
         Width = 420
         Height = 190
         Align = alClient
-        BevelOuter = bvNone
         TabOrder = 16
+        OnChangeChart = ChartGalleryPanel1ChangeChart
       end
     end
   end

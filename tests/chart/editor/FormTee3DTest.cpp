@@ -4,6 +4,7 @@
 #include "EditorPagesTestSupport.h"
 
 #include "chart/editor/FormTee3D.h"
+#include "chart/editor/TeeGalleryPanel.h"
 #include "chart/engine/canvas/Canvas3D.h"
 #include "chart/engine/canvas/View3DOptions.h"
 #include "chart/engine/chart/ChartRegistries.h"
@@ -117,6 +118,34 @@ TEST_F(Page3D, ViewsTabSelectsTheMatchingViewAndAppliesAChosenOne) {
     EXPECT_FALSE(Options()->Orthogonal());
     EXPECT_EQ(Options()->Rotation(), 45);
     EXPECT_EQ(Options()->Elevation(), 360);
+}
+
+TEST_F(Page3D, ViewsAreTheGalleryPanelsChartsAndItsSelectionAppliesAView) {
+    chart->SetView3D(true);
+    Options()->SetOrthogonal(true);
+    ShowPage();
+    page->PageControl1->SetActivePage(page->TabViews);
+    page->PageControl1Change(page->PageControl1);
+    TChartGalleryPanel* gallery = page->ChartGalleryPanel1;
+    EXPECT_EQ(gallery->NumCols(), 3);
+    EXPECT_EQ(gallery->NumRows(), 2);
+    EXPECT_FALSE(gallery->DisplaySub());
+    EXPECT_FALSE(gallery->FocusRotation());
+    ASSERT_EQ(gallery->Charts()->Count(), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(gallery->GetChart(i), page->ViewChart(i));
+    // The matching view is the gallery's selection; selecting it applied nothing new.
+    EXPECT_EQ(gallery->SelectedChart(), page->ViewChart(1));
+    EXPECT_TRUE(Options()->Orthogonal());
+
+    // Selecting through the gallery (as the keyboard does) applies the view.
+    gallery->SelectChart(gallery->GetChart(0));
+    EXPECT_FALSE(chart->View3D());
+    EXPECT_EQ(page->SelectedView(), 0);
+    // A click on the selected chart applies its view again after the chart moved away.
+    chart->SetView3D(true);
+    page->ViewChartClick(gallery->GetChart(0));
+    EXPECT_FALSE(chart->View3D());
 }
 
 TEST_F(Page3D, NoRegisteredSeriesTypeMeansNoViews) {

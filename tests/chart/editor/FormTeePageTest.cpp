@@ -116,8 +116,21 @@ TEST_F(PagingPage, PrintPreviewStepsThroughPagesWithThePageNavigator) {
         shown = true;
         EXPECT_NE(dynamic_cast<TChartPageNavigator*>(preview->PageNavigator()), nullptr);
         EXPECT_EQ(preview->PreviewPanel()->Panel(), chart);
+        auto* navigator = dynamic_cast<TChartPageNavigator*>(preview->PageNavigator());
+        if (!navigator) return int(mrCancel);
+        // The navigator pages the previewed chart.
+        EXPECT_EQ(navigator->GetChart(), chart);
+        EXPECT_TRUE(navigator->Button(nbNext)->Enabled());
+        EXPECT_FALSE(navigator->Button(nbPrior)->Enabled());
+        navigator->Button(nbNext)->Click();
+        EXPECT_EQ(chart->Pages()->Current(), 2);
+        EXPECT_TRUE(navigator->Button(nbPrior)->Enabled());
+        navigator->Button(nbLast)->Click();
+        EXPECT_EQ(chart->Pages()->Current(), 3);
+        EXPECT_FALSE(navigator->Button(nbNext)->Enabled());
         return int(mrCancel);
     };
+    chart->Pages()->SetPointsPerPage(10);
     ChartPreview(form, chart);
     EXPECT_TRUE(shown);
 }

@@ -1,4 +1,6 @@
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/TeeGalleryPanel.h"
+#include "chart/engine/chart/ChartWalls.h"
 
 #include "PropertyDialogsFixture.h"
 
@@ -249,6 +251,54 @@ TEST(GradientPreview, PaintsOnlyItsBackgroundWithItsGradient) {
     const auto reddish = [](TColor c) { return GetRValue(c) > 200 && GetBValue(c) < 60; };
     const auto bluish = [](TColor c) { return GetBValue(c) > 200 && GetRValue(c) < 60; };
     EXPECT_TRUE((reddish(left) && bluish(right)) || (bluish(left) && reddish(right)));
+}
+
+TEST_F(GradientFixture, TheDirectionsGalleryShowsEachDirectionAndAChoiceSetsIt) {
+    gradient.SetVisible(true);
+    gradient.SetDirection(gdLeftRight);
+    gradient.SetStartColor(clRed);
+    gradient.SetEndColor(clBlue);
+    Edit([](TTeeGradientEditor* e) {
+        TChartGalleryPanel* g = e->Directions;
+        ASSERT_NE(g, nullptr);
+        EXPECT_EQ(g->Parent(), e->TabDirections);
+        EXPECT_EQ(g->NumRows(), 2);
+        EXPECT_EQ(g->NumCols(), 5);
+        EXPECT_FALSE(g->DisplaySub());
+        ASSERT_EQ(g->Charts()->Count(), 10);
+        for (int i = 0; i < 10; ++i) {
+            TGalleryChart* c = g->GetChart(i);
+            EXPECT_EQ(c->Hint(), e->CBDirection->Items()->Strings(i));
+            EXPECT_FALSE(c->View3D());
+            TTeeGradient* wall = c->BackWall()->Gradient();
+            EXPECT_TRUE(wall->Visible());
+            EXPECT_EQ(wall->Direction(), TGradientDirection(i));
+            EXPECT_EQ(wall->StartColor(), clRed);
+            EXPECT_EQ(wall->EndColor(), clBlue);
+        }
+        // Opening selects the gradient's own direction and changes nothing.
+        EXPECT_EQ(g->SelectedChart(), g->GetChart(int(gdLeftRight)));
+        EXPECT_FALSE(e->IModified);
+
+        g->SelectChart(g->GetChart(int(gdRadial)));
+        EXPECT_EQ(e->TheGradient->Direction(), gdRadial);
+        EXPECT_EQ(e->CBDirection->ItemIndex(), int(gdRadial));
+        EXPECT_EQ(e->Preview->Gradient()->Direction(), gdRadial);
+        EXPECT_TRUE(e->TrackBar1->Enabled());
+        EXPECT_FALSE(e->BMid->Enabled());
+        EXPECT_TRUE(e->IModified);
+
+        // The combo moves the gallery's selection along; new colours reach the mini charts.
+        e->CBDirection->SetItemIndex(int(gdDiagonalDown));
+        e->CBDirectionChange(e->CBDirection);
+        EXPECT_EQ(g->SelectedChart(), g->GetChart(int(gdDiagonalDown)));
+        e->BSwapClick(e->BSwap);
+        EXPECT_EQ(g->GetChart(0)->BackWall()->Gradient()->StartColor(), clBlue);
+        e->PageControl1->SetActivePage(e->TabDirections);
+        Screenshot(e, "gradient-editor-directions");
+        e->BOK->Click();
+    });
+    EXPECT_EQ(gradient.Direction(), gdDiagonalDown);
 }
 
 TEST(GradientEditorEmbedded, EditsItsGradientWithoutTheButtons) {
