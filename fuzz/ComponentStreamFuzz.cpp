@@ -10,6 +10,7 @@
 #include "chart/series/PieSeries.h"
 #include "chart/tools/CursorTool.h"
 #include "controls/XcControls.h"
+#include "fuzz/FuzzSupport.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Collection.h"
 #include "platform/classes/Component.h"
@@ -24,7 +25,6 @@
 #include "platform/graphics/ImageList.h"
 #include "platform/rtl/Exception.h"
 
-#include <QApplication>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -90,11 +90,6 @@ ORVO_PUBLISHED(TFzNode) {
     P.Method("Handler", &TFzNode::Handler);
 }
 
-void load(TMemoryStream& m, const uint8_t* data, size_t size) {
-    m.Clear();
-    if (size) m.WriteBuffer(data, int(size));
-    m.SetPosition(0);
-}
 // Reads a binary component stream into a form with the controls of the tool's forms.
 void ReadIntoForm(TMemoryStream& m) {
     try {
@@ -110,26 +105,10 @@ void ReadIntoForm(TMemoryStream& m) {
 }
 } // namespace
 
-// Fonts of the controls are set up through the system's font configuration, which keeps its
-// own one-time state: allocations of the system, not leaks of the reader (the same list as
-// the tests' tests/lsan.supp).
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\nleak:libQt6Gui.so.6\n";
-}
-
-// Runs the start-up of the libraries this program links (written by the build).
-void OrvoProgramStartup();
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Kept for the whole process and never destroyed: at exit Qt's own thread storage is gone
-    // before static objects are, and the application would then take back the fonts that the
-    // gauges registered through a font cache that no longer exists.
-    static QApplication* app = new QApplication(*argc, *argv);
-    (void)app;
     // Every class the tool's libraries register (standard and extended controls, charts, series,
     // tools, gauges, the data grid and the tool's own forms), as the tool registers them.
-    OrvoProgramStartup();
+    StartFuzzApplication(argc, argv);
     RegisterClass(TFzNode::StaticClass());
     RegisterClasses({TTimer::StaticClass()});
     return 0;
@@ -140,20 +119,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TMemoryStream in;
     // The binary reader, into an existing root.
     try {
-        load(in, data, size);
+        LoadFuzzInput(in, data, size);
         TFzNode root(nullptr);
         TReader reader(&in, 64);
         reader.ReadRootComponent(&root);
     } catch (const EFilerError&) {
     }
     // The binary reader, into a form, as a form resource is read.
-    load(in, data, size);
+    LoadFuzzInput(in, data, size);
     ReadIntoForm(in);
     // The text parser, then the binary form it made back to text and into a form, so that
     // form texts (the seeds are the tool's own forms) reach the form reader.
     TMemoryStream bin;
     try {
-        load(in, data, size);
+        LoadFuzzInput(in, data, size);
         TMemoryStream text;
         ObjectTextToBinary(&in, &bin);
         bin.SetPosition(0);
@@ -164,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (bin.Size() > 0) ReadIntoForm(bin);
     // The converter from binary to text on raw bytes.
     try {
-        load(in, data, size);
+        LoadFuzzInput(in, data, size);
         TMemoryStream text;
         ObjectBinaryToText(&in, &text);
     } catch (const EFilerError&) {

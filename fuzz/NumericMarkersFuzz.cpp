@@ -3,30 +3,15 @@
 // the gauge then holds the markers read before it, which write back and read again.
 #include "chart/engine/chart/Chart.h"
 #include "chart/gauges/NumericGauge.h"
+#include "fuzz/FuzzSupport.h"
 #include "platform/classes/Streams.h"
 #include "platform/rtl/Exception.h"
-
-#include <QApplication>
 
 #include <cstdint>
 #include <cstdlib>
 
-// Fonts are set up through the system's font configuration, which keeps its own one-time
-// state: allocations of the system, not leaks of the reader (as in tests/lsan.supp).
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\nleak:libQt6Gui.so.6\n";
-}
-
-// Runs the start-up of the libraries this program links (written by the build).
-void OrvoProgramStartup();
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // Kept for the whole process: the gauges' fonts are never taken back through a font cache
-    // that is gone at exit.
-    static QApplication* app = new QApplication(*argc, *argv);
-    (void)app;
-    OrvoProgramStartup();
+    StartFuzzApplication(argc, argv);
     return 0;
 }
 

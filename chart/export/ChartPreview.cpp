@@ -3,6 +3,7 @@
 #include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/canvas/TeeShadow.h"
 #include "chart/engine/panel/PanelFunctions.h"
+#include "chart/export/HourGlass.h"
 #include "chart/export/TeePreviewPanel.h"
 #include "chart/grid/TeeNavigator.h"
 #include "platform/classes/StringList.h"
@@ -75,17 +76,6 @@ ORVO_PUBLISHED(TChartPreview) {
 }
 
 namespace {
-class THourGlass {
-public:
-    THourGlass() : FOld(Screen->Cursor()) { Screen->SetCursor(crHourGlass); }
-    ~THourGlass() { Screen->SetCursor(FOld); }
-    THourGlass(const THourGlass&) = delete;
-    THourGlass& operator=(const THourGlass&) = delete;
-
-private:
-    TCursor FOld;
-};
-
 int BoxValue(TEdit* Box, int Fallback) {
     bool ok = false;
     const int v = Box->Text().trimmed().toInt(&ok);

@@ -5,6 +5,7 @@
 #include "chart/engine/canvas/TeeShadow.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/pictures/SmoothStretch.h"
+#include "chart/export/HourGlass.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Printer.h"
 #include "platform/controls/Screen.h"
@@ -55,18 +56,6 @@ void PageSize(int& Width, int& Height) {
         Height = Screen->Height();
     }
 }
-
-// Sets the screen cursor for the lifetime of the object.
-class THourGlass {
-public:
-    THourGlass() : FOld(Screen->Cursor()) { Screen->SetCursor(crHourGlass); }
-    ~THourGlass() { Screen->SetCursor(FOld); }
-    THourGlass(const THourGlass&) = delete;
-    THourGlass& operator=(const THourGlass&) = delete;
-
-private:
-    TCursor FOld;
-};
 
 } // namespace
 

@@ -112,7 +112,7 @@ private:
     }
 
     void SelectPen(const MetaPen& P) {
-        if (havePen_ && pen_ == P) return;
+        if (sel_.HavePen && sel_.Pen == P) return;
         auto it = std::find_if(pens_.begin(), pens_.end(), [&](const auto& e) { return e.first == P; });
         quint32 handle;
         if (it == pens_.end()) {
@@ -144,11 +144,11 @@ private:
             handle = it->second;
         }
         Record(EMR_SELECTOBJECT, {handle});
-        pen_ = P;
-        havePen_ = true;
+        sel_.Pen = P;
+        sel_.HavePen = true;
     }
     void SelectBrush(const MetaBrush& B) {
-        if (haveBrush_ && brush_ == B) return;
+        if (sel_.HaveBrush && sel_.Brush == B) return;
         auto it = std::find_if(brushes_.begin(), brushes_.end(), [&](const auto& e) { return e.first == B; });
         quint32 handle;
         if (it == brushes_.end()) {
@@ -164,11 +164,11 @@ private:
             handle = it->second;
         }
         Record(EMR_SELECTOBJECT, {handle});
-        brush_ = B;
-        haveBrush_ = true;
+        sel_.Brush = B;
+        sel_.HaveBrush = true;
     }
     void SelectFont(const MetaFont& F) {
-        if (haveFont_ && font_ == F) return;
+        if (sel_.HaveFont && sel_.Font == F) return;
         auto it = std::find_if(fonts_.begin(), fonts_.end(), [&](const auto& e) { return e.first == F; });
         quint32 handle;
         if (it == fonts_.end()) {
@@ -197,18 +197,18 @@ private:
             handle = it->second;
         }
         Record(EMR_SELECTOBJECT, {handle});
-        font_ = F;
-        haveFont_ = true;
+        sel_.Font = F;
+        sel_.HaveFont = true;
     }
     void FillMode(int Mode) {
-        if (fillMode_ == Mode) return;
-        fillMode_ = Mode;
+        if (sel_.FillMode == Mode) return;
+        sel_.FillMode = Mode;
         Record(EMR_SETPOLYFILLMODE, {quint32(Mode)});
     }
     void TextColor(QRgb C) {
-        if (haveTextColor_ && textColor_ == C) return;
-        textColor_ = C;
-        haveTextColor_ = true;
+        if (sel_.HaveTextColor && sel_.TextColor == C) return;
+        sel_.TextColor = C;
+        sel_.HaveTextColor = true;
         Record(EMR_SETTEXTCOLOR, {ColorRef(C)});
     }
 
@@ -306,8 +306,7 @@ private:
         case ShapeKind::Clip:
             if (!clipped_) {
                 Record(EMR_SAVEDC, {});
-                savedPen_ = havePen_, savedBrush_ = haveBrush_, savedFont_ = haveFont_;
-                savedState_ = {pen_, brush_, font_, fillMode_, textColor_, haveTextColor_};
+                saved_ = sel_;
             }
             clipped_ = true;
             {
@@ -321,13 +320,7 @@ private:
                 Record(EMR_RESTOREDC, {quint32(-1)});
                 clipped_ = false;
                 // The saved state comes back: what was selected when the clip began.
-                havePen_ = savedPen_, haveBrush_ = savedBrush_, haveFont_ = savedFont_;
-                pen_ = savedState_.pen;
-                brush_ = savedState_.brush;
-                font_ = savedState_.font;
-                fillMode_ = savedState_.fillMode;
-                textColor_ = savedState_.textColor;
-                haveTextColor_ = savedState_.haveTextColor;
+                sel_ = saved_;
             }
             break;
         }
@@ -340,31 +333,9 @@ private:
     std::vector<std::pair<MetaPen, quint32>> pens_;
     std::vector<std::pair<MetaBrush, quint32>> brushes_;
     std::vector<std::pair<MetaFont, quint32>> fonts_;
-    MetaPen pen_;
-    MetaBrush brush_;
-    MetaFont font_;
-    bool havePen_ = false, haveBrush_ = false, haveFont_ = false;
-    int fillMode_ = ALTERNATE;
-    QRgb textColor_ = 0;
-    bool haveTextColor_ = false;
+    MetaSelection sel_;
     bool clipped_ = false;
-    bool savedPen_ = false, savedBrush_ = false, savedFont_ = false;
-    struct Saved {
-        MetaPen pen;
-        MetaBrush brush;
-        MetaFont font;
-        int fillMode = ALTERNATE;
-        QRgb textColor = 0;
-        bool haveTextColor = false;
-    } savedState_;
-};
-
-// The objects a reader keeps by handle.
-struct EmfObject {
-    enum { None, Pen, Brush, Font } Kind = None;
-    MetaPen P;
-    MetaBrush B;
-    MetaFont F;
+    MetaSelection saved_;
 };
 
 } // namespace
@@ -403,7 +374,7 @@ bool ReadEmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
     QPainter painter(&Picture);
     painter.translate(-frame.left(), -frame.top());
     ShapePlayer player(&painter);
-    std::map<quint32, EmfObject> objects;
+    std::map<quint32, MetaObject> objects;
     QPointF windowOrg(0, 0), viewportOrg(0, 0);
     bool ended = false;
     const auto point = [&](qint64 at) { return QPointF(r.I32(at), r.I32(at + 4)); };
@@ -445,8 +416,8 @@ bool ReadEmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             break;
         case EMR_CREATEPEN:
             if (need(20)) {
-                EmfObject o;
-                o.Kind = EmfObject::Pen;
+                MetaObject o;
+                o.Kind = MetaObject::Pen;
                 o.P.Style = r.I32(p + 4) & 0xF;
                 o.P.Width = std::clamp(r.I32(p + 8), 0, 1000);
                 o.P.Color = FromColorRef(r.U32(p + 16));
@@ -455,8 +426,8 @@ bool ReadEmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             break;
         case EMR_EXTCREATEPEN:
             if (need(44)) {
-                EmfObject o;
-                o.Kind = EmfObject::Pen;
+                MetaObject o;
+                o.Kind = MetaObject::Pen;
                 o.P.Style = r.I32(p + 20) & 0xF;
                 o.P.Width = std::clamp(r.I32(p + 24), 0, 1000);
                 o.P.Color = FromColorRef(r.U32(p + 32));
@@ -466,8 +437,8 @@ bool ReadEmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             break;
         case EMR_CREATEBRUSHINDIRECT:
             if (need(16)) {
-                EmfObject o;
-                o.Kind = EmfObject::Brush;
+                MetaObject o;
+                o.Kind = MetaObject::Brush;
                 o.B.Style = r.I32(p + 4);
                 o.B.Color = FromColorRef(r.U32(p + 8));
                 o.B.Hatch = r.I32(p + 12);
@@ -476,8 +447,8 @@ bool ReadEmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             break;
         case EMR_EXTCREATEFONTINDIRECTW:
             if (need(4 + 92)) {
-                EmfObject o;
-                o.Kind = EmfObject::Font;
+                MetaObject o;
+                o.Kind = MetaObject::Font;
                 o.F.Height = std::clamp(std::abs(r.I32(p + 4)), 1, 5000);
                 o.F.Escapement = r.I32(p + 12) % 3600;
                 o.F.Weight = r.I32(p + 20);
@@ -509,9 +480,9 @@ bool ReadEmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
                     if (stock == 7) player.SetPen({PS_SOLID, 1, 0});
                     if (stock == 8) player.SetPen({PS_NULL, 1, 0});
                 } else if (auto it = objects.find(h); it != objects.end()) {
-                    if (it->second.Kind == EmfObject::Pen) player.SetPen(it->second.P);
-                    if (it->second.Kind == EmfObject::Brush) player.SetBrush(it->second.B);
-                    if (it->second.Kind == EmfObject::Font) player.SetFont(it->second.F);
+                    if (it->second.Kind == MetaObject::Pen) player.SetPen(it->second.P);
+                    if (it->second.Kind == MetaObject::Brush) player.SetBrush(it->second.B);
+                    if (it->second.Kind == MetaObject::Font) player.SetFont(it->second.F);
                 }
             }
             break;

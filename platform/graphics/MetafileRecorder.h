@@ -54,6 +54,27 @@ struct MetaFont {
     bool operator==(const MetaFont& O) const { return Key() == O.Key(); }
 };
 
+// What a format writer has selected into the device context: it writes a selection only
+// when it changes, and a clip saves the selection and puts it back when the clip ends.
+struct MetaSelection {
+    MetaPen Pen;
+    MetaBrush Brush;
+    MetaFont Font;
+    bool HavePen = false, HaveBrush = false, HaveFont = false;
+    int FillMode = ALTERNATE;
+    QRgb TextColor = 0;
+    bool HaveTextColor = false;
+};
+
+// An object a format reader keeps in its table (Other: one it holds a place for but does
+// not draw with).
+struct MetaObject {
+    enum { None, Pen, Brush, Font, Other } Kind = None;
+    MetaPen P;
+    MetaBrush B;
+    MetaFont F;
+};
+
 enum class ShapeKind { Polyline, Polygon, Rectangle, Ellipse, Text, Bitmap, Clip, Unclip };
 
 // One drawing call. Rectangles, ellipses, clips and bitmaps hold the formats' left, top,

@@ -98,7 +98,7 @@ private:
         return Table.back().second;
     }
     void SelectPen(const MetaPen& P) {
-        if (havePen_ && pen_ == P) return;
+        if (sel_.HavePen && sel_.Pen == P) return;
         bool created = false;
         const int index = Find(pens_, P, created);
         if (created) {
@@ -110,11 +110,11 @@ private:
             Raw(META_CREATEPENINDIRECT, b);
         }
         Record(META_SELECTOBJECT, {index});
-        pen_ = P;
-        havePen_ = true;
+        sel_.Pen = P;
+        sel_.HavePen = true;
     }
     void SelectBrush(const MetaBrush& B) {
-        if (haveBrush_ && brush_ == B) return;
+        if (sel_.HaveBrush && sel_.Brush == B) return;
         bool created = false;
         const int index = Find(brushes_, B, created);
         if (created) {
@@ -125,11 +125,11 @@ private:
             Raw(META_CREATEBRUSHINDIRECT, b);
         }
         Record(META_SELECTOBJECT, {index});
-        brush_ = B;
-        haveBrush_ = true;
+        sel_.Brush = B;
+        sel_.HaveBrush = true;
     }
     void SelectFont(const MetaFont& F) {
-        if (haveFont_ && font_ == F) return;
+        if (sel_.HaveFont && sel_.Font == F) return;
         bool created = false;
         const int index = Find(fonts_, F, created);
         if (created) {
@@ -153,8 +153,8 @@ private:
             Raw(META_CREATEFONTINDIRECT, b);
         }
         Record(META_SELECTOBJECT, {index});
-        font_ = F;
-        haveFont_ = true;
+        sel_.Font = F;
+        sel_.HaveFont = true;
     }
     // Text goes on a transparent background; shapes are drawn with an opaque one, which
     // readers take as fully opaque fills (some draw fills half transparent otherwise).
@@ -179,8 +179,8 @@ private:
             SelectPen(S.Pen);
             if (S.Kind == ShapeKind::Polygon) {
                 SelectBrush(S.Brush);
-                if (fillMode_ != S.FillMode) Record(META_SETPOLYFILLMODE, {S.FillMode});
-                fillMode_ = S.FillMode;
+                if (sel_.FillMode != S.FillMode) Record(META_SETPOLYFILLMODE, {S.FillMode});
+                sel_.FillMode = S.FillMode;
             }
             // A record holds at most 32767 points: longer lines go in pieces.
             for (qsizetype from = 0; from < S.Points.size(); from += 32000) {
@@ -200,12 +200,12 @@ private:
             break;
         case ShapeKind::Text: {
             SelectFont(S.Font);
-            if (!haveTextColor_ || textColor_ != S.TextColor) {
+            if (!sel_.HaveTextColor || sel_.TextColor != S.TextColor) {
                 QByteArray b;
                 PutU32(b, ColorRef(S.TextColor));
                 Raw(META_SETTEXTCOLOR, b);
-                textColor_ = S.TextColor;
-                haveTextColor_ = true;
+                sel_.TextColor = S.TextColor;
+                sel_.HaveTextColor = true;
             }
             const QString text = S.Text.left(8000);
             QByteArray chars;
@@ -242,8 +242,8 @@ private:
         case ShapeKind::Clip:
             if (!clipped_) {
                 Record(META_SAVEDC, {});
-                saved_ = {pen_,      brush_,    font_,      havePen_,       haveBrush_,
-                          haveFont_, fillMode_, textColor_, haveTextColor_, bkMode_};
+                saved_ = sel_;
+                savedBkMode_ = bkMode_;
             }
             clipped_ = true;
             Record(META_INTERSECTCLIPRECT, {S.Rect.bottom(), S.Rect.right(), S.Rect.top(), S.Rect.left()});
@@ -252,16 +252,8 @@ private:
             if (clipped_) {
                 Record(META_RESTOREDC, {-1});
                 clipped_ = false;
-                pen_ = saved_.pen;
-                brush_ = saved_.brush;
-                font_ = saved_.font;
-                havePen_ = saved_.havePen;
-                haveBrush_ = saved_.haveBrush;
-                haveFont_ = saved_.haveFont;
-                fillMode_ = saved_.fillMode;
-                textColor_ = saved_.textColor;
-                haveTextColor_ = saved_.haveTextColor;
-                bkMode_ = saved_.bkMode;
+                sel_ = saved_;
+                bkMode_ = savedBkMode_;
             }
             break;
         }
@@ -273,32 +265,11 @@ private:
     std::vector<std::pair<MetaPen, int>> pens_;
     std::vector<std::pair<MetaBrush, int>> brushes_;
     std::vector<std::pair<MetaFont, int>> fonts_;
-    MetaPen pen_;
-    MetaBrush brush_;
-    MetaFont font_;
-    bool havePen_ = false, haveBrush_ = false, haveFont_ = false;
-    int fillMode_ = ALTERNATE;
-    QRgb textColor_ = 0;
-    bool haveTextColor_ = false;
+    MetaSelection sel_;
     bool clipped_ = false;
     int bkMode_ = 0;
-    struct Saved {
-        MetaPen pen;
-        MetaBrush brush;
-        MetaFont font;
-        bool havePen = false, haveBrush = false, haveFont = false;
-        int fillMode = ALTERNATE;
-        QRgb textColor = 0;
-        bool haveTextColor = false;
-        int bkMode = 0;
-    } saved_;
-};
-
-struct WmfObject {
-    enum { None, Pen, Brush, Font, Other } Kind = None;
-    MetaPen P;
-    MetaBrush B;
-    MetaFont F;
+    MetaSelection saved_;
+    int savedBkMode_ = 0;
 };
 
 } // namespace
@@ -330,7 +301,7 @@ bool ReadWmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
 
     QPainter painter(&Picture);
     ShapePlayer player(&painter);
-    std::vector<WmfObject> table(tableSize);
+    std::vector<MetaObject> table(tableSize);
     // Logical coordinates map from the window onto the bounds.
     QPointF org(left, top);
     QSizeF ext(right - left, bottom - top);
@@ -341,8 +312,8 @@ bool ReadWmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
     const auto scale = [&] { return std::abs((bottom - top) / ext.height() * toPx); };
     // A new object takes the lowest free index; firstFree is never above it.
     size_t firstFree = 0;
-    const auto addObject = [&](const WmfObject& o) {
-        while (firstFree < table.size() && table[firstFree].Kind != WmfObject::None)
+    const auto addObject = [&](const MetaObject& o) {
+        while (firstFree < table.size() && table[firstFree].Kind != MetaObject::None)
             ++firstFree;
         if (firstFree < table.size()) table[firstFree++] = o;
     };
@@ -393,8 +364,8 @@ bool ReadWmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             break;
         case META_CREATEPENINDIRECT:
             if (need(10)) {
-                WmfObject o;
-                o.Kind = WmfObject::Pen;
+                MetaObject o;
+                o.Kind = MetaObject::Pen;
                 o.P.Style = r.U16(p) & 0xF;
                 o.P.Width = std::clamp(int(r.I16(p + 2)), 0, 1000);
                 o.P.Color = FromColorRef(r.U32(p + 6));
@@ -403,8 +374,8 @@ bool ReadWmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             break;
         case META_CREATEBRUSHINDIRECT:
             if (need(8)) {
-                WmfObject o;
-                o.Kind = WmfObject::Brush;
+                MetaObject o;
+                o.Kind = MetaObject::Brush;
                 o.B.Style = r.U16(p);
                 o.B.Color = FromColorRef(r.U32(p + 2));
                 o.B.Hatch = r.U16(p + 6);
@@ -413,8 +384,8 @@ bool ReadWmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
             break;
         case META_CREATEFONTINDIRECT:
             if (need(18)) {
-                WmfObject o;
-                o.Kind = WmfObject::Font;
+                MetaObject o;
+                o.Kind = MetaObject::Font;
                 o.F.Height = std::clamp(std::abs(int(r.I16(p))), 1, 5000);
                 o.F.Escapement = r.I16(p + 4) % 3600;
                 o.F.Weight = r.I16(p + 8);
@@ -432,22 +403,22 @@ bool ReadWmf(const QByteArray& Data, QPicture& Picture, QSize& Frame) {
         case 0x01F9: // pattern brush
         case 0x0142: // device-independent pattern brush
         case 0x06FF: // region
-            addObject({WmfObject::Other, {}, {}, {}});
+            addObject({MetaObject::Other, {}, {}, {}});
             break;
         case META_SELECTOBJECT:
             if (need(2)) {
                 const int i = r.U16(p);
                 if (i < int(table.size())) {
-                    const WmfObject& o = table[size_t(i)];
-                    if (o.Kind == WmfObject::Pen) player.SetPen(o.P);
-                    if (o.Kind == WmfObject::Brush) player.SetBrush(o.B);
-                    if (o.Kind == WmfObject::Font) player.SetFont(o.F);
+                    const MetaObject& o = table[size_t(i)];
+                    if (o.Kind == MetaObject::Pen) player.SetPen(o.P);
+                    if (o.Kind == MetaObject::Brush) player.SetBrush(o.B);
+                    if (o.Kind == MetaObject::Font) player.SetFont(o.F);
                 }
             }
             break;
         case META_DELETEOBJECT:
             if (need(2) && r.U16(p) < table.size()) {
-                table[r.U16(p)] = WmfObject{};
+                table[r.U16(p)] = MetaObject{};
                 firstFree = std::min<size_t>(firstFree, r.U16(p));
             }
             break;

@@ -1,12 +1,7 @@
 #include "PropertyDialogsFixture.h"
 
+#include "EditorBaseTestSupport.h"
 #include "platform/controls/Application.h"
-
-#include <QDir>
-#include <QPixmap>
-#include <QWidget>
-
-#include <gtest/gtest.h>
 
 namespace dialogs_test {
 
@@ -35,12 +30,7 @@ LocaleScope::~LocaleScope() {
 }
 
 void Screenshot(TCustomForm* Form, const char* Name) {
-    const QString folder = qEnvironmentVariable("ORVO_SCREENSHOTS");
-    if (folder.isEmpty() || !Form) return;
-    QDir().mkpath(folder);
-    Application->ProcessMessages();
-    const QPixmap shot = Form->Widget()->grab();
-    EXPECT_TRUE(shot.save(QDir(folder).filePath(QString::fromUtf8(Name) + QStringLiteral(".png")), "PNG"));
+    editortest::Screenshot(Form, Name);
 }
 
 } // namespace dialogs_test

@@ -7,12 +7,10 @@
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Metafile.h"
+#include "tests/support/MetafileReaders.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -32,35 +30,11 @@ bool Near(QRgb A, QRgb B) {
            std::abs(qBlue(A) - qBlue(B)) < 64;
 }
 
-QImage Render(const QStringList& Command, const QString& Svg, const QString& Png) {
-    QProcess conv;
-    conv.start(Command.first(), Command.mid(1));
-    if (!conv.waitForFinished(30000) || conv.exitCode() != 0) return QImage();
-    QFile svg(Svg);
-    if (svg.open(QIODevice::ReadOnly)) {
-        QString text = QString::fromUtf8(svg.readAll());
-        svg.close();
-        // wmf2svg links images with an xlink prefix that it never declares, and writes
-        // polylines without "fill:none", which SVG then fills black.
-        if (text.contains("xlink:") && !text.contains("xmlns:xlink"))
-            text.replace("<svg ", "<svg xmlns:xlink=\"http://www.w3.org/1999/xlink\" ");
-        text.replace(QRegularExpression(R"re((<polyline[^>]*style=")(?!fill))re"), "\\1fill:none; ");
-        if (svg.open(QIODevice::WriteOnly | QIODevice::Truncate)) svg.write(text.toUtf8());
-        svg.close();
-    }
-    QProcess render;
-    render.start("rsvg-convert",
-                 {"-w", QString::number(kW), "-h", QString::number(kH), "-b", "white", "-o", Png, Svg});
-    if (!render.waitForFinished(30000) || render.exitCode() != 0) return QImage();
-    return QImage(Png).convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
 TEST(ChartMetafile, ReadersSeeTheBarsWhereTheChartDrawsThem) {
-    for (const char* tool : {"emf2svg-conv", "wmf2svg", "rsvg-convert"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            GTEST_SKIP() << tool << " missing";
+    if (!HasMetafileTools({"emf2svg-conv", "wmf2svg", "rsvg-convert"}))
+        GTEST_SKIP() << "metafile readers missing";
     TChart chart(nullptr);
     chart.SetBounds(0, 0, kW, kH);
     auto* bars = new TBarSeries(&chart);
@@ -92,9 +66,9 @@ TEST(ChartMetafile, ReadersSeeTheBarsWhereTheChartDrawsThem) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(static_cast<const char*>(ms.Memory()), ms.Size());
         f.close();
-        const QImage img = Render(enhanced ? QStringList{"emf2svg-conv", "-i", file, "-o", svg}
-                                           : QStringList{"wmf2svg", "--inline", "-o", svg, file},
-                                  svg, png);
+        const QImage img = ConvertMetafile(enhanced ? QStringList{"emf2svg-conv", "-i", file, "-o", svg}
+                                                    : QStringList{"wmf2svg", "--inline", "-o", svg, file},
+                                           svg, png, kW, kH);
         ASSERT_FALSE(img.isNull()) << ext.toStdString();
         for (const QPoint& p : points)
             EXPECT_TRUE(Near(img.pixel(p), Rgb(clRed))) << ext.toStdString() << " " << p.x() << "," << p.y();

@@ -6,12 +6,11 @@
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Metafile.h"
+#include "tests/support/MetafileReaders.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace platform::detail;
@@ -97,42 +96,6 @@ bool Near(QRgb A, TColor B) {
            std::abs(qBlue(A) - qBlue(b)) < 64;
 }
 
-// Runs a converter, then renders its SVG at the picture's size.
-QImage Convert(const QStringList& Command, const QString& Svg, const QString& Png) {
-    QProcess conv;
-    conv.start(Command.first(), Command.mid(1));
-    if (!conv.waitForFinished(30000) || conv.exitCode() != 0) {
-        ADD_FAILURE() << Command.join(' ').toStdString() << ": " << conv.readAllStandardError().toStdString();
-        return QImage();
-    }
-    // wmf2svg links its images with an xlink prefix that it never declares, and writes
-    // polylines without "fill:none", which SVG then fills black.
-    QFile svg(Svg);
-    if (svg.open(QIODevice::ReadOnly)) {
-        QString text = QString::fromUtf8(svg.readAll());
-        svg.close();
-        if (text.contains("xlink:") && !text.contains("xmlns:xlink"))
-            text.replace("<svg ", "<svg xmlns:xlink=\"http://www.w3.org/1999/xlink\" ");
-        text.replace(QRegularExpression(R"re((<polyline[^>]*style=")(?!fill))re"), "\\1fill:none; ");
-        if (svg.open(QIODevice::WriteOnly | QIODevice::Truncate)) svg.write(text.toUtf8());
-        svg.close();
-    }
-    QProcess render;
-    render.start("rsvg-convert",
-                 {"-w", QString::number(kW), "-h", QString::number(kH), "-b", "white", "-o", Png, Svg});
-    if (!render.waitForFinished(30000) || render.exitCode() != 0) {
-        ADD_FAILURE() << "rsvg-convert: " << render.readAllStandardError().toStdString();
-        return QImage();
-    }
-    return QImage(Png).convertToFormat(QImage::Format_RGB32);
-}
-
-bool HasTools(const QStringList& Tools) {
-    for (const QString& t : Tools)
-        if (QStandardPaths::findExecutable(t).isEmpty()) return false;
-    return true;
-}
-
 } // namespace
 
 TEST(MetafileFormats, TheRecordingItselfShowsTheFigure) {
@@ -144,7 +107,8 @@ TEST(MetafileFormats, TheRecordingItselfShowsTheFigure) {
 }
 
 TEST(MetafileFormats, IndependentReadersSeeTheFigure) {
-    if (!HasTools({"emf2svg-conv", "wmf2svg", "rsvg-convert"})) GTEST_SKIP() << "metafile readers missing";
+    if (!HasMetafileTools({"emf2svg-conv", "wmf2svg", "rsvg-convert"}))
+        GTEST_SKIP() << "metafile readers missing";
     QTemporaryDir dir;
     for (bool enhanced : {true, false}) {
         std::unique_ptr<TMetafile> meta(MakeFigure(enhanced));
@@ -158,7 +122,7 @@ TEST(MetafileFormats, IndependentReadersSeeTheFigure) {
         f.close();
         const QStringList command = enhanced ? QStringList{"emf2svg-conv", "-i", file, "-o", svg}
                                              : QStringList{"wmf2svg", "--inline", "-o", svg, file};
-        const QImage img = Convert(command, svg, png);
+        const QImage img = ConvertMetafile(command, svg, png, kW, kH);
         ASSERT_FALSE(img.isNull()) << ext.toStdString();
         ASSERT_EQ(img.size(), QSize(kW, kH));
         for (const Probe& p : kProbes) {
