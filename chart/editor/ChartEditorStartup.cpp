@@ -5,7 +5,9 @@
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
@@ -44,9 +46,13 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Series page and the pointer editor (found by the series' editor class names).
+    RegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Series page and the pointer editor.
+    UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
