@@ -3,6 +3,7 @@
 #include "chart/editor/AntiAliasEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
+#include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/FormTeeSeries.h"
@@ -46,13 +47,15 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
-    // Series page and the pointer editor (found by the series' editor class names).
-    RegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass()});
+    // Series page, the pointer and the line series editors (found by the series' editor class names).
+    RegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                     TCustomSeriesEditor::StaticClass()});
 }
 
 void Finalization() {
-    // Series page and the pointer editor.
-    UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass()});
+    // Series page, the pointer and the line series editors.
+    UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                       TCustomSeriesEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
