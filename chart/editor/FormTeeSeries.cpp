@@ -355,6 +355,12 @@ void TFormTeeSeries::HideTabs() {
 }
 
 void TFormTeeSeries::SetCBSeries() {
+    // A series the list does not hold (the list is empty, or the chart changed): the list
+    // is filled with the series of its chart.
+    if (TheSeries && TheSeries->ParentChart() && CBSeries->Items()->IndexOfObject(TheSeries) < 0) {
+        CBSeries->Items()->Clear();
+        FillSeriesItems(CBSeries->Items(), TheSeries->ParentChart()->SeriesList());
+    }
     CBSeries->SetItemIndex(CBSeries->Items()->IndexOfObject(TheSeries));
     CBSeriesChange(this);
 }

@@ -110,6 +110,20 @@ TEST_F(SeriesPage, FormatTabFollowsWhetherTheSeriesEditorIsRegistered) {
     EXPECT_EQ(Current(), QStringLiteral("General"));
 }
 
+TEST_F(SeriesPage, SeriesListIsFilledFromTheChartOfTheSeriesSet) {
+    page->TheSeries = other;
+    page->SetCBSeries();
+    ASSERT_EQ(page->CBSeries->Items()->Count(), 2);
+    EXPECT_EQ(page->CBSeries->Items()->Objects(0), line);
+    EXPECT_EQ(page->CBSeries->ItemIndex(), 1);
+    EXPECT_EQ(TeeFormTagObject(page->SeriesForm()), other);
+    // Choosing in the list edits the chosen series.
+    page->CBSeries->SetItemIndex(0);
+    page->CBSeriesChange(page->CBSeries);
+    EXPECT_EQ(page->TheSeries, line);
+    EXPECT_EQ(TeeFormTagObject(page->SeriesForm()), line);
+}
+
 TEST_F(SeriesPage, TemplateSeriesLeavesTheDataSourceTabForFormat) {
     auto* templ = AddSeries(new TLineSeries(form), "Series3");
     TChartSeriesStyle style = templ->Style();
@@ -344,6 +358,15 @@ TEST_F(SeriesPage, SeriesWithAFunctionShowsTheFunctionEditor) {
     EXPECT_EQ(page->DataSourceStyle->Parent(), page->Panel2);
     EXPECT_EQ(TeeFormTagObject(page->DataSourceStyle), fn);
     EditorScreenshot(page, "series-page-data-function");
+    // An editor that refuses to close keeps the tab and the page.
+    page->DataSourceStyle->OnCloseQuery = [](TObject*, bool& CanClose) { CanClose = false; };
+    bool allow = true;
+    page->PageSeriesChanging(page->PageSeries, allow);
+    EXPECT_FALSE(allow);
+    bool canClose = true;
+    page->FormCloseQuery(page, canClose);
+    EXPECT_FALSE(canClose);
+    page->DataSourceStyle->OnCloseQuery = nullptr;
     page->DestroySeriesForms();
     EXPECT_EQ(page->DataSourceStyle, nullptr);
     if (standIn) UnRegisterClass(TFuncEditorStandIn::StaticClass());
