@@ -1,12 +1,16 @@
 #include "chart/editor/ChartEditorStartup.h"
 
 #include "chart/editor/AntiAliasEditor.h"
+#include "chart/editor/AreaSeriesEditor.h"
+#include "chart/editor/BarSeriesEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/DragPointToolEdit.h"
+#include "chart/editor/FastLineSeriesEditor.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
+#include "chart/editor/StackBarSeriesEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
 #include "chart/editor/TeeExport.h"
@@ -44,9 +48,15 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Bar, area and fast-line series editors (found by the series' editor class names).
+    RegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
+                     TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Bar, area and fast-line series editors.
+    UnRegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
+                       TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
