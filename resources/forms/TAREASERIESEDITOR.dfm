@@ -62,34 +62,34 @@ object AreaSeriesEditor: TAreaSeriesEditor
         end
       end
       object BAreaLinesPen: TButtonPen
-        Left = 116
+        Left = 112
         Top = 8
-        Width = 89
+        Width = 94
         Height = 25
         Caption = 'Area &Lines...'
         TabOrder = 1
       end
       object BAreaLinePen: TButtonPen
-        Left = 212
+        Left = 210
         Top = 8
-        Width = 89
+        Width = 94
         Height = 25
         Caption = '&Border...'
         TabOrder = 2
       end
       object BPattern: TButton
-        Left = 116
+        Left = 112
         Top = 40
-        Width = 89
+        Width = 94
         Height = 25
         Caption = '&Pattern...'
         TabOrder = 3
         OnClick = BPatternClick
       end
       object Button1: TButton
-        Left = 212
+        Left = 210
         Top = 40
-        Width = 89
+        Width = 94
         Height = 25
         Caption = '&Top...'
         TabOrder = 4
