@@ -78,6 +78,13 @@ TAreaSeriesEditor::~TAreaSeriesEditor() {
     FreeObject(PointerForm);
 }
 
+void TAreaSeriesEditor::Notification(TComponent* AComponent, TOperation Operation) {
+    TForm::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == PointerForm) PointerForm = nullptr;
+    if (AComponent == FGradientForm) FGradientForm = nullptr;
+}
+
 void TAreaSeriesEditor::FormShow(TObject*) {
     Area = dynamic_cast<TAreaSeries*>(reinterpret_cast<TObject*>(Tag()));
     if (!Area) return;

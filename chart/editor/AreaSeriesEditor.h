@@ -78,6 +78,10 @@ public:
     void EOriginChange(TObject* Sender);
     void EGroupChange(TObject* Sender);
 
+protected:
+    // The inserted tabs may go first, with the series page.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
     bool CanEdit() const { return Area && !FFilling; }
     bool CanEditNumbers() const { return CanEdit() && Showing(); }

@@ -91,6 +91,11 @@ TBarSeriesEditor::~TBarSeriesEditor() {
     FreeObject(FStackEditor);
 }
 
+void TBarSeriesEditor::Notification(TComponent* AComponent, TOperation Operation) {
+    TForm::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FStackEditor) FStackEditor = nullptr;
+}
+
 bool TBarSeriesEditor::CanEditNumbers() const {
     return Bar && !CreatingForm && Showing();
 }

@@ -90,6 +90,10 @@ public:
     void EBevelChange(TObject* Sender);
     void Edit2Change(TObject* Sender);
 
+protected:
+    // The "Stack" tab's form may go first, with the series page.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
     // The gradient button for "Rectangle" and "Rect. Gradient", the bevel size for "Bevel".
     void ApplyStyleRules();

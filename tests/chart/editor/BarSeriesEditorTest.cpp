@@ -5,6 +5,7 @@
 #include "EditorPagesTestSupport.h"
 
 #include "chart/editor/BarSeriesEditor.h"
+#include "chart/editor/BrushDialog.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/ShadowEditor.h"
@@ -108,6 +109,16 @@ TEST_F(BarEditorTest, EachControlChangesTheBarAtOnce) {
     EXPECT_EQ(bar->Dark3D(), e->CBDarkBar->Checked());
     e->TBTransp->SetPosition(60);
     EXPECT_EQ(bar->Transparency(), 60);
+    {
+        TChartBrush* edited = nullptr;
+        TDialogsAnswered answers;
+        answers.OnModal = [&](TCustomForm* f) {
+            if (auto* b = dynamic_cast<TBrushDialog*>(f)) edited = b->TheBrush;
+            return int(mrCancel);
+        };
+        Click(e->BBarBrush);
+        EXPECT_EQ(edited, bar->BarBrush());
+    }
 
     e->PageControl1->SetActivePage(e->TabSize);
     struct NumberCase {
