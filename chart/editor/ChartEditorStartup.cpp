@@ -5,10 +5,13 @@
 #include "chart/editor/BarSeriesEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
+#include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FastLineSeriesEditor.h"
 #include "chart/editor/FormTeePage.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/StackBarSeriesEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
@@ -48,6 +51,9 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Series page, the pointer and the line series editors (found by the series' editor class names).
+    RegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                     TCustomSeriesEditor::StaticClass()});
     // Bar, area and fast-line series editors (found by the series' editor class names).
     RegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
                      TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
@@ -57,6 +63,9 @@ void Finalization() {
     // Bar, area and fast-line series editors.
     UnRegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
                        TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
+    // Series page, the pointer and the line series editors.
+    UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                       TCustomSeriesEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
