@@ -1,11 +1,15 @@
 #include "chart/editor/ChartEditorStartup.h"
 
 #include "chart/editor/AntiAliasEditor.h"
+#include "chart/editor/ArrowSeriesEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
+#include "chart/editor/ChartShapeEditor.h"
+#include "chart/editor/CircledSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/PieSeriesEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
@@ -44,9 +48,16 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Pie, circled, arrow, Gantt, bubble and shape series editors (found by the series'
+    // editor class names).
+    RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
+                     TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Pie, circled, arrow, Gantt, bubble and shape series editors.
+    UnRegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
+                       TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
