@@ -6,10 +6,13 @@
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/ChartShapeEditor.h"
 #include "chart/editor/CircledSeriesEditor.h"
+#include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/PieSeriesEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
@@ -48,6 +51,9 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Series page, the pointer and the line series editors (found by the series' editor class names).
+    RegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                     TCustomSeriesEditor::StaticClass()});
     // Pie, circled, arrow, Gantt, bubble and shape series editors (found by the series'
     // editor class names).
     RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
@@ -58,6 +64,9 @@ void Finalization() {
     // Pie, circled, arrow, Gantt, bubble and shape series editors.
     UnRegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
                        TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
+    // Series page, the pointer and the line series editors.
+    UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                       TCustomSeriesEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
