@@ -3,14 +3,18 @@
 #include "chart/editor/AntiAliasEditor.h"
 #include "chart/editor/AreaSeriesEditor.h"
 #include "chart/editor/BarSeriesEditor.h"
+#include "chart/editor/ArrowSeriesEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
+#include "chart/editor/ChartShapeEditor.h"
+#include "chart/editor/CircledSeriesEditor.h"
 #include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FastLineSeriesEditor.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/PieSeriesEditor.h"
 #include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/StackBarSeriesEditor.h"
@@ -57,9 +61,16 @@ void Initialization() {
     // Bar, area and fast-line series editors (found by the series' editor class names).
     RegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
                      TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
+    // Pie, circled, arrow, Gantt, bubble and shape series editors (found by the series'
+    // editor class names).
+    RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
+                     TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Pie, circled, arrow, Gantt, bubble and shape series editors.
+    UnRegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
+                       TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
     // Bar, area and fast-line series editors.
     UnRegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
                        TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
