@@ -1,6 +1,7 @@
 #include "chart/editor/ChartEditorStartup.h"
 
 #include "chart/editor/AntiAliasEditor.h"
+#include "chart/editor/BaseFunctionEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/DragPointToolEdit.h"
@@ -10,6 +11,7 @@
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
 #include "chart/editor/TeeExport.h"
+#include "chart/editor/TeeFuncEditor.h"
 #include "chart/editor/TeeGalleryPanel.h"
 #include "chart/editor/TeeGally.h"
 #include "chart/engine/panel/HtmlText.h"
@@ -44,9 +46,16 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Function and data-source editors: the series page's data-source editor and the
+    // options forms the functions name.
+    RegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
+                     TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Function and data-source editors.
+    UnRegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
+                       TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
