@@ -78,16 +78,21 @@ void TBaseFunctionEditor::FormCreate(TObject*) {
     SetAlign(alClient);
 }
 
+bool TBaseFunctionEditor::TakeFunction() {
+    if (!CreatingForm) return false;
+    CreatingForm = false;
+    IFunction = dynamic_cast<TTeeFunction*>(TeeFormTagObject(this));
+    if (!IFunction) return false;
+    IFunction->FreeNotification(this);
+    SetFunction();
+    return true;
+}
+
 void TBaseFunctionEditor::FormShow(TObject*) {
     // An embedded form is shown again on every visit of its page: the function is taken,
     // and the controls filled, on the first show only.
-    if (!CreatingForm) return;
-    CreatingForm = false;
-    IFunction = dynamic_cast<TTeeFunction*>(TeeFormTagObject(this));
-    if (!IFunction) return;
-    IFunction->FreeNotification(this);
-    SetFunction();
-    if (auto* owner = dynamic_cast<TBaseSourceEditor*>(Owner())) owner->BApply->SetEnabled(false);
+    if (TakeFunction())
+        if (auto* owner = dynamic_cast<TBaseSourceEditor*>(Owner())) owner->BApply->SetEnabled(false);
 }
 
 void TBaseFunctionEditor::Changed() {
@@ -101,6 +106,9 @@ void TBaseFunctionEditor::Notification(TComponent* AComponent, TOperation Operat
 
 void TBaseFunctionEditor::FormCloseQuery(TObject*, bool& CanClose) {
     CanClose = true;
+    // A form whose page was never visited takes its function now, so its untouched
+    // controls store the function's own settings.
+    TakeFunction();
     // Without a function (the owner's choice is not yet the series'), one of the chosen
     // class is made from the options and becomes the series' function only once they are
     // stored: a failure leaves the series with the function it had.

@@ -39,6 +39,11 @@ protected:
     // Every change of a control: the owning editor's "&Apply" is enabled.
     void Changed();
     void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    // On the first call: the function from the Tag, the controls filled from it; true
+    // when there was one.
+    bool TakeFunction();
 };
 
 class TTeeFunctionEditor : public TBaseFunctionEditor {
