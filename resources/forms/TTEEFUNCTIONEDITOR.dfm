@@ -10,7 +10,7 @@ inherited TeeFunctionEditor: TTeeFunctionEditor
   object CBStyle: TComboFlat
     Left = 110
     Top = 8
-    Width = 150
+    Width = 170
     Height = 21
     Style = csDropDownList
     ItemIndex = 0
@@ -59,7 +59,7 @@ inherited TeeFunctionEditor: TTeeFunctionEditor
   object CBAlign: TComboFlat
     Left = 110
     Top = 72
-    Width = 150
+    Width = 170
     Height = 21
     Style = csDropDownList
     ItemIndex = 1

@@ -145,6 +145,8 @@ TEST_F(FuncEditor, ChoosingAFunctionShowsItsOptionsAndAppliesOnlyWithApply) {
     EXPECT_FALSE(editor->BApply->Enabled());
     EXPECT_EQ(options->IFunction, average);
     EditorScreenshot(form, "func-editor-average-source");
+    // The page the last choice re-selects comes first; then the user opens "Options".
+    editor->TimerSourceTimer(editor->TimerSource);
     editor->PageControl1->SetActivePage(editor->TabOptions);
     EditorScreenshot(form, "func-editor-average-options");
 }
@@ -235,6 +237,7 @@ TEST_F(FuncEditor, ASingleSourceFunctionReadsTheChosenSeriesAndValueList) {
     EXPECT_TRUE(editor->BNone->Enabled());
     EXPECT_EQ(ItemsOf(editor->CBValues->Items()), QStringList({"Y"})) << "the lists after X";
     EXPECT_EQ(editor->CBValues->Text(), "Y");
+    EditorScreenshot(form, "func-editor-single-source");
     editortest::Click(editor->BApply);
     EXPECT_EQ(target->DataSource(), source2);
     EXPECT_EQ(target->MandatoryValueList()->ValueSource(), "Y");
