@@ -3,6 +3,8 @@
 // leaving with changes, the chart's series events, and the data-source base's candidate list.
 #include "TeeFuncEditorTestSupport.h"
 
+#include "chart/editor/TeeGalleryPanel.h"
+#include "chart/editor/TeeGally.h"
 #include "chart/editor/TeeSelectList.h"
 #include "chart/engine/series/ChartValueList.h"
 #include "chart/engine/texts/TeeConst.h"
@@ -321,6 +323,30 @@ TEST_F(FuncEditor, TheFunctionGalleryChoosesFromTheList) {
     dialogs.OnModal = [](TCustomForm*) { return int(mrCancel); };
     editortest::Click(editor->BEditFunction);
     EXPECT_EQ(editor->FunctionClass(), nullptr) << "a cancelled gallery changes nothing";
+
+    // A function picked in the gallery is chosen in the list and handled as a choice.
+    dialogs.OnModal = [](TCustomForm* f) {
+        auto* gallery = dynamic_cast<TTeeGallery*>(f);
+        EXPECT_NE(gallery, nullptr);
+        if (!gallery) return int(mrCancel);
+        f->Show();
+        TChartGalleryPanel* panel = gallery->ChartGalleryPanel1;
+        for (int i = 0; i < panel->Charts()->Count(); ++i) {
+            TTeeFunction* function = panel->GetChart(i)->Series(0)->FunctionType();
+            if (function && function->ClassType() == TLowTeeFunction::StaticClass()) {
+                editortest::DoubleClick(panel->GetChart(i), 10, 10);
+                return int(f->ModalResult());
+            }
+        }
+        ADD_FAILURE() << "no Low function in the gallery";
+        return int(mrCancel);
+    };
+    editortest::Click(editor->BEditFunction);
+    EXPECT_EQ(editor->FunctionClass(), TLowTeeFunction::StaticClass());
+    EXPECT_EQ(editor->CBSources->Text(), TeeMsg_FunctionLow);
+    EXPECT_TRUE(editor->TabOptions->TabVisible());
+    EXPECT_TRUE(dynamic_cast<TTeeFunctionEditor*>(Options()));
+    EXPECT_EQ(target->FunctionType(), nullptr);
 }
 
 TEST_F(FuncEditor, CandidateSourcesAreNamedAndValidated) {
