@@ -4,9 +4,12 @@
 #include "chart/editor/BaseFunctionEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
+#include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
@@ -46,6 +49,9 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Series page, the pointer and the line series editors (found by the series' editor class names).
+    RegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                     TCustomSeriesEditor::StaticClass()});
     // Function and data-source editors: the series page's data-source editor and the
     // options forms the functions name.
     RegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
@@ -56,6 +62,9 @@ void Finalization() {
     // Function and data-source editors.
     UnRegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
                        TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
+    // Series page, the pointer and the line series editors.
+    UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                       TCustomSeriesEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
