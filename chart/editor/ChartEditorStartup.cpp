@@ -4,6 +4,7 @@
 #include "chart/editor/AreaSeriesEditor.h"
 #include "chart/editor/BarSeriesEditor.h"
 #include "chart/editor/ArrowSeriesEditor.h"
+#include "chart/editor/BaseFunctionEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/ChartShapeEditor.h"
@@ -21,6 +22,7 @@
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
 #include "chart/editor/TeeExport.h"
+#include "chart/editor/TeeFuncEditor.h"
 #include "chart/editor/TeeGalleryPanel.h"
 #include "chart/editor/TeeGally.h"
 #include "chart/engine/panel/HtmlText.h"
@@ -65,9 +67,16 @@ void Initialization() {
     // editor class names).
     RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
                      TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
+    // Function and data-source editors: the series page's data-source editor and the
+    // options forms the functions name.
+    RegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
+                     TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Function and data-source editors.
+    UnRegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
+                       TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
     // Pie, circled, arrow, Gantt, bubble and shape series editors.
     UnRegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
                        TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
