@@ -3,9 +3,12 @@
 #include "chart/editor/AntiAliasEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
+#include "chart/editor/CircularGaugeEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/LinearGaugeEditor.h"
+#include "chart/editor/NumericGaugeEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
@@ -44,9 +47,15 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Gauge editors: the gauges name them by class name.
+    RegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
+                     TCircularGaugeEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Gauge editors.
+    UnRegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
+                       TCircularGaugeEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),

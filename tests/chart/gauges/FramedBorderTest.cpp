@@ -30,7 +30,8 @@ struct FramedChart {
     TColor Ring(int Ring) {
         const TRect r = gauge->OrigRect();
         const double s = gauge->Frame()->CalcWidth(r) * 0.1;
-        const int outer = int(std::lround(s)), middle = int(std::lround(7 * s)), inner = int(std::lround(2 * s));
+        const int outer = int(std::lround(s)), middle = int(std::lround(7 * s)),
+                  inner = int(std::lround(2 * s));
         const int starts[] = {0, outer, outer + middle};
         const int widths[] = {outer, middle, inner};
         return target.Canvas()->Pixels(r.Left + starts[Ring] + widths[Ring] / 2, (r.Top + r.Bottom) / 2);
