@@ -4,11 +4,14 @@
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/CircularGaugeEditor.h"
+#include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/LinearGaugeEditor.h"
 #include "chart/editor/NumericGaugeEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
@@ -47,6 +50,9 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // Series page, the pointer and the line series editors (found by the series' editor class names).
+    RegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                     TCustomSeriesEditor::StaticClass()});
     // Gauge editors: the gauges name them by class name.
     RegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
                      TCircularGaugeEditor::StaticClass()});
@@ -56,6 +62,9 @@ void Finalization() {
     // Gauge editors.
     UnRegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
                        TCircularGaugeEditor::StaticClass()});
+    // Series page, the pointer and the line series editors.
+    UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
+                       TCustomSeriesEditor::StaticClass()});
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
