@@ -9,6 +9,7 @@
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/ChartShapeEditor.h"
 #include "chart/editor/CircledSeriesEditor.h"
+#include "chart/editor/CircularGaugeEditor.h"
 #include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FastLineSeriesEditor.h"
@@ -16,6 +17,8 @@
 #include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/PieSeriesEditor.h"
+#include "chart/editor/LinearGaugeEditor.h"
+#include "chart/editor/NumericGaugeEditor.h"
 #include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/StackBarSeriesEditor.h"
@@ -71,9 +74,15 @@ void Initialization() {
     // options forms the functions name.
     RegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
                      TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
+    // Gauge editors: the gauges name them by class name.
+    RegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
+                     TCircularGaugeEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Gauge editors.
+    UnRegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
+                       TCircularGaugeEditor::StaticClass()});
     // Function and data-source editors.
     UnRegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
                        TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
