@@ -10,6 +10,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CheckBox.h"
+#include "platform/controls/Clipboard.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/CommonDialogs.h"
 #include "platform/controls/Edit.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -177,6 +179,28 @@ TEST_F(ExportDialog, SizeBoxesKeepTheAspectRatio) {
     form->SetPictureWidth(10);
     form->SetPictureHeight(10);
     EXPECT_LT(form->LabelPicSize->Caption().section(u' ', 0, 0).toInt(), big.section(u' ', 0, 0).toInt());
+}
+
+TEST_F(ExportDialog, EmptySizeBoxesExportThePanelsOwnSize) {
+    form->CBAspect->SetChecked(false);
+    form->SetPictureWidth(0);
+    form->SetPictureHeight(0);
+    for (int i = 0; i < form->LBFormat->Items()->Count(); ++i)
+        if (form->LBFormat->Items()->Strings(i) == "as Bitmap") form->LBFormat->SetItemIndex(i);
+    form->LBFormatClick(nullptr);
+    auto hook = Answer("chart.bmp", 1);
+    form->BSaveClick(nullptr);
+    const QImage image = QImage::fromData(FileBytes(dir.filePath("chart.bmp")), "BMP");
+    EXPECT_EQ(image.size(), QSize(400, 300));
+}
+
+TEST_F(ExportDialog, NativeTextCopiedAsText) {
+    Tab(form->TabNative);
+    form->CBNativeFormat->SetItemIndex(1);
+    form->CBNativeFormatClick(nullptr);
+    Clipboard()->SetAsText(String());
+    form->BCopyClick(nullptr);
+    EXPECT_TRUE(Clipboard()->AsText().startsWith("object ")) << Clipboard()->AsText().left(40).toStdString();
 }
 
 TEST_F(ExportDialog, PanelWithoutHeightKeepsNoAspect) {
