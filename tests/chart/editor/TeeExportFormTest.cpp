@@ -6,6 +6,7 @@
 #include "chart/editor/TeeExport.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/chart/Chart.h"
+#include "chart/engine/panel/TeePanelExtended.h"
 #include "chart/series/BarSeries.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Button.h"
@@ -267,6 +268,49 @@ TEST_F(ExportDialog, NativeTextSavedUnderItsOwnExtension) {
     form->CBNativeFormatClick(nullptr);
     form->BSaveClick(nullptr);
     EXPECT_TRUE(FileBytes(dir.filePath("chart.tee")).startsWith(QByteArray("\x60\x30\x57\x01TPF0", 8)));
+}
+
+// A panel that is no chart has no data to export and is stored as a plain component stream.
+TEST(ExportDialogPanel, PanelWithoutSeriesSavesItsComponentStream) {
+    TDraw3D panel(nullptr);
+    panel.SetName("Drawing");
+    panel.SetBounds(0, 0, 200, 100);
+    Owned<TTeeExportForm> form(new TTeeExportForm(nullptr));
+    form->AfterConstruction();
+    form->ExportPanel = &panel;
+    form->Show();
+    EXPECT_FALSE(form->TabData->TabVisible());
+    EXPECT_FALSE(form->CBNativeData->Visible());
+    QTemporaryDir dir;
+    form->PageControl1->SetActivePage(form->TabNative);
+    const std::pair<int, const char*> kinds[] = {{0, "TPF0"}, {1, "object Drawing: TDraw3D"}, {2, "<?xml"}};
+    for (auto [kind, start] : kinds) {
+        SCOPED_TRACE(start);
+        form->CBNativeFormat->SetItemIndex(kind);
+        form->CBNativeFormatClick(nullptr);
+        const QString file = dir.filePath(QStringLiteral("panel%1.tee").arg(kind));
+        form->SaveCurrentTo(file);
+        const QString written =
+            QDir(dir.path())
+                .filePath(QFileInfo(file).completeBaseName() + u'.' + QStringList{"tee", "txt", "xml"}[kind]);
+        EXPECT_TRUE(FileBytes(written).startsWith(start)) << FileBytes(written).left(40).toStdString();
+    }
+}
+
+TEST(ExportDialogPanel, TeeExportShowsTheDialogForThePanel) {
+    TChart chart(nullptr);
+    TTeeExportForm* shown = nullptr;
+    ModalHook hook([&](TCustomForm* form) {
+        shown = dynamic_cast<TTeeExportForm*>(form);
+        EXPECT_TRUE(shown);
+        if (shown) {
+            EXPECT_EQ(shown->ExportPanel, &chart);
+            EXPECT_EQ(shown->InitDir, "/somewhere");
+        }
+        return int(mrCancel);
+    });
+    TeeExport(nullptr, &chart, "/somewhere");
+    EXPECT_TRUE(shown);
 }
 
 TEST_F(ExportDialog, PictureFileKindFollowsTheDialogEntry) {
