@@ -405,4 +405,7 @@ TEST_F(ExportDialog, Screenshots) {
         Tab(page);
         Screenshot(form.get(), name);
     }
+    Tab(form->TabPicture);
+    form->PageOptions->SetActivePage(form->TabSize);
+    Screenshot(form.get(), "ExportDialogPictureSize");
 }
