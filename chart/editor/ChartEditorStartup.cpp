@@ -26,6 +26,8 @@
 #include "chart/editor/TeeEMFOptions.h"
 #include "chart/editor/TeeExport.h"
 #include "chart/editor/TeeFuncEditor.h"
+#include "chart/editor/TeeExportForm.h"
+#include "chart/editor/TeeExportFormBase.h"
 #include "chart/editor/TeeGalleryPanel.h"
 #include "chart/editor/TeeGally.h"
 #include "chart/engine/panel/HtmlText.h"
@@ -52,6 +54,8 @@ void Initialization() {
     RegisterTeeExportFormat<TEMFExportFormat>();
     RegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
     GraphicFileExtension = WithFileExtension;
+    // The export dialog and its base form (the chart editor's Export page).
+    RegisterClasses({TTeeExportFormBase::StaticClass(), TTeeExportForm::StaticClass()});
     // The tool editors (found by the tools' editor class names) and the paging page's
     // navigator.
     RegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
@@ -100,6 +104,7 @@ void Finalization() {
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
                        TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
     // Export dialog.
+    UnRegisterClasses({TTeeExportFormBase::StaticClass(), TTeeExportForm::StaticClass()});
     if (GraphicFileExtension == WithFileExtension) GraphicFileExtension = nullptr;
     UnRegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
     UnRegisterTeeExportFormat(TEMFExportFormat::StaticClass());
