@@ -45,6 +45,9 @@
 
 ORVO_IMPLEMENT_CLASS(TFormTeeSeries, TForm)
 
+TOnCreateEditSeries InternalOnCreateEditSeries = nullptr;
+TEvent<TFormTeeSeries*, TCustomAxisPanel*> InternalOnCreateEditSeriesObj;
+
 ORVO_PUBLISHED(TFormTeeSeries) {
     using S = TFormTeeSeries;
     P.Field("Panel1", &S::Panel1);
@@ -458,6 +461,9 @@ void TFormTeeSeries::FillCurrentTab() {
 
 void TFormTeeSeries::FormShow(TObject*) {
     CreatingForm = false;
+    TCustomAxisPanel* chart = TheSeries ? TheSeries->ParentChart() : nullptr;
+    if (InternalOnCreateEditSeries) InternalOnCreateEditSeries(this, chart);
+    if (InternalOnCreateEditSeriesObj) InternalOnCreateEditSeriesObj(this, chart);
     const bool designing = TheSeries && TheSeries->ComponentState().Contains(csDesigning);
     CBShowInEditor->SetVisible(designing);
     if (designing) {

@@ -275,6 +275,12 @@ private:
     bool FLoaded = false;
 };
 
+// Called when a series page is shown, with the page and the chart of its series; unset
+// unless a program sets them.
+using TOnCreateEditSeries = void (*)(TFormTeeSeries* Page, TCustomAxisPanel* Chart);
+extern TOnCreateEditSeries InternalOnCreateEditSeries;
+extern TEvent<TFormTeeSeries*, TCustomAxisPanel*> InternalOnCreateEditSeriesObj;
+
 // The shape editor of a marks symbol placed on AParent: without "Color..." and the "Text"
 // tab, with a "Visible" check box for the symbol.
 TFormTeeShape* MarkSymbolsForm(TComponent* AOwner, TSeriesMarksSymbol* Symbol, TWinControl* AParent);

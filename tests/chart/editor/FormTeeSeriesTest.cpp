@@ -124,6 +124,25 @@ TEST_F(SeriesPage, SeriesListIsFilledFromTheChartOfTheSeriesSet) {
     EXPECT_EQ(TeeFormTagObject(page->SeriesForm()), line);
 }
 
+TEST_F(SeriesPage, PersistentShowsOnlyForAGraphOfNonTemplatesAndSetsTheFlag) {
+    auto* templ = AddSeries(new TLineSeries(form), "Series3");
+    TChartSeriesStyle style = templ->Style();
+    style << tssIsTemplate;
+    templ->SetStyle(style);
+    Choose(line);
+    EXPECT_FALSE(page->CBPersistent->Visible());
+    page->IsDssGraph = true;
+    Choose(other);
+    EXPECT_TRUE(page->CBPersistent->Visible());
+    EXPECT_FALSE(page->CBPersistent->Checked());
+    page->CBPersistent->SetChecked(true);
+    EXPECT_TRUE(other->Style().Contains(tssIsPersistent));
+    page->CBPersistent->SetChecked(false);
+    EXPECT_FALSE(other->Style().Contains(tssIsPersistent));
+    Choose(templ);
+    EXPECT_FALSE(page->CBPersistent->Visible());
+}
+
 TEST_F(SeriesPage, TemplateSeriesLeavesTheDataSourceTabForFormat) {
     auto* templ = AddSeries(new TLineSeries(form), "Series3");
     TChartSeriesStyle style = templ->Style();
