@@ -819,10 +819,8 @@ void TFormTeeSeries::RemoveSource() {
         TheSeries->Clear();
     } else
         TheSeries->SetDataSource(nullptr);
-    if (TTeeFunction* f = TheSeries->FunctionType()) {
-        TheSeries->SetFunctionType(nullptr);
-        if (f->Owner() == nullptr) delete f;
-    }
+    // The series frees the function it lets go.
+    if (TheSeries->FunctionType()) TheSeries->SetFunctionType(nullptr);
 }
 
 void TFormTeeSeries::CBDataSourcestyleChange(TObject*) {

@@ -386,6 +386,19 @@ TEST_F(SeriesPage, SeriesWithAFunctionShowsTheFunctionEditor) {
     page->FormCloseQuery(page, canClose);
     EXPECT_FALSE(canClose);
     page->DataSourceStyle->OnCloseQuery = nullptr;
+
+    // "Manual" takes the function and the source away and shows the grid.
+    page->CBDataSourcestyle->SetItemIndex(TFormTeeSeries::StyleManual);
+    page->CBDataSourcestyleChange(page->CBDataSourcestyle);
+    EXPECT_EQ(fn->FunctionType(), nullptr);
+    EXPECT_EQ(fn->DataSource(), nullptr);
+    EXPECT_TRUE(fn->ManualData());
+    EXPECT_EQ(page->DataSourceStyle, nullptr);
+    EXPECT_TRUE(page->ChartGrid1->Visible());
+
+    page->CBDataSourcestyle->SetItemIndex(TFormTeeSeries::StyleFunction);
+    page->CBDataSourcestyleChange(page->CBDataSourcestyle);
+    ASSERT_NE(page->DataSourceStyle, nullptr);
     page->DestroySeriesForms();
     EXPECT_EQ(page->DataSourceStyle, nullptr);
     if (standIn) UnRegisterClass(TFuncEditorStandIn::StaticClass());
