@@ -2,6 +2,7 @@
 
 #include "chart/editor/AntiAliasEditor.h"
 #include "chart/editor/ArrowSeriesEditor.h"
+#include "chart/editor/BubbleSeriesEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/ChartShapeEditor.h"
@@ -10,6 +11,7 @@
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/FormTeeSeries.h"
+#include "chart/editor/GanttSeriesEditor.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/PieSeriesEditor.h"
 #include "chart/editor/SeriesPointerEditor.h"
@@ -57,13 +59,15 @@ void Initialization() {
     // Pie, circled, arrow, Gantt, bubble and shape series editors (found by the series'
     // editor class names).
     RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
-                     TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
+                     TArrowSeriesEditor::StaticClass(), TGanttSeriesEditor::StaticClass(),
+                     TBubbleSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
 }
 
 void Finalization() {
     // Pie, circled, arrow, Gantt, bubble and shape series editors.
     UnRegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
-                       TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
+                       TArrowSeriesEditor::StaticClass(), TGanttSeriesEditor::StaticClass(),
+                       TBubbleSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
     // Series page, the pointer and the line series editors.
     UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
                        TCustomSeriesEditor::StaticClass()});
