@@ -153,7 +153,7 @@ TEST_F(PieEditor, ColorEachSwitchesBetweenColorAndPalette) {
     EXPECT_TRUE(e->BColor->Enabled());
 }
 
-TEST_F(PieEditor, CircledOptionsAreInsertedOnceWithoutTheirColorControls) {
+TEST_F(PieEditor, ALaterShowAddsNoSecondCircledTabNorPalettes) {
     auto* pie = new TPieSeries(form);
     auto* e = Edit<TPieSeriesEditor>(pie);
     ASSERT_NE(e, nullptr);
@@ -167,8 +167,10 @@ TEST_F(PieEditor, CircledOptionsAreInsertedOnceWithoutTheirColorControls) {
     EXPECT_FALSE(e->tmpCircled->CBTransp->Visible());
     EXPECT_FALSE(e->tmpCircled->BGradient->Visible());
     TCircledSeriesEditor* circled = e->tmpCircled;
+    const int palettes = e->CBPalette->Items()->Count();
     ShowAgain(e);
     EXPECT_EQ(page->InsertedTabs().size(), 1u);
+    EXPECT_EQ(e->CBPalette->Items()->Count(), palettes);
     EXPECT_EQ(e->tmpCircled, circled);
     Visit(tab);
     EXPECT_EQ(circled->Circled, pie);
