@@ -5,6 +5,7 @@
 #include "chart/editor/ArrowSeriesEditor.h"
 #include "chart/editor/BarSeriesEditor.h"
 #include "chart/editor/BaseFunctionEditor.h"
+#include "chart/editor/BubbleSeriesEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/ChartShapeEditor.h"
@@ -15,6 +16,7 @@
 #include "chart/editor/FastLineSeriesEditor.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/FormTeeSeries.h"
+#include "chart/editor/GanttSeriesEditor.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/LinearGaugeEditor.h"
 #include "chart/editor/NumericGaugeEditor.h"
@@ -70,10 +72,6 @@ void Initialization() {
     // Bar, area and fast-line series editors (found by the series' editor class names).
     RegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
                      TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
-    // Pie, circled, arrow, Gantt, bubble and shape series editors (found by the series'
-    // editor class names).
-    RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
-                     TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
     // Function and data-source editors: the series page's data-source editor and the
     // options forms the functions name.
     RegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
@@ -81,6 +79,11 @@ void Initialization() {
     // Gauge editors: the gauges name them by class name.
     RegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
                      TCircularGaugeEditor::StaticClass()});
+    // Pie, circled, arrow, Gantt, bubble and shape series editors (found by the series'
+    // editor class names).
+    RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
+                     TArrowSeriesEditor::StaticClass(), TGanttSeriesEditor::StaticClass(),
+                     TBubbleSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
 }
 
 void Finalization() {
@@ -90,12 +93,13 @@ void Finalization() {
     // Function and data-source editors.
     UnRegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
                        TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
-    // Pie, circled, arrow, Gantt, bubble and shape series editors.
-    UnRegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
-                       TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
     // Bar, area and fast-line series editors.
     UnRegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
                        TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
+    // Pie, circled, arrow, Gantt, bubble and shape series editors.
+    UnRegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
+                       TArrowSeriesEditor::StaticClass(), TGanttSeriesEditor::StaticClass(),
+                       TBubbleSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
     // Series page, the pointer and the line series editors.
     UnRegisterClasses({TFormTeeSeries::StaticClass(), TSeriesPointerEditor::StaticClass(),
                        TCustomSeriesEditor::StaticClass()});

@@ -1,5 +1,6 @@
 #include "chart/editor/CircledSeriesEditor.h"
 
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/ShadowEditor.h"
 #include "chart/editor/TeePenDlg.h"
@@ -69,26 +70,10 @@ void TCircledSeriesEditor::Notification(TComponent* AComponent, TOperation Opera
     if (Operation == opRemove && AComponent == FShadowEditor) FShadowEditor = nullptr;
 }
 
-bool InsertSeriesEditorTab(TCustomForm* AForm, TCustomForm* AEditor, const String& ATabName, TObject* ATag) {
-    auto* OwnTab = AForm ? dynamic_cast<TTabSheet*>(AForm->Parent()) : nullptr;
-    TPageControl* Pages = OwnTab ? OwnTab->PageControl() : nullptr;
-    if (!Pages) return false;
-    auto* Tab = new TTabSheet(Pages);
-    Tab->SetPageControl(Pages);
-    Tab->SetCaption(ATabName);
-    AddFormTo(AEditor, Tab, ATag);
-    return true;
-}
-
 TCircledSeriesEditor* TCircledSeriesEditor::CreateForm(TCustomForm* AForm, TCircledSeries* ASeries) {
-    auto* Editor = new TCircledSeriesEditor(nullptr);
-    Editor->AfterConstruction();
-    Editor->SetAlign(alClient);
-    if (!InsertSeriesEditorTab(AForm, Editor, TeeMsg_GalleryCircled, ASeries)) {
-        FreeObject(Editor);
-        return nullptr;
-    }
-    return Editor;
+    if (!AForm || !AForm->Parent()) return nullptr;
+    return static_cast<TCircledSeriesEditor*>(TFormTeeSeries::InsertSeriesForm(
+        AForm->Parent(), TCircledSeriesEditor::StaticClass(), 1, TeeMsg_GalleryCircled, ASeries));
 }
 
 void TCircledSeriesEditor::FormShow(TObject*) {

@@ -22,7 +22,8 @@ public:
     explicit TCircledSeriesEditor(TComponent* AOwner);
     ~TCircledSeriesEditor() override;
 
-    // Inserts a circled editor for ASeries as the tab "Circled" beside AForm's own tab.
+    // Inserts a circled editor for ASeries as the tab "Circled" into the series page that
+    // holds AForm (null when AForm sits nowhere).
     static TCircledSeriesEditor* CreateForm(TCustomForm* AForm, TCircledSeries* ASeries);
 
     TCircledSeries* Circled = nullptr;
@@ -74,7 +75,3 @@ private:
     void AutoRadiusClick(TCheckBox* Auto, TUpDown* UpDown, bool IsX);
     TTeeShadowEditor* FShadowEditor = nullptr;
 };
-
-// Places AEditor on a new tab named ATabName of the page control that holds AForm's own tab
-// (nothing when AForm sits on no tab); the tab goes with the page control.
-bool InsertSeriesEditorTab(TCustomForm* AForm, TCustomForm* AEditor, const String& ATabName, TObject* ATag);

@@ -2,6 +2,7 @@
 
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/CircledSeriesEditor.h"
+#include "chart/editor/FormTeeLegend.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/canvas/ChartPen.h"
@@ -23,6 +24,8 @@
 #include "platform/controls/UpDown.h"
 #include "platform/rtl/FloatText.h"
 #include "platform/rtl/IntText.h"
+
+#include <memory>
 
 ORVO_IMPLEMENT_CLASS(TPieSeriesEditor, TForm)
 
@@ -218,7 +221,10 @@ void TPieSeriesEditor::EOtherLabelChange(TObject*) {
 }
 
 void TPieSeriesEditor::Button2Click(TObject*) {
-    // The other slice's legend dialog comes with the legend page.
+    if (!Pie) return;
+    std::unique_ptr<TFormTeeLegend> Form(TeeCreateForm<TFormTeeLegend>(this));
+    Form->SetLegend(Pie->OtherSlice()->Legend());
+    Form->ShowModal();
 }
 
 void TPieSeriesEditor::CBColorEachClick(TObject*) {

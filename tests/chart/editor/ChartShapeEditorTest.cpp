@@ -44,8 +44,6 @@ TEST_F(ChartShapeEditorTest, PositionBoxesShowTheCornersOnlyForTwoPoints) {
         }
         // Showing the editor adds no point.
         EXPECT_EQ(shape->Count(), points);
-        FreeObject(e);
-        FreeObject(shape);
     }
 }
 
@@ -98,8 +96,6 @@ TEST_F(ChartShapeEditorTest, RoundRectangleOnlyForARectangleInTwoD) {
         e->CBStyleChange(e->CBStyle);
         EXPECT_EQ(int(shape->Style()), c.style);
         EXPECT_EQ(e->CBRound->Enabled(), c.enabled);
-        FreeObject(e);
-        FreeObject(shape);
     }
 }
 

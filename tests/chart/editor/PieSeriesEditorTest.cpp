@@ -4,9 +4,11 @@
 #include "EditorBaseTestSupport.h"
 #include "SeriesEditorsTestSupport.h"
 
+#include "chart/editor/FormTeeLegend.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/ShadowEditor.h"
 #include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/chart/ChartLegend.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/series/PieSeries.h"
@@ -15,6 +17,7 @@
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/Panel.h"
 #include "platform/controls/ScrollBar.h"
 #include "platform/controls/TrackBar.h"
 #include "platform/controls/UpDown.h"
@@ -34,8 +37,6 @@ TEST_F(PieEditor, DarkThreeDFollowsTheChartsView) {
         ASSERT_NE(e, nullptr);
         EXPECT_EQ(e->CBDark3d->Enabled(), view3D);
         EXPECT_EQ(e->PageControl1->ActivePage(), e->TabOptions);
-        FreeObject(e);
-        FreeObject(pie);
     }
 }
 
@@ -94,6 +95,16 @@ TEST_F(PieEditor, GroupedSlicesStyleEnablesTheirBoxes) {
     }
     e->EOtherLabel->SetText(QStringLiteral("Rest"));
     EXPECT_EQ(pie->OtherSlice()->Text(), QStringLiteral("Rest"));
+
+    // "Legend..." edits the other slice's own legend in the legend dialog.
+    TCustomChartLegend* edited = nullptr;
+    editortest::ModalHook hook([&](TCustomForm* f) {
+        if (auto* legend = dynamic_cast<TFormTeeLegend*>(f)) edited = legend->Legend();
+        return int(mrOk);
+    });
+    e->Button2->Click();
+    ASSERT_TRUE(pie->OtherSlice()->HasLegend());
+    EXPECT_EQ(edited, pie->OtherSlice()->Legend());
 }
 
 TEST_F(PieEditor, OtherValueIgnoresTextThatIsNoNumber) {
@@ -142,24 +153,28 @@ TEST_F(PieEditor, ColorEachSwitchesBetweenColorAndPalette) {
     EXPECT_TRUE(e->BColor->Enabled());
 }
 
-TEST_F(PieEditor, CircledOptionsAreInsertedOnceWithoutTheirColorControls) {
+TEST_F(PieEditor, ALaterShowAddsNoSecondCircledTabNorPalettes) {
     auto* pie = new TPieSeries(form);
     auto* e = Edit<TPieSeriesEditor>(pie);
     ASSERT_NE(e, nullptr);
     ASSERT_NE(e->tmpCircled, nullptr);
-    ASSERT_EQ(pages->PageCount(), 2);
-    EXPECT_EQ(pages->Pages(1)->Caption(), QStringLiteral("Circled"));
-    EXPECT_EQ(e->tmpCircled->Circled, pie);
+    ASSERT_EQ(page->InsertedTabs().size(), 1u);
+    TTabSheet* tab = page->InsertedTabs()[0];
+    EXPECT_EQ(tab->Caption(), QStringLiteral("Circled"));
+    EXPECT_EQ(e->tmpCircled->Parent(), tab);
+    EXPECT_EQ(TeeFormTagObject(e->tmpCircled), pie);
     EXPECT_FALSE(e->tmpCircled->BBack->Visible());
     EXPECT_FALSE(e->tmpCircled->CBTransp->Visible());
     EXPECT_FALSE(e->tmpCircled->BGradient->Visible());
     TCircledSeriesEditor* circled = e->tmpCircled;
+    const int palettes = e->CBPalette->Items()->Count();
     ShowAgain(e);
-    EXPECT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(page->InsertedTabs().size(), 1u);
+    EXPECT_EQ(e->CBPalette->Items()->Count(), palettes);
     EXPECT_EQ(e->tmpCircled, circled);
-    pages->SetActivePage(pages->Pages(1));
+    Visit(tab);
+    EXPECT_EQ(circled->Circled, pie);
     editortest::Screenshot(form, "pie-series-editor-circled");
-    FreeObject(e);
 }
 
 class CircledEditor : public SeriesEditorFixture {
@@ -167,13 +182,9 @@ protected:
     // The circled tab of a pie's editor, visited.
     TCircledSeriesEditor* CircledTab(TPieSeries* Pie) {
         auto* e = Edit<TPieSeriesEditor>(Pie);
-        if (!e || !e->tmpCircled) return nullptr;
-        Visit(pages->Pages(1));
+        if (!e || !e->tmpCircled || !Tab(QStringLiteral("Circled"))) return nullptr;
+        Visit(Tab(QStringLiteral("Circled")));
         return e->tmpCircled;
-    }
-    void Visit(TTabSheet* Tab) {
-        pages->SetActivePage(Tab);
-        QCoreApplication::processEvents();
     }
 };
 
@@ -188,7 +199,7 @@ TEST_F(CircledEditor, ShadowEditorIsMadeOnceAndRefreshedOnEveryShow) {
     // Every visit of the tab shows the embedded form again.
     for (int visit = 0; visit < 3; ++visit) {
         Visit(formatTab);
-        Visit(pages->Pages(1));
+        Visit(Tab(QStringLiteral("Circled")));
     }
     ASSERT_TRUE(c->Showing());
     EXPECT_EQ(c->ShadowEditor(), shadow);
@@ -239,10 +250,13 @@ TEST_F(CircledEditor, TransparentAndBackColorExcludeEachOther) {
     auto* pie = new TPieSeries(form);
     pie->SetParentChart(chart);
     pie->CircleGradient()->SetVisible(true);
-    auto* c = new TCircledSeriesEditor(form);
-    c->AfterConstruction();
-    c->SetAlign(alNone);
-    AddFormTo(c, formatTab, pie);
+    // On its own, as a form of its own in a panel.
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(300, 0, 300, 300);
+    panel->BringToFront();
+    auto* c = static_cast<TCircledSeriesEditor*>(TCircledSeriesEditor::StaticClass()->CreateComponent(form));
+    AddFormTo(c, panel, pie);
     QCoreApplication::processEvents();
     ASSERT_EQ(c->Circled, pie);
     editortest::Screenshot(c, "circled-series-editor");

@@ -1,0 +1,3 @@
+inherited BubbleSeriesEditor: TBubbleSeriesEditor
+  Caption = 'Bubble'
+end
