@@ -31,14 +31,14 @@ TBaseSourceEditor::TBaseSourceEditor(TComponent* AOwner) : TForm(AOwner) {}
 
 void TBaseSourceEditor::FormCreate(TObject*) {
     SetAlign(alClient);
-    DoCreate();
+    CreateEditor();
 }
 
 void TBaseSourceEditor::FormShow(TObject*) {
-    DoShow();
+    ShowEditor();
 }
 
-void TBaseSourceEditor::DoShow() {
+void TBaseSourceEditor::ShowEditor() {
     TObject* tag = reinterpret_cast<TObject*>(Tag());
     TheSeries = dynamic_cast<TChartSeries*>(tag);
     Chart =

@@ -49,11 +49,11 @@ protected:
     virtual bool IsValid(TComponent* Component);
     virtual void Translate();
     // The show steps: the series (or chart) from the Tag, "&Apply" disabled, translated.
-    virtual void DoShow();
+    virtual void ShowEditor();
     // What "&Apply" does; nothing in the base.
     virtual void DoApply() {}
     // Runs once the form is created from its resource; nothing in the base.
-    virtual void DoCreate() {}
+    virtual void CreateEditor() {}
 };
 
 // Lists the series Series may read from: every series owned (directly or deeper) by the

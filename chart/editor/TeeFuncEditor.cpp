@@ -112,7 +112,7 @@ TObject* ClassItem(TClass AClass) {
 }
 } // namespace
 
-void TTeeFuncEditor::DoCreate() {
+void TTeeFuncEditor::CreateEditor() {
     LLabel->SetCaption(QStringLiteral("&Functions:"));
     CBSources->SetSorted(true);
     TStrings* items = CBSources->Items();
@@ -146,8 +146,8 @@ void TTeeFuncEditor::SetValueListCombo(TChartSeries* Series, TComboFlat* Combo) 
 
 // ---- show ------------------------------------------------------------------------------------
 
-void TTeeFuncEditor::DoShow() {
-    TBaseSourceEditor::DoShow();
+void TTeeFuncEditor::ShowEditor() {
+    TBaseSourceEditor::ShowEditor();
     PageControl1->SetActivePage(TabSource);
     ListenTo(TheSeries ? TheSeries->ParentChart() : Chart);
     if (TheSeries) TheSeries->FreeNotification(this);

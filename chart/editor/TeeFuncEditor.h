@@ -66,8 +66,8 @@ public:
     bool Filling = false;
 
 protected:
-    void DoCreate() override;
-    void DoShow() override;
+    void CreateEditor() override;
+    void ShowEditor() override;
     void DoApply() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
