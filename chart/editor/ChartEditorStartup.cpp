@@ -4,6 +4,7 @@
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/DragPointToolEdit.h"
+#include "chart/editor/EditChartForm.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
@@ -44,9 +45,14 @@ void Initialization() {
     // retypes series through the galleries.
     RegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     InstallSeriesGalleryProcs();
+    // The chart editor form.
+    RegisterClasses({TChartEditForm::StaticClass()});
 }
 
 void Finalization() {
+    // The chart editor form.
+    UnRegisterClasses({TChartEditForm::StaticClass()});
+    TeeOnShowEditor().clear();
     RemoveSeriesGalleryProcs();
     UnRegisterClasses({TChartListBox::StaticClass(), TChartGalleryPanel::StaticClass()});
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
