@@ -5,13 +5,16 @@
 #include "chart/editor/FormTeeAxis.h"
 #include "chart/editor/FormTeeGeneral.h"
 #include "chart/editor/FormTeePage.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/FormTeeTools.h"
+#include "chart/editor/TeeExportForm.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/chart/ChartRegistries.h"
 #include "chart/engine/chart/TeeTools.h"
 #include "chart/engine/panel/PanelFunctions.h"
 #include "chart/engine/texts/TeeConst.h"
+#include "chart/engine/widgets/ComboFlat.h"
 #include "chart/export/ChartPreview.h"
 #include "chart/export/TeePreviewPanel.h"
 #include "chart/grid/ChartGrid.h"
@@ -20,6 +23,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Button.h"
+#include "platform/controls/CheckBox.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/PageControl.h"
@@ -601,11 +605,37 @@ void TChartEditForm::Create3DPage() {
     EmbedPage(new TFormTee3D(this, TheChart), Tab3D);
 }
 
-// The series page comes with its own form; until it exists the Series sheet stays empty.
-void TChartEditForm::SetTabSeries() {}
+void TChartEditForm::SetTabSeries() {
+    if (!FSeriesPage) {
+        FSeriesPage = new TFormTeeSeries(this);
+        FSeriesPage->AfterConstruction();
+        LBSeries->OtherItems = FSeriesPage->CBSeries->Items();
+        FSeriesPage->TheListBox = LBSeries;
+        FSeriesPage->SetBorderStyle(bsNone);
+        FSeriesPage->SetParent(TabSeries);
+        FSeriesPage->SetAlign(alClient);
+        FSeriesPage->ShowTabDataSource = EditorOptions.Contains(ceDataSource);
+        FSeriesPage->ShowTabGeneral = !TheHiddenTabs.Contains(cetSeriesGeneral);
+        FSeriesPage->ShowTabMarks = !TheHiddenTabs.Contains(cetSeriesMarks);
+        FSeriesPage->IsDssGraph = IsDssGraph;
+        FSeriesPage->TheSeries = LBSeries->SelectedSeries();
+        TeeScaleForm(FSeriesPage);
+        FSeriesPage->OnChartSeriesEvent = TSeriesPageEvent(this, &TChartEditForm::SeriesPageEvent);
+        FSeriesPage->Show();
+        TControl* exclude[] = {FSeriesPage->CBSeries};
+        TeeTranslateControl(FSeriesPage, exclude, 0);
+    } else {
+        FSeriesPage->TheSeries = LBSeries->SelectedSeries();
+    }
+    FSeriesPage->SetCBSeries();
+}
 
-void TChartEditForm::FormSeriesEvent(int) {
-    FillTreeSeries();
+void TChartEditForm::SeriesPageEvent(TFormTeeSeries*, TTeeEvent* Event) {
+    if (auto* e = dynamic_cast<TTeeSeriesEvent*>(Event)) FormSeriesEvent(int(e->Event));
+}
+
+void TChartEditForm::FormSeriesEvent(int Event) {
+    if (Event == seAdd || Event == seRemove || Event == seSwap) FillTreeSeries();
 }
 
 void TChartEditForm::CreateToolsPage() {
@@ -631,8 +661,17 @@ void TChartEditForm::CreateToolsPage() {
 }
 
 void TChartEditForm::ShowExportPage() {
-    // The export dialog comes with its own form; until it exists the Export sheet stays
-    // empty.
+    auto* dialog = static_cast<TTeeExportForm*>(FExport);
+    if (!dialog) {
+        dialog = new TTeeExportForm(this);
+        dialog->AfterConstruction();
+        dialog->ExportPanel = TheChart;
+        dialog->BClose->SetVisible(false);
+        AddFormTo(dialog, TabExport, TheChart);
+        FExport = dialog;
+    }
+    dialog->CBFileSize->SetChecked(false);
+    dialog->TabNative->SetTabVisible(!TheHiddenTabs.Contains(cetExportNative));
 }
 
 void TChartEditForm::ShowPrintPage() {

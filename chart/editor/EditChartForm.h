@@ -26,7 +26,9 @@ class TCustomChartSeries;
 class TCustomChartWall;
 class TCustomForm;
 class TFormTeeAxis;
+class TFormTeeSeries;
 class TFormTeeTools;
+class TTeeEvent;
 class TListBox;
 class TMenuItem;
 class TPageControl;
@@ -99,6 +101,7 @@ public:
 
     // Hooks given to the series page and the tools page.
     void FormSeriesEvent(int Event);
+    void SeriesPageEvent(TFormTeeSeries* Sender, TTeeEvent* Event);
     void AddedTool(TObject* Sender);
     void DeletedTool(TObject* Sender);
 
@@ -126,6 +129,7 @@ public:
     TFormTeeTools* ToolsPage() const { return FTools; }
     TFormTeeAxis* AxisPage() const { return FAxis; }
     TCustomForm* ExportPage() const { return FExport; }
+    TFormTeeSeries* SeriesPage() const { return FSeriesPage; }
     TChartPreview* Preview() const { return FPreview; }
     TCustomForm* ChartPageForm(TTabSheet* Sheet) const;
     bool TreeMode() const;
@@ -292,6 +296,7 @@ private:
     void KeepInWorkArea();
 
     TFormTeeTools* FTools = nullptr;
+    TFormTeeSeries* FSeriesPage = nullptr;
     TFormTeeAxis* FAxis = nullptr;
     TCustomForm* FExport = nullptr;
     TChartPreview* FPreview = nullptr;

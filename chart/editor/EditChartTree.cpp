@@ -245,8 +245,10 @@ void TChartEditForm::TreeChange(TObject*, TTreeNode* Node) {
         return;
     }
     case TNodeKind::Series:
-        // The series page opens here once it exists.
+        LBSeries->SetSelectedSeries(static_cast<TChartSeries*>(data));
+        MainPage->SetActivePage(TabSeries);
         SetTabSeries();
+        MoveToTreePanel(TabSeries);
         return;
     case TNodeKind::Tool: {
         MainPage->SetActivePage(TabTools);

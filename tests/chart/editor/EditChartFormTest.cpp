@@ -7,6 +7,7 @@
 #include "chart/editor/EditChart.h"
 #include "chart/editor/EditChartForm.h"
 #include "chart/editor/FormTeeAxis.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/FormTeeTools.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/Chart.h"
@@ -442,6 +443,30 @@ TEST_F(EditChartFixture, ScreenshotsOfEachPageInBothModes) {
                                 Screenshot(&E, name.c_str());
                             }));
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EditChartFixture, SeriesAndExportPagesOpenInBothModes) {
+    for (bool tree : {false, true}) {
+        SetTreeMode(tree);
+        SCOPED_TRACE(tree ? "tree" : "tabs");
+        ASSERT_TRUE(Run([&] { EditSeries(form, chart->Series(1)); }, [&](TChartEditForm& E) {
+            ASSERT_TRUE(E.SeriesPage());
+            EXPECT_EQ(E.SeriesPage()->TheSeries, chart->Series(1));
+            EXPECT_TRUE(E.SeriesPage()->Showing());
+            if (tree) {
+                ASSERT_TRUE(E.Tree->Selected());
+                EXPECT_EQ(E.Tree->Selected()->Data(), chart->Series(1));
+            }
+        }));
+        ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetExport); }, [&](TChartEditForm& E) {
+            ASSERT_TRUE(E.ExportPage());
+            EXPECT_TRUE(E.ExportPage()->Showing());
+        }));
     }
 }
 
