@@ -300,10 +300,8 @@ private:
     TFormTeeAxis* FAxis = nullptr;
     TCustomForm* FExport = nullptr;
     TChartPreview* FPreview = nullptr;
-    TCustomForm* FTreeParked = nullptr;
     TTreeNode* TreeNodeAxis = nullptr;
     bool FCreated = false;
     bool FBuildingTree = false;
     bool FTreeBuilt = false;
-    int FGroupsRow = 0;
 };

@@ -247,7 +247,9 @@ TEST_F(EditChartFixture, ToolEntrySelectsTheToolAndShowsItsEditor) {
 }
 
 TEST_F(EditChartFixture, SeriesNodeExpandedUpToTenSeries) {
-    for (auto [total, expanded] : {std::pair{10, true}, std::pair{11, false}}) {
+    for (const auto& [totalSeries, expandedNode] : {std::pair{10, true}, std::pair{11, false}}) {
+        const int total = totalSeries;
+        const bool expanded = expandedNode;
         while (chart->SeriesCount() < total)
             AddSeries(1);
         ASSERT_TRUE(Run([&] { EditChart(form, chart); },
@@ -412,7 +414,10 @@ TEST_F(EditChartFixture, DataPageButtonsAndPopup) {
 
 TEST_F(EditChartFixture, SavedPositionOffTheWorkAreaIsPulledBack) {
     const TRect area = Screen->WorkAreaRect();
-    for (auto [left, top] : {std::pair{int(area.Right) + 50, 10}, std::pair{10, int(area.Bottom) - 20}}) {
+    for (const auto& [savedLeft, savedTop] :
+         {std::pair{int(area.Right) + 50, 10}, std::pair{10, int(area.Bottom) - 20}}) {
+        const int left = savedLeft;
+        const int top = savedTop;
         TeeSaveIntegerOption(QStringLiteral("Left"), left);
         TeeSaveIntegerOption(QStringLiteral("Top"), top);
         ASSERT_TRUE(Run([&] { EditChart(form, chart); },
@@ -454,19 +459,21 @@ TEST_F(EditChartFixture, SeriesAndExportPagesOpenInBothModes) {
     for (bool tree : {false, true}) {
         SetTreeMode(tree);
         SCOPED_TRACE(tree ? "tree" : "tabs");
-        ASSERT_TRUE(Run([&] { EditSeries(form, chart->Series(1)); }, [&](TChartEditForm& E) {
-            ASSERT_TRUE(E.SeriesPage());
-            EXPECT_EQ(E.SeriesPage()->TheSeries, chart->Series(1));
-            EXPECT_TRUE(E.SeriesPage()->Showing());
-            if (tree) {
-                ASSERT_TRUE(E.Tree->Selected());
-                EXPECT_EQ(E.Tree->Selected()->Data(), chart->Series(1));
-            }
-        }));
-        ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetExport); }, [&](TChartEditForm& E) {
-            ASSERT_TRUE(E.ExportPage());
-            EXPECT_TRUE(E.ExportPage()->Showing());
-        }));
+        ASSERT_TRUE(Run([&] { EditSeries(form, chart->Series(1)); },
+                        [&](TChartEditForm& E) {
+                            ASSERT_TRUE(E.SeriesPage());
+                            EXPECT_EQ(E.SeriesPage()->TheSeries, chart->Series(1));
+                            EXPECT_TRUE(E.SeriesPage()->Showing());
+                            if (tree) {
+                                ASSERT_TRUE(E.Tree->Selected());
+                                EXPECT_EQ(E.Tree->Selected()->Data(), chart->Series(1));
+                            }
+                        }));
+        ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetExport); },
+                        [&](TChartEditForm& E) {
+                            ASSERT_TRUE(E.ExportPage());
+                            EXPECT_TRUE(E.ExportPage()->Showing());
+                        }));
     }
 }
 
