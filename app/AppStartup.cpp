@@ -6,6 +6,7 @@
 #include "app/forms/FrameChart.h"
 #include "app/forms/FramePressure.h"
 #include "app/forms/FrameTools.h"
+#include "chart/editor/ChartEditorStartup.h"
 #include "chart/gauges/ChartGaugesStartup.h"
 #include "chart/grid/ChartGridStartup.h"
 #include "chart/tools/ChartToolsStartup.h"
@@ -28,9 +29,9 @@ void Finalization() {
 } // namespace
 
 TLibraryStartup& AppStartup() {
-    static TLibraryStartup startup(
-        {&ControlsStartup(), &ChartToolsStartup(), &ChartGridStartup(), &ChartGaugesStartup()},
-        Initialization, Finalization);
+    static TLibraryStartup startup({&ControlsStartup(), &ChartToolsStartup(), &ChartGridStartup(),
+                                    &ChartGaugesStartup(), &ChartEditorStartup()},
+                                   Initialization, Finalization);
     return startup;
 }
 

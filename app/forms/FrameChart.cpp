@@ -1,5 +1,7 @@
 #include "app/forms/FrameChart.h"
 
+#include "chart/editor/EditChart.h"
+
 #include "app/MapFile.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/Canvas3D.h"
@@ -223,34 +225,10 @@ void TFrameChart::BuildAtRunTime() {
         // Panning is undone as zooming is: the clamps and the user see the same ranges.
         chart->OnScroll = TNotifyEvent(this, &TFrameChart::Chart1Zoom);
     }
-    for (auto [series, color] : {std::pair{Series1, kRed}, std::pair{Series2, kGreen}}) {
-        series->YValues()->SetName(gettext(QStringLiteral("Output [V]")));
-        series->Marks()->SetVisible(true);
-        series->Marks()->SetStyle(smsPointIndex);
-        series->Marks()->SetTransparent(true);
-        series->Marks()->Arrow()->SetVisible(false);
-        if (auto* line = dynamic_cast<TLineSeriesClass*>(series)) {
-            line->LinePen()->SetWidth(3);
-            line->Pointer()->SetStyle(psCircle);
-            line->Pointer()->SetHorizSize(7);
-            line->Pointer()->SetVertSize(7);
-            line->Pointer()->Pen()->SetVisible(false);
-        }
-        series->SetSeriesColor(color);
-        series->SetCursor(TCursor(kHandCursor));
-        series->AfterDrawValues = TNotifyEvent(this, &TFrameChart::Series1AfterDrawValues);
-    }
-
-    dragTool1 = new TDragPointToolClass(this);
-    dragTool1->SetParentChart(Chart1);
-    dragTool1->SetSeries(Series1);
-    dragTool2 = new TDragPointToolClass(this);
-    dragTool2->SetParentChart(Chart2);
-    dragTool2->SetSeries(Series2);
-    for (TDragPointToolClass* tool : {dragTool1, dragTool2}) {
-        tool->OnDragPoint = TDragPointToolEvent(this, &TFrameChart::OnDragPoint);
-        tool->SetDragStyle(dsY);
-    }
+    SetupCurveSeries(Series1, kRed);
+    SetupCurveSeries(Series2, kGreen);
+    dragTool1 = NewDragTool(Chart1, Series1);
+    dragTool2 = NewDragTool(Chart2, Series2);
 
     ChartGrid1->SetSeries(Series1);
     FTabs1Proc = XcTabControl1->WindowProc;
@@ -259,19 +237,12 @@ void TFrameChart::BuildAtRunTime() {
     XcTabControl2->WindowProc = TWndMethod(this, &TFrameChart::Tabs2WindowProc);
     shiftDown = ctrlDown = altDown = false;
 
-    cursorTool1 = new TCursorToolClass(Chart1);
-    cursorTool1->SetParentChart(Chart1);
-    cursorTool2 = new TCursorToolClass(Chart2);
-    cursorTool2->SetParentChart(Chart2);
-    for (TCursorToolClass* tool : {cursorTool1, cursorTool2}) {
-        tool->SetFollowMouse(false);
-        tool->SetStyle(cssVertical);
-        tool->Pen()->SetWidth(3);
-        tool->Pen()->SetColor(kBlue);
-        tool->SetClickTolerance(-1);
-        tool->SetXValue(0);
-        tool->SetActive(true);
-    }
+    cursorTool1 = NewCursorTool(Chart1);
+    cursorTool2 = NewCursorTool(Chart2);
+    // The chart editor (Edit) may free the first chart's series and tools: the frame lets go
+    // of them when it does.
+    for (TComponent* part : std::initializer_list<TComponent*>{Series1, dragTool1, cursorTool1})
+        part->FreeNotification(this);
 
     modified = false;
     failedReads = 0;
@@ -286,6 +257,46 @@ void TFrameChart::BuildAtRunTime() {
     RefreshGrid();
 
     TranslateComponent(this);
+}
+
+void TFrameChart::SetupCurveSeries(TChartSeries* series, TColor color) {
+    series->YValues()->SetName(gettext(QStringLiteral("Output [V]")));
+    series->Marks()->SetVisible(true);
+    series->Marks()->SetStyle(smsPointIndex);
+    series->Marks()->SetTransparent(true);
+    series->Marks()->Arrow()->SetVisible(false);
+    if (auto* line = dynamic_cast<TLineSeriesClass*>(series)) {
+        line->LinePen()->SetWidth(3);
+        line->Pointer()->SetStyle(psCircle);
+        line->Pointer()->SetHorizSize(7);
+        line->Pointer()->SetVertSize(7);
+        line->Pointer()->Pen()->SetVisible(false);
+    }
+    series->SetSeriesColor(color);
+    series->SetCursor(TCursor(kHandCursor));
+    series->AfterDrawValues = TNotifyEvent(this, &TFrameChart::Series1AfterDrawValues);
+}
+
+TDragPointToolClass* TFrameChart::NewDragTool(TChart* chart, TChartSeries* series) {
+    auto* tool = new TDragPointToolClass(this);
+    tool->SetParentChart(chart);
+    tool->SetSeries(series);
+    tool->OnDragPoint = TDragPointToolEvent(this, &TFrameChart::OnDragPoint);
+    tool->SetDragStyle(dsY);
+    return tool;
+}
+
+TCursorToolClass* TFrameChart::NewCursorTool(TChart* chart) {
+    auto* tool = new TCursorToolClass(chart);
+    tool->SetParentChart(chart);
+    tool->SetFollowMouse(false);
+    tool->SetStyle(cssVertical);
+    tool->Pen()->SetWidth(3);
+    tool->Pen()->SetColor(kBlue);
+    tool->SetClickTolerance(-1);
+    tool->SetXValue(0);
+    tool->SetActive(true);
+    return tool;
 }
 
 void TFrameChart::ShowOnlyChannel(int Channel) {
@@ -506,8 +517,86 @@ void TFrameChart::btnPressureClick(TObject*) {
 }
 
 void TFrameChart::btnEditClick(TObject*) {
-    // The chart editor opens on Chart1's drag-point tool where the tool has one; its button
-    // stays hidden.
+    if (!Chart1 || !Series1 || !dragTool1) return;
+    // What the curve was before the editor: the editor may delete or retype the series,
+    // delete the tools or change values in its grid.
+    std::vector<std::pair<double, double>> before;
+    before.reserve(std::size_t(Series1->Count()));
+    for (int i = 0; i < Series1->Count(); ++i)
+        before.emplace_back(Series1->XValues()->Value(i), Series1->YValues()->Value(i));
+    try {
+        EditChartTool(nullptr, dragTool1);
+    } catch (...) {
+        TakeBackChart1(before);
+        throw;
+    }
+    TakeBackChart1(before);
+}
+
+void TFrameChart::Notification(TComponent* AComponent, TOperation Operation) {
+    TFrame::Notification(AComponent, Operation);
+    if (Operation != opRemove || !AComponent) return;
+    if (AComponent == Series1) Series1 = nullptr;
+    if (AComponent == dragTool1) dragTool1 = nullptr;
+    if (AComponent == cursorTool1) cursorTool1 = nullptr;
+}
+
+// After the chart editor: the first chart again holds the frame's own line series, drag-point
+// and cursor tools (made anew for any the editor freed), and nothing else the editor added.
+// The values the editor left are taken as a typed edit: per point, a finite value becomes the
+// correction, held by ClampCorrection; anything else keeps the value from before. The edit is
+// marked for sending only when the curve differs from before.
+void TFrameChart::TakeBackChart1(const std::vector<std::pair<double, double>>& before) {
+    if (!Chart1) return;
+    // The series the editor left the values on: the frame's own, else the first one there.
+    TChartSeries* source = Series1;
+    if (!source && Chart1->SeriesCount() > 0) source = Chart1->Series(0);
+    std::vector<double> values;
+    values.reserve(before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const auto [x, y0] = before[i];
+        double y = y0;
+        if (source && int(i) < source->Count()) {
+            const double typed = source->YValues()->Value(int(i));
+            if (std::isfinite(typed)) y = ClampCorrection(x, typed);
+        }
+        values.push_back(y);
+    }
+    // Series the editor added (or the retyped one) go.
+    for (int i = Chart1->SeriesCount() - 1; i >= 0; --i)
+        if (TChartSeries* other = Chart1->Series(i); other != Series1) FreeObject(other);
+    if (!Series1) {
+        auto* series = new TLineSeriesClass(this);
+        series->SetName(QStringLiteral("Series1"));
+        series->SetParentChart(Chart1);
+        SetupCurveSeries(series, kRed);
+        Series1 = series;
+        Series1->FreeNotification(this);
+    }
+    if (!dragTool1) {
+        dragTool1 = NewDragTool(Chart1, Series1);
+        dragTool1->FreeNotification(this);
+    } else {
+        dragTool1->SetSeries(Series1);
+    }
+    if (!cursorTool1) {
+        cursorTool1 = NewCursorTool(Chart1);
+        cursorTool1->FreeNotification(this);
+    }
+    bool changed = false;
+    Series1->Clear();
+    for (std::size_t i = 0; i < before.size(); ++i)
+        Series1->AddXY(before[i].first, values[i], String(), clTeeColor);
+    for (std::size_t i = 0; i < before.size() && !changed; ++i)
+        changed = values[i] != before[i].second;
+    if (!FCurveSeries.empty()) {
+        FCurveSeries[0] = std::make_unique<TChartCurveSeries>(Series1, Chart1);
+        if (!channels.empty()) channels[0]->series = FCurveSeries[0].get();
+    }
+    if (changed) modified = true;
+    ChartGrid1->SetSeries(PageControl1->ActivePageIndex() != 0 ? Series2 : Series1);
+    RefreshGrid();
+    Series1->Repaint();
 }
 
 void TFrameChart::XcSwitch1On(TObject*) {

@@ -22,6 +22,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class TButton;
@@ -175,6 +176,9 @@ public:
     void OnAcKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
     void OnAcMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 
+    // The first chart's parts the chart editor freed are let go of.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
     // The messages of the grid.
     void Dispatch(TMessage& Message) override;
     void SelectFromGrid(TMessage& Message);
@@ -203,6 +207,12 @@ private:
     void Tabs2WindowProc(TMessage& Message);
     void TabsWindowProc(TXcTabControl* Tabs, const TWndMethod& Inherited, TMessage& Message);
     void BuildAtRunTime();
+    void SetupCurveSeries(TChartSeries* series, TColor color);
+    TDragPointToolClass* NewDragTool(TChart* chart, TChartSeries* series);
+    TCursorToolClass* NewCursorTool(TChart* chart);
+    // After the chart editor: the first chart's own parts back, its values taken as an edit
+    // of the curve that was `before` (input, correction per point).
+    void TakeBackChart1(const std::vector<std::pair<double, double>>& before);
 
     IChartEditorHost* FHost = nullptr;
     TWndMethod FTabs1Proc;

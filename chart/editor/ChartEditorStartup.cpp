@@ -13,6 +13,7 @@
 #include "chart/editor/CircularGaugeEditor.h"
 #include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
+#include "chart/editor/EditChartForm.h"
 #include "chart/editor/FastLineSeriesEditor.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/FormTeeSeries.h"
@@ -84,9 +85,14 @@ void Initialization() {
     RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
                      TArrowSeriesEditor::StaticClass(), TGanttSeriesEditor::StaticClass(),
                      TBubbleSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
+    // The chart editor form.
+    RegisterClasses({TChartEditForm::StaticClass()});
 }
 
 void Finalization() {
+    // The chart editor form.
+    UnRegisterClasses({TChartEditForm::StaticClass()});
+    TeeOnShowEditor().clear();
     // Gauge editors.
     UnRegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
                        TCircularGaugeEditor::StaticClass()});
