@@ -3,6 +3,7 @@
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/CustomShapeEditor.h"
 #include "chart/editor/FormTeeAxis.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/TeeFontEditor.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/panel/PanelFunctions.h"
@@ -161,7 +162,7 @@ void TLinearGaugeEditor::FormShow(TObject* Sender) {
 }
 
 void TLinearGaugeEditor::EditPointer(TSeriesPointer* Pointer) {
-    (void)Pointer;
+    if (Pointer) EditSeriesPointer(this, Pointer);
 }
 
 void TLinearGaugeEditor::BValueAreaClick(TObject*) {

@@ -3,6 +3,7 @@
 #include "NumericGaugeEditorTestSupport.h"
 
 #include "chart/editor/CircularGaugeEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/gauges/CircularGauge.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CheckBox.h"
@@ -102,6 +103,30 @@ TEST_F(CircularGaugeEditor, ControlsFollowAndChangeTheGauge) {
     EXPECT_EQ(editor->CBRotateLabels->Checked(), gauge->RotateLabels());
     editor->CBCircled->SetChecked(!gauge->Circled());
     EXPECT_EQ(editor->CBCircled->Checked(), gauge->Circled());
+}
+
+TEST_F(CircularGaugeEditor, PointerButtonsOpenThePointerDialogOnTheirPointer) {
+    ShowEditor();
+    TDialogsAnswered dialogs;
+    TObject* edited = nullptr;
+    dialogs.OnModal = [&](TCustomForm* f) {
+        if (dynamic_cast<TSeriesPointerEditor*>(f)) edited = TeeFormTagObject(f);
+        return int(mrOk);
+    };
+    struct Case {
+        TButton* button;
+        TSeriesPointer* pointer;
+    };
+    const Case cases[] = {
+        {editor->BHand, gauge->Hand()},
+        {editor->BCenter, gauge->Center()},
+        {editor->Button3, gauge->EndPoint()},
+    };
+    for (const Case& c : cases) {
+        edited = nullptr;
+        c.button->Click();
+        EXPECT_EQ(edited, c.pointer) << c.button->Caption().toStdString();
+    }
 }
 
 TEST_F(CircularGaugeEditor, Screenshots) {

@@ -7,6 +7,7 @@
 #include "chart/editor/CustomShapeEditor.h"
 #include "chart/editor/FormTeeAxis.h"
 #include "chart/editor/LinearGaugeEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/panel/TeeShape.h"
@@ -173,6 +174,38 @@ TEST_F(LinearGaugeEditor, ValueAreaButtonOpensTheShapeEditor) {
     };
     editor->BValueArea->Click();
     EXPECT_EQ(edited, gauge->ValueArea());
+}
+
+TEST_F(LinearGaugeEditor, PointerButtonsOpenThePointerDialogOnTheirPointer) {
+    ShowEditor();
+    TDialogsAnswered dialogs;
+    TObject* edited = nullptr;
+    String caption;
+    dialogs.OnModal = [&](TCustomForm* f) {
+        if (dynamic_cast<TSeriesPointerEditor*>(f)) {
+            edited = TeeFormTagObject(f);
+            caption = f->Caption();
+        }
+        return int(mrOk);
+    };
+    struct Case {
+        TButton* button;
+        TSeriesPointer* pointer;
+    };
+    const Case cases[] = {
+        {editor->BMaxIndicator, gauge->MaxValueIndicator()},
+        {editor->BLinearHand, gauge->Hand()},
+        {editor->Button1, gauge->Ticks()},
+        {editor->Button2, gauge->MinorTicks()},
+        {editor->BGreen, gauge->GreenLine()},
+        {editor->BRed, gauge->RedLine()},
+    };
+    for (const Case& c : cases) {
+        edited = nullptr;
+        c.button->Click();
+        EXPECT_EQ(edited, c.pointer) << c.button->Caption().toStdString();
+        EXPECT_EQ(caption, QStringLiteral("Pointer"));
+    }
 }
 
 TEST_F(LinearGaugeEditor, Screenshots) {
