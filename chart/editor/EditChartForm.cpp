@@ -4,9 +4,13 @@
 #include "chart/editor/FormTee3D.h"
 #include "chart/editor/FormTeeAxis.h"
 #include "chart/editor/FormTeeGeneral.h"
+#include "chart/editor/FormTeeLegend.h"
 #include "chart/editor/FormTeePage.h"
+#include "chart/editor/FormTeePanel.h"
 #include "chart/editor/FormTeeSeries.h"
+#include "chart/editor/FormTeeTitle.h"
 #include "chart/editor/FormTeeTools.h"
+#include "chart/editor/FormTeeWall.h"
 #include "chart/editor/TeeExportForm.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/chart/Chart.h"
@@ -590,12 +594,21 @@ void TChartEditForm::AxisPageNotifyCustom(TChartAxis*) {
     FillTreeAxes();
 }
 
-// The titles, legend, panel and walls pages come with their own forms; until those exist
-// their sheets stay empty.
-void TChartEditForm::CreateTitlesPage() {}
-void TChartEditForm::CreateLegendPage() {}
-void TChartEditForm::CreatePanelPage() {}
-void TChartEditForm::CreateWallsPage() {}
+void TChartEditForm::CreateTitlesPage() {
+    EmbedPage(new TFormTeeTitle(this, TheTitle ? TheTitle : TheChart->Title(), TheChart), TabTitle);
+}
+
+void TChartEditForm::CreateLegendPage() {
+    EmbedPage(new TFormTeeLegend(this, TheChart->Legend()), TabLegend);
+}
+
+void TChartEditForm::CreatePanelPage() {
+    EmbedPage(new TFormTeePanel(this, TheChart), TabPanel);
+}
+
+void TChartEditForm::CreateWallsPage() {
+    EmbedPage(new TFormTeeWall(this, TheWall ? TheWall : TheChart->LeftWall()), TabWalls);
+}
 
 void TChartEditForm::CreatePagingPage() {
     EmbedPage(new TFormTeePage(this, TheChart), TabPaging);
@@ -672,6 +685,7 @@ void TChartEditForm::ShowExportPage() {
     }
     dialog->CBFileSize->SetChecked(false);
     dialog->TabNative->SetTabVisible(!TheHiddenTabs.Contains(cetExportNative));
+    dialog->EnableButtons();
 }
 
 void TChartEditForm::ShowPrintPage() {

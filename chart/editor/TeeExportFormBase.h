@@ -38,6 +38,8 @@ public:
 
     // The picture format selected in the list (null when none).
     TTeeExportFormat* SelectedFormat() const;
+    // Enables "&Copy", "&Save...", "S&end..." and the size boxes for the tab and format shown.
+    void EnableButtons();
     // The text delimiter the Data tab's boxes choose.
     QChar Delimiter() const;
     // The data filter entry the Data tab's choices select (counted from 1).
@@ -138,7 +140,6 @@ protected:
     // Saves the panel natively to FileName in the chosen form.
     virtual void DoSaveNativeToFile(const String& FileName, bool IncludeData);
 
-    void EnableButtons();
     // 0 Binary, 1 Text, 2 XML.
     int NativeFormat() const;
     String NativeExtension() const;
