@@ -1,11 +1,11 @@
 // Feeds arbitrary bytes to the chart-file readers: loaded (binary or text form, with the
 // point blocks after the stream) into a chart that holds a series of every registered type
 // and a tool of every registered class, both conversions, and read as a plain component
-// stream into a chart as a panel stream is. Malformed input may only raise an error of this
-// system's own.
+// stream into a chart (LoadTeeFromStream), after which the chart must still draw. Malformed
+// input may only raise an error of this system's own.
 #include "chart/export/ChartFiles.h"
+#include "chart/export/TeeStore.h"
 #include "fuzz/FuzzSupport.h"
-#include "platform/classes/Reader.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Exception.h"
@@ -46,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         TChart chart(nullptr);
         LoadFuzzInput(in, data, size);
         try {
-            TReader reader(&in, 4096);
-            reader.ReadRootComponent(&chart);
+            LoadTeeFromStream(&chart, &in);
         } catch (const Exception&) {
         }
+        std::unique_ptr<TBitmap> image(chart.TeeCreateBitmap(clWhite, TRect{0, 0, 200, 150}));
     }
     return 0;
 }

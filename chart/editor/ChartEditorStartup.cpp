@@ -2,21 +2,32 @@
 
 #include "chart/editor/AntiAliasEditor.h"
 #include "chart/editor/AreaSeriesEditor.h"
+#include "chart/editor/ArrowSeriesEditor.h"
 #include "chart/editor/BarSeriesEditor.h"
+#include "chart/editor/BaseFunctionEditor.h"
 #include "chart/editor/ButtonPen.h"
 #include "chart/editor/ChartListBox.h"
+#include "chart/editor/ChartShapeEditor.h"
+#include "chart/editor/CircledSeriesEditor.h"
+#include "chart/editor/CircularGaugeEditor.h"
 #include "chart/editor/CustomSeriesEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FastLineSeriesEditor.h"
 #include "chart/editor/FormTeePage.h"
 #include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/LinearGaugeEditor.h"
+#include "chart/editor/NumericGaugeEditor.h"
+#include "chart/editor/PieSeriesEditor.h"
 #include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/StackBarSeriesEditor.h"
 #include "chart/editor/TeeBMPOptions.h"
 #include "chart/editor/TeeEMFOptions.h"
 #include "chart/editor/TeeExport.h"
+#include "chart/editor/TeeExportForm.h"
+#include "chart/editor/TeeExportFormBase.h"
+#include "chart/editor/TeeFuncEditor.h"
 #include "chart/editor/TeeGalleryPanel.h"
 #include "chart/editor/TeeGally.h"
 #include "chart/engine/panel/HtmlText.h"
@@ -43,6 +54,8 @@ void Initialization() {
     RegisterTeeExportFormat<TEMFExportFormat>();
     RegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
     GraphicFileExtension = WithFileExtension;
+    // The export dialog and its base form (the chart editor's Export page).
+    RegisterClasses({TTeeExportFormBase::StaticClass(), TTeeExportForm::StaticClass()});
     // The tool editors (found by the tools' editor class names) and the paging page's
     // navigator.
     RegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
@@ -57,9 +70,29 @@ void Initialization() {
     // Bar, area and fast-line series editors (found by the series' editor class names).
     RegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
                      TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
+    // Pie, circled, arrow, Gantt, bubble and shape series editors (found by the series'
+    // editor class names).
+    RegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
+                     TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
+    // Function and data-source editors: the series page's data-source editor and the
+    // options forms the functions name.
+    RegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
+                     TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
+    // Gauge editors: the gauges name them by class name.
+    RegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
+                     TCircularGaugeEditor::StaticClass()});
 }
 
 void Finalization() {
+    // Gauge editors.
+    UnRegisterClasses({TNumericGaugeEditor::StaticClass(), TLinearGaugeEditor::StaticClass(),
+                       TCircularGaugeEditor::StaticClass()});
+    // Function and data-source editors.
+    UnRegisterClasses({TTeeFuncEditor::StaticClass(), TTeeFunctionEditor::StaticClass(),
+                       TAverageFuncEditor::StaticClass(), TCustomFunctionEditor::StaticClass()});
+    // Pie, circled, arrow, Gantt, bubble and shape series editors.
+    UnRegisterClasses({TPieSeriesEditor::StaticClass(), TCircledSeriesEditor::StaticClass(),
+                       TArrowSeriesEditor::StaticClass(), TChartShapeEditor::StaticClass()});
     // Bar, area and fast-line series editors.
     UnRegisterClasses({TBarSeriesEditor::StaticClass(), TStackBarSeriesEditor::StaticClass(),
                        TAreaSeriesEditor::StaticClass(), TFastLineSeriesEditor::StaticClass()});
@@ -71,6 +104,7 @@ void Finalization() {
     UnRegisterClasses({TSeriesToolEditor::StaticClass(), TDragPointToolEdit::StaticClass(),
                        TAntiAliasEditor::StaticClass(), TChartPageNavigator::StaticClass()});
     // Export dialog.
+    UnRegisterClasses({TTeeExportFormBase::StaticClass(), TTeeExportForm::StaticClass()});
     if (GraphicFileExtension == WithFileExtension) GraphicFileExtension = nullptr;
     UnRegisterClasses({TBMPOptions::StaticClass(), TEMFOptions::StaticClass()});
     UnRegisterTeeExportFormat(TEMFExportFormat::StaticClass());

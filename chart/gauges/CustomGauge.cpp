@@ -194,7 +194,11 @@ void TFramedBorder::PaintBrush(TFrameBrush* ABrush, const TRect& Rect) {
         ABrush->Gradient()->Draw(canvas, Rect);
         if (FCircled) canvas->UnClipRectangle();
     } else if (ABrush->Style() != bsClear) {
-        canvas->AssignBrush(ABrush);
+        // A solid ring left at the default colour shows its palette colour (its back colour);
+        // the default colour itself would fill it black.
+        const bool usePalette =
+            ABrush->Style() == bsSolid && ABrush->Color() == clDefault && ABrush->BackColor() != clNone;
+        canvas->AssignBrush(ABrush, usePalette ? ABrush->BackColor() : ABrush->Color(), ABrush->BackColor());
         canvas->Pen()->SetStyle(psClear);
         if (FCircled)
             canvas->Ellipse(Rect);

@@ -1,0 +1,2 @@
+inherited MarkersEditor: TMarkersEditor
+end
