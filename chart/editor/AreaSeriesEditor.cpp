@@ -2,8 +2,12 @@
 
 #include "chart/editor/BrushDialog.h"
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeGradient.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/series/AreaSeries.h"
@@ -13,6 +17,7 @@
 #include "platform/controls/GroupBox.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/PageControl.h"
+#include "platform/controls/Panel.h"
 #include "platform/controls/RadioGroup.h"
 #include "platform/controls/UpDown.h"
 #include "platform/rtl/FloatText.h"
@@ -118,7 +123,23 @@ void TAreaSeriesEditor::FormShow(TObject*) {
     InsertTabs();
 }
 
-void TAreaSeriesEditor::InsertTabs() {}
+void TAreaSeriesEditor::InsertTabs() {
+    // Once each, on the series page: the area's points and its fill gradient. The gradient
+    // editor's changes are kept at once, so its OK and Cancel are hidden.
+    if (!Parent()) return;
+    if (!PointerForm) {
+        PointerForm = TeeInsertPointerForm(Parent(), Area->Pointer(), TeeMsg_GalleryPoint);
+        if (PointerForm) PointerForm->FreeNotification(this);
+    }
+    if (!FGradientForm) {
+        FGradientForm = static_cast<TTeeGradientEditor*>(TFormTeeSeries::InsertSeriesForm(
+            Parent(), TTeeGradientEditor::StaticClass(), 2, TeeMsg_Gradient, Area->Gradient()));
+        if (FGradientForm) {
+            FGradientForm->PanelButtons->Hide();
+            FGradientForm->FreeNotification(this);
+        }
+    }
+}
 
 void TAreaSeriesEditor::EnableOrigin() {
     const bool on = CBUseOrigin->Checked();

@@ -17,6 +17,7 @@ class TGroupBox;
 class TLabel;
 class TPageControl;
 class TRadioGroup;
+class TSeriesPointerEditor;
 class TTabSheet;
 class TTeeGradientEditor;
 class TUpDown;
@@ -29,7 +30,7 @@ public:
 
     TAreaSeries* Area = nullptr;
     // The tabs inserted into the series page (once each), freed with this form.
-    TCustomForm* PointerForm = nullptr;
+    TSeriesPointerEditor* PointerForm = nullptr;
     TTeeGradientEditor* FGradientForm = nullptr;
 
     // From the form resource.

@@ -2,10 +2,12 @@
 
 #include "chart/editor/BrushDialog.h"
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/ShadowEditor.h"
 #include "chart/editor/StackBarSeriesEditor.h"
 #include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/texts/TeeConst.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/series/BarSeries.h"
@@ -129,7 +131,13 @@ void TBarSeriesEditor::FormShow(TObject*) {
     CreatingForm = false;
 }
 
-void TBarSeriesEditor::InsertStackTab() {}
+void TBarSeriesEditor::InsertStackTab() {
+    // Once, beside "Format" on the series page; a later show keeps the tab there.
+    if (!Parent() || FStackEditor) return;
+    FStackEditor = static_cast<TStackBarSeriesEditor*>(TFormTeeSeries::InsertSeriesForm(
+        Parent(), TStackBarSeriesEditor::StaticClass(), 1, TeeMsg_Stack, Bar));
+    if (FStackEditor) FStackEditor->FreeNotification(this);
+}
 
 void TBarSeriesEditor::ApplyStyleRules() {
     const int style = CBBarStyle->ItemIndex();

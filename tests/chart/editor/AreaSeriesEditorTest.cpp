@@ -7,8 +7,12 @@
 #include "chart/editor/AreaSeriesEditor.h"
 #include "chart/editor/BrushDialog.h"
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/FormTeeSeries.h"
+#include "chart/editor/GradientEditor.h"
+#include "chart/editor/SeriesPointerEditor.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/canvas/ChartPen.h"
+#include "chart/engine/canvas/TeeGradient.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/widgets/TeeButtons.h"
 #include "chart/series/AreaSeries.h"
@@ -204,4 +208,57 @@ TEST_F(AreaEditorTest, Screenshot) {
     e->PageControl1->SetActivePage(e->TabStack);
     EditorScreenshot(host, "area-editor-stack");
     FreeObject(e);
+}
+
+namespace {
+// The area editor on the series page, where it adds the "Point" and "Gradient" tabs.
+class AreaOnSeriesPageTest : public AreaEditorTest {
+protected:
+    void SetUp() override {
+        AreaEditorTest::SetUp();
+        other = new TAreaSeries(form);
+        other->SetParentChart(chart);
+        page = static_cast<TFormTeeSeries*>(TFormTeeSeries::StaticClass()->CreateComponent(form));
+        AddFormTo(page, host);
+        for (TChartSeries* s : {static_cast<TChartSeries*>(area), static_cast<TChartSeries*>(other)})
+            page->CBSeries->Items()->AddObject(s->Name(), s);
+    }
+    TAreaSeriesEditor* ChooseOnPage(TChartSeries* ASeries) {
+        page->TheSeries = ASeries;
+        page->SetCBSeries();
+        auto* editor = dynamic_cast<TAreaSeriesEditor*>(page->SeriesForm());
+        if (editor && !editor->Area) editor->FormShow(editor);
+        return editor;
+    }
+    TAreaSeries* other = nullptr;
+    TFormTeeSeries* page = nullptr;
+};
+} // namespace
+
+TEST_F(AreaOnSeriesPageTest, PointAndGradientTabsAreInsertedOnceAndGoWithTheForm) {
+    TAreaSeriesEditor* e = ChooseOnPage(area);
+    ASSERT_NE(e, nullptr);
+    ASSERT_NE(e->PointerForm, nullptr);
+    ASSERT_NE(e->FGradientForm, nullptr);
+    ASSERT_EQ(page->InsertedTabs().size(), 2u);
+    EXPECT_EQ(page->InsertedTabs()[0]->Caption(), "Point");
+    EXPECT_EQ(page->InsertedTabs()[1]->Caption(), "Gradient");
+    EXPECT_EQ(TeeFormTagObject(e->PointerForm), area->Pointer());
+    EXPECT_EQ(e->FGradientForm->TheGradient, area->Gradient());
+    EXPECT_FALSE(e->FGradientForm->PanelButtons->Visible());
+    e->FormShow(e);
+    EXPECT_EQ(page->InsertedTabs().size(), 2u);
+    // The gradient tab edits the area's gradient at once.
+    page->PageSeries->SetActivePage(page->InsertedTabs()[1]);
+    e->FGradientForm->CBVisible->SetChecked(!area->Gradient()->Visible());
+    EXPECT_EQ(area->Gradient()->Visible(), e->FGradientForm->CBVisible->Checked());
+    EditorScreenshot(page, "series-page-area-gradient");
+    page->PageSeries->SetActivePage(page->InsertedTabs()[0]);
+    EditorScreenshot(page, "series-page-area-point");
+
+    TAreaSeriesEditor* e2 = ChooseOnPage(other);
+    ASSERT_NE(e2, nullptr);
+    EXPECT_EQ(page->InsertedTabs().size(), 2u);
+    EXPECT_EQ(TeeFormTagObject(e2->PointerForm), other->Pointer());
+    EXPECT_EQ(e2->FGradientForm->TheGradient, other->Gradient());
 }

@@ -7,6 +7,7 @@
 #include "chart/editor/BarSeriesEditor.h"
 #include "chart/editor/BrushDialog.h"
 #include "chart/editor/ButtonPen.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/GradientEditor.h"
 #include "chart/editor/ShadowEditor.h"
 #include "chart/editor/StackBarSeriesEditor.h"
@@ -360,4 +361,53 @@ TEST_F(StackBarEditorTest, OriginTextThatIsNoNumberKeepsTheOrigin) {
     }
     EditorScreenshot(e, "stack-bar-editor");
     FreeObject(e);
+}
+
+namespace {
+// The bar editor on the series page, where it adds the "Stack" tab.
+class BarOnSeriesPageTest : public BarEditorTest {
+protected:
+    void SetUp() override {
+        BarEditorTest::SetUp();
+        other = new TBarSeries(form);
+        other->SetParentChart(chart);
+        page = static_cast<TFormTeeSeries*>(TFormTeeSeries::StaticClass()->CreateComponent(form));
+        AddFormTo(page, host);
+        for (TChartSeries* s : {static_cast<TChartSeries*>(bar), static_cast<TChartSeries*>(other)})
+            page->CBSeries->Items()->AddObject(s->Name(), s);
+    }
+    TBarSeriesEditor* ChooseOnPage(TChartSeries* ASeries) {
+        page->TheSeries = ASeries;
+        page->SetCBSeries();
+        auto* editor = dynamic_cast<TBarSeriesEditor*>(page->SeriesForm());
+        if (editor && !editor->Bar) editor->FormShow(editor);
+        return editor;
+    }
+    TBarSeries* other = nullptr;
+    TFormTeeSeries* page = nullptr;
+};
+} // namespace
+
+TEST_F(BarOnSeriesPageTest, StackTabIsInsertedOnceAndGoesWithTheForm) {
+    TBarSeriesEditor* e = ChooseOnPage(bar);
+    ASSERT_NE(e, nullptr);
+    ASSERT_NE(e->StackEditor(), nullptr);
+    ASSERT_EQ(page->InsertedTabs().size(), 1u);
+    EXPECT_EQ(page->InsertedTabs()[0]->Caption(), "Stack");
+    EXPECT_EQ(TeeFormTagObject(e->StackEditor()), bar);
+    // Later shows (visits of the tab) add no second one.
+    e->FormShow(e);
+    e->FormShow(e);
+    EXPECT_EQ(page->InsertedTabs().size(), 1u);
+    // The tab edits the same bar.
+    page->PageSeries->SetActivePage(page->InsertedTabs()[0]);
+    e->StackEditor()->RGMultiBar->SetItemIndex(int(mbStacked100));
+    EXPECT_EQ(bar->MultiBar(), mbStacked100);
+    EditorScreenshot(page, "series-page-bar-stack");
+
+    // Another series: the old form and its tab are gone, the new one has its own.
+    TBarSeriesEditor* e2 = ChooseOnPage(other);
+    ASSERT_NE(e2, nullptr);
+    EXPECT_EQ(page->InsertedTabs().size(), 1u);
+    EXPECT_EQ(TeeFormTagObject(e2->StackEditor()), other);
 }
