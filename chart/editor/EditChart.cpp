@@ -73,16 +73,14 @@ void EditSeries(TCustomForm*, TChartSeries* ASeries) {
 void EditSeriesMarks(TCustomForm*, TChartSeries* ASeries, bool Symbol) {
     RunEditor(ASeries ? AsChart(ASeries->ParentChart()) : nullptr, [ASeries, Symbol](TChartEditForm& E) {
         E.TheEditSeries = ASeries;
-        E.MainPage->SetActivePage(E.TabSeries);
-        // The series page opens on its Marks tab (and its "Symbol" tab) once it exists.
-        (void)Symbol;
+        E.TheSeriesTab = Symbol ? TChartEditForm::TSeriesTab::MarksSymbol : TChartEditForm::TSeriesTab::Marks;
     });
 }
 
 void EditSeriesDataSource(TCustomForm*, TChartSeries* ASeries) {
     RunEditor(ASeries ? AsChart(ASeries->ParentChart()) : nullptr, [ASeries](TChartEditForm& E) {
         E.TheEditSeries = ASeries;
-        E.MainPage->SetActivePage(E.TabSeries);
+        E.TheSeriesTab = TChartEditForm::TSeriesTab::DataSource;
     });
 }
 

@@ -408,6 +408,7 @@ void TChartEditForm::FormShow(TObject*) {
     if (TheEditSeries) {
         LBSeries->SetSelectedSeries(TheEditSeries);
         LBSeriesEditSeries(LBSeries, LBSeries->ItemIndex());
+        OpenSeriesTab();
     } else if (TheTool && TabTools->TabVisible()) {
         if (TreeMode())
             SelectNodeOf(TabTools);

@@ -113,6 +113,10 @@ public:
     TCustomChartWall* TheWall = nullptr;
     TChartSeries* TheSeries = nullptr;
     TChartSeries* TheEditSeries = nullptr;
+    // The tab of the series page that TheEditSeries opens on (EditSeriesMarks,
+    // EditSeriesDataSource); by default the one the page last showed.
+    enum class TSeriesTab { Remembered, Marks, MarksSymbol, DataSource };
+    TSeriesTab TheSeriesTab = TSeriesTab::Remembered;
     int TheActivePageIndex = -1;
     TChartEditorHiddenTabs TheHiddenTabs;
     TChartEditorOptions EditorOptions;
@@ -260,6 +264,7 @@ private:
     void FillMainPage(TTabSheet* Sheet);
     void FillSubPage(TTabSheet* Sheet);
     void SetTabSeries();
+    void OpenSeriesTab();
     void EmbedPage(TCustomForm* Page, TTabSheet* Sheet);
     void CreateGeneralPage();
     void CreateAxisPage();

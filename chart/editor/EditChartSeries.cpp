@@ -1,6 +1,7 @@
 // The chart editor's series list: its commands, the "View" menu and the series groups.
 #include "chart/editor/ChartListBox.h"
 #include "chart/editor/EditChartForm.h"
+#include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/series/SeriesGroups.h"
@@ -76,6 +77,24 @@ void TChartEditForm::LBSeriesEditSeries(TChartListBox*, int Index) {
     }
     MainPage->SetActivePage(TabSeries);
     SetTabSeries();
+}
+
+void TChartEditForm::OpenSeriesTab() {
+    if (TheSeriesTab == TSeriesTab::Remembered || !FSeriesPage || !FSeriesPage->Showing()) return;
+    TFormTeeSeries& page = *FSeriesPage;
+    switch (TheSeriesTab) {
+    case TSeriesTab::Marks:
+        page.OpenTab(page.TabMarks);
+        break;
+    case TSeriesTab::MarksSymbol:
+        page.OpenTab(page.TabMarks, page.TabSymbol);
+        break;
+    case TSeriesTab::DataSource:
+        page.OpenTab(page.TabDataSource);
+        break;
+    case TSeriesTab::Remembered:
+        break;
+    }
 }
 
 void TChartEditForm::BMoveUPClick(TObject*) {

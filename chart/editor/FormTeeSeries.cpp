@@ -459,6 +459,16 @@ void TFormTeeSeries::FillCurrentTab() {
     PageSeriesChange(PageSeries);
 }
 
+void TFormTeeSeries::OpenTab(TTabSheet* Tab, TTabSheet* MarksTab) {
+    if (!TheSeries || !Tab || !Tab->TabVisible()) return;
+    PageSeries->SetActivePage(Tab);
+    FillCurrentTab();
+    if (MarksTab && MarksTab->TabVisible()) {
+        PageControlMarks->SetActivePage(MarksTab);
+        PageControlMarksChange(PageControlMarks);
+    }
+}
+
 void TFormTeeSeries::FormShow(TObject*) {
     CreatingForm = false;
     TCustomAxisPanel* chart = TheSeries ? TheSeries->ParentChart() : nullptr;

@@ -89,6 +89,10 @@ public:
     // The tabs series editors inserted, in insertion order.
     const std::vector<TTabSheet*>& InsertedTabs() const { return FInsertedTabs; }
 
+    // Makes Tab of the series page current and fills it; with MarksTab, also that tab of
+    // the Marks page. A hidden tab is left alone (the page stays where it is).
+    void OpenTab(TTabSheet* Tab, TTabSheet* MarksTab = nullptr);
+
     // ---- public state set by the chart editor ----
     TChartSeries* TheSeries = nullptr;
     bool IsDssGraph = false;

@@ -469,6 +469,26 @@ TEST_F(EditChartFixture, SeriesAndExportPagesOpenInBothModes) {
                                 EXPECT_EQ(E.Tree->Selected()->Data(), chart->Series(1));
                             }
                         }));
+        // The marks and data-source entries open the series page on their own tabs.
+        ASSERT_TRUE(Run([&] { EditSeriesMarks(form, chart->Series(1), true); },
+                        [&](TChartEditForm& E) {
+                            ASSERT_TRUE(E.SeriesPage());
+                            TFormTeeSeries& page = *E.SeriesPage();
+                            EXPECT_EQ(page.TheSeries, chart->Series(1));
+                            EXPECT_EQ(page.PageSeries->ActivePage(), page.TabMarks);
+                            EXPECT_EQ(page.PageControlMarks->ActivePage(), page.TabSymbol);
+                        }));
+        ASSERT_TRUE(Run([&] { EditSeriesMarks(form, chart->Series(0), false); },
+                        [&](TChartEditForm& E) {
+                            ASSERT_TRUE(E.SeriesPage());
+                            EXPECT_EQ(E.SeriesPage()->PageSeries->ActivePage(), E.SeriesPage()->TabMarks);
+                        }));
+        ASSERT_TRUE(Run([&] { EditSeriesDataSource(form, chart->Series(1)); },
+                        [&](TChartEditForm& E) {
+                            ASSERT_TRUE(E.SeriesPage());
+                            EXPECT_EQ(E.SeriesPage()->PageSeries->ActivePage(),
+                                      E.SeriesPage()->TabDataSource);
+                        }));
         ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetExport); },
                         [&](TChartEditForm& E) {
                             ASSERT_TRUE(E.ExportPage());
