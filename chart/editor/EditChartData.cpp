@@ -1,6 +1,8 @@
 // The chart editor's Data page: the series' values in a grid, its switches and its popup.
+#include "chart/editor/BrushDialog.h"
 #include "chart/editor/EditChartForm.h"
 #include "chart/engine/chart/Chart.h"
+#include "chart/engine/series/SeriesDataStream.h"
 #include "chart/export/TeeExportData.h"
 #include "chart/grid/ChartGrid.h"
 #include "platform/classes/StringList.h"
@@ -30,8 +32,18 @@ void TChartEditForm::ShowDataPage() {
     SBGridText->SetDown(ChartGrid1->ShowLabels());
     SBGrid3D->SetDown(ChartGrid1->Grid3DMode());
     SBGrid3D->SetEnabled(first && first->HasZValues());
-    SBGridX->SetDown(first && ChartGrid1->ShowXValues() == cgsYes);
+    // Down when the X values carry something of their own (not just 0, 1, 2 ...), as a chart
+    // file stores them then.
+    SBGridX->SetDown(first && HasNoMandatoryValues(first));
     if (!TreeMode() && ChartGrid1->CanFocus()) ChartGrid1->SetFocus();
+}
+
+void TChartEditForm::ChartGrid1MouseDown(TObject*, TMouseButton Button, TShiftState Shift, int, int) {
+    // Alt + right button: a quick switch of the XYZ mode, for series with Z values.
+    TChartSeries* first = FirstSeries(TheChart);
+    if (Button != mbRight || !Shift.Contains(ssAlt) || !first || !first->HasZValues()) return;
+    ChartGrid1->SetGrid3DMode(!ChartGrid1->Grid3DMode());
+    SBGrid3D->SetDown(ChartGrid1->Grid3DMode());
 }
 
 void TChartEditForm::SBGridTextClick(TObject*) {
@@ -91,10 +103,7 @@ void TChartEditForm::DeleteRow1Click(TObject*) {
 }
 
 void TChartEditForm::TextFont1Click(TObject*) {
-    auto dialog = std::make_unique<TFontDialog>(this);
-    dialog->Font()->Assign(ChartGrid1->Font());
-    if (!dialog->Execute()) return;
-    ChartGrid1->Font()->Assign(dialog->Font());
+    if (!EditTeeFont(this, ChartGrid1->Font())) return;
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->Canvas()->Font()->Assign(ChartGrid1->Font());
     ChartGrid1->SetDefaultRowHeight(bitmap->Canvas()->TextHeight(QStringLiteral("W")) + 2);

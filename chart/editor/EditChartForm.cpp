@@ -139,6 +139,7 @@ ORVO_PUBLISHED(TChartEditForm) {
     P.Method("SBGridColClick", &S::SBGridColClick);
     P.Method("SBGrid3DClick", &S::SBGrid3DClick);
     P.Method("SBGridXClick", &S::SBGridXClick);
+    P.Method("ChartGrid1MouseDown", &S::ChartGrid1MouseDown);
     P.Method("SBCopyDataClick", &S::SBCopyDataClick);
     P.Method("PopupDataPopup", &S::PopupDataPopup);
     P.Method("EditColor1Click", &S::EditColor1Click);
@@ -498,9 +499,16 @@ void TChartEditForm::OpenActivePage() {
 
 // ---- pages ------------------------------------------------------------------------------
 
+bool TChartEditForm::SeriesPageAllowsChange() {
+    // The series page, once it exists, may refuse to be left (its data-source editor holds
+    // changes the user chose to keep editing).
+    bool allow = true;
+    if (FSeriesPage) FSeriesPage->PageSeriesChanging(this, allow);
+    return allow;
+}
+
 void TChartEditForm::MainPageChanging(TObject*, bool& AllowChange) {
-    // The series page, once it exists, may refuse to be left (its data-source editor).
-    AllowChange = true;
+    AllowChange = SeriesPageAllowsChange();
 }
 
 void TChartEditForm::MainPageChange(TObject*) {
@@ -541,7 +549,7 @@ TCustomForm* TChartEditForm::ChartPageForm(TTabSheet* Sheet) const {
     return nullptr;
 }
 
-void TChartEditForm::EmbedPage(TCustomForm* Page, TTabSheet* Sheet) {
+void TChartEditForm::EmbedPage(TCustomForm* Page, TTabSheet* Sheet, TControl* (*Untranslated)(TCustomForm*)) {
     Page->AfterConstruction();
     Page->SetParentBackground(true);
     Page->SetParentColor(true);
@@ -552,7 +560,9 @@ void TChartEditForm::EmbedPage(TCustomForm* Page, TTabSheet* Sheet) {
     TeeScaleForm(Page);
     Page->Show();
     Page->Realign();
-    TeeTranslateControl(Page);
+    // A control that holds the user's own texts (cursor names, a title's lines) stays as it is.
+    TControl* exclude[] = {Untranslated ? Untranslated(Page) : nullptr};
+    TeeTranslateControl(Page, exclude, 0);
 }
 
 void TChartEditForm::FillSubPage(TTabSheet* Sheet) {
@@ -580,7 +590,8 @@ void TChartEditForm::FillSubPage(TTabSheet* Sheet) {
 }
 
 void TChartEditForm::CreateGeneralPage() {
-    EmbedPage(new TFormTeeGeneral(this, TheChart), TabGeneral);
+    EmbedPage(new TFormTeeGeneral(this, TheChart), TabGeneral,
+              [](TCustomForm* Page) -> TControl* { return static_cast<TFormTeeGeneral*>(Page)->CBCursor; });
 }
 
 void TChartEditForm::CreateAxisPage() {
@@ -596,7 +607,8 @@ void TChartEditForm::AxisPageNotifyCustom(TChartAxis*) {
 }
 
 void TChartEditForm::CreateTitlesPage() {
-    EmbedPage(new TFormTeeTitle(this, TheTitle ? TheTitle : TheChart->Title(), TheChart), TabTitle);
+    EmbedPage(new TFormTeeTitle(this, TheTitle ? TheTitle : TheChart->Title(), TheChart), TabTitle,
+              [](TCustomForm* Page) -> TControl* { return static_cast<TFormTeeTitle*>(Page)->MText; });
 }
 
 void TChartEditForm::CreateLegendPage() {

@@ -178,6 +178,7 @@ public:
     void SBGridColClick(TObject* Sender);
     void SBGrid3DClick(TObject* Sender);
     void SBGridXClick(TObject* Sender);
+    void ChartGrid1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void SBCopyDataClick(TObject* Sender);
     void PopupDataPopup(TObject* Sender);
     void EditColor1Click(TObject* Sender);
@@ -264,8 +265,11 @@ private:
     void FillMainPage(TTabSheet* Sheet);
     void FillSubPage(TTabSheet* Sheet);
     void SetTabSeries();
+    bool SeriesPageAllowsChange();
     void OpenSeriesTab();
-    void EmbedPage(TCustomForm* Page, TTabSheet* Sheet);
+    // Makes Page the embedded form of Sheet and translates it, except the control Untranslated
+    // names (none when null).
+    void EmbedPage(TCustomForm* Page, TTabSheet* Sheet, TControl* (*Untranslated)(TCustomForm*) = nullptr);
     void CreateGeneralPage();
     void CreateAxisPage();
     void CreateTitlesPage();

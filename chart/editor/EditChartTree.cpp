@@ -245,6 +245,11 @@ void TChartEditForm::TreeChange(TObject*, TTreeNode* Node) {
         return;
     }
     case TNodeKind::Series:
+        if (!SeriesPageAllowsChange()) {
+            // The page keeps its series; it goes back where it was.
+            MoveToTreePanel(TabSeries);
+            return;
+        }
         LBSeries->SetSelectedSeries(static_cast<TChartSeries*>(data));
         MainPage->SetActivePage(TabSeries);
         SetTabSeries();

@@ -346,6 +346,7 @@ object ChartEditForm: TChartEditForm
         PopupMenu = PopupData
         ShowColors = True
         TabOrder = 1
+        OnMouseDown = ChartGrid1MouseDown
       end
     end
     object TabTools: TTabSheet

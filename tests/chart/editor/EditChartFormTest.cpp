@@ -7,8 +7,12 @@
 #include "chart/editor/EditChart.h"
 #include "chart/editor/EditChartForm.h"
 #include "chart/editor/FormTeeAxis.h"
+#include "chart/editor/FormTeeGeneral.h"
 #include "chart/editor/FormTeeSeries.h"
+#include "chart/editor/FormTeeTitle.h"
 #include "chart/editor/FormTeeTools.h"
+#include "chart/engine/series/ChartValueList.h"
+#include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/panel/PanelFunctions.h"
@@ -21,6 +25,7 @@
 #include "platform/controls/Application.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/Edit.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/PageControl.h"
@@ -410,6 +415,86 @@ TEST_F(EditChartFixture, DataPageButtonsAndPopup) {
                         E.PopupDataPopup(nullptr);
                         EXPECT_FALSE(E.DefaultColor1->Visible());
                     }));
+}
+
+// "Show X values" is down when the first series' X values are more than 0, 1, 2 ...;
+// Alt + right button on the grid switches the XYZ mode, only for a series with Z values.
+TEST_F(EditChartFixture, DataPageXButtonAndQuickXYZSwitch) {
+    SetTreeMode(false);
+    ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetSeriesData); },
+                    [&](TChartEditForm& E) {
+                        EXPECT_FALSE(E.SBGridX->Down()) << "X is 0, 1";
+                        EXPECT_TRUE(E.ChartGrid1->OnMouseDown) << "hooked by the form resource";
+                        E.ChartGrid1MouseDown(E.ChartGrid1, mbRight, TShiftState{ssAlt}, 5, 5);
+                        EXPECT_FALSE(E.ChartGrid1->Grid3DMode()) << "no Z values";
+                    }));
+    chart->Series(0)->XValues()->SetValue(1, 5);
+    chart->Series(0)->SetHasZValues(true);
+    ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetSeriesData); },
+                    [&](TChartEditForm& E) {
+                        EXPECT_TRUE(E.SBGridX->Down());
+                        EXPECT_TRUE(E.SBGrid3D->Enabled());
+                        E.ChartGrid1MouseDown(E.ChartGrid1, mbRight, TShiftState{}, 5, 5);
+                        EXPECT_FALSE(E.ChartGrid1->Grid3DMode()) << "without Alt";
+                        E.ChartGrid1MouseDown(E.ChartGrid1, mbLeft, TShiftState{ssAlt}, 5, 5);
+                        EXPECT_FALSE(E.ChartGrid1->Grid3DMode()) << "left button";
+                        E.ChartGrid1MouseDown(E.ChartGrid1, mbRight, TShiftState{ssAlt}, 5, 5);
+                        EXPECT_TRUE(E.ChartGrid1->Grid3DMode());
+                        EXPECT_TRUE(E.SBGrid3D->Down());
+                        E.ChartGrid1MouseDown(E.ChartGrid1, mbRight, TShiftState{ssAlt}, 5, 5);
+                        EXPECT_FALSE(E.ChartGrid1->Grid3DMode());
+                    }));
+}
+
+// The series page's data-source editor can refuse to be left (the user keeps editing
+// unapplied changes): the editor's main page then stays where it is.
+TEST_F(EditChartFixture, LeavingTheSeriesPageAsksItsSourceEditorFirst) {
+    SetTreeMode(false);
+    ASSERT_TRUE(Run([&] { EditSeriesDataSource(form, chart->Series(0)); },
+                    [&](TChartEditForm& E) {
+                        ASSERT_TRUE(E.SeriesPage());
+                        auto* source = new TForm(&E, 0);
+                        bool refuse = true;
+                        source->OnCloseQuery = TCloseQueryEvent(
+                            [&refuse](TObject*, bool& CanClose) { CanClose = !refuse; });
+                        E.SeriesPage()->DataSourceStyle = source;
+                        bool allow = true;
+                        E.MainPageChanging(E.MainPage, allow);
+                        EXPECT_FALSE(allow);
+                        refuse = false;
+                        E.MainPageChanging(E.MainPage, allow);
+                        EXPECT_TRUE(allow);
+                        E.SeriesPage()->DataSourceStyle = nullptr;
+                    }));
+}
+
+// Pages are translated, except the controls that hold the user's own texts.
+TEST_F(EditChartFixture, CursorNamesAndTitleLinesAreNotTranslated) {
+    SetTreeMode(false);
+    static std::vector<std::pair<TControl*, std::vector<TControl*>>> calls;
+    calls.clear();
+    const TTeeTranslateHook old = TeeTranslateHook;
+    TeeTranslateHook = [](TControl* Control, std::span<TControl* const> Exclude, int) {
+        calls.emplace_back(Control, std::vector<TControl*>(Exclude.begin(), Exclude.end()));
+    };
+    auto excluded = [](TControl* Page) {
+        for (const auto& [control, exclude] : calls)
+            if (control == Page) return exclude;
+        return std::vector<TControl*>{};
+    };
+    ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetGeneral); },
+                    [&](TChartEditForm& E) {
+                        auto* page = dynamic_cast<TFormTeeGeneral*>(E.TabGeneral->Controls(0));
+                        ASSERT_TRUE(page);
+                        EXPECT_EQ(excluded(page), std::vector<TControl*>{page->CBCursor});
+                    }));
+    ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetTitles); },
+                    [&](TChartEditForm& E) {
+                        auto* page = dynamic_cast<TFormTeeTitle*>(E.TabTitle->Controls(0));
+                        ASSERT_TRUE(page);
+                        EXPECT_EQ(excluded(page), std::vector<TControl*>{page->MText});
+                    }));
+    TeeTranslateHook = old;
 }
 
 TEST_F(EditChartFixture, SavedPositionOffTheWorkAreaIsPulledBack) {
