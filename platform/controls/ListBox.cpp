@@ -8,7 +8,6 @@
 
 ORVO_IMPLEMENT_CLASS(TCustomListBox, TCustomControl)
 ORVO_IMPLEMENT_CLASS(TListBox, TCustomListBox)
-ORVO_IMPLEMENT_CLASS(TCheckListBox, TCustomListBox)
 ORVO_IMPLEMENT_EVENT_TYPE(TDrawItemEvent)
 ORVO_IMPLEMENT_ENUM_TYPE(TListBoxStyle, "lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable", "lbVirtual",
                          "lbVirtualOwnerDraw")
@@ -550,100 +549,10 @@ void TCustomListBox::Dispatch(TMessage& Message) {
     TCustomControl::Dispatch(Message);
 }
 
-// ---- TCheckListBox -----------------------------------------------------------------------
-
-TCheckBoxState TCheckListBox::State(int Index) const {
-    CheckIndex(Index);
-    return FItemList[std::size_t(Index)].State;
-}
-
-void TCheckListBox::SetState(int Index, TCheckBoxState Value) {
-    CheckIndex(Index);
-    FItemList[std::size_t(Index)].State = Value;
-    Invalidate();
-}
-
-bool TCheckListBox::ItemEnabled(int Index) const {
-    CheckIndex(Index);
-    return FItemList[std::size_t(Index)].Enabled;
-}
-
-void TCheckListBox::SetItemEnabled(int Index, bool Value) {
-    CheckIndex(Index);
-    FItemList[std::size_t(Index)].Enabled = Value;
-    Invalidate();
-}
-
-int TCheckListBox::CheckWidth() const {
-    return 16;
-}
-
-void TCheckListBox::ClickCheck() {
-    if (OnClickCheck) OnClickCheck(this);
-}
-
-void TCheckListBox::ToggleState(int Index) {
-    Item& item = FItemList[std::size_t(Index)];
-    if (!item.Enabled) return;
-    switch (item.State) {
-    case cbUnchecked:
-        item.State = AllowGrayed() ? cbGrayed : cbChecked;
-        break;
-    case cbGrayed:
-        item.State = cbChecked;
-        break;
-    default:
-        item.State = cbUnchecked;
-        break;
-    }
-    Invalidate();
-    ClickCheck();
-}
-
-void TCheckListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    const int index = ItemAtPos(Point(X, Y), true);
-    TCustomListBox::MouseDown(Button, Shift, X, Y);
-    if (Button == mbLeft && index >= 0 && X - RowsRect().Left < CheckWidth()) ToggleState(index);
-}
-
-void TCheckListBox::KeyPress(QChar& Key) {
-    if (Key == QLatin1Char(' ')) {
-        if (OnKeyPress) OnKeyPress(this, Key);
-        if (Key.isNull()) return;
-        const int index = ItemIndex();
-        if (index >= 0) ToggleState(index);
-        Key = QChar();
-        return;
-    }
-    TCustomListBox::KeyPress(Key);
-}
-
-void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
-    TCanvas* c = Canvas();
-    const TColor brush = c->Brush()->Color();
-    // The check box sits on the list's colour, the text on the selection's.
-    TRect box = ::Rect(Rect.Left, Rect.Top, Rect.Left + CheckWidth(), Rect.Bottom);
-    c->Brush()->SetColor(Color());
-    c->FillRect(box);
-    const int size = std::min(13, Rect.Height());
-    TRect check =
-        ::Rect(box.Left + (CheckWidth() - size) / 2, box.Top + (box.Height() - size) / 2,
-               box.Left + (CheckWidth() - size) / 2 + size, box.Top + (box.Height() - size) / 2 + size);
-    const TCheckBoxState st = FItemList[std::size_t(Index)].State;
-    UINT flags = DFCS_BUTTONCHECK;
-    if (st == cbChecked) flags |= DFCS_CHECKED;
-    if (st == cbGrayed) flags |= DFCS_CHECKED | DFCS_INACTIVE;
-    if (State.Contains(odDisabled)) flags |= DFCS_INACTIVE;
-    DrawFrameControl(c->Handle(), &check, DFC_BUTTON, flags);
-    c->Brush()->SetColor(brush);
-    TCustomListBox::DrawItem(Index, ::Rect(Rect.Left + CheckWidth(), Rect.Top, Rect.Right, Rect.Bottom),
-                             State);
-}
-
 // ---- published ---------------------------------------------------------------------------
 
-namespace {
-template <class T> void publishListBox(TPublisher<T>& P) {
+ORVO_PUBLISHED(TListBox) {
+    using T = TListBox;
     PublishWinControlBasics(P);
     P.Property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle).Default(bsSingle);
     P.Property("Color", &T::Color, &T::SetColor).Type(TypeInfoTColor());
@@ -654,15 +563,4 @@ template <class T> void publishListBox(TPublisher<T>& P) {
     P.Property("Sorted", &T::Sorted, &T::SetSorted).Default(false);
     P.Property("Style", &T::Style, &T::SetStyle).Default(lbStandard);
     P.Property("OnDrawItem", &T::OnDrawItem);
-}
-} // namespace
-
-ORVO_PUBLISHED(TListBox) {
-    publishListBox(P);
-}
-
-ORVO_PUBLISHED(TCheckListBox) {
-    publishListBox(P);
-    P.Property("AllowGrayed", &TCheckListBox::AllowGrayed, &TCheckListBox::SetAllowGrayed).Default(false);
-    P.Property("OnClickCheck", &TCheckListBox::OnClickCheck);
 }

@@ -1,14 +1,12 @@
-// List boxes: TCustomListBox/TListBox (a list of strings with objects, single or multiple
-// selection, sorted items, owner drawing) and TCheckListBox (a check box in front of each
-// item).
+// List boxes: TCustomListBox/TListBox, a list of strings with objects, single or multiple
+// selection, sorted items, owner drawing. The check list (CheckLst.h) builds on it.
 //
 // The items are kept by the control but, as with the native control, changing them needs
 // the window: a list box without a parent window raises EInvalidOperation "Control '%s'
 // has no parent window", except while it is loading.
 //
 // A selection made by the user (mouse, keys) fires OnClick; setting ItemIndex or
-// Selected[] from code fires nothing. A click on an item's check box cycles its state
-// and fires OnClickCheck; setting Checked[] or State[] from code fires nothing.
+// Selected[] from code fires nothing.
 #pragma once
 
 #include "platform/controls/CustomControl.h"
@@ -156,33 +154,4 @@ class TListBox : public TCustomListBox {
     ORVO_CLASS(TListBox, TCustomListBox)
 public:
     explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
-};
-
-class TCheckListBox : public TCustomListBox {
-    ORVO_CLASS(TCheckListBox, TCustomListBox)
-public:
-    explicit TCheckListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
-
-    bool Checked(int Index) const { return State(Index) == cbChecked; }
-    void SetChecked(int Index, bool Value) { SetState(Index, Value ? cbChecked : cbUnchecked); }
-    TCheckBoxState State(int Index) const;
-    void SetState(int Index, TCheckBoxState Value);
-    bool ItemEnabled(int Index) const;
-    void SetItemEnabled(int Index, bool Value);
-    // Whether a click may take an item to cbGrayed.
-    bool AllowGrayed() const { return FAllowGrayed; }
-    void SetAllowGrayed(bool Value) { FAllowGrayed = Value; }
-
-    TNotifyEvent OnClickCheck;
-
-protected:
-    virtual void ClickCheck();
-    void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
-    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void KeyPress(QChar& Key) override;
-
-private:
-    int CheckWidth() const;
-    void ToggleState(int Index);
-    bool FAllowGrayed = false;
 };

@@ -6,6 +6,7 @@
 #include "platform/controls/BitBtn.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CheckBox.h"
+#include "platform/controls/CheckLst.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/CommonDialogs.h"
 #include "platform/controls/Edit.h"

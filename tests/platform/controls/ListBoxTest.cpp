@@ -1,5 +1,5 @@
 // List boxes: selection by code and by the user, multiple selection with Shift and Ctrl,
-// sorted items, owner drawing, the check list's states, and the window item changes need.
+// sorted items, owner drawing, and the window item changes need.
 #include "ControlFixture.h"
 
 #include "platform/classes/StringList.h"
@@ -113,32 +113,6 @@ TEST_F(ListFixture, SortedItemsAndOwnerDrawnRows) {
     TBitmap image(l->Width(), l->Height());
     l->PaintTo(image.Canvas(), 0, 0);
     EXPECT_EQ(drawn, QStringList({"2", "3", "4s", "5"}));
-}
-
-TEST_F(ListFixture, CheckListCyclesStatesOnClickAndSpace) {
-    TCheckListBox* l = make<TCheckListBox>();
-    int checks = 0;
-    l->OnClickCheck = TNotifyEvent([&](TObject*) { ++checks; });
-    l->SetChecked(0, true); // by code: no event
-    EXPECT_EQ(checks, 0);
-    const TPoint p = rowPoint(l, 1);
-    SendMouse(l, QEvent::MouseButtonPress, 5, p.Y);
-    SendMouse(l, QEvent::MouseButtonRelease, 5, p.Y);
-    EXPECT_TRUE(l->Checked(1));
-    EXPECT_EQ(l->ItemIndex(), 1);
-    EXPECT_EQ(checks, 1);
-    click(l, 2); // on the text: selects, does not check
-    EXPECT_FALSE(l->Checked(2));
-    l->SetAllowGrayed(true);
-    SendKey(l, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    EXPECT_EQ(l->State(2), cbGrayed);
-    SendKey(l, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    EXPECT_EQ(l->State(2), cbChecked);
-    l->SetItemEnabled(2, false);
-    SendKey(l, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    EXPECT_EQ(l->State(2), cbChecked);
-    EXPECT_EQ(checks, 3);
-    EXPECT_THROW(l->State(9), EListError);
 }
 
 TEST_F(ListFixture, ItemChangesNeedAParentWindow) {
