@@ -91,17 +91,6 @@ ORVO_PUBLISHED(TFormTeeLegend) {
 #undef M
 }
 
-namespace {
-// The alignment combo lists left, centre, right; the enumeration has centre last.
-constexpr TAlignment kAlignments[] = {taLeftJustify, taCenter, taRightJustify};
-
-int AlignmentIndex(TAlignment Value) {
-    for (int i = 0; i < 3; ++i)
-        if (kAlignments[i] == Value) return i;
-    return 0;
-}
-} // namespace
-
 TFormTeeLegend::TFormTeeLegend(TComponent* AOwner) : TForm(AOwner) {}
 
 TFormTeeLegend::TFormTeeLegend(TComponent* AOwner, TCustomChartLegend* Legend)
@@ -194,7 +183,7 @@ void TFormTeeLegend::RefreshControls() {
     }
     FSymbolEditor->RefreshSymbol(FLegend->Symbol());
     MemoText->Lines()->Assign(FLegend->Title()->Text());
-    CBTextAlign->SetItemIndex(AlignmentIndex(FLegend->Title()->TextAlignment()));
+    CBTextAlign->SetItemIndex(TeeAlignmentRow(FLegend->Title()->TextAlignment()));
     CBTitleVisible->SetChecked(FLegend->Title()->Visible());
     if (ITeeObject) ITeeObject->RefreshControls(FLegend);
     if (ITitleObject) ITitleObject->RefreshControls(FLegend->Title());
@@ -332,9 +321,9 @@ void TFormTeeLegend::MemoTextChange(TObject*) {
 }
 
 void TFormTeeLegend::CBTextAlignChange(TObject*) {
-    const int index = CBTextAlign->ItemIndex();
-    if (FLegend && !CreatingForm && index >= 0 && index < 3)
-        FLegend->Title()->SetTextAlignment(kAlignments[index]);
+    TAlignment value;
+    if (FLegend && !CreatingForm && TeeRowAlignment(CBTextAlign->ItemIndex(), value))
+        FLegend->Title()->SetTextAlignment(value);
 }
 
 void TFormTeeLegend::CBTitleVisibleClick(TObject*) {

@@ -2,6 +2,7 @@
 
 #include "chart/editor/CustomShapeEditor.h"
 #include "chart/editor/StringsEditor.h"
+#include "chart/editor/TeePenDlg.h"
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/chart/ChartTitles.h"
 #include "chart/engine/widgets/ComboFlat.h"
@@ -58,17 +59,6 @@ ORVO_PUBLISHED(TFormTeeTitle) {
 #undef M
 }
 
-namespace {
-// The alignment combo lists left, centre, right; the enumeration has centre last.
-constexpr TAlignment kAlignments[] = {taLeftJustify, taCenter, taRightJustify};
-
-int AlignmentIndex(TAlignment Value) {
-    for (int i = 0; i < 3; ++i)
-        if (kAlignments[i] == Value) return i;
-    return 0;
-}
-} // namespace
-
 TFormTeeTitle::TFormTeeTitle(TComponent* AOwner) : TForm(AOwner) {}
 
 TFormTeeTitle::TFormTeeTitle(TComponent* AOwner, TChartTitle* Title, TCustomChart* Chart)
@@ -117,7 +107,7 @@ void TFormTeeTitle::RefreshControls() {
     if (!TheTitle) return;
     const bool old = CreatingForm;
     CreatingForm = true;
-    CBAlign->SetItemIndex(AlignmentIndex(TheTitle->Alignment()));
+    CBAlign->SetItemIndex(TeeAlignmentRow(TheTitle->Alignment()));
     CBVisible->SetChecked(TheTitle->Visible());
     CBAdjust->SetChecked(TheTitle->AdjustFrame());
     CBCustPos->SetChecked(TheTitle->CustomPosition());
@@ -177,8 +167,8 @@ void TFormTeeTitle::CBAdjustClick(TObject*) {
 }
 
 void TFormTeeTitle::CBAlignChange(TObject*) {
-    const int index = CBAlign->ItemIndex();
-    if (TheTitle && !CreatingForm && index >= 0 && index < 3) TheTitle->SetAlignment(kAlignments[index]);
+    TAlignment value;
+    if (TheTitle && !CreatingForm && TeeRowAlignment(CBAlign->ItemIndex(), value)) TheTitle->SetAlignment(value);
 }
 
 // The memo's lines (ended by carriage return, line feed or both) become the title's when

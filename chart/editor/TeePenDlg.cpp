@@ -119,6 +119,22 @@ bool TeeYesNoDelete(const String& Name, TControl* Owner) {
 
 // ---- lists -----------------------------------------------------------------------------
 
+namespace {
+constexpr TAlignment kAlignmentRows[] = {taLeftJustify, taCenter, taRightJustify};
+}
+
+int TeeAlignmentRow(TAlignment Value) {
+    for (int i = 0; i < 3; ++i)
+        if (kAlignmentRows[i] == Value) return i;
+    return 0;
+}
+
+bool TeeRowAlignment(int Row, TAlignment& Value) {
+    if (Row < 0 || Row >= 3) return false;
+    Value = kAlignmentRows[Row];
+    return true;
+}
+
 void AddDefaultValueFormats(TStrings* Items) {
     Items->Add(TeeMsg_DefValueFormat);
     for (const char16_t* f :

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/classes/Component.h"
+#include "platform/controls/StdControlTypes.h"
 #include "platform/graphics/Cursor.h"
 
 #include <span>
@@ -59,6 +60,11 @@ bool TeeYesNo(const String& Message, TControl* Owner = nullptr);
 bool TeeYesNoDelete(const String& Name, TControl* Owner = nullptr);
 
 // ---- lists -----------------------------------------------------------------------------
+
+// Alignment combos list left, centre and right (the enumeration has centre last): the row
+// of an alignment (0 for any other) and the alignment of a row (false for no row).
+int TeeAlignmentRow(TAlignment Value);
+bool TeeRowAlignment(int Row, TAlignment& Value);
 
 // The value formats the editors offer, appended to Items.
 void AddDefaultValueFormats(TStrings* Items);

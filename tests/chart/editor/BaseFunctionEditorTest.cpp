@@ -18,13 +18,6 @@ using namespace functest;
 
 namespace {
 
-QStringList ItemsOf(TStrings* Items) {
-    QStringList out;
-    for (int i = 0; i < Items->Count(); ++i)
-        out << Items->Strings(i);
-    return out;
-}
-
 // An options form embedded alone (no function editor owns it) with a function of target.
 struct OptionsForm : FuncEditorFixture {
     template <class T> T* Embed(TTeeFunction* Function) {

@@ -21,12 +21,6 @@
 using namespace functest;
 
 namespace {
-QStringList ItemsOf(TStrings* Items) {
-    QStringList out;
-    for (int i = 0; i < Items->Count(); ++i)
-        out << Items->Strings(i);
-    return out;
-}
 
 using FuncEditor = FuncEditorFixture;
 } // namespace

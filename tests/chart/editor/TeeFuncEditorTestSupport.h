@@ -26,6 +26,14 @@ public:
 
 namespace functest {
 
+// The texts of Items, in order.
+inline QStringList ItemsOf(TStrings* Items) {
+    QStringList out;
+    for (int i = 0; i < Items->Count(); ++i)
+        out << Items->Strings(i);
+    return out;
+}
+
 // Chooses the entry Text of Combo as the user does: the selection, then its change event.
 inline void Choose(TComboFlat* Combo, const String& Text) {
     const int index = Combo->Items()->IndexOf(Text);
