@@ -37,6 +37,10 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QString::fromLatin1(address_));
         mock_.setProcessEnvironment(env);
+        // The mock logs every call; to a file, so that no pipe of ours can fill up or close
+        // under it while it is stopped and resumed.
+        mock_.setStandardOutputFile(dir_.filePath(QStringLiteral("mock.log")));
+        mock_.setStandardErrorFile(dir_.filePath(QStringLiteral("mock.log")), QIODevice::Append);
         mock_.start(QStringLiteral("/usr/bin/python3"),
                     {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
                      QStringLiteral("--template"), QStringLiteral("bluez5")});
