@@ -28,7 +28,7 @@
 #include "platform/controls/Application.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CheckBox.h"
-#include "platform/controls/ListBox.h"
+#include "platform/controls/CheckLst.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/PageControl.h"
 #include "platform/controls/Panel.h"
@@ -130,6 +130,7 @@ ORVO_PUBLISHED(TChartEditForm) {
     P.Method("ViewNames1Click", &S::ViewNames1Click);
     P.Method("ViewGroups1Click", &S::ViewGroups1Click);
     P.Method("GroupsClick", &S::GroupsClick);
+    P.Method("GroupsClickCheck", &S::GroupsClickCheck);
     P.Method("GroupsDragOver", &S::GroupsDragOver);
     P.Method("GroupsDragDrop", &S::GroupsDragDrop);
     P.Method("BAddGroupClick", &S::BAddGroupClick);

@@ -20,6 +20,7 @@ class TChartListBox;
 class TChartPreview;
 class TChartSeries;
 class TChartTitle;
+class TCheckListBox;
 class TCustomAxisPanel;
 class TCustomChart;
 class TCustomChartSeries;
@@ -29,7 +30,6 @@ class TFormTeeAxis;
 class TFormTeeSeries;
 class TFormTeeTools;
 class TTeeEvent;
-class TListBox;
 class TMenuItem;
 class TPageControl;
 class TPanel;
@@ -168,6 +168,8 @@ public:
     void ViewGroups1Click(TObject* Sender);
     // Groups.
     void GroupsClick(TObject* Sender);
+    // A row's box toggled: "(all)" switches every series, a group row its series.
+    void GroupsClickCheck(TObject* Sender);
     void GroupsDragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept);
     void GroupsDragDrop(TObject* Sender, TObject* Source, int X, int Y);
     void BAddGroupClick(TObject* Sender);
@@ -217,7 +219,7 @@ public:
     TButton* BCloneSeries = nullptr;
     TButton* BChangeTypeSeries = nullptr;
     TPanel* PanelGroups = nullptr;
-    TListBox* Groups = nullptr;
+    TCheckListBox* Groups = nullptr;
     TPanel* PanLeft = nullptr;
     TPanel* PanTop = nullptr;
     TSpeedButton* BAddGroup = nullptr;

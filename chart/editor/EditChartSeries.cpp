@@ -8,8 +8,8 @@
 #include "chart/engine/texts/TeeConst.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Button.h"
+#include "platform/controls/CheckLst.h"
 #include "platform/controls/Dialogs.h"
-#include "platform/controls/ListBox.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/PageControl.h"
 #include "platform/controls/Panel.h"
@@ -187,14 +187,41 @@ void TChartEditForm::SetGroupsVisible() {
     if (show) FillGroups();
 }
 
+namespace {
+// A group's box: checked when all its series are active, unchecked when none is, greyed
+// when some are.
+TCheckBoxState GroupState(TSeriesGroup* Group) {
+    switch (Group->Active()) {
+    case gaYes:
+        return cbChecked;
+    case gaNo:
+        return cbUnchecked;
+    case gaSome:
+        break;
+    }
+    return cbGrayed;
+}
+
+bool AllSeriesActive(const TCustomChart* Chart) {
+    for (int i = 0; i < Chart->SeriesCount(); ++i)
+        if (!Chart->Series(i)->Active()) return false;
+    return true;
+}
+} // namespace
+
 void TChartEditForm::FillGroups() {
     if (!TheChart) return;
     const int previous = Groups->ItemIndex() < 0 ? 0 : Groups->ItemIndex();
     Groups->Items()->Clear();
-    if (EditorOptions.Contains(ceGroupAll)) Groups->Items()->Add(TeeMsg_All);
+    if (EditorOptions.Contains(ceGroupAll)) {
+        Groups->Items()->Add(TeeMsg_All);
+        Groups->SetChecked(0, AllSeriesActive(TheChart));
+    }
     TSeriesGroups* groups = TheChart->SeriesGroups();
-    for (int i = 0; i < groups->Count(); ++i)
-        Groups->Items()->AddObject(groups->Get(i)->Name(), groups->Get(i));
+    for (int i = 0; i < groups->Count(); ++i) {
+        const int row = Groups->Items()->AddObject(groups->Get(i)->Name(), groups->Get(i));
+        Groups->SetState(row, GroupState(groups->Get(i)));
+    }
     Groups->SetItemIndex(std::min(previous, Groups->Items()->Count() - 1));
     GroupsClick(Groups);
 }
@@ -206,6 +233,21 @@ void TChartEditForm::GroupsClick(TObject*) {
     BDeleteGroup->SetEnabled(group != nullptr);
     BRenameGroup->SetEnabled(group != nullptr);
     RefreshButtons();
+}
+
+void TChartEditForm::GroupsClickCheck(TObject*) {
+    const int row = Groups->ItemIndex();
+    if (!TheChart || row < 0) return;
+    if (auto* group = dynamic_cast<TSeriesGroup*>(Groups->Items()->Objects(row))) {
+        // A greyed box leaves the group's series as they are.
+        const TCheckBoxState state = Groups->State(row);
+        if (state != cbGrayed) group->SetActive(state == cbChecked ? gaYes : gaNo);
+    } else {
+        for (int i = 0; i < TheChart->SeriesCount(); ++i)
+            TheChart->Series(i)->SetActive(Groups->Checked(row));
+    }
+    // "(all)" and the other rows follow the series.
+    FillGroups();
 }
 
 namespace {

@@ -139,7 +139,7 @@ object ChartEditForm: TChartEditForm
             BevelOuter = bvNone
             TabOrder = 2
             Visible = False
-            object Groups: TListBox
+            object Groups: TCheckListBox
               Left = 0
               Top = 0
               Width = 100
@@ -148,6 +148,7 @@ object ChartEditForm: TChartEditForm
               ItemHeight = 13
               TabOrder = 0
               OnClick = GroupsClick
+              OnClickCheck = GroupsClickCheck
               OnDragDrop = GroupsDragDrop
               OnDragOver = GroupsDragOver
             end

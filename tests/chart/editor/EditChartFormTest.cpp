@@ -11,12 +11,12 @@
 #include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/FormTeeTitle.h"
 #include "chart/editor/FormTeeTools.h"
-#include "chart/engine/series/ChartValueList.h"
-#include "chart/engine/widgets/ComboFlat.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/panel/PanelFunctions.h"
+#include "chart/engine/series/ChartValueList.h"
 #include "chart/engine/series/SeriesGroups.h"
+#include "chart/engine/widgets/ComboFlat.h"
 #include "chart/grid/ChartGrid.h"
 #include "chart/series/LineSeries.h"
 #include "chart/tools/DragPointTool.h"
@@ -24,6 +24,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Button.h"
+#include "platform/controls/CheckLst.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/ListBox.h"
@@ -384,6 +385,104 @@ TEST_F(EditChartFixture, GroupNameAskedAgainWhenEmptyAndCancelAddsNothing) {
     EXPECT_TRUE(TeeReadBoolOption(QStringLiteral("SeriesGroups"), false));
 }
 
+namespace {
+TSeriesGroup* AddGroup(TChart* Chart, const char* Name, std::initializer_list<int> Series) {
+    TSeriesGroup* group = Chart->SeriesGroups()->Add();
+    group->SetName(QString::fromLatin1(Name));
+    for (int i : Series)
+        group->Add(Chart->Series(i));
+    return group;
+}
+QList<TCheckBoxState> GroupStates(TChartEditForm& E) {
+    QList<TCheckBoxState> states;
+    for (int i = 0; i < E.Groups->Count(); ++i)
+        states << E.Groups->State(i);
+    return states;
+}
+// A click on the check box of a groups row, as the user makes it.
+void ClickGroupBox(TChartEditForm& E, int Row) {
+    const TRect r = E.Groups->ItemRect(Row);
+    Click(E.Groups, r.Left + 5, (r.Top + r.Bottom) / 2);
+}
+} // namespace
+
+TEST_F(EditChartFixture, GroupRowsShowWhetherTheirSeriesAreActive) {
+    SetTreeMode(false);
+    TeeSaveBoolOption(QStringLiteral("SeriesGroups"), true);
+    AddSeries(2);
+    chart->Series(3)->SetActive(false);
+    AddGroup(chart, "On", {0, 1});
+    AddGroup(chart, "Off", {3});
+    AddGroup(chart, "Mixed", {2, 3});
+    ASSERT_TRUE(Run(
+        [&] { EditChart(form, chart); },
+        [&](TChartEditForm& E) {
+            EXPECT_EQ(E.Groups->Items()->CommaText(), QStringLiteral("(all),On,Off,Mixed"));
+            EXPECT_EQ(GroupStates(E), QList<TCheckBoxState>({cbUnchecked, cbChecked, cbUnchecked, cbGrayed}));
+            EXPECT_EQ(E.Groups->ItemIndex(), 0);
+            chart->Series(3)->SetActive(true);
+            E.FillGroups();
+            EXPECT_EQ(GroupStates(E), QList<TCheckBoxState>({cbChecked, cbChecked, cbChecked, cbChecked}));
+        }));
+}
+
+TEST_F(EditChartFixture, CheckingAGroupsRowSwitchesItsSeriesAndAllFollows) {
+    SetTreeMode(false);
+    TeeSaveBoolOption(QStringLiteral("SeriesGroups"), true);
+    TSeriesGroup* a = AddGroup(chart, "A", {0});
+    AddGroup(chart, "B", {1});
+    AddGroup(chart, "Both", {0, 1});
+    auto active = [&] { return QList<bool>({chart->Series(0)->Active(), chart->Series(1)->Active()}); };
+    ASSERT_TRUE(Run(
+        [&] { EditChart(form, chart); },
+        [&](TChartEditForm& E) {
+            ASSERT_EQ(GroupStates(E), QList<TCheckBoxState>({cbChecked, cbChecked, cbChecked, cbChecked}));
+            ClickGroupBox(E, 0); // "(all)" off
+            EXPECT_EQ(active(), QList<bool>({false, false}));
+            EXPECT_EQ(GroupStates(E),
+                      QList<TCheckBoxState>({cbUnchecked, cbUnchecked, cbUnchecked, cbUnchecked}));
+            ClickGroupBox(E, 1); // "A" on
+            EXPECT_EQ(active(), QList<bool>({true, false}));
+            EXPECT_EQ(GroupStates(E), QList<TCheckBoxState>({cbUnchecked, cbChecked, cbUnchecked, cbGrayed}));
+            EXPECT_EQ(E.Groups->ItemIndex(), 1);
+            EXPECT_EQ(E.LBSeries->Group(), a);
+            ClickGroupBox(E, 2); // "B" on: every series is active again
+            EXPECT_EQ(active(), QList<bool>({true, true}));
+            EXPECT_EQ(GroupStates(E), QList<TCheckBoxState>({cbChecked, cbChecked, cbChecked, cbChecked}));
+            // A box taken to grey leaves the group's series as they are.
+            E.Groups->SetAllowGrayed(true);
+            ClickGroupBox(E, 3);
+            EXPECT_EQ(active(), QList<bool>({true, true}));
+            EXPECT_EQ(E.Groups->State(3), cbChecked);
+        }));
+}
+
+TEST_F(EditChartFixture, SelectedGroupsRowSurvivesRefillOrFallsBackToTheLast) {
+    SetTreeMode(false);
+    TeeSaveBoolOption(QStringLiteral("SeriesGroups"), true);
+    AddGroup(chart, "A", {0});
+    TSeriesGroup* b = AddGroup(chart, "B", {1});
+    AddGroup(chart, "C", {});
+    MessageHook yes([](const TMessageDlgRequest&) { return int(mrYes); });
+    ASSERT_TRUE(Run([&] { EditChart(form, chart); },
+                    [&](TChartEditForm& E) {
+                        const TRect r = E.Groups->ItemRect(2);
+                        Click(E.Groups, r.Left + 40, (r.Top + r.Bottom) / 2); // "B", on its text
+                        EXPECT_EQ(E.LBSeries->Group(), b);
+                        E.FillGroups();
+                        EXPECT_EQ(E.Groups->ItemIndex(), 2);
+                        EXPECT_EQ(E.LBSeries->Group(), b);
+                        // "C", the last row, deleted: "B" is now the last row and selected.
+                        E.Groups->SetItemIndex(3);
+                        E.GroupsClick(nullptr);
+                        E.BDeleteGroupClick(nullptr);
+                        ASSERT_EQ(chart->SeriesGroups()->Count(), 2);
+                        EXPECT_EQ(E.Groups->ItemIndex(), 2);
+                        EXPECT_EQ(E.LBSeries->Group(), b);
+                        EXPECT_TRUE(E.BDeleteGroup->Enabled());
+                    }));
+}
+
 TEST_F(EditChartFixture, DataPageButtonsAndPopup) {
     SetTreeMode(false);
     ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetSeriesData); },
@@ -455,8 +554,8 @@ TEST_F(EditChartFixture, LeavingTheSeriesPageAsksItsSourceEditorFirst) {
                         ASSERT_TRUE(E.SeriesPage());
                         auto* source = new TForm(&E, 0);
                         bool refuse = true;
-                        source->OnCloseQuery = TCloseQueryEvent(
-                            [&refuse](TObject*, bool& CanClose) { CanClose = !refuse; });
+                        source->OnCloseQuery =
+                            TCloseQueryEvent([&refuse](TObject*, bool& CanClose) { CanClose = !refuse; });
                         E.SeriesPage()->DataSourceStyle = source;
                         bool allow = true;
                         E.MainPageChanging(E.MainPage, allow);
