@@ -576,9 +576,10 @@ TEST_F(EditChartFixture, CursorNamesAndTitleLinesAreNotTranslated) {
     TeeTranslateHook = [](TControl* Control, std::span<TControl* const> Exclude, int) {
         calls.emplace_back(Control, std::vector<TControl*>(Exclude.begin(), Exclude.end()));
     };
+    // The latest call wins: a page of an earlier editor may have had the same address.
     auto excluded = [](TControl* Page) {
-        for (const auto& [control, exclude] : calls)
-            if (control == Page) return exclude;
+        for (auto it = calls.rbegin(); it != calls.rend(); ++it)
+            if (it->first == Page) return it->second;
         return std::vector<TControl*>{};
     };
     ASSERT_TRUE(Run([&] { EditChartPage(form, chart, cetGeneral); },
