@@ -34,14 +34,15 @@ void TCheckListBox::ToggleState(int Index) {
     Item& item = FItemList[std::size_t(Index)];
     if (!item.Enabled) return;
     switch (item.State) {
+    // The order of a check box: unchecked, grayed (when allowed), checked.
     case cbUnchecked:
-        item.State = cbChecked;
+        item.State = FAllowGrayed ? cbGrayed : cbChecked;
         break;
     case cbChecked:
-        item.State = FAllowGrayed ? cbGrayed : cbUnchecked;
+        item.State = cbUnchecked;
         break;
     case cbGrayed:
-        item.State = cbUnchecked;
+        item.State = cbChecked;
         break;
     }
     Invalidate();

@@ -3,8 +3,8 @@
 //
 // Each item carries its own check state, which moves with the item when items are
 // inserted, deleted or exchanged; new items start unchecked. The user toggles an item by
-// clicking its box or pressing Space on the current item: unchecked -> checked ->
-// (grayed, with AllowGrayed) -> unchecked, and OnClickCheck fires. Setting Checked[] or
+// clicking its box or pressing Space on the current item: unchecked -> (grayed, with
+// AllowGrayed) -> checked -> unchecked, as a check box does, and OnClickCheck fires. Setting Checked[] or
 // State[] from code fires nothing.
 #pragma once
 

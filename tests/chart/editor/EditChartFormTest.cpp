@@ -449,11 +449,14 @@ TEST_F(EditChartFixture, CheckingAGroupsRowSwitchesItsSeriesAndAllFollows) {
             ClickGroupBox(E, 2); // "B" on: every series is active again
             EXPECT_EQ(active(), QList<bool>({true, true}));
             EXPECT_EQ(GroupStates(E), QList<TCheckBoxState>({cbChecked, cbChecked, cbChecked, cbChecked}));
-            // A box taken to grey leaves the group's series as they are.
+            ClickGroupBox(E, 3); // "Both" off
+            EXPECT_EQ(active(), QList<bool>({false, false}));
+            // A box taken to grey leaves the group's series as they are; the refill then
+            // shows them as they are.
             E.Groups->SetAllowGrayed(true);
             ClickGroupBox(E, 3);
-            EXPECT_EQ(active(), QList<bool>({true, true}));
-            EXPECT_EQ(E.Groups->State(3), cbChecked);
+            EXPECT_EQ(active(), QList<bool>({false, false}));
+            EXPECT_EQ(E.Groups->State(3), cbUnchecked);
         }));
 }
 

@@ -89,10 +89,11 @@ TEST_F(CheckListFixture, UserTogglesCycleAndFireOnClickCheck) {
     const Case cases[] = {
         {"box click checks", BoxClick, false, cbUnchecked, cbChecked},
         {"box click unchecks", BoxClick, false, cbChecked, cbUnchecked},
-        {"grayed follows checked when allowed", BoxClick, true, cbChecked, cbGrayed},
-        {"grayed set by code unchecks", BoxClick, false, cbGrayed, cbUnchecked},
+        {"grayed follows unchecked when allowed", BoxClick, true, cbUnchecked, cbGrayed},
+        {"checked follows grayed", BoxClick, true, cbGrayed, cbChecked},
+        {"grayed set by code checks", BoxClick, false, cbGrayed, cbChecked},
         {"space checks", Space, false, cbUnchecked, cbChecked},
-        {"space leaves grayed", Space, true, cbGrayed, cbUnchecked},
+        {"space unchecks with grayed allowed", Space, true, cbChecked, cbUnchecked},
         {"text click only selects", TextClick, false, cbUnchecked, cbUnchecked},
         {"disabled item stays", BoxClick, false, cbChecked, cbChecked, false},
     };
@@ -165,6 +166,6 @@ TEST(CheckListForm, ResourceSetsAllowGrayedAndBindsOnClickCheck) {
     const TRect r = f->Checks->ItemRect(1);
     SendMouse(f->Checks, QEvent::MouseButtonPress, r.Left + 5, r.Top + 4);
     SendMouse(f->Checks, QEvent::MouseButtonRelease, r.Left + 5, r.Top + 4);
-    EXPECT_TRUE(f->Checks->Checked(1));
+    EXPECT_EQ(f->Checks->State(1), cbGrayed) << "grayed allowed";
     EXPECT_EQ(f->ClickChecks, 1);
 }
