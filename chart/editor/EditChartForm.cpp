@@ -11,6 +11,7 @@
 #include "chart/editor/FormTeeTitle.h"
 #include "chart/editor/FormTeeTools.h"
 #include "chart/editor/FormTeeWall.h"
+#include "chart/editor/TeeExport.h"
 #include "chart/editor/TeeExportForm.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/engine/chart/Chart.h"
@@ -314,27 +315,11 @@ void TChartEditForm::KeepInWorkArea() {
 
 // ---- help -------------------------------------------------------------------------------
 
-namespace {
-// The folder registered for a help file under the local machine's help key, a backslash
-// and the name; empty when that key does not open.
-String RegisteredHelpPath(const String& HelpFile) {
-    try {
-        TRegistry reg;
-        reg.SetRootKey(HKEY_LOCAL_MACHINE);
-        if (reg.OpenKeyReadOnly(QStringLiteral("SOFTWARE\\Microsoft\\Windows\\Help")) &&
-            reg.ValueExists(HelpFile))
-            return reg.ReadString(HelpFile) + QLatin1Char('\\') + HelpFile;
-    } catch (const Exception&) {
-    }
-    return String();
-}
-} // namespace
-
 void TChartEditForm::CheckHelpFile() {
     if (EditorOptions.Contains(ceHelp)) {
         const bool designing = TheChart && IsDesigning(TheChart);
-        SetHelpFile(
-            RegisteredHelpPath(designing ? QStringLiteral("VorUvivi8.hlp") : QStringLiteral("TeeUser8.hlp")));
+        SetHelpFile(GetRegistryHelpPath(designing ? QStringLiteral("VorUvivi8.hlp")
+                                                  : QStringLiteral("TeeUser8.hlp")));
         if (!HelpFile().isEmpty()) {
             TBorderIcons icons = BorderIcons();
             icons << biHelp;

@@ -2,6 +2,7 @@
 
 #include "chart/engine/panel/CustomTeePanel.h"
 #include "chart/engine/texts/TeeConst.h"
+#include "platform/classes/Registry.h"
 #include "platform/classes/ReplaceFileStream.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/CommonDialogs.h"
@@ -100,6 +101,18 @@ void TeeSaveToBitmap(TCustomTeePanel* APanel, const String& FileName, const TRec
         format->SaveToFile(FileName);
         return;
     }
+}
+
+String GetRegistryHelpPath(const String& HelpFile) {
+    try {
+        TRegistry reg;
+        reg.SetRootKey(HKEY_LOCAL_MACHINE);
+        if (reg.OpenKeyReadOnly(QStringLiteral("SOFTWARE\\Microsoft\\Windows\\Help")) &&
+            reg.ValueExists(HelpFile))
+            return reg.ReadString(HelpFile) + QLatin1Char('\\') + HelpFile;
+    } catch (const Exception&) {
+    }
+    return String();
 }
 
 bool TeeCanEmail() {

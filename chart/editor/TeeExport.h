@@ -78,6 +78,9 @@ void TeeSaveToBitmap(TCustomTeePanel* APanel, const String& FileName, const TRec
 void TeeEmailFile(const String& FileName, const String& Subject);
 // Whether e-mail can be sent (found once per run).
 bool TeeCanEmail();
+// The folder registered for the help file HelpFile under the local machine's help key, a
+// backslash and the name; empty when the key does not open or holds no such value.
+String GetRegistryHelpPath(const String& HelpFile);
 // Adds every registered format for APanel to the dialog's filter, each taking its filter
 // index; with a list, the descriptions (without "&") with the formats as objects, which
 // the list's owner then frees; without one, the formats are freed.

@@ -11,6 +11,7 @@
 #include "chart/editor/FormTeeSeries.h"
 #include "chart/editor/FormTeeTitle.h"
 #include "chart/editor/FormTeeTools.h"
+#include "chart/editor/TeeExport.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/chart/Chart.h"
 #include "chart/engine/panel/PanelFunctions.h"
@@ -598,6 +599,27 @@ TEST_F(EditChartFixture, CursorNamesAndTitleLinesAreNotTranslated) {
                         EXPECT_EQ(excluded(page), std::vector<TControl*>{page->MText});
                     }));
     TeeTranslateHook = old;
+}
+
+// Help: the button follows the help option; no help folder is registered on this system,
+// so the form gets no help file and no help border icon.
+TEST_F(EditChartFixture, HelpButtonFollowsTheOptionAndNoHelpFileIsFound) {
+    EXPECT_EQ(GetRegistryHelpPath(QStringLiteral("TeeUser8.hlp")), String());
+    for (bool help : {true, false}) {
+        SCOPED_TRACE(help);
+        ASSERT_TRUE(Run([&] { EditChart(form, chart); },
+                        [&](TChartEditForm& E) {
+                            EXPECT_TRUE(E.HelpFile().isEmpty());
+                            EXPECT_FALSE(E.BorderIcons().Contains(biHelp));
+                            EXPECT_EQ(E.ButtonHelp->Visible(), help);
+                        },
+                        [&](TChartEditForm& E) {
+                            if (!help) {
+                                E.EditorOptions >> ceHelp;
+                                E.CheckHelpFile();
+                            }
+                        }));
+    }
 }
 
 TEST_F(EditChartFixture, SavedPositionOffTheWorkAreaIsPulledBack) {
