@@ -85,6 +85,7 @@ TEST_F(AxisDialogs, StandardStepsAndExactFlag) {
         EXPECT_EQ(d->RadioGroup1->ItemIndex(), 0);
         EXPECT_EQ(d->CBSteps->ItemIndex(), int(dtSixHours));
         EXPECT_FALSE(d->ECustom->Enabled());
+        EditorScreenshot(d, "axis-increment-dialog");
         d->CBSteps->SetItemIndex(int(dtOneWeek));
         d->CBStepsChange(d->CBSteps);
         d->BOk->Click();
@@ -121,6 +122,7 @@ TEST_F(AxisDialogs, NumberIncrementRefusedTextKeepsTheDialogOpen) {
         EXPECT_FALSE(d->CBExact->Visible());
         EXPECT_EQ(d->ECustom->Top(), 40);
         EXPECT_EQ(d->ECustom->Text(), FloatToStr(0.5));
+        EditorScreenshot(d, "axis-increment-dialog-number");
         d->ECustom->SetText(QStringLiteral("abc"));
         d->BOk->Click();
         EXPECT_EQ(f->ModalResult(), mrNone) << "the dialog stays open";

@@ -1,17 +1,21 @@
 // The Tools page: the curve editor's two tools listed with the drag-point tool's editor
 // below, the cursor tool without one, deleting, adding through the gallery, moving tools
-// past hidden ones, and the anti-alias editor's filters putting the chart back.
+// past hidden ones, the series tool and anti-alias editors, and the anti-alias editor's
+// filters putting the chart back.
+#include "EditorBaseTestSupport.h"
 #include "EditorPagesTestSupport.h"
 
 #include "chart/editor/AntiAliasEditor.h"
 #include "chart/editor/DragPointToolEdit.h"
 #include "chart/editor/FormTeeTools.h"
+#include "chart/editor/SeriesToolEditor.h"
 #include "chart/editor/TeePenDlg.h"
 #include "chart/editor/TeeToolsGallery.h"
 #include "chart/engine/chart/ChartRegistries.h"
 #include "chart/engine/widgets/ComboFlat.h"
 #include "chart/series/LineSeries.h"
 #include "chart/tools/AntiAliasTool.h"
+#include "chart/tools/ChartImageTool.h"
 #include "chart/tools/CursorTool.h"
 #include "chart/tools/DragPointTool.h"
 #include "chart/tools/RotateTool.h"
@@ -129,6 +133,44 @@ TEST_F(ToolsPage, DragPointToolShowsItsEditorAndEachChoiceChangesTheTool) {
     EXPECT_EQ(page->PanelToolEditor->ControlCount(), 0);
     EXPECT_FALSE(page->BMoveDown->Enabled());
     EXPECT_TRUE(page->BMoveUp->Enabled());
+}
+
+TEST_F(ToolsPage, ClipAndAntiAliasToolsShowTheirEditorsWhichChangeTheTool) {
+    auto* clip = new TClipSeriesTool(form);
+    clip->SetParentChart(chart);
+    auto* anti = new TAntiAliasTool(form);
+    anti->SetParentChart(chart);
+    ShowPage();
+    ASSERT_EQ(Lines()->Count(), 4);
+
+    // The clip tool names the series tool editor itself.
+    Select(2);
+    ASSERT_NE(page->ToolEditor(), nullptr);
+    EXPECT_EQ(page->ToolEditor()->ClassType(), TSeriesToolEditor::StaticClass());
+    auto* seriesEditor = static_cast<TSeriesToolEditor*>(page->ToolEditor());
+    EXPECT_EQ(seriesEditor->Parent(), page->PanelToolEditor);
+    TStrings* names = seriesEditor->CBSeries->Items();
+    ASSERT_EQ(names->Count(), 2);
+    EXPECT_EQ(names->Strings(0), QStringLiteral("(none)"));
+    EXPECT_EQ(names->Objects(1), series);
+    EXPECT_EQ(seriesEditor->CBSeries->ItemIndex(), 0) << "the tool has no series yet";
+    EXPECT_TRUE(seriesEditor->CBSeries->Enabled());
+    EditorScreenshot(page, "tools-page-series-tool");
+    editortest::SendKey(seriesEditor->CBSeries, Qt::Key_Down);
+    EXPECT_EQ(clip->Series(), series);
+    editortest::SendKey(seriesEditor->CBSeries, Qt::Key_Up);
+    EXPECT_EQ(clip->Series(), nullptr);
+
+    Select(3);
+    auto* antiEditor = dynamic_cast<TAntiAliasEditor*>(page->ToolEditor());
+    ASSERT_NE(antiEditor, nullptr);
+    EXPECT_EQ(antiEditor->Parent(), page->PanelToolEditor);
+    EXPECT_TRUE(antiEditor->CBAnti->Checked());
+    EditorScreenshot(page, "tools-page-anti-alias");
+    editortest::Click(antiEditor->CBAnti);
+    EXPECT_FALSE(anti->AntiAlias());
+    editortest::Click(antiEditor->CBAnti);
+    EXPECT_TRUE(anti->AntiAlias());
 }
 
 TEST_F(ToolsPage, DeletingSelectsTheNewLastOrThePreviousAndFreesTheEditorFirst) {
