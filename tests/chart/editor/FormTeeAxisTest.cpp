@@ -1,10 +1,16 @@
-// The Axis page: every numeric edit writes its axis property, the axis list with custom
-// axes (and the host told when one comes or goes), refused start positions, depth axes, the
-// log base, and the range dialog reached from the page.
+// The Axis page: every control writes its axis property (the edits, boxes, lists, pen
+// buttons and dialogs), the axis list with custom axes (and the host told when one comes or
+// goes), refused start positions, depth axes, the log base and the logarithmic switch a
+// date-time axis refuses, and the range dialog reached from the page.
+#include "EditorBaseTestSupport.h"
 #include "EditorPagesTestSupport.h"
 
+#include "chart/editor/AxisIncrement.h"
 #include "chart/editor/AxisMaxMin.h"
+#include "chart/editor/ButtonPen.h"
 #include "chart/editor/FormTeeAxis.h"
+#include "chart/editor/FormatEditor.h"
+#include "chart/editor/PenDialog.h"
 #include "chart/editor/TeeFontEditor.h"
 #include "chart/engine/chart/CustomAxisPanel.h"
 #include "chart/engine/widgets/ComboFlat.h"
@@ -19,6 +25,7 @@
 #include "platform/controls/PageControl.h"
 #include "platform/controls/SpeedButton.h"
 #include "platform/controls/UpDown.h"
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/FloatText.h"
 
 #include <cmath>
@@ -129,6 +136,186 @@ TEST_F(AxisPage, NumericEditsWriteTheirAxisProperty) {
     EXPECT_FALSE(page->CBAutoMax->Checked());
 }
 
+TEST_F(AxisPage, BoxesListsPenButtonsAndDialogsWriteTheirAxisProperty) {
+    TChartAxis* a = chart->LeftAxis();
+    ShowPage(a);
+    using editortest::Click;
+    using editortest::SendKey;
+
+    // Each box clicked on and off again.
+    struct BoxCase {
+        TTabSheet* tab;
+        TCheckBox* box;
+        std::function<bool()> read;
+    };
+    const BoxCase boxes[] = {
+        {nullptr, page->CBShow, [&] { return chart->Axes()->Visible(); }},
+        {nullptr, page->CBAxisBeh, [&] { return chart->Axes()->Behind(); }},
+        {page->TabScales, page->CBMinRound, [&] { return a->MinimumRound(); }},
+        {page->TabScales, page->CBMaxRound, [&] { return a->MaximumRound(); }},
+        {page->TabScales, page->CBAutoMin, [&] { return a->AutomaticMinimum(); }},
+        {page->TabScales, page->CBAutoMax, [&] { return a->AutomaticMaximum(); }},
+    };
+    for (const BoxCase& c : boxes) {
+        SCOPED_TRACE(c.box->Name().toStdString());
+        if (c.tab) page->PageAxis->SetActivePage(c.tab);
+        const bool before = c.read();
+        ASSERT_EQ(c.box->Checked(), before);
+        Click(c.box);
+        EXPECT_NE(c.read(), before);
+        EXPECT_EQ(c.box->Checked(), c.read());
+        Click(c.box);
+        EXPECT_EQ(c.read(), before);
+    }
+    // An automatic end off disables its Round box.
+    Click(page->CBAutoMin);
+    EXPECT_FALSE(page->CBMinRound->Enabled());
+    EXPECT_TRUE(page->CBMaxRound->Enabled());
+    Click(page->CBAutoMin);
+    EXPECT_TRUE(page->CBMinRound->Enabled());
+    // Automatic on again takes the range from the series once more.
+    Click(page->CBAutomatic);
+    ASSERT_FALSE(a->Automatic());
+    a->SetMinimum(-50);
+    Click(page->CBAutomatic);
+    EXPECT_TRUE(a->Automatic());
+    EXPECT_TRUE(a->AutomaticMinimum());
+    EXPECT_TRUE(page->CBAutoMin->Checked());
+    EXPECT_GT(a->Minimum(), -50);
+    EXPECT_EQ(page->LAxisMin->Caption(), FormatFloat(a->ValuesFormat(), a->Minimum()));
+
+    // The lists walked with the arrow keys, one item at a time.
+    page->PageAxis->SetActivePage(page->TabLabels);
+    SendKey(page->CBLabelStyle, Qt::Key_End);
+    for (TAxisLabelStyle style : {talText, talMark, talValue, talNone, talAuto}) {
+        EXPECT_EQ(a->LabelStyle(), style) << page->CBLabelStyle->Text().toStdString();
+        SendKey(page->CBLabelStyle, Qt::Key_Up);
+    }
+    page->PageAxis->SetActivePage(page->TabPosition);
+    SendKey(page->CBPosUnits, Qt::Key_Down);
+    EXPECT_EQ(a->PosUnits(), muPixels);
+    SendKey(page->CBPosUnits, Qt::Key_Up);
+    EXPECT_EQ(a->PosUnits(), muPercent);
+
+    // Each pen button edits its pen of the axis being shown, also after another is picked.
+    {
+        struct PenCase {
+            TTabSheet* tab;
+            TButtonPen* button;
+            std::function<TPen*()> pen;
+        };
+        const PenCase pens[] = {
+            {page->TabTicks, page->BAxisPen, [&] { return page->TheAxis->Axis(); }},
+            {page->TabTicks, page->BTickPen, [&] { return page->TheAxis->Ticks(); }},
+            {page->TabTicks, page->BTickInner, [&] { return page->TheAxis->TicksInner(); }},
+            {page->TabTicks, page->BTickMinor, [&] { return page->TheAxis->MinorTicks(); }},
+            {page->TabGrid, page->BAxisGrid, [&] { return page->TheAxis->Grid(); }},
+            {page->TabGrid, page->BMinorGrid, [&] { return page->TheAxis->MinorGrid(); }},
+        };
+        TDialogsAnswered dialogs;
+        TPen* edited = nullptr;
+        dialogs.OnModal = [&](TCustomForm* f) {
+            if (auto* d = dynamic_cast<TPenDialog*>(f)) edited = d->ThePen;
+            return int(mrCancel);
+        };
+        for (int index : {0, 3}) {
+            Pick(index);
+            for (const PenCase& c : pens) {
+                SCOPED_TRACE(c.button->Name().toStdString() + " of axis " + std::to_string(index));
+                page->PageAxis->SetActivePage(c.tab);
+                edited = nullptr;
+                Click(c.button);
+                EXPECT_EQ(edited, c.pen());
+            }
+        }
+        Pick(0);
+    }
+
+    // The format dialog starts from the list's text, offers no dates on a value axis and
+    // stores what it gives back.
+    {
+        page->PageAxis->SetActivePage(page->TabLabels);
+        page->PageLabels->SetActivePage(page->TabLabelsFormat);
+        const String before = page->CBFormat->Text();
+        TDialogsAnswered dialogs;
+        String given;
+        bool dates = true;
+        dialogs.OnModal = [&](TCustomForm* f) {
+            auto* d = static_cast<TFormatEditor*>(f);
+            f->Show();
+            given = d->Format;
+            dates = d->RBDate->Visible();
+            Click(d->RBCustom);
+            d->CBCustom->SetText(QStringLiteral("0.0 V"));
+            return int(mrOk);
+        };
+        Click(page->Button1);
+        EXPECT_EQ(given, before);
+        EXPECT_FALSE(dates);
+        EXPECT_EQ(a->ValuesFormat(), QStringLiteral("0.0 V"));
+        EXPECT_EQ(page->CBFormat->Text(), QStringLiteral("0.0 V"));
+    }
+
+    // The increment dialog's answer goes into the axis and onto the page.
+    {
+        page->PageAxis->SetActivePage(page->TabScales);
+        TDialogsAnswered dialogs;
+        dialogs.OnModal = [&](TCustomForm* f) {
+            auto* d = static_cast<TAxisIncrement*>(f);
+            f->Show();
+            d->ECustom->SetText(QStringLiteral("2.5"));
+            d->BOk->Click();
+            return int(f->ModalResult());
+        };
+        Click(page->BIncre);
+        EXPECT_DOUBLE_EQ(a->DesiredIncrement(), 2.5);
+        EXPECT_EQ(page->LAxisIncre->Caption(), FloatToStr(2.5));
+    }
+
+    // Other side: only a custom axis has it.
+    page->PageAxis->SetActivePage(page->TabPosition);
+    Click(page->CBOtherSide);
+    EXPECT_FALSE(a->OtherSide()) << "disabled on a built-in axis";
+    page->BAdd->Click();
+    TChartAxis* custom = chart->CustomAxes()->Get(0);
+    ASSERT_EQ(page->TheAxis, custom);
+    page->PageAxis->SetActivePage(page->TabPosition);
+    Click(page->CBOtherSide);
+    EXPECT_TRUE(custom->OtherSide());
+    Click(page->CBOtherSide);
+    EXPECT_FALSE(custom->OtherSide());
+}
+
+TEST_F(AxisPage, DateTimeAxisTakesTheFormatAsTypedAndRefusesLogarithmic) {
+    static_cast<TLineSeries*>(chart->Series(0))->XValues()->SetDateTime(true);
+    TChartAxis* a = chart->BottomAxis();
+    ShowPage(a);
+    page->PageAxis->SetActivePage(page->TabLabels);
+    page->PageLabels->SetActivePage(page->TabLabelsFormat);
+    EXPECT_EQ(page->LFormat->Caption(), QStringLiteral("DateTime For&mat:"));
+    const String values = a->ValuesFormat();
+    // The whole text selected from its start, then typed over.
+    editortest::SendKey(page->CBFormat, Qt::Key_Home);
+    editortest::SendKey(page->CBFormat, Qt::Key_End, Qt::ShiftModifier);
+    for (QChar c : QStringLiteral("dd-mm-yyyy"))
+        editortest::SendKey(page->CBFormat, 0, Qt::NoModifier, QString(c));
+    EXPECT_EQ(a->DateTimeFormat(), QStringLiteral("dd-mm-yyyy"));
+    EXPECT_EQ(a->ValuesFormat(), values);
+
+    // The refusal reaches the user; the box and the log-base controls go back.
+    page->PageAxis->SetActivePage(page->TabScales);
+    std::vector<String> errors;
+    Application->OnException = TExceptionEvent([&](TObject*, Exception* E) { errors.push_back(E->Message); });
+    editortest::Click(page->CBLogarithmic);
+    Application->OnException = nullptr;
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], QStringLiteral("DateTime Axis cannot be Logarithmic"));
+    EXPECT_FALSE(a->Logarithmic());
+    EXPECT_FALSE(page->CBLogarithmic->Checked());
+    EXPECT_FALSE(page->ELogBase->Enabled());
+    EXPECT_FALSE(page->LogE->Enabled());
+}
+
 TEST_F(AxisPage, CustomAxesListedByNumberAndTheHostToldOfEachChange) {
     ShowPage(chart->LeftAxis());
     ASSERT_EQ(page->LBAxes->Items()->Count(), 6);
@@ -210,25 +397,44 @@ TEST_F(AxisPage, LogBaseTakesEAndIgnoresZeroAndOne) {
     EXPECT_TRUE(page->LogE->Enabled());
 }
 
-TEST_F(AxisPage, ChangeMinimumThroughTheRangeDialog) {
+TEST_F(AxisPage, ChangeEitherEndThroughTheRangeDialog) {
     TChartAxis* a = chart->LeftAxis();
     ShowPage(a);
-    TDialogsAnswered dialogs;
-    String caption;
-    dialogs.OnModal = [&](TCustomForm* f) {
-        auto* d = static_cast<TAxisMaxMin*>(f);
-        f->Show();
-        caption = f->Caption();
-        d->EMaximum->SetText(QStringLiteral("-2"));
-        d->BOk->Click();
-        return int(f->ModalResult());
+    struct Case {
+        TButton* button;
+        TCheckBox* autoBox;
+        const char* word;
+        const char* typed;
+        double value;
+        std::function<double()> read;
+        std::function<bool()> automatic;
+        TLabel* shown;
     };
-    page->BAxisMin->Click();
-    EXPECT_DOUBLE_EQ(a->Minimum(), -2);
-    EXPECT_FALSE(a->AutomaticMinimum());
-    EXPECT_FALSE(page->CBAutoMin->Checked());
-    EXPECT_TRUE(caption.startsWith(QStringLiteral("Minimum "))) << caption.toStdString();
-    EXPECT_EQ(page->LAxisMin->Caption(), FormatFloat(a->ValuesFormat(), -2));
+    const Case cases[] = {
+        {page->BAxisMin, page->CBAutoMin, "Minimum ", "-2", -2, [&] { return a->Minimum(); },
+         [&] { return a->AutomaticMinimum(); }, page->LAxisMin},
+        {page->BAxisMax, page->CBAutoMax, "Maximum ", "20", 20, [&] { return a->Maximum(); },
+         [&] { return a->AutomaticMaximum(); }, page->LAxisMax},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
+        TDialogsAnswered dialogs;
+        String caption;
+        dialogs.OnModal = [&](TCustomForm* f) {
+            auto* d = static_cast<TAxisMaxMin*>(f);
+            f->Show();
+            caption = f->Caption();
+            d->EMaximum->SetText(QString::fromLatin1(c.typed));
+            d->BOk->Click();
+            return int(f->ModalResult());
+        };
+        editortest::Click(c.button);
+        EXPECT_DOUBLE_EQ(c.read(), c.value);
+        EXPECT_FALSE(c.automatic());
+        EXPECT_FALSE(c.autoBox->Checked());
+        EXPECT_TRUE(caption.startsWith(QString::fromLatin1(c.word))) << caption.toStdString();
+        EXPECT_EQ(c.shown->Caption(), FormatFloat(a->ValuesFormat(), c.value));
+    }
 }
 
 TEST_F(AxisPage, TextAndFormatTabsGetTheirEditorsOnFirstVisit) {
