@@ -70,6 +70,7 @@ void TFormTeeTools::AfterConstruction() {
     if (FLoaded) return;
     FLoaded = true;
     TeeLoadArrowBitmaps(BMoveUp->Glyph(), BMoveDown->Glyph());
+    TeeLoadBitmap(BClone->Glyph(), QStringLiteral("TeeClone"), String());
 }
 
 TTeeCustomTool* TFormTeeTools::CurrentTool() const {

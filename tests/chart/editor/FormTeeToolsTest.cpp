@@ -111,6 +111,8 @@ TEST_F(ToolsPage, DragPointToolShowsItsEditorAndEachChoiceChangesTheTool) {
     EXPECT_EQ(editor->CBCursor->Text(), QStringLiteral("TeeHand"));
     EXPECT_TRUE(editor->CBCursor->Enabled());
     EXPECT_TRUE(page->CBActive->Checked());
+    EXPECT_TRUE(page->BClone->Enabled());
+    EXPECT_FALSE(page->BClone->Glyph()->Empty()) << "the clone button shows a picture";
     EditorScreenshot(page, "tools-page-drag-point");
 
     editor->RGStyle->SetItemIndex(0);
