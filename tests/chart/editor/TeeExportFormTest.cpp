@@ -23,9 +23,11 @@
 
 #include "EditorBaseTestSupport.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -93,6 +95,16 @@ protected:
         form->AfterConstruction();
         form->ExportPanel = &chart;
         form->Show();
+    }
+    // Selects the picture format of the class in the format list.
+    template <class TFormat> TFormat* SelectFormat() {
+        for (int i = 0; i < form->LBFormat->Items()->Count(); ++i)
+            if (auto* f = dynamic_cast<TFormat*>(form->LBFormat->Items()->Objects(i))) {
+                form->LBFormat->SetItemIndex(i);
+                form->LBFormatClick(nullptr);
+                return f;
+            }
+        return nullptr;
     }
     void Tab(TTabSheet* Page) {
         form->PageControl1->SetActivePage(Page);
@@ -315,13 +327,7 @@ TEST(ExportDialogPanel, TeeExportShowsTheDialogForThePanel) {
 
 TEST_F(ExportDialog, PictureFileKindFollowsTheDialogEntry) {
     // Select the metafile format with "Enhanced" checked.
-    TEMFExportFormat* emf = nullptr;
-    for (int i = 0; i < form->LBFormat->Items()->Count(); ++i)
-        if (auto* f = dynamic_cast<TEMFExportFormat*>(form->LBFormat->Items()->Objects(i))) {
-            emf = f;
-            form->LBFormat->SetItemIndex(i);
-            form->LBFormatClick(nullptr);
-        }
+    TEMFExportFormat* emf = SelectFormat<TEMFExportFormat>();
     ASSERT_TRUE(emf);
     ASSERT_TRUE(emf->Enhanced());
     EXPECT_TRUE(form->TabOptions->TabVisible());
@@ -343,6 +349,29 @@ TEST_F(ExportDialog, PictureFileKindFollowsTheDialogEntry) {
     EXPECT_FALSE(emf->Enhanced());
 }
 
+TEST_F(ExportDialog, MetafileCopiedAsItsPicture) {
+    chart.SetView3D(false);
+    bars->SetColorEachPoint(false);
+    bars->SetSeriesColor(clRed);
+    ASSERT_TRUE(SelectFormat<TEMFExportFormat>());
+    Tab(form->TabPicture);
+    QGuiApplication::clipboard()->clear();
+    form->BCopyClick(nullptr);
+    const QImage image = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(image.size(), QSize(400, 300));
+    // The bars are red where the chart puts them; just above the lowest bar is none.
+    auto red = [&](int X, int Y) {
+        const QRgb c = image.pixel(X, Y);
+        return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
+    };
+    for (int i = 0; i < bars->Count(); ++i) {
+        const TRect r = bars->CalcBarBounds(i);
+        EXPECT_TRUE(red((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2)) << i;
+    }
+    const TRect lowest = bars->CalcBarBounds(0);
+    EXPECT_FALSE(red((lowest.Left + lowest.Right) / 2, lowest.Top - 5));
+}
+
 TEST_F(ExportDialog, DataEntryChoosesFormatAndDelimiter) {
     Tab(form->TabData);
     ASSERT_EQ(form->CBDelim->ItemIndex(), 1); // Tab on show
@@ -350,14 +379,18 @@ TEST_F(ExportDialog, DataEntryChoosesFormatAndDelimiter) {
         int entry;
         const char* name;
         const char* expect;
+        const char* custom = "";
     };
-    // The text entries name their delimiter; the others their format.
+    // The text entries name their delimiter; the others their format. The custom entry
+    // takes the custom box's character, or a space when the box is empty.
     const Case cases[] = {
-        {3, "data.csv", "a,3"},   {4, "data4.txt", "a:3"},  {1, "data1.txt", "a 3"},
-        {2, "data2.txt", "a\t3"}, {6, "data.xml", "<?xml"}, {7, "data.htm", "<table"},
+        {3, "data.csv", "a,3"},       {4, "data4.txt", "a:3"},  {1, "data1.txt", "a 3"},
+        {2, "data2.txt", "a\t3"},     {6, "data.xml", "<?xml"}, {7, "data.htm", "<table"},
+        {5, "data5.txt", "a;3", ";"}, {5, "data5e.txt", "a 3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        form->ECustom->SetText(QString::fromLatin1(c.custom));
         auto hook = Answer(c.name, c.entry);
         form->BSaveClick(nullptr);
         const QByteArray raw = FileBytes(dir.filePath(c.name));
@@ -368,6 +401,9 @@ TEST_F(ExportDialog, DataEntryChoosesFormatAndDelimiter) {
         EXPECT_TRUE(text.contains(QLatin1String(c.expect), Qt::CaseInsensitive))
             << text.left(80).toStdString();
     }
+    // The custom entry left the box on "Custom", with its character box open for typing.
+    EXPECT_EQ(form->CBDelim->ItemIndex(), 4);
+    EXPECT_TRUE(form->ECustom->Enabled());
 }
 
 TEST_F(ExportDialog, SendMailsOneAttachmentNamedAfterTheChart) {
