@@ -1,14 +1,30 @@
 // A panel kept as a plain component stream: written whole with the panel's visibility given
-// back, read into another panel that keeps its own name, malformed input refused.
+// back (a failing write leaves the old file as it was), read into another panel that keeps
+// its own name, malformed input refused.
 #include "chart/export/TeeStore.h"
 #include "chart/engine/chart/Chart.h"
+#include "chart/engine/series/ChartSeries.h"
 #include "platform/classes/Streams.h"
 #include "platform/rtl/Exception.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+namespace {
+
+// A series whose points cannot be stored: the writer fails in the middle of the panel.
+class TUnwritableSeries : public TChartSeries {
+    ORVO_CLASS(TUnwritableSeries, TChartSeries)
+public:
+    explicit TUnwritableSeries(TComponent* AOwner) : TChartSeries(AOwner) {}
+    void WriteData(TStream*) override { throw EWriteError(QStringLiteral("disk full")); }
+};
+ORVO_IMPLEMENT_CLASS(TUnwritableSeries, TChartSeries)
+
+} // namespace
 
 TEST(TeeStore, PanelFileRoundTripsAndKeepsVisibility) {
     QTemporaryDir dir;
@@ -50,4 +66,26 @@ TEST(TeeStore, MalformedStreamIsRefusedAndPanelKeepsItsName) {
         EXPECT_THROW(LoadTeeFromStream(&chart, &in), Exception);
         EXPECT_EQ(chart.Name(), "Kept");
     }
+}
+
+TEST(TeeStore, FailingWriteLeavesTheOldFileAndNoTemporaryFile) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("panel.bin");
+    TChart chart(nullptr);
+    chart.SetName("Stored");
+    SaveTeeToFile(&chart, file);
+    const QByteArray old = FileBytes(file);
+    ASSERT_TRUE(old.startsWith("TPF0"));
+
+    auto* failing = new TUnwritableSeries(&chart);
+    failing->SetParentChart(&chart);
+    failing->AddXY(1, 2);
+    failing->SetForceSaveData(true);
+    chart.SetVisible(false);
+    EXPECT_THROW(SaveTeeToFile(&chart, file), EWriteError);
+    EXPECT_EQ(FileBytes(file), old);
+    // A file that was not there is not made either.
+    EXPECT_THROW(SaveTeeToFile(&chart, dir.filePath("new.bin")), EWriteError);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"panel.bin"});
+    EXPECT_FALSE(chart.Visible());
 }
