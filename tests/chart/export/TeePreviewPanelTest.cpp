@@ -389,6 +389,18 @@ TEST_F(PreviewDialog, DraggingAMarginUnchecksProportional) {
     EXPECT_EQ(form->SELeftMa->Text(), QString::number(sales.Chart.GetPrintMargins().Left));
 }
 
+TEST_F(PreviewDialog, PrintButtonPrintsTheChart) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext missing";
+    Show();
+    ASSERT_TRUE(form->BPrint->Enabled());
+    form->BPrint->Click();
+    EXPECT_FALSE(Printer()->Printing());
+    QProcess text;
+    text.start("pdftotext", {dir.filePath("page.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    EXPECT_TRUE(text.readAllStandardOutput().contains("Quarterly Sales"));
+}
+
 TEST_F(PreviewDialog, WithoutPrintersNothingPrints) {
     Show(false);
     EXPECT_FALSE(form->BPrint->Enabled());
