@@ -1,6 +1,7 @@
 #include "platform/controls/ComboBox.h"
 
 #include "platform/classes/StringList.h"
+#include "platform/controls/Clipboard.h"
 #include "platform/controls/ControlCanvas.h"
 #include "platform/controls/ExceptionGuard.h"
 #include "platform/controls/ItemListOrder.h"
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -658,9 +660,37 @@ void TCustomCombo::KeyDown(Word& Key, TShiftState Shift) {
         }
         break;
     default:
-        return;
+        if (!editable || !Shift.Contains(ssCtrl) || Shift.Contains(ssAlt) || !EditShortcut(Key)) return;
     }
     Key = 0;
+}
+
+bool TCustomCombo::EditShortcut(Word Key) {
+    const int s = std::min(FCaret, FAnchor), e = std::max(FCaret, FAnchor);
+    switch (Key) {
+    case 'A':
+        FAnchor = 0;
+        FCaret = int(FEditText.size());
+        Invalidate();
+        return true;
+    case 'C':
+    case 'X':
+        if (e > s) {
+            Clipboard()->SetAsText(FEditText.mid(s, e - s));
+            if (Key == 'X') UserEdit(FEditText.left(s) + FEditText.mid(e), s);
+        }
+        return true;
+    case 'V': {
+        // The edit part holds one line: the clipboard text up to its first line break.
+        String text = Clipboard()->AsText();
+        const int cut = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+        if (cut >= 0) text.truncate(cut);
+        UserEdit(FEditText.left(s) + text + FEditText.mid(e), s + int(text.size()));
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void TCustomCombo::KeyPress(QChar& Key) {

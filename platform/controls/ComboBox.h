@@ -116,6 +116,8 @@ private:
     void ItemsChanged();
     // The user picked Index: the selection and its events.
     void UserSelect(int Index);
+    // Ctrl+A, C, X and V in the edit part; false for any other key.
+    bool EditShortcut(Word Key);
     // Closes the list; Accept picks its highlighted row.
     void CloseList(bool Accept);
     // The edit part's text as the user changed it.

@@ -6,6 +6,7 @@
 
 #include "platform/classes/StringList.h"
 #include "platform/controls/Button.h"
+#include "platform/controls/Clipboard.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/StandardControls.h"
 #include "platform/controls/Timer.h"
@@ -240,6 +241,39 @@ TEST_F(ComboFixture, EditPartTypingFiresChangeAndFollowsMatchingItem) {
     SendKey(c, Qt::Key_Up);
     EXPECT_EQ(c->Text(), QStringLiteral("alpha"));
     EXPECT_EQ(log, QStringList({"Click", "Change"}));
+}
+
+// The edit part takes the editing shortcuts of an edit: select all, copy, cut, paste (one
+// line of the clipboard), each change through the change event.
+TEST_F(ComboFixture, EditPartTakesSelectAllCopyCutAndPaste) {
+    TComboBox* c = make(csDropDown);
+    c->SetFocus();
+    for (QChar ch : QStringLiteral("0.00"))
+        SendKey(c, 0, Qt::NoModifier, String(ch));
+    SendKey(c, Qt::Key_Left);
+    SendKey(c, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+    SendKey(c, Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03"));
+    EXPECT_EQ(Clipboard()->AsText(), QStringLiteral("0.00"));
+    SendKey(c, 0, Qt::NoModifier, QStringLiteral("#"));
+    EXPECT_EQ(c->Text(), QStringLiteral("#")) << "the whole text was selected";
+    SendKey(c, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    EXPECT_EQ(c->Text(), QStringLiteral("#0.00"));
+    Clipboard()->SetAsText(QStringLiteral("x\r\nsecond line"));
+    SendKey(c, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    EXPECT_EQ(c->Text(), QStringLiteral("#0.00x"));
+    log.clear();
+    SendKey(c, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+    SendKey(c, Qt::Key_X, Qt::ControlModifier, QStringLiteral("\x18"));
+    EXPECT_EQ(c->Text(), String());
+    EXPECT_EQ(Clipboard()->AsText(), QStringLiteral("#0.00x"));
+    EXPECT_EQ(log, QStringList({"Change"}));
+    // A list-only combo has no edit part: Ctrl+A changes nothing.
+    c->SetName(QStringLiteral("Edited"));
+    TComboBox* list = make(csDropDownList);
+    list->SetItemIndex(1);
+    list->SetFocus();
+    SendKey(list, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+    EXPECT_EQ(list->Text(), QStringLiteral("beta"));
 }
 
 TEST_F(ComboFixture, ItemsKeepObjectsAndTheSelectionInStep) {
