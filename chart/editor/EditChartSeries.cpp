@@ -201,12 +201,6 @@ TCheckBoxState GroupState(TSeriesGroup* Group) {
     }
     return cbGrayed;
 }
-
-bool AllSeriesActive(const TCustomChart* Chart) {
-    for (int i = 0; i < Chart->SeriesCount(); ++i)
-        if (!Chart->Series(i)->Active()) return false;
-    return true;
-}
 } // namespace
 
 void TChartEditForm::FillGroups() {
@@ -215,7 +209,7 @@ void TChartEditForm::FillGroups() {
     Groups->Items()->Clear();
     if (EditorOptions.Contains(ceGroupAll)) {
         Groups->Items()->Add(TeeMsg_All);
-        Groups->SetChecked(0, AllSeriesActive(TheChart));
+        Groups->SetChecked(0, TheChart->SeriesList()->AllActive());
     }
     TSeriesGroups* groups = TheChart->SeriesGroups();
     for (int i = 0; i < groups->Count(); ++i) {
@@ -243,8 +237,7 @@ void TChartEditForm::GroupsClickCheck(TObject*) {
         const TCheckBoxState state = Groups->State(row);
         if (state != cbGrayed) group->SetActive(state == cbChecked ? gaYes : gaNo);
     } else {
-        for (int i = 0; i < TheChart->SeriesCount(); ++i)
-            TheChart->Series(i)->SetActive(Groups->Checked(row));
+        TheChart->SeriesList()->SetAllActive(Groups->Checked(row));
     }
     // "(all)" and the other rows follow the series.
     FillGroups();
