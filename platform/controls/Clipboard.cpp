@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QRegularExpression>
 
 #include <memory>
 
@@ -71,6 +72,13 @@ void TClipboard::Clear() {
 String TClipboard::AsText() const {
     QClipboard* cb = qtClipboard();
     return cb ? cb->text() : String();
+}
+
+String TClipboard::AsTextLine() const {
+    String text = AsText();
+    const int cut = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    if (cut >= 0) text.truncate(cut);
+    return text;
 }
 
 void TClipboard::SetAsText(const String& Value) {

@@ -26,6 +26,8 @@ public:
     void Clear();
 
     String AsText() const;
+    // The text up to its first line break: what a one-line edit pastes.
+    String AsTextLine() const;
     void SetAsText(const String& Value);
     // Text, a bitmap (CF_BITMAP, CF_DIB) or any picture (CF_PICTURE) on the clipboard.
     bool HasFormat(TClipboardFormat Format) const;

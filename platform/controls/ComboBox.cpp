@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -681,10 +680,8 @@ bool TCustomCombo::EditShortcut(Word Key) {
         }
         return true;
     case 'V': {
-        // The edit part holds one line: the clipboard text up to its first line break.
-        String text = Clipboard()->AsText();
-        const int cut = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-        if (cut >= 0) text.truncate(cut);
+        // The edit part holds one line.
+        const String text = Clipboard()->AsTextLine();
         UserEdit(FEditText.left(s) + text + FEditText.mid(e), s + int(text.size()));
         return true;
     }

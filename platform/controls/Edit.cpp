@@ -8,8 +8,6 @@
 #include "platform/graphics/Gdi.h"
 #include "platform/win/Beep.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 ORVO_IMPLEMENT_CLASS(TCustomEdit, TCustomControl)
@@ -228,13 +226,8 @@ void TCustomEdit::CutToClipboard() {
 
 void TCustomEdit::PasteFromClipboard() {
     if (!EditCanModify()) return;
-    String s = Clipboard()->AsText();
-    if (!FMultiLine) {
-        // A one-line edit takes the clipboard text up to its first line break.
-        const int cut = s.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-        if (cut >= 0) s.truncate(cut);
-    }
-    UserReplaceSelection(s);
+    // A one-line edit takes the clipboard text up to its first line break.
+    UserReplaceSelection(FMultiLine ? Clipboard()->AsText() : Clipboard()->AsTextLine());
 }
 
 void TCustomEdit::Undo() {
