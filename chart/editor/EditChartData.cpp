@@ -6,7 +6,6 @@
 #include "chart/export/TeeExportData.h"
 #include "chart/grid/ChartGrid.h"
 #include "platform/classes/StringList.h"
-#include "platform/controls/CommonDialogs.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/PageControl.h"
 #include "platform/controls/SpeedButton.h"
