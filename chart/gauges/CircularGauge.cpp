@@ -45,10 +45,6 @@ ORVO_PUBLISHED(TCircularGauge) {
 
 namespace {
 constexpr double Rad = std::numbers::pi / 180.0;
-// A scale with more ticks than this is not drawn tick by tick (a tiny increment would
-// otherwise keep the paint busy for good).
-constexpr int MaxTicks = 10000;
-
 int RoundInt(double v) {
     return int(Round(v));
 }
@@ -351,8 +347,7 @@ void TCircularGauge::DrawAxis() {
     }
 
     const double increment = axis->Increment();
-    const int ticks = IRange != 0 && increment > 0 ? int(std::floor(IRange / increment + 1e-9)) : -1;
-    if (ticks > MaxTicks) return;
+    const int ticks = ScaleTicks(increment);
 
     if (axis->Ticks()->Visible() || axis->Labels()) {
         axis->SetTickLength(FTicks->VertSize());
@@ -414,7 +409,7 @@ void TCircularGauge::DrawAxis() {
     }
 
     const int k = axis->MinorTickCount();
-    if (IRange != 0 && axis->MinorTicks()->Visible() && k > 0 && ticks > 0 && ticks * k <= MaxTicks) {
+    if (axis->MinorTicks()->Visible() && MinorTicksFit(ticks, k)) {
         axis->SetMinorTickLength(FMinorTicks->VertSize());
         axis->MinorTicks()->Assign(FMinorTicks->Pen());
         canvas->AssignVisiblePen(FMinorTicks->Pen());

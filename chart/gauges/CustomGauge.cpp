@@ -517,6 +517,18 @@ void TCustomGaugeMinMax::SetValues() {
     IRange = FMaximum - FMinimum;
 }
 
+int TCustomGaugeMinMax::ScaleTicks(double Increment) const {
+    if (IRange == 0 || !std::isfinite(IRange) || !(Increment > 0)) return -1;
+    const double ticks = std::floor(IRange / Increment + 1e-9);
+    // A tiny increment can make the count infinite.
+    if (!(ticks >= 0 && ticks <= MaxScaleTicks)) return -1;
+    return int(ticks);
+}
+
+bool TCustomGaugeMinMax::MinorTicksFit(int Ticks, int MinorCount) {
+    return Ticks > 0 && MinorCount > 0 && Int64(Ticks) * MinorCount <= MaxScaleTicks;
+}
+
 void TCustomGaugeMinMax::DrawAllValues() {
     if (!ParentChart()) return;
     inherited::DrawAllValues();

@@ -221,6 +221,13 @@ public:
     TGaugeSeriesPointer* Ticks() const { return FTicks; }
     void SetTicks(TGaugeSeriesPointer* Value) { FTicks->Assign(Value); }
     double Range() const { return IRange; }
+    // Whole increments across the range, the scale's major ticks less one; -1 when no scale
+    // is drawn tick by tick: an empty or non-finite range, an increment not above 0, or more
+    // ticks than MaxScaleTicks (a tiny increment would keep the paint busy for good).
+    int ScaleTicks(double Increment) const;
+    // Whether Ticks major ticks with MinorCount minor ticks each stay within MaxScaleTicks.
+    static bool MinorTicksFit(int Ticks, int MinorCount);
+    static constexpr int MaxScaleTicks = 10000;
 
 protected:
     TGaugePointerRange* FGreenLine = nullptr;

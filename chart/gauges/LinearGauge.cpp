@@ -26,10 +26,6 @@ ORVO_PUBLISHED(TLinearGauge) {
 }
 
 namespace {
-// A scale with more ticks than this is not drawn tick by tick (a tiny increment would
-// otherwise keep the paint busy for good).
-constexpr int MaxTicks = 10000;
-
 int RoundInt(double v) {
     return int(Round(v));
 }
@@ -223,8 +219,8 @@ void TLinearGauge::DrawAxis() {
         }
 
         const double increment = axis->Increment();
-        const int ticks = hasScale && increment > 0 ? int(std::floor(IRange / increment + 1e-9)) : -1;
-        const bool drawable = ticks >= 0 && ticks <= MaxTicks;
+        const int ticks = hasScale ? ScaleTicks(increment) : -1;
+        const bool drawable = ticks >= 0;
 
         if (drawable && (axis->Ticks()->Visible() || axis->Labels())) {
             axis->SetTickLength(FTicks->VertSize());
@@ -268,7 +264,7 @@ void TLinearGauge::DrawAxis() {
         }
 
         const int n = axis->MinorTickCount();
-        if (drawable && ticks > 0 && axis->MinorTicks()->Visible() && n > 0 && ticks * n <= MaxTicks) {
+        if (drawable && axis->MinorTicks()->Visible() && MinorTicksFit(ticks, n)) {
             axis->SetMinorTickLength(FHorizontal ? FMinorTicks->VertSize() : FMinorTicks->HorizSize());
             axis->MinorTicks()->Assign(FMinorTicks->Pen());
             canvas->AssignVisiblePen(FMinorTicks->Pen());

@@ -4,6 +4,7 @@
 // and the pressure window's two dials drawn with the hand where the value says, every label
 // and tick standing out from the dial and a round centre cap.
 #include "chart/gauges/CircularGauge.h"
+#include "chart/gauges/LinearGauge.h"
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/ChartBrush.h"
 #include "chart/engine/canvas/ChartPen.h"
@@ -31,6 +32,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <numbers>
 #include <vector>
@@ -259,6 +261,44 @@ TEST(CircularGauge, BandsAndAnEmptyRange) {
     EXPECT_TRUE(Reddish(f.At(g->PointAlongHand(g->Hand()->VertSize() * 2 / 3, 30))));
     EXPECT_EQ(f.At(green), back);
     EXPECT_EQ(f.At(red), back);
+}
+
+// A range or increment read from a damaged chart file can be anything a double holds: the
+// scale is then not drawn tick by tick, and both gauges still draw without fault.
+TEST(Gauge, ScaleTicksOfUnusableRangesAndIncrements) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double min, max, increment;
+        int ticks;
+    } cases[] = {
+        {0, 5, 1, 5},          {0, 5, 2, 2},         {1, 1, 1, -1},       {0, 5, 0, -1},
+        {0, 5, -1, -1},        {0, 5, nan, -1},      {0, 5, inf, 0},      {0, 1, 1e-5, -1},  {0, 1e300, 1e-300, -1},
+        {-inf, inf, 1, -1},    {0, inf, 1, -1},      {nan, 5, 1, -1},     {0, nan, 1, -1},
+        {-1e308, 1e308, 1, -1}, {5, 0, inf, 0},     {5, 0, 1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.min << ".." << c.max << " by " << c.increment);
+        TChart chart(nullptr);
+        chart.SetBounds(0, 0, 200, 200);
+        auto* circular = new TCircularGauge(&chart);
+        auto* linear = new TLinearGauge(&chart);
+        for (TCustomGaugeMinMax* g : {static_cast<TCustomGaugeMinMax*>(circular),
+                                      static_cast<TCustomGaugeMinMax*>(linear)}) {
+            chart.AddSeries(g);
+            g->SetMinimum(c.min);
+            g->SetMaximum(c.max);
+            if (c.increment >= 0) g->Axis()->SetIncrement(c.increment);
+            g->SetValues();
+            EXPECT_EQ(g->ScaleTicks(c.increment), c.ticks);
+        }
+        std::unique_ptr<TBitmap> image(chart.TeeCreateBitmap(clWhite, TRect{0, 0, 200, 200}));
+        EXPECT_TRUE(image);
+    }
+    EXPECT_TRUE(TCustomGaugeMinMax::MinorTicksFit(100, 100));
+    EXPECT_FALSE(TCustomGaugeMinMax::MinorTicksFit(100, 101));
+    EXPECT_FALSE(TCustomGaugeMinMax::MinorTicksFit(10000, INT_MAX));
+    EXPECT_FALSE(TCustomGaugeMinMax::MinorTicksFit(-1, 4));
 }
 
 TEST(CircularGauge, RegisteredOnTheGaugesPage) {
