@@ -13,6 +13,7 @@
 #include <functional>
 #include <mutex>
 #include <pthread.h>
+#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -223,8 +224,10 @@ TEST(Thread, QueuedCallsRunInOrderAndThoseOfADestroyedThreadAreDropped) {
         queued = true;
     });
     u->Resume();
-    while (!queued)
-        std::this_thread::sleep_for(1ms);
+    // Until it has ended, freeing it waits for it and runs the queue while it waits; a wait
+    // off the user-interface thread leaves the queue alone.
+    std::thread([u] { u->WaitFor(); }).join();
+    ASSERT_TRUE(queued);
     FreeObject(u); // its queued call refers to it: dropped
     CheckSynchronize(0);
     EXPECT_EQ(order.size(), 3u);
