@@ -616,7 +616,7 @@ int TChartAxis::LogYPosValue(double Value) {
 
 int TChartAxis::InternalCalcDepthPosValue(double Value) {
     if (IRangeZero) return ICenterPos;
-    return RoundInt(FInverted ? IAxisSizeRange * (IMaximum - Value) : IAxisSizeRange * (Value - IMinimum));
+    return ClipPixel(FInverted ? IAxisSizeRange * (IMaximum - Value) : IAxisSizeRange * (Value - IMinimum));
 }
 
 double TChartAxis::CalcPosPoint(int Value) {

@@ -19,6 +19,13 @@ constexpr double kPi = 3.14159265358979323846;
 // The perspective divisor never drops below this: at high zoom and perspective a point
 // in front of the eye would otherwise divide by zero or flip over.
 constexpr double kMinPerspectiveDivisor = 0.01;
+// A projected position is held within this many pixels of the origin, as the axes hold theirs:
+// no canvas draws beyond it, and callers add and subtract a few positions and sizes without
+// leaving the int range (a far point of a steep view would otherwise come out at the int limit).
+constexpr int kMaxProjectedPx = 1 << 26;
+int ProjectedPx(double v, int offset) {
+    return std::clamp(RoundPx(v, offset), -kMaxProjectedPx, kMaxProjectedPx);
+}
 } // namespace
 
 TTeeCanvas3D::TTeeCanvas3D() = default;
@@ -278,8 +285,8 @@ void TTeeCanvas3D::Projection(int MaxDepth, const TRect&, const TRect& Rect) {
 
 void TTeeCanvas3D::Calc3DPos(int& x, int& y, int z) const {
     if (FIsOrthogonal) {
-        x = RoundPx((z * IOrthoX + (x - FXCenter)) * IZoomFactor, XCenterOffset);
-        y = RoundPx(((y - FYCenter) - z * IOrthoY) * IZoomFactor, YCenterOffset);
+        x = ProjectedPx((z * IOrthoX + (x - FXCenter)) * IZoomFactor, XCenterOffset);
+        y = ProjectedPx(((y - FYCenter) - z * IOrthoY) * IZoomFactor, YCenterOffset);
         return;
     }
     if (!FIs3D) return;
@@ -292,18 +299,18 @@ void TTeeCanvas3D::Calc3DPos(int& x, int& y, int z) const {
     }
     if (IHasTilt) {
         const double u = double(dx * c2 + dz * s2), w = double(dy * c1 - s1 * t);
-        x = RoundPx(double((c3 * u - s3 * w) * f), XCenterOffset);
-        y = RoundPx(double((c3 * w + s3 * u) * f), YCenterOffset);
+        x = ProjectedPx(double((c3 * u - s3 * w) * f), XCenterOffset);
+        y = ProjectedPx(double((c3 * w + s3 * u) * f), YCenterOffset);
     } else {
-        x = RoundPx(double((dx * c2 + dz * s2) * f), XCenterOffset);
-        y = RoundPx(double((dy * c1 - s1 * t) * f), YCenterOffset);
+        x = ProjectedPx(double((dx * c2 + dz * s2) * f), XCenterOffset);
+        y = ProjectedPx(double((dy * c1 - s1 * t) * f), YCenterOffset);
     }
 }
 
 void TTeeCanvas3D::Calc3DPoint(TPoint& P, double x, double y, int z) const {
     if (FIsOrthogonal) {
-        P.X = RoundPx((z * IOrthoX + (x - FXCenter)) * IZoomFactor, XCenterOffset);
-        P.Y = RoundPx(((y - FYCenter) - z * IOrthoY) * IZoomFactor, YCenterOffset);
+        P.X = ProjectedPx((z * IOrthoX + (x - FXCenter)) * IZoomFactor, XCenterOffset);
+        P.Y = ProjectedPx(((y - FYCenter) - z * IOrthoY) * IZoomFactor, YCenterOffset);
         return;
     }
     if (!FIs3D) {
@@ -316,8 +323,8 @@ void TTeeCanvas3D::Calc3DPoint(TPoint& P, double x, double y, int z) const {
     if (IHasPerspec)
         f = IZoomFactor / std::max(double((c1 * t + s1 * dy) * IZoomPerspec + 1), kMinPerspectiveDivisor);
     const double u = double(dx * c2 + dz * s2), w = double(dy * c1 - s1 * t);
-    P.X = RoundPx(double((c3 * u - s3 * w) * f), XCenterOffset);
-    P.Y = RoundPx(double((c3 * w + s3 * u) * f), YCenterOffset);
+    P.X = ProjectedPx(double((c3 * u - s3 * w) * f), XCenterOffset);
+    P.Y = ProjectedPx(double((c3 * w + s3 * u) * f), YCenterOffset);
 }
 
 TPoint TTeeCanvas3D::Calculate3DPosition(int x, int y, int z) {

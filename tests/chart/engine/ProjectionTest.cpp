@@ -67,12 +67,18 @@ TEST(Projection, RotatedInverseIsCloseWithoutPerspective) {
     }
 }
 
-TEST(Projection, ExtremePerspectiveStaysFinite) {
-    View v(false, 100000, 100);
-    for (int z : {-100000, 0, 100000}) {
-        const TPoint p = v.canvas.Calculate3DPosition(-50000, 50000, z);
-        EXPECT_GT(p.X, INT_MIN);
-        EXPECT_LT(p.X, INT_MAX + 0LL);
+// A far point of a zoomed or steep view stays within the pixel limit the axes keep to, so that
+// callers can add a few positions and sizes to it without leaving the int range.
+TEST(Projection, ExtremeViewsStayWithinThePixelLimit) {
+    constexpr int limit = 1 << 26;
+    for (bool orthogonal : {false, true}) {
+        View v(orthogonal, 100000, 100);
+        for (int z : {-100000, 0, 100000})
+            for (int far : {50000, 67108863}) {
+                const TPoint p = v.canvas.Calculate3DPosition(-far, far, z);
+                EXPECT_LE(std::abs(p.X), limit) << orthogonal << " " << z << " " << far;
+                EXPECT_LE(std::abs(p.Y), limit) << orthogonal << " " << z << " " << far;
+            }
     }
 }
 
