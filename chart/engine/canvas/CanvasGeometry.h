@@ -79,6 +79,14 @@ inline int RoundPx(double v, int offset) {
     return CheckedInt(Int64(RoundPx(v)) + Int64(offset));
 }
 
+// Positions and sizes worked out from values a chart file sets (projections, mark sizes and
+// offsets) are held within this many pixels of the origin: no canvas draws beyond it, and the
+// sum of a few such positions and sizes stays within int.
+constexpr int TeePixelLimit = 1 << 26;
+inline int ClampPx(Int64 v) {
+    return v > TeePixelLimit ? TeePixelLimit : v < -TeePixelLimit ? -TeePixelLimit : int(v);
+}
+
 // ---- builders and tests ----------------------------------------------------------------
 
 constexpr TPoint TeePoint(int X, int Y) {

@@ -19,12 +19,11 @@ constexpr double kPi = 3.14159265358979323846;
 // The perspective divisor never drops below this: at high zoom and perspective a point
 // in front of the eye would otherwise divide by zero or flip over.
 constexpr double kMinPerspectiveDivisor = 0.01;
-// A projected position is held within this many pixels of the origin, as the axes hold theirs:
-// no canvas draws beyond it, and callers add and subtract a few positions and sizes without
-// leaving the int range (a far point of a steep view would otherwise come out at the int limit).
-constexpr int kMaxProjectedPx = 1 << 26;
+// A projected position is held within the pixel limit, as the axes hold theirs: callers add
+// and subtract a few positions and sizes to it (a far point of a steep view would otherwise come
+// out at the int limit).
 int ProjectedPx(double v, int offset) {
-    return std::clamp(RoundPx(v, offset), -kMaxProjectedPx, kMaxProjectedPx);
+    return ClampPx(Int64(RoundPx(v)) + offset);
 }
 } // namespace
 

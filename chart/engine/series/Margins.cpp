@@ -1,5 +1,6 @@
 #include "chart/engine/series/Margins.h"
 
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/panel/TeeShape.h"
 #include "platform/rtl/SysMath.h"
 
@@ -46,7 +47,8 @@ void TMargins::SetUnits(TMarginUnits Value) {
 }
 
 void TMargins::Calculate(int Width, int Height, int FontSize) {
-    auto r = [](double v) { return static_cast<int>(Round(v)); };
+    // Each margin within the pixel limit, so that the sums HorizSize and VertSize stay in int.
+    auto r = [](double v) { return ClampPx(Round(v)); };
     switch (FUnits) {
     case maPercentFont: {
         const double f = 0.02 * FontSize;
@@ -58,7 +60,7 @@ void TMargins::Calculate(int Width, int Height, int FontSize) {
                      r(FBottom * 0.01 * Height));
         break;
     case maPixels:
-        FSize = Rect(FLeft, FTop, FRight, FBottom);
+        FSize = Rect(ClampPx(FLeft), ClampPx(FTop), ClampPx(FRight), ClampPx(FBottom));
         break;
     }
 }

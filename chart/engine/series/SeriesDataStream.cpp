@@ -1,5 +1,6 @@
 #include "chart/engine/series/SeriesDataStream.h"
 
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/series/ChartSeries.h"
 #include "chart/engine/series/SeriesMarks.h"
 #include "platform/classes/Filer.h"
@@ -7,6 +8,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -208,14 +210,21 @@ void ReadSeriesData(TChartSeries* Series, TStream* Stream) {
                 lists->Get(l)->TempValue = r.Double();
             Series->AddXY(x, y, label, color);
             if (flags.Contains(tfMarkPosition)) {
+                // Stored points and sizes are held within the pixel limit (sizes not below 0):
+                // drawing adds them to other positions.
+                auto point = [&r] {
+                    const TPoint v = r.Point();
+                    return TPoint{ClampPx(v.X), ClampPx(v.Y)};
+                };
+                auto size = [&r] { return std::max(0, ClampPx(r.Int32())); };
                 TSeriesMarkPosition p;
-                p.ArrowFrom = r.Point();
+                p.ArrowFrom = point();
                 p.ArrowFix = r.Byte() != 0;
-                p.ArrowTo = r.Point();
+                p.ArrowTo = point();
                 p.Custom = r.Byte() != 0;
-                p.Height = r.Int32();
-                p.LeftTop = r.Point();
-                p.Width = r.Int32();
+                p.Height = size();
+                p.LeftTop = point();
+                p.Width = size();
                 TSeriesMarkPosition* entry = positions->Ensure(positions->Count());
                 entry->Assign(&p);
             }

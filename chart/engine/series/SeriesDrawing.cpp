@@ -2,6 +2,7 @@
 // depth and Z order, mouse handling, legend items and the gallery hooks.
 #include "chart/engine/axes/ChartAxis.h"
 #include "chart/engine/canvas/Canvas3D.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/canvas/ChartBrush.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeFont.h"
@@ -289,8 +290,10 @@ void TChartSeries::DrawMark(int ValueIndex, const String& St, TSeriesMarkPositio
 
 void TChartSeries::CalculateMarkPosition(TTeeCustomShape* Shape, const String& St, int X, int Y,
                                          TSeriesMarkPosition* APosition) {
-    int width = 0;
-    int height = 0;
+    // Margins, pen width and font come from the chart file as any int: summed in 64 bits and
+    // held within the pixel limit.
+    Int64 width = 0;
+    Int64 height = 0;
     int fontHeight = 0;
     if (FParent && FParent->Canvas()) {
         TCanvas3D* canvas = FParent->Canvas();
@@ -310,7 +313,7 @@ void TChartSeries::CalculateMarkPosition(TTeeCustomShape* Shape, const String& S
         }
     }
     TMargins* margins = FMarks->Margins();
-    margins->Calculate(width, height, fontHeight);
+    margins->Calculate(ClampPx(width), ClampPx(height), fontHeight);
     width += margins->HorizSize();
     height += margins->VertSize();
     const bool symbol = FMarks->HasSymbol() && FMarks->Symbol()->ShouldDraw();
@@ -322,10 +325,10 @@ void TChartSeries::CalculateMarkPosition(TTeeCustomShape* Shape, const String& S
         ++width;
         ++height;
     }
-    APosition->Width = width;
-    APosition->Height = height;
+    APosition->Width = std::max(0, ClampPx(width));
+    APosition->Height = std::max(0, ClampPx(height));
     if (FMarks->HasSymbol()) FMarks->Symbol()->ShapeBounds = TRect{0, 0, fontHeight, fontHeight};
-    FMarks->Positions()->MoveTo(*APosition, X, Y);
+    FMarks->Positions()->MoveTo(*APosition, ClampPx(X), ClampPx(Y));
     if (FMarks->HasSymbol()) {
         TRect& b = FMarks->Symbol()->ShapeBounds;
         const int w = b.Right - b.Left;

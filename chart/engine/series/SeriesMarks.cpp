@@ -1,5 +1,6 @@
 #include "chart/engine/series/SeriesMarks.h"
 
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/canvas/ChartBrush.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeCanvas3D.h"
@@ -417,7 +418,7 @@ TPoint TSeriesMarks::ConvertTo2D(TPoint APoint, TPoint P) {
     TCustomTeePanel* chart = ParentChart();
     if (!chart || !chart->View3D() || !chart->Canvas() || chart->Canvas()->Supports3DText()) return P;
     const TPoint moved = chart->Canvas()->Calculate3DPosition(APoint, FZPosition);
-    return Point(P.X + moved.X - APoint.X, P.Y + moved.Y - APoint.Y);
+    return Point(ClampPx(Int64(P.X) + moved.X - APoint.X), ClampPx(Int64(P.Y) + moved.Y - APoint.Y));
 }
 
 void TSeriesMarks::UsePosition(int Index, TSeriesMarkPosition* APosition) {

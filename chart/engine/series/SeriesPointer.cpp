@@ -1,5 +1,6 @@
 #include "chart/engine/series/SeriesPointer.h"
 
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/canvas/ChartBrush.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeCanvas3D.h"
@@ -550,8 +551,10 @@ void TMarksCallout::SetLength(int Value) {
 }
 
 void TMarksCallout::ApplyArrowLength(TSeriesMarkPosition* P) const {
-    const int d = FLength + FDistance;
-    P->LeftTop.Y -= d;
-    P->ArrowTo.Y -= d;
-    P->ArrowFrom.Y -= FDistance;
+    // Length and distance can be any int a chart file holds: the moved points stay within the
+    // pixel limit.
+    const Int64 d = Int64(FLength) + FDistance;
+    P->LeftTop.Y = ClampPx(P->LeftTop.Y - d);
+    P->ArrowTo.Y = ClampPx(P->ArrowTo.Y - d);
+    P->ArrowFrom.Y = ClampPx(P->ArrowFrom.Y - Int64(FDistance));
 }

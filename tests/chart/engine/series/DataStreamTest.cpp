@@ -1,4 +1,5 @@
 #include "SeriesTestSupport.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/series/SeriesDataStream.h"
 #include "chart/engine/series/SeriesMarks.h"
 #include "platform/classes/Streams.h"
@@ -7,6 +8,7 @@
 
 #include <QByteArray>
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -93,6 +95,31 @@ TEST(DataStream, RoundTripsPointsColoursLabelsAndMarkPositionsByteForByte) {
     EXPECT_TRUE(back.Marks()->Positions()->Get(1)->Custom);
     EXPECT_EQ(back.Marks()->Positions()->Get(1)->Width, 30);
     EXPECT_EQ(Written(&back), bytes);
+}
+
+// A damaged or foreign file can store any int as a mark's place and size: read back, they are
+// held within the pixel limit (sizes not below 0), as drawing adds them to other positions.
+TEST(DataStream, StoredMarkPositionsAreHeldWithinThePixelLimit) {
+    TThreeListSeries s;
+    s.AddXY(0, 10, "");
+    TSeriesMarkPosition p;
+    p.ArrowFrom = {INT_MIN, INT_MAX};
+    p.ArrowTo = {INT_MAX, -5};
+    p.LeftTop = {INT_MIN, 7};
+    p.Width = INT_MAX;
+    p.Height = -20;
+    s.Marks()->Positions()->Put(0, &p);
+    s.SetManualData(true);
+
+    TThreeListSeries back;
+    Read(&back, Written(&s));
+    const TSeriesMarkPosition* q = back.Marks()->Positions()->Get(0);
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(q->ArrowFrom, (TPoint{-TeePixelLimit, TeePixelLimit}));
+    EXPECT_EQ(q->ArrowTo, (TPoint{TeePixelLimit, -5}));
+    EXPECT_EQ(q->LeftTop, (TPoint{-TeePixelLimit, 7}));
+    EXPECT_EQ(q->Width, TeePixelLimit);
+    EXPECT_EQ(q->Height, 0);
 }
 
 TEST(DataStream, LabelsColoursAndXValuesLateInTheSeriesAreKept) {

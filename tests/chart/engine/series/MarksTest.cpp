@@ -1,5 +1,6 @@
 // Series marks: size and place of a mark, stored positions, anti-overlap, the arrow
 // length, text output, hit test, copying, and the stored "Items" block.
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeFont.h"
 #include "chart/engine/canvas/TeeGradient.h"
@@ -13,6 +14,8 @@
 #include "tests/chart/engine/series/SeriesTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 namespace {
 
@@ -257,6 +260,32 @@ TEST(Marks, ArrowLengthRaisesTheMark) {
     EXPECT_EQ(p.LeftTop.Y, 37);
     EXPECT_EQ(p.ArrowTo.Y, 62 - 13);
     EXPECT_EQ(p.ArrowFrom.Y, 62 - 3);
+}
+
+// Margins, pen width, arrow length and distance can be any int a chart file holds: the mark's
+// size and place stay within the pixel limit instead of overflowing.
+TEST_F(ChartMarks, ExtremeSizesAndOffsetsStayWithinThePixelLimit) {
+    marks->Margins()->SetLeft(INT_MAX);
+    marks->Margins()->SetRight(INT_MAX);
+    marks->Margins()->SetTop(INT_MIN);
+    marks->Margins()->SetBottom(INT_MIN);
+    marks->Pen()->SetWidth(INT_MAX);
+    TSeriesMarkPosition p;
+    series.CalculateMarkPosition(marks, "Hello", TeePixelLimit, -TeePixelLimit, &p);
+    EXPECT_EQ(p.Width, TeePixelLimit);
+    EXPECT_GE(p.Height, 0);
+    EXPECT_LE(p.Height, TeePixelLimit);
+    for (int length : {INT_MAX, INT_MIN}) {
+        marks->SetArrowLength(length);
+        marks->Callout()->SetDistance(length);
+        TSeriesMarkPosition q;
+        q.Assign(&p);
+        marks->ApplyArrowLength(&q);
+        for (int y : {q.LeftTop.Y, q.ArrowTo.Y, q.ArrowFrom.Y}) {
+            EXPECT_LE(y, TeePixelLimit) << length;
+            EXPECT_GE(y, -TeePixelLimit) << length;
+        }
+    }
 }
 
 TEST(Marks, ClickedHonoursDrawEveryAndTheDrawingAngle) {
