@@ -1,6 +1,7 @@
 #include "chart/gauges/CircularGauge.h"
 
 #include "chart/engine/axes/ChartAxis.h"
+#include "chart/engine/canvas/CanvasGeometry.h"
 #include "chart/engine/canvas/ChartPen.h"
 #include "chart/engine/canvas/TeeCanvas3D.h"
 #include "chart/engine/canvas/TeeFont.h"
@@ -281,7 +282,8 @@ void TCircularGauge::DrawBand(TGaugePointerRange* Band) {
                   INewRect.Bottom - shrink};
     const double start = CalcValue(Band->StartValue());
     const double end = CalcValue(Band->EndValue());
-    const int sweep = std::abs(RoundInt(end - start));
+    // A band over more than the whole circle draws as the whole circle (one point per degree).
+    const int sweep = int(std::min(360.0, std::fabs(double(Round(end - start)))));
     const double b = start + 90;
     const double c = b + sweep;
     const int rb = RoundInt(b);
@@ -292,14 +294,16 @@ void TCircularGauge::DrawBand(TGaugePointerRange* Band) {
     const TPoint centre{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     std::vector<TPoint> points;
     points.reserve(size_t(2 * n));
+    // The inner edge's distance grows without bound for a large negative band size: each point
+    // within the pixel limit.
+    auto at = [&centre](int e, double distance) {
+        return TPoint{ClampPx(Round(centre.X + std::cos(e * Rad) * distance)),
+                      ClampPx(Round(centre.Y + std::sin(e * Rad) * distance))};
+    };
     for (int e = rb; e < rc; ++e)
-        points.push_back(TPoint{centre.X + RoundInt(std::cos(e * Rad) * radius),
-                                centre.Y + RoundInt(std::sin(e * Rad) * radius)});
-    for (int e = rc - 1; e >= rb; --e) {
-        const double inner = radius * std::exp(-Band->VertSize() * 0.01 * e * Rad);
-        points.push_back(TPoint{centre.X + RoundInt(std::cos(e * Rad) * inner),
-                                centre.Y + RoundInt(std::sin(e * Rad) * inner)});
-    }
+        points.push_back(at(e, radius));
+    for (int e = rc - 1; e >= rb; --e)
+        points.push_back(at(e, radius * std::exp(-Band->VertSize() * 0.01 * e * Rad)));
     TCanvas3D* canvas = ParentChart()->Canvas();
     Band->PrepareCanvas(canvas, Band->Brush()->Color());
     if (Band->Gradient()->Visible()) {

@@ -19,6 +19,8 @@ constexpr double kPi = 3.14159265358979323846;
 // The perspective divisor never drops below this: at high zoom and perspective a point
 // in front of the eye would otherwise divide by zero or flip over.
 constexpr double kMinPerspectiveDivisor = 0.01;
+// A gradient rectangle wider or higher than this is cut to what the DC can draw on.
+constexpr int kMaxGradientSide = 1 << 16;
 // A projected position is held within the pixel limit, as the axes hold theirs: callers add
 // and subtract a few positions and sizes to it (a far point of a steep view would otherwise come
 // out at the int limit).
@@ -802,7 +804,18 @@ struct BandPainter {
 
 void TTeeCanvas3D::GradientFill(const TRect& Rect, TColor StartColor, TColor EndColor,
                                 TGradientDirection Direction, int Balance, int RadialX, int RadialY) {
-    const TRect r = OrientRectangle(Rect);
+    TRect r = OrientRectangle(Rect);
+    if (Int64(r.Right) - r.Left > kMaxGradientSide || Int64(r.Bottom) - r.Top > kMaxGradientSide) {
+        // Far larger than any surface: only a damaged chart file's sizes give such a rectangle.
+        // The gradient then spans the part the DC can draw on, so that the loops below (a row, a
+        // ring or a line per pixel) stay small and their arithmetic within int.
+        TRect box;
+        if (GetClipBox(GetHandle(), &box) == ERROR) return;
+        r = TRect{std::max(r.Left, box.Left), std::max(r.Top, box.Top), std::min(r.Right, box.Right),
+                  std::min(r.Bottom, box.Bottom)};
+        if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+        if (Int64(r.Right) - r.Left > kMaxGradientSide || Int64(r.Bottom) - r.Top > kMaxGradientSide) return;
+    }
     if (Direction == gdRadial) {
         TCustomTeeGradient g{TNotifyEvent()};
         g.SetDirection(gdRadial);

@@ -39,6 +39,18 @@ TEST(GradientFill, DirectionsPutTheStartColourWhereTheyShould) {
     }
 }
 
+// A rectangle far beyond any surface (a damaged chart file's sizes) is graded over the part the
+// canvas shows: every direction fills it, at once and without leaving the int range.
+TEST(GradientFill, FarLargerThanTheSurfaceFillsWhatShows) {
+    constexpr int far = 1 << 30;
+    for (TGradientDirection d : {gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter, gdFromTopLeft,
+                                 gdFromBottomLeft, gdDiagonalUp, gdDiagonalDown, gdRadial}) {
+        CanvasFixture f(40, 40);
+        f.canvas.GradientFill(TRect{-far, -far, far, far}, clRed, clBlue, d, 50, 0, 0);
+        EXPECT_NE(f.At(20, 20), clWhite) << d;
+    }
+}
+
 TEST(GradientFill, BandCountAndBalance) {
     CanvasFixture tall(2, 300);
     tall.canvas.GradientFill(TRect{0, 0, 2, 300}, clBlack, clWhite, gdTopBottom, 50, 0, 0);

@@ -301,6 +301,23 @@ TEST(Gauge, ScaleTicksOfUnusableRangesAndIncrements) {
     EXPECT_FALSE(TCustomGaugeMinMax::MinorTicksFit(-1, 4));
 }
 
+// A band read from a damaged chart file: its range many times round the dial, its inner edge
+// thrown far out by a large negative size, a gradient over it. It draws as at most the whole
+// circle, within the pixel limit and at once.
+TEST(CircularGauge, BandOfExtremeRangeAndSizeDraws) {
+    GaugeChart f;
+    f.PressureDial(4);
+    TGaugePointerRange* band = f.gauge->GreenLine();
+    band->SetVisible(true);
+    band->SetStartValue(-1e9);
+    band->SetEndValue(1e9);
+    band->ChangeVertSize(-100000);
+    band->Gradient()->SetVisible(true);
+    f.Draw();
+    band->SetEndValue(std::numeric_limits<double>::infinity());
+    f.Draw();
+}
+
 TEST(CircularGauge, RegisteredOnTheGaugesPage) {
     TTeeSeriesType* type = TeeSeriesTypes()->Find(TCircularGauge::StaticClass());
     ASSERT_NE(type, nullptr);
