@@ -436,8 +436,13 @@ TColor TTeeCanvas3D::BaseColor() {
 }
 
 namespace {
-int winding(const TFourPoints& q) {
-    return (q[3].X - q[2].X) * (q[1].Y - q[2].Y) - (q[1].X - q[2].X) * (q[3].Y - q[2].Y);
+// The cross product of A - O and B - O: its sign tells which way O, A, B turn. In 64 bits, as
+// the product of two far-apart positions leaves the int range.
+Int64 cross(TPoint O, TPoint A, TPoint B) {
+    return (Int64(A.X) - O.X) * (Int64(B.Y) - O.Y) - (Int64(B.X) - O.X) * (Int64(A.Y) - O.Y);
+}
+Int64 winding(const TFourPoints& q) {
+    return cross(q[2], q[3], q[1]);
 }
 } // namespace
 
@@ -465,15 +470,13 @@ void TTeeCanvas3D::Cube(int Left, int Right, int Top, int Bottom, int Z0, int Z1
     }
 
     IPoints = {lt0, lt1, lb1, lb0};
-    const int left = clear ? 1
-                           : (IPoints[3].X - IPoints[0].X) * (IPoints[1].Y - IPoints[0].Y) -
-                                 (IPoints[1].X - IPoints[0].X) * (IPoints[3].Y - IPoints[0].Y);
+    const Int64 left = clear ? 1 : cross(IPoints[0], IPoints[3], IPoints[1]);
     if (left > 0) {
         if (DarkSides) InternalDark(base, DarkerColorQuantity);
         PolygonFour();
     }
 
-    const int top = clear ? 1 : (lt0.X - rt0.X) * (rt1.Y - rt0.Y) - (rt1.X - rt0.X) * (lt0.Y - rt0.Y);
+    const Int64 top = clear ? 1 : cross(rt0, lt0, rt1);
     if (top > 0) {
         IPoints = {lt0, rt0, rt1, lt1};
         if (DarkSides) InternalDark(base, DarkColorQuantity);

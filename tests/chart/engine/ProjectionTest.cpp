@@ -94,6 +94,17 @@ TEST(Solids, DefaultViewDrawsFrontRightAndTopFaces) {
     EXPECT_EQ(v.canvas.Brush()->Color(), ApplyDark(clRed, DarkColorQuantity));
 }
 
+// A cube millions of pixels wide (a bar of a damaged chart file) tells its visible faces apart
+// as a small one does, though the products that decide it leave the int range.
+TEST(Solids, HugeCubeDrawsTheSameFaces) {
+    for (int half : {50, 1 << 24}) {
+        View v(true);
+        v.canvas.Brush()->SetColor(clRed);
+        v.canvas.Cube(100 - half, 100 + half, 100 - half, 100 + half, 0, 20, true);
+        EXPECT_EQ(v.canvas.Count("Polygon"), 3) << half;
+    }
+}
+
 TEST(Solids, ClearBrushDrawsFiveOutlines) {
     View v(false);
     v.canvas.Brush()->SetStyle(bsClear);
